@@ -1,0 +1,26 @@
+# Two entry points: `make run` starts Calvoro, `make test` builds and runs every test.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all setup configure build test run bench clean
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j 1
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) build-asan
