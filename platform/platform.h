@@ -1,0 +1,1 @@
+// Platform layer: services the program expects from the host system.
