@@ -24,3 +24,6 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+run: build
+	@bash scripts/run.sh $(BUILD)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Starts Calvoro. Prepares what installing would (the configuration folder),
+# and when no desktop is running, brings up a virtual one with a window
+# manager and a tray, and saves a screenshot a few seconds after start.
+set -euo pipefail
+BUILD=${1:-build}
+BIN="$BUILD/app/calvoro"
+CONFIG_DIR="/opt/Calvoro by KALDO Prototyping"
+SHOT="$BUILD/run-screenshot.png"
+
+[ -x "$BIN" ] || { echo "run: $BIN is missing; build first" >&2; exit 1; }
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+if [ ! -d "$CONFIG_DIR" ]; then
+  echo "run: creating the installation folder $CONFIG_DIR"
+  $SUDO mkdir -p "$CONFIG_DIR"
+fi
+if [ ! -w "$CONFIG_DIR" ]; then
+  $SUDO chown "$(id -u):$(id -g)" "$CONFIG_DIR"
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$BIN"
+fi
+
+# No desktop: a virtual one on a free display number.
+pids=()
+cleanup() {
+  for (( i=${#pids[@]}-1; i>=0; i-- )); do kill "${pids[$i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+n=90
+while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+export DISPLAY=":$n"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+trayer --edge top --align right --widthtype request --height 32 --transparent false \
+  --tint 0x303030 >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+"$BIN" &
+app=$!
+pids+=($app)
+echo "run: Calvoro runs on the virtual display $DISPLAY (Ctrl+C to stop)"
+sleep 2
+import -window root "$SHOT" 2>/dev/null && echo "run: screenshot of the screen 2 s after start: $SHOT"
+wait "$app" || true
