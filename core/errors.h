@@ -1,0 +1,34 @@
+#pragma once
+// The program's error types. Each carries the text the user sees; handlers let
+// them pass to the application's error report.
+#include <stdexcept>
+#include <string>
+
+namespace core {
+
+// A text that does not convert to a date: "'<text>' is not a valid date".
+class EConvertError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// A year, month or day outside the calendar: "Invalid argument to date encode".
+class EDateError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// A failed file operation. what() is the runtime's text for the error ("File
+// not found", "Disk full", "I/O error 5", ...); errorCode() is the system error
+// number (errno) it came from.
+class EInOutError : public std::runtime_error {
+public:
+  EInOutError(const std::string &text, int errorCode)
+      : std::runtime_error(text), errorCode_(errorCode) {}
+  int errorCode() const noexcept { return errorCode_; }
+
+private:
+  int errorCode_;
+};
+
+} // namespace core
