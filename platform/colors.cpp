@@ -1,0 +1,104 @@
+#include "platform/colors.h"
+
+#include <QGuiApplication>
+
+#include <array>
+
+namespace platform {
+
+namespace {
+
+struct NamedColor {
+  const char *name;
+  TColor color;
+};
+
+constexpr std::array kColors{
+    NamedColor{"clBlack", clBlack},
+    NamedColor{"clMaroon", clMaroon},
+    NamedColor{"clGreen", clGreen},
+    NamedColor{"clOlive", clOlive},
+    NamedColor{"clNavy", clNavy},
+    NamedColor{"clPurple", clPurple},
+    NamedColor{"clTeal", clTeal},
+    NamedColor{"clGray", clGray},
+    NamedColor{"clSilver", clSilver},
+    NamedColor{"clRed", clRed},
+    NamedColor{"clLime", clLime},
+    NamedColor{"clYellow", clYellow},
+    NamedColor{"clBlue", clBlue},
+    NamedColor{"clFuchsia", clFuchsia},
+    NamedColor{"clAqua", clAqua},
+    NamedColor{"clWhite", clWhite},
+    NamedColor{"clWindow", clWindow},
+    NamedColor{"clWindowFrame", clWindowFrame},
+    NamedColor{"clMenu", clMenu},
+    NamedColor{"clMenuText", clMenuText},
+    NamedColor{"clWindowText", clWindowText},
+    NamedColor{"clHighlight", clHighlight},
+    NamedColor{"clHighlightText", clHighlightText},
+    NamedColor{"clBtnFace", clBtnFace},
+    NamedColor{"clBtnShadow", clBtnShadow},
+    NamedColor{"clGrayText", clGrayText},
+    NamedColor{"clBtnText", clBtnText},
+    NamedColor{"clBtnHighlight", clBtnHighlight},
+    NamedColor{"clInfoText", clInfoText},
+    NamedColor{"clInfoBk", clInfoBk},
+};
+
+QColor systemColor(int index, const QPalette &p) {
+  switch (index) {
+  case 4: // menu
+    return p.color(QPalette::Window);
+  case 5: // window background
+    return p.color(QPalette::Base);
+  case 6: // window frame
+    return p.color(QPalette::Shadow);
+  case 7: // menu text
+  case 8: // window text
+    return p.color(QPalette::Text);
+  case 13:
+    return p.color(QPalette::Highlight);
+  case 14:
+    return p.color(QPalette::HighlightedText);
+  case 15:
+    return p.color(QPalette::Button);
+  case 16:
+    return p.color(QPalette::Dark);
+  case 17:
+    return p.color(QPalette::Disabled, QPalette::Text);
+  case 18:
+    return p.color(QPalette::ButtonText);
+  case 20:
+    return p.color(QPalette::Light);
+  case 23:
+    return p.color(QPalette::ToolTipText);
+  case 24:
+    return p.color(QPalette::ToolTipBase);
+  default:
+    return QColor(Qt::black);
+  }
+}
+
+} // namespace
+
+QColor toQColor(TColor color, const QPalette &palette) {
+  const auto bits = static_cast<std::uint32_t>(color);
+  if (bits & 0x80000000u)
+    return systemColor(static_cast<int>(bits & 0xFFu), palette);
+  return QColor(static_cast<int>(bits & 0xFFu), static_cast<int>((bits >> 8) & 0xFFu),
+                static_cast<int>((bits >> 16) & 0xFFu));
+}
+
+QColor toQColor(TColor color) {
+  return toQColor(color, QGuiApplication::palette());
+}
+
+std::optional<TColor> colorByName(const QString &name) {
+  for (const NamedColor &c : kColors)
+    if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
+      return c.color;
+  return std::nullopt;
+}
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+// The services the windows and components take from the host system, bundled. The entry
+// installs the desktop's; tests install fakes.
+
+#include "core/date.h"
+#include "platform/regional_settings.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class NotifyArea;
+class MessageBoxes;
+class ErrorReport;
+
+// Where the configuration file lives on this system.
+inline constexpr char kConfigPath[] = "/opt/Calvoro by KALDO Prototyping/Calvoro.ini";
+
+struct Environment {
+  std::function<core::Date()> today; // today's local date
+  std::string configPath = kConfigPath;
+  std::function<int(int)> random; // a whole number in 0 .. n-1 for n > 0
+  NotifyArea *notifyArea = nullptr;
+  MessageBoxes *messageBoxes = nullptr;
+  ErrorReport *errorReport = nullptr;
+  RegionalSettings regional;
+  // The printer joins here when printing is built.
+};
+
+// The process's current environment. Until one is installed it has the real clock, random
+// source, configuration path and regional settings, and no services.
+Environment &env();
+void setEnvironment(Environment environment);
+
+// The real clock and random source.
+core::Date localToday();
+int randomBelow(int n);
+
+// The desktop's own services, owned here; environment() hands them out.
+class DesktopServices {
+public:
+  DesktopServices();
+  ~DesktopServices();
+  DesktopServices(const DesktopServices &) = delete;
+  DesktopServices &operator=(const DesktopServices &) = delete;
+
+  Environment environment() const;
+
+private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#include "platform/error_report.h"
+
+#include "platform/app_title.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+QString errorBoxText(const QString &message) {
+  if (message.endsWith(QLatin1Char('.')))
+    return message;
+  return message + QLatin1Char('.');
+}
+
+QString unknownErrorText() {
+  return QStringLiteral("An unexpected error occurred");
+}
+
+void BoxErrorReport::show(const QString &message) {
+  if (open_)
+    return;
+  open_ = true;
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
+                  errorBoxText(message), QMessageBox::Ok);
+  box.exec();
+  open_ = false;
+}
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+// The single-instance marker: one holder per user and name at a time. The kernel releases it
+// when the holder ends, however it ends, so it never goes stale.
+
+#include <string>
+
+namespace platform {
+
+class InstanceLock {
+public:
+  // A lock file named after `name` in the user's runtime folder ($XDG_RUNTIME_DIR), or
+  // /tmp/<name>-<uid>.lock when there is none.
+  explicit InstanceLock(const std::string &name = "Calvoro");
+  // A lock on the given file.
+  struct AtPath {
+    std::string path;
+  };
+  explicit InstanceLock(AtPath path);
+  ~InstanceLock();
+
+  InstanceLock(const InstanceLock &) = delete;
+  InstanceLock &operator=(const InstanceLock &) = delete;
+
+  // True when this process now holds the lock (or held it already); false when another
+  // process holds it or the lock file cannot be opened.
+  bool tryAcquire();
+  bool held() const { return fd_ >= 0; }
+  const std::string &path() const { return path_; }
+
+  static std::string defaultPath(const std::string &name);
+
+private:
+  std::string path_;
+  int fd_ = -1;
+};
+
+} // namespace platform

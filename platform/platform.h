@@ -1,1 +1,0 @@
-// Platform layer: services the program expects from the host system.

@@ -1,0 +1,98 @@
+#include "platform/regional_settings.h"
+
+#include <QLocale>
+#include <QtGlobal>
+
+namespace platform {
+
+namespace {
+
+bool isPatternLetter(QChar c) {
+  return c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y');
+}
+
+// A numeric pattern in the given order, for Qt patterns that name months or weekdays.
+std::string numericPattern(core::DateOrder order) {
+  switch (order) {
+  case core::DateOrder::MDY:
+    return "mm/dd/yyyy";
+  case core::DateOrder::YMD:
+    return "yyyy/mm/dd";
+  case core::DateOrder::DMY:
+    break;
+  }
+  return "dd/mm/yyyy";
+}
+
+} // namespace
+
+QString timeLocaleName() {
+  for (const char *var : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const QString value = qEnvironmentVariable(var);
+    if (!value.isEmpty())
+      return value;
+  }
+  return QStringLiteral("C");
+}
+
+core::RegionalDateFormat dateFormatFromQtPattern(const QString &qtPattern) {
+  core::RegionalDateFormat format;
+  std::string pattern;
+  bool separatorFound = false;
+  bool seenField = false;
+  bool quoted = false;
+  int dayLetters = 0, monthLetters = 0, yearLetters = 0;
+  for (QChar c : qtPattern) {
+    if (c == QLatin1Char('\'')) {
+      quoted = !quoted;
+      pattern += '\'';
+      continue;
+    }
+    if (!quoted && isPatternLetter(c)) {
+      seenField = true;
+      const char letter = c == QLatin1Char('M') ? 'm' : static_cast<char>(c.unicode());
+      dayLetters += letter == 'd';
+      monthLetters += letter == 'm';
+      yearLetters += letter == 'y';
+      pattern += letter;
+      continue;
+    }
+    if (!quoted && seenField && !separatorFound && !c.isSpace() && !c.isLetter() &&
+        c.unicode() < 0x80) {
+      format.separator = static_cast<char>(c.unicode());
+      separatorFound = true;
+      pattern += '/';
+      continue;
+    }
+    if (!quoted && separatorFound && c.unicode() == static_cast<unsigned char>(format.separator)) {
+      pattern += '/';
+      continue;
+    }
+    if (c.unicode() < 0x80)
+      pattern += static_cast<char>(c.unicode());
+    // Other characters are not part of a numeric date.
+  }
+  format.order = core::dateOrderOf(pattern);
+  const bool numeric = dayLetters >= 1 && dayLetters <= 2 && monthLetters >= 1 &&
+                       monthLetters <= 2 && yearLetters >= 1 && separatorFound;
+  format.shortDateFormat = numeric ? pattern : numericPattern(format.order);
+  return format;
+}
+
+RegionalSettings regionalSettingsFor(const QString &localeName) {
+  RegionalSettings settings; // the C locale's
+  const QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+  if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
+    return settings;
+  const QLocale locale(name);
+  if (locale.language() == QLocale::C)
+    return settings;
+  settings.date = dateFormatFromQtPattern(locale.dateFormat(QLocale::ShortFormat));
+  return settings;
+}
+
+RegionalSettings regionalSettings() {
+  return regionalSettingsFor(timeLocaleName());
+}
+
+} // namespace platform
