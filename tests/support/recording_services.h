@@ -1,0 +1,40 @@
+#pragma once
+// Message boxes and an error report that only remember what they were asked to show.
+
+#include "platform/error_report.h"
+#include "platform/message_boxes.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace testing_support {
+
+struct ShownBox {
+  QString caption; // "Warning" or "Information"
+  QString text;
+};
+
+class RecordingMessageBoxes : public platform::MessageBoxes {
+public:
+  void warning(const QString &text) override { shown.append({QStringLiteral("Warning"), text}); }
+  void information(const QString &text) override {
+    shown.append({QStringLiteral("Information"), text});
+  }
+  QList<ShownBox> shown;
+};
+
+// Keeps the texts the error box would show (with the box's full stop rule applied).
+class RecordingErrorReport : public platform::ErrorReport {
+public:
+  void show(const QString &message) override { shown.append(platform::errorBoxText(message)); }
+  QStringList shown;
+};
+
+// Fails the running test: installed while no test expects errors.
+class FailingErrorReport : public platform::ErrorReport {
+public:
+  void show(const QString &message) override;
+};
+
+} // namespace testing_support

@@ -1,0 +1,412 @@
+// TTrayIconF against a recording tray: what reaches the tray and when, the events, the menu,
+// the animation and the minimise/restore chain.
+
+#include "components/TrayIconF.h"
+#include "platform/app_shell.h"
+#include "test_environment.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPixmap>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using platform::TrayMouse;
+using testing_support::NotifyCall;
+using testing_support::NotifyOp;
+using testing_support::TestEnvironment;
+
+namespace {
+
+QIcon solidIcon(QColor color) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(color);
+  return QIcon(pixmap);
+}
+
+QColor colorOf(const QIcon &icon) {
+  if (icon.isNull())
+    return QColor();
+  return icon.pixmap(32, 32).toImage().pixelColor(16, 16);
+}
+
+class TrayIconTest : public ::testing::Test {
+protected:
+  void TearDown() override {
+    QApplication::setWindowIcon(QIcon());
+    platform::AppShell::instance().setMainForm(nullptr);
+    platform::AppShell::instance().setOnMinimize(nullptr);
+  }
+  void processEvents() { QCoreApplication::processEvents(); }
+
+  TestEnvironment env;
+  QObject owner;
+};
+
+TEST_F(TrayIconTest, SettingActiveToItsValueSendsNothing) {
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setToolTip("tip");
+  tray.setActive(false);
+  EXPECT_TRUE(env.notifyArea.calls.isEmpty());
+
+  tray.setActive(true);
+  env.notifyArea.clear();
+  tray.setActive(true);
+  processEvents();
+  EXPECT_TRUE(env.notifyArea.calls.isEmpty());
+  EXPECT_TRUE(env.notifyArea.isShown(&tray));
+}
+
+TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setToolTip("Dear Anna");
+  EXPECT_TRUE(env.notifyArea.calls.isEmpty());
+
+  tray.setActive(true);
+  processEvents();
+  ASSERT_EQ(env.notifyArea.calls.size(), 1);
+  const NotifyCall &add = env.notifyArea.calls[0];
+  EXPECT_EQ(add.op, NotifyOp::Add);
+  EXPECT_TRUE(add.result);
+  EXPECT_EQ(add.record.flags, platform::nifMessage | platform::nifIcon | platform::nifTip);
+  EXPECT_EQ(add.record.owner, &tray);
+  EXPECT_EQ(add.record.id, 0u);
+  EXPECT_EQ(add.record.callbackMessage, TTrayIconF::CallbackMessage());
+  EXPECT_EQ(colorOf(add.record.icon), QColor(Qt::red));
+  EXPECT_EQ(add.record.tip, "Dear Anna");
+
+  // Removing and adding again carries the same picture and tip.
+  tray.setActive(false);
+  tray.setActive(true);
+  ASSERT_EQ(env.notifyArea.calls.size(), 3);
+  EXPECT_EQ(env.notifyArea.calls[1].op, NotifyOp::Remove);
+  EXPECT_TRUE(env.notifyArea.calls[1].result);
+  EXPECT_EQ(env.notifyArea.calls[2].record.tip, "Dear Anna");
+}
+
+TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
+  QApplication::setWindowIcon(solidIcon(Qt::blue));
+  TTrayIconF tray(&owner);
+  tray.setToolTip("tip");
+  tray.setActive(true);
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::blue));
+  const platform::NotifyRecord *shown = env.notifyArea.shown(&tray);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(colorOf(shown->icon), QColor(Qt::blue));
+  // The icon part went out first, before the icon was there, and failed harmlessly.
+  ASSERT_EQ(env.notifyArea.calls.size(), 2);
+  EXPECT_EQ(env.notifyArea.calls[0].op, NotifyOp::Modify);
+  EXPECT_FALSE(env.notifyArea.calls[0].result);
+  EXPECT_EQ(env.notifyArea.calls[1].op, NotifyOp::Add);
+}
+
+TEST_F(TrayIconTest, AddingWithoutToolTipIsFollowedByOneModifyOnceEventsRun) {
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setActive(true);
+  ASSERT_EQ(env.notifyArea.calls.size(), 1);
+
+  // Set while the window is still being built: the picture goes out at once, the tip with the
+  // reset.
+  tray.setIcon(solidIcon(Qt::green));
+  env.notifyArea.clear();
+  processEvents();
+  ASSERT_EQ(env.notifyArea.calls.size(), 1);
+  const NotifyCall &reset = env.notifyArea.calls[0];
+  EXPECT_EQ(reset.op, NotifyOp::Modify);
+  EXPECT_EQ(reset.record.flags, platform::nifIcon | platform::nifTip);
+  EXPECT_EQ(colorOf(reset.record.icon), QColor(Qt::green));
+  EXPECT_EQ(reset.record.tip, "");
+  processEvents();
+  EXPECT_EQ(env.notifyArea.calls.size(), 1);
+}
+
+TEST_F(TrayIconTest, ToolTipKeepsItsFirst62Characters) {
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setActive(true);
+  const QString text =
+      QString("Dear Maximiliane-Josephine, you have 100 % of your emotional power");
+  ASSERT_EQ(text.size(), 66);
+  const QString seventy = text + "abcd";
+  tray.setToolTip(seventy);
+  EXPECT_EQ(tray.ToolTip(), seventy.left(62));
+  EXPECT_EQ(env.notifyArea.shown(&tray)->tip, seventy.left(62));
+  tray.setToolTip("short");
+  EXPECT_EQ(tray.ToolTip(), "short");
+}
+
+TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
+  TImageList images;
+  images.Add(solidIcon(Qt::red));
+  images.Add(solidIcon(Qt::green));
+  images.Add(solidIcon(Qt::blue));
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::yellow));
+  tray.setToolTip("tip");
+  tray.setImages(&images);
+
+  tray.setAnimate(true); // not in the tray: ignored
+  EXPECT_FALSE(tray.Animate());
+  tray.setActive(true);
+  tray.setAnimate(true);
+  ASSERT_TRUE(tray.Animate());
+  auto *timer = tray.findChild<QTimer *>("AnimateTimer");
+  ASSERT_TRUE(timer);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), 100);
+  tray.setAnimateInterval(0);
+  tray.setAnimateInterval(-5);
+  EXPECT_EQ(timer->interval(), 100);
+  tray.setAnimateInterval(250);
+  EXPECT_EQ(timer->interval(), 250);
+  EXPECT_EQ(tray.AnimateInterval(), 250);
+
+  QList<QColor> shown;
+  for (int i = 0; i < 4; ++i) {
+    tray.AnimateTick();
+    shown.append(colorOf(env.notifyArea.shown(&tray)->icon));
+  }
+  EXPECT_EQ(shown, (QList<QColor>{Qt::green, Qt::blue, Qt::red, Qt::green}));
+
+  tray.setAnimate(false);
+  EXPECT_FALSE(timer->isActive());
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
+  EXPECT_EQ(colorOf(env.notifyArea.shown(&tray)->icon), QColor(Qt::yellow));
+
+  // Switching off again leaves the icon as it is.
+  tray.setIcon(solidIcon(Qt::cyan));
+  tray.setAnimate(false);
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::cyan));
+}
+
+TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
+  TImageList images;
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::yellow));
+  tray.setActive(true);
+  tray.setAnimate(true); // no image list
+  EXPECT_FALSE(tray.Animate());
+  tray.setImages(&images);
+  tray.setAnimate(true); // an empty one
+  EXPECT_FALSE(tray.Animate());
+  images.Add(solidIcon(Qt::magenta));
+  tray.setAnimate(true);
+  ASSERT_TRUE(tray.Animate());
+  tray.AnimateTick();
+  tray.AnimateTick();
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::magenta));
+}
+
+TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
+  auto images = std::make_unique<TImageList>();
+  images->Add(solidIcon(Qt::red));
+  images->Add(solidIcon(Qt::green));
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::yellow));
+  tray.setActive(true);
+  tray.setImages(images.get());
+  tray.setAnimate(true);
+  tray.AnimateTick();
+  images.reset();
+  EXPECT_EQ(tray.Images(), nullptr);
+  EXPECT_FALSE(tray.Animate());
+  EXPECT_FALSE(tray.findChild<QTimer *>("AnimateTimer")->isActive());
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
+  tray.AnimateTick(); // a late tick finds no pictures
+  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
+}
+
+TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
+  QStringList events;
+  std::unique_ptr<TTrayIconF> trays[3];
+  const char *names[3] = {"emotional", "intellectual", "physical"};
+  for (int i = 0; i < 3; ++i) {
+    trays[i] = std::make_unique<TTrayIconF>(&owner);
+    TTrayIconF *t = trays[i].get();
+    const QString name = names[i];
+    t->setOnClick([&events, name, t](QObject *Sender) {
+      EXPECT_EQ(Sender, t);
+      events << "click " + name;
+    });
+    t->setOnDblClick([&events, name, t](QObject *Sender) {
+      EXPECT_EQ(Sender, t);
+      events << "dblclick " + name;
+    });
+    t->setIcon(solidIcon(Qt::red));
+    t->setActive(true);
+  }
+  env.notifyArea.mouse(trays[1].get(), TrayMouse::LeftUp);
+  env.notifyArea.mouse(trays[1].get(), TrayMouse::LeftDoubleClick);
+  env.notifyArea.mouse(trays[1].get(), TrayMouse::LeftUp);
+  env.notifyArea.mouse(trays[2].get(), TrayMouse::LeftUp);
+  env.notifyArea.mouse(trays[0].get(), TrayMouse::LeftDown); // not a click
+  env.notifyArea.mouse(trays[0].get(), TrayMouse::MiddleUp);
+  env.notifyArea.mouse(trays[0].get(), TrayMouse::Move);
+  processEvents();
+  EXPECT_EQ(events, (QStringList{"click intellectual", "dblclick intellectual",
+                                 "click intellectual", "click physical"}));
+}
+
+TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenCallsOnRightClick) {
+  QCursor::setPos(300, 200);
+  const QPoint cursor = QCursor::pos();
+  QMenu menu;
+  menu.addAction("Quit");
+  QStringList events;
+  QPoint menuAt;
+  QObject::connect(&menu, &QMenu::aboutToShow, [&] {
+    events << "menu";
+    QTimer::singleShot(0, &menu, [&] {
+      menuAt = menu.pos();
+      menu.close();
+    });
+  });
+  TTrayIconF tray(&owner);
+  tray.setPopupMenu(&menu);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setActive(true);
+  tray.setOnRightClick(
+      [&](QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+        events << "right";
+        EXPECT_EQ(Sender, &tray);
+        EXPECT_EQ(Button, Qt::RightButton);
+        EXPECT_EQ(Shift, Qt::NoModifier);
+        EXPECT_EQ(QPoint(X, Y), cursor);
+      });
+  env.notifyArea.mouse(&tray, TrayMouse::RightUp);
+  processEvents();
+  EXPECT_EQ(events, (QStringList{"menu", "right"}));
+  EXPECT_EQ(menuAt, cursor);
+}
+
+TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
+  auto menu = std::make_unique<QMenu>();
+  bool shown = false;
+  QObject::connect(menu.get(), &QMenu::aboutToShow, [&] { shown = true; });
+  int rightClicks = 0;
+  TTrayIconF tray(&owner);
+  tray.setPopupMenu(menu.get());
+  tray.setOnRightClick(
+      [&](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++rightClicks; });
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setActive(true);
+  menu.reset();
+  EXPECT_EQ(tray.PopupMenu(), nullptr);
+  env.notifyArea.mouse(&tray, TrayMouse::RightUp);
+  processEvents();
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(rightClicks, 1);
+}
+
+TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
+  int clicks = 0;
+  auto tray = std::make_unique<TTrayIconF>(&owner);
+  tray->setOnClick([&](QObject *) { ++clicks; });
+  tray->setActive(true); // posts the tooltip reset too
+  env.notifyArea.mouse(tray.get(), TrayMouse::LeftUp);
+  const TTrayIconF *gone = tray.get();
+  tray.reset();
+  env.notifyArea.clear();
+  processEvents();
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(env.notifyArea.calls.isEmpty()); // the reset died with it
+  EXPECT_FALSE(env.notifyArea.isShown(gone));
+}
+
+TEST_F(TrayIconTest, DestroyingAnActiveIconRemovesIt) {
+  auto tray = std::make_unique<TTrayIconF>(&owner);
+  tray->setActive(true);
+  const TTrayIconF *gone = tray.get();
+  tray.reset();
+  EXPECT_FALSE(env.notifyArea.isShown(gone));
+  EXPECT_EQ(env.notifyArea.calls.last().op, NotifyOp::Remove);
+  EXPECT_TRUE(env.notifyArea.calls.last().result);
+}
+
+TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
+  platform::AppShell &shell = platform::AppShell::instance();
+  QWidget main;
+  main.show();
+  shell.setMainForm(&main);
+  TTrayIconF tray(&owner);
+  tray.setIcon(solidIcon(Qt::red));
+  tray.setMinimizeApp(true);
+  processEvents();
+
+  shell.minimize();
+  processEvents(); // the window system's answers to the state change
+  EXPECT_FALSE(main.isVisible());
+  EXPECT_TRUE(tray.Active());
+  EXPECT_TRUE(env.notifyArea.isShown(&tray));
+
+  env.notifyArea.mouse(&tray, TrayMouse::LeftDoubleClick);
+  processEvents();
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(main.isMinimized());
+  EXPECT_FALSE(tray.Active());
+  EXPECT_FALSE(env.notifyArea.isShown(&tray));
+
+  // A handler set by code replaces the restore handler.
+  int own = 0;
+  tray.setOnDblClick([&](QObject *) { ++own; });
+  processEvents();
+  shell.minimize();
+  processEvents();
+  env.notifyArea.mouse(&tray, TrayMouse::LeftDoubleClick);
+  processEvents();
+  EXPECT_EQ(own, 1);
+  EXPECT_FALSE(main.isVisible());
+  EXPECT_TRUE(tray.Active());
+}
+
+TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainForm) {
+  platform::AppShell &shell = platform::AppShell::instance();
+  shell.setShowMainForm(true);
+  TTrayIconF tray(&owner);
+  tray.setMinimizeApp(true);
+  shell.minimize();
+  EXPECT_FALSE(shell.showMainForm());
+  EXPECT_TRUE(tray.Active());
+  shell.setShowMainForm(true);
+}
+
+TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
+  platform::AppShell &shell = platform::AppShell::instance();
+  QStringList calls;
+  shell.setOnMinimize([&](QObject *) { calls << "application"; });
+  auto first = std::make_unique<TTrayIconF>(&owner);
+  auto second = std::make_unique<TTrayIconF>(&owner);
+  first->setMinimizeApp(true);
+  second->setMinimizeApp(true);
+
+  shell.minimize();
+  EXPECT_EQ(calls, QStringList{"application"});
+  EXPECT_TRUE(first->Active());
+  EXPECT_TRUE(second->Active());
+
+  // The first one goes while the second still chains through it.
+  first.reset();
+  second->setActive(false);
+  shell.minimize();
+  EXPECT_EQ(calls, (QStringList{"application", "application"}));
+  EXPECT_TRUE(second->Active());
+
+  // The last one installed puts back what it found.
+  second.reset();
+  shell.minimize();
+  EXPECT_EQ(calls.size(), 3);
+
+  // Without MinimizeApp a component only passes the call on.
+  TTrayIconF third(&owner);
+  shell.minimize();
+  EXPECT_EQ(calls.size(), 4);
+  EXPECT_FALSE(third.Active());
+}
+
+} // namespace
