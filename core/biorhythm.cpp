@@ -55,13 +55,13 @@ int cyclePeriod(Cycle cycle) {
 
 int8_t cycleLevel(Cycle cycle, int32_t dayCount) {
   // The order is part of the result: the day count times π first, then the
-  // factor; then 100 is added before halving. nearbyintl rounds by the current
+  // factor; then 100 is added before halving. rint rounds by the current
   // mode, which is round-to-nearest-even.
   long double a = static_cast<long double>(dayCount) * kPi;
   a = a * factorOf(cycle);
   const long double s = std::sin(a);
   const long double x = (s * 100.0L + 100.0L) * 0.5L;
-  return static_cast<int8_t>(std::nearbyint(x));
+  return static_cast<int8_t>(std::rint(x));
 }
 
 Levels levelsFor(int32_t dayCount) {
@@ -81,7 +81,7 @@ void ComputeLevels() {
 
 int LevelIconIndex(int level) {
   const long double y = static_cast<long double>(std::clamp(level, 0, 100)) * kTenth;
-  return static_cast<int>(std::nearbyint(y));
+  return static_cast<int>(std::rint(y));
 }
 
 Band bandOf(int level) {

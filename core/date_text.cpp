@@ -68,7 +68,15 @@ void appendNumber(std::string &out, int value, int width) {
 } // namespace
 
 DateOrder dateOrderOf(std::string_view pattern) {
-  for (char c : pattern) {
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '\'' || c == '"') { // quoted text is no field
+      const size_t close = pattern.find(c, i + 1);
+      if (close == std::string_view::npos)
+        break;
+      i = close;
+      continue;
+    }
     switch (lower(c)) {
     case 'd':
       return DateOrder::DMY;

@@ -1,0 +1,131 @@
+#include "core/biorhythm.h"
+
+#include <gtest/gtest.h>
+
+#include "core/errors.h"
+
+using core::Band;
+using core::Levels;
+
+namespace {
+
+class BiorhythmGlobals : public ::testing::Test {
+protected:
+  void SetUp() override { core::resetBiorhythmState(); }
+  void TearDown() override { core::resetBiorhythmState(); }
+  static Levels current() {
+    return Levels{core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel};
+  }
+};
+
+} // namespace
+
+TEST(Levels, KnownDayCounts) {
+  struct Case {
+    int32_t dayCount;
+    Levels expected;
+  } cases[] = {
+      {0, {50, 50, 50}},  {1, {61, 59, 63}},    {7, {100, 99, 97}}, {21, {0, 12, 24}},
+      {-1, {39, 41, 37}}, {10000, {89, 59, 1}}, {-7, {0, 1, 3}},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(core::levelsFor(c.dayCount), c.expected) << "day count " << c.dayCount;
+}
+
+TEST(Levels, EachCyclePeaksAtAQuarterAndBottomsAtThreeQuartersOfItsPeriod) {
+  EXPECT_EQ(core::cycleLevel(core::Cycle::Emotional, 7), 100);
+  EXPECT_EQ(core::cycleLevel(core::Cycle::Emotional, 21), 0);
+  EXPECT_EQ(core::cycleLevel(core::Cycle::Emotional, 14), 50);
+  EXPECT_EQ(core::cycleLevel(core::Cycle::Physical, 23), 50);
+  EXPECT_EQ(core::cycleLevel(core::Cycle::Intellectual, 33), 50);
+  EXPECT_EQ(core::cyclePeriod(core::Cycle::Emotional), 28);
+  EXPECT_EQ(core::cyclePeriod(core::Cycle::Intellectual), 33);
+  EXPECT_EQ(core::cyclePeriod(core::Cycle::Physical), 23);
+}
+
+// The sine is odd, so a birth date after the reference date mirrors the curve.
+TEST(Levels, NegativeDayCountsMirrorPositiveOnes) {
+  for (int32_t d = 0; d <= 3652058; d += 131) {
+    const Levels up = core::levelsFor(d), down = core::levelsFor(-d);
+    ASSERT_EQ(down.emotional, 100 - up.emotional) << d;
+    ASSERT_EQ(down.intellectual, 100 - up.intellectual) << d;
+    ASSERT_EQ(down.physical, 100 - up.physical) << d;
+  }
+}
+
+TEST_F(BiorhythmGlobals, ComputeLevelsReadsDayCountAndSetsTheThreeLevels) {
+  core::DayCount = 7;
+  core::ComputeLevels();
+  EXPECT_EQ(current(), (Levels{100, 99, 97}));
+  EXPECT_EQ(core::DayCount, 7);
+  core::DayCount = -7;
+  core::ComputeLevels();
+  EXPECT_EQ(current(), (Levels{0, 1, 3}));
+}
+
+TEST_F(BiorhythmGlobals, BirthTextGivesTheDayCountToTheReferenceDate) {
+  const core::RegionalDateFormat dmy;
+  core::computeLevelsFromBirthText("12/05/1970", dmy, {1970, 5, 19});
+  EXPECT_EQ(core::DayCount, 7);
+  EXPECT_EQ(current(), (Levels{100, 99, 97}));
+
+  core::computeLevelsFromBirthText("26/05/1970", dmy, {1970, 5, 19});
+  EXPECT_EQ(core::DayCount, -7);
+  EXPECT_EQ(current(), (Levels{0, 1, 3}));
+
+  // The field's design text: several hundred thousand days, valid levels.
+  core::computeLevelsFromBirthText("01/01/0001", dmy, {2024, 6, 15});
+  EXPECT_EQ(core::DayCount, 739051);
+  EXPECT_EQ(current(), core::levelsFor(739051));
+  for (int level : {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel}) {
+    EXPECT_GE(level, 0);
+    EXPECT_LE(level, 100);
+  }
+
+  core::computeLevelsFromBirthText(" 1/ 1/0001", dmy, {9999, 12, 31});
+  EXPECT_EQ(core::DayCount, 3652058);
+}
+
+TEST_F(BiorhythmGlobals, ABirthTextThatDoesNotConvertChangesNothing) {
+  core::DayCount = 21;
+  core::ComputeLevels();
+  const Levels before = current();
+  for (const char *text : {"", "  /  /1970", "31/04/2001", "12.05.1970"}) {
+    EXPECT_THROW(core::computeLevelsFromBirthText(text, {}, {2024, 6, 15}), core::EConvertError);
+    EXPECT_EQ(core::DayCount, 21);
+    EXPECT_EQ(current(), before);
+  }
+}
+
+TEST(LevelIconIndex, EveryLevelFallsOnItsStep) {
+  // Binding: the step for each range of levels.
+  const struct {
+    int first, last, index;
+  } steps[] = {{0, 5, 0},   {6, 14, 1},  {15, 25, 2}, {26, 34, 3}, {35, 45, 4},  {46, 54, 5},
+               {55, 65, 6}, {66, 74, 7}, {75, 85, 8}, {86, 94, 9}, {95, 100, 10}};
+  int checked = 0;
+  for (const auto &s : steps) {
+    for (int level = s.first; level <= s.last; ++level, ++checked)
+      EXPECT_EQ(core::LevelIconIndex(level), s.index) << "level " << level;
+  }
+  EXPECT_EQ(checked, 101);
+}
+
+TEST(LevelIconIndex, LevelsOutsideTheRangeStayOnTheEndSteps) {
+  EXPECT_EQ(core::LevelIconIndex(-1), 0);
+  EXPECT_EQ(core::LevelIconIndex(-128), 0);
+  EXPECT_EQ(core::LevelIconIndex(101), 10);
+  EXPECT_EQ(core::LevelIconIndex(127), 10);
+}
+
+TEST(Bands, LowMiddleAndHighEdges) {
+  for (int level = 0; level <= 100; ++level) {
+    const Band expected = level <= 25 ? Band::Low : level >= 75 ? Band::High : Band::Middle;
+    EXPECT_EQ(core::bandOf(level), expected) << "level " << level;
+    EXPECT_EQ(core::isCritical(level), expected != Band::Middle) << "level " << level;
+  }
+  EXPECT_EQ(core::bandOf(25), Band::Low);
+  EXPECT_EQ(core::bandOf(26), Band::Middle);
+  EXPECT_EQ(core::bandOf(74), Band::Middle);
+  EXPECT_EQ(core::bandOf(75), Band::High);
+}
