@@ -1,0 +1,178 @@
+#include "components/SmoothShow.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// start + progress * (end - start) / 100, truncating toward zero, without
+// overflow for any two ints.
+int between(int start, int end, int progress) {
+  const int64_t delta = int64_t(end) - start;
+  return int(start + progress * delta / 100);
+}
+
+QWidget *makeFrameWindow(const QColor &color) {
+  // An override-redirect window: never focused, above everything, and not
+  // placed or decorated by a window manager.
+  auto *frame =
+      new QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+  frame->setObjectName(QStringLiteral("SmoothShowFrame"));
+  frame->setAttribute(Qt::WA_ShowWithoutActivating);
+  frame->setAttribute(Qt::WA_X11DoNotAcceptFocus);
+  frame->setFocusPolicy(Qt::NoFocus);
+  frame->setAutoFillBackground(true);
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::Window, color);
+  frame->setPalette(palette);
+  return frame;
+}
+
+} // namespace
+
+TSmoothShow::TSmoothShow(QObject *owner) : QObject(owner), timer_(new QTimer(this)) {
+  timer_->setTimerType(Qt::PreciseTimer);
+  connect(timer_, &QTimer::timeout, this, &TSmoothShow::Step);
+  if (auto *widget = qobject_cast<QWidget *>(owner))
+    setControl(widget);
+}
+
+TSmoothShow::~TSmoothShow() {
+  abandon(true);
+}
+
+void TSmoothShow::setControl(QWidget *value) {
+  if (running_ || value == control_)
+    return;
+  disconnect(controlWatch_);
+  control_ = value;
+  if (value) {
+    controlWatch_ = connect(value, &QObject::destroyed, this, [this] {
+      // The control is gone: nothing of it is touched, only the frame goes.
+      control_ = nullptr;
+      abandon(false);
+    });
+  }
+}
+
+QSize TSmoothShow::screenSize() const {
+  if (screenSize_)
+    return *screenSize_;
+  if (QScreen *screen = QGuiApplication::primaryScreen())
+    return screen->geometry().size();
+  return {};
+}
+
+QRect TSmoothShow::smallRect() const {
+  const QSize screen = screenSize();
+  const int sw = screen.width(), sh = screen.height();
+  switch (minLocation_) {
+  case mlCenter:
+    return QRect(sw / 2, sh / 2, 0, 0);
+  case mlTopLeft:
+    return QRect(0, 0, 0, 0);
+  case mlTopRight:
+    return QRect(sw, 0, 0, 0);
+  case mlBottomLeft:
+    return QRect(0, sh, 0, 0);
+  case mlBottomRight:
+    return QRect(sw, sh, 0, 0);
+  case mlCustom:
+    break;
+  }
+  return QRect(minLeft_, minTop_, minWidth_, minHeight_);
+}
+
+QRect TSmoothShow::largeRect() const {
+  if (maxLocation_ == xlDefault && control_) {
+    // A top-level's geometry is its client origin on the screen already,
+    // also before it is first mapped.
+    if (control_->isWindow())
+      return QRect(control_->geometry().topLeft(), control_->frameGeometry().size());
+    return QRect(control_->mapToGlobal(QPoint(0, 0)), control_->size());
+  }
+  return QRect(maxLeft_, maxTop_, maxWidth_, maxHeight_);
+}
+
+void TSmoothShow::Execute() {
+  if (running_ || !control_ || !enabled_)
+    return;
+  running_ = true;
+  const quint64 run = ++runCount_;
+  frames_.clear();
+  start_ = reverse_ ? largeRect() : smallRect();
+  end_ = reverse_ ? smallRect() : largeRect();
+  frame_ = makeFrameWindow(color_);
+  savedRegion_ = platform::windowRegion(control_);
+  platform::makeInvisible(control_);
+  progress_ = 0;
+  timer_->setInterval(delay_);
+  if (delay_ > 0)
+    timer_->start();
+  QPointer<TSmoothShow> self(this);
+  Step();
+  // Without a delay there would be no ticks: draw the rest of the run now.
+  while (delay_ == 0 && self && running_ && runCount_ == run)
+    Step();
+}
+
+void TSmoothShow::Step() {
+  if (!running_ || !frame_)
+    return;
+  const QRect current(between(start_.left(), end_.left(), progress_),
+                      between(start_.top(), end_.top(), progress_),
+                      between(start_.width(), end_.width(), progress_),
+                      between(start_.height(), end_.height(), progress_));
+  frames_.append(current);
+  frame_->setGeometry(current);
+
+  // The hollow frame: the window minus its inside; a window narrower than
+  // two borders is all border.
+  const int w = current.width(), h = current.height(), b = borderWidth_;
+  const QRect inner(QPoint(b, b), QPoint(int(int64_t(w) - b - 1), int(int64_t(h) - b - 1)));
+  platform::setWindowRegion(frame_, platform::Region::rectDifference(QRect(0, 0, w, h), inner));
+
+  if (!frame_->isVisible()) {
+    frame_->show();
+    frame_->raise();
+  }
+  frame_->repaint();
+  platform::flushWindowSystem();
+
+  if (progress_ >= 100) {
+    finish();
+    return;
+  }
+  progress_ = std::min(progress_ * 3 / 2 + 2, 100);
+}
+
+void TSmoothShow::finish() {
+  timer_->stop();
+  QPointer<TSmoothShow> self(this);
+  if (OnFinishing)
+    OnFinishing(this);
+  if (!self)
+    return;
+  delete frame_.data();
+  if (control_)
+    platform::setWindowRegion(control_, savedRegion_);
+  savedRegion_.reset();
+  running_ = false;
+  if (OnFinish)
+    OnFinish(this);
+}
+
+void TSmoothShow::abandon(bool restoreControl) {
+  if (!running_)
+    return;
+  timer_->stop();
+  delete frame_.data();
+  if (restoreControl && control_)
+    platform::setWindowRegion(control_, savedRegion_);
+  savedRegion_.reset();
+  running_ = false;
+}
