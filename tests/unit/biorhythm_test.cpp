@@ -4,6 +4,12 @@
 
 #include "core/errors.h"
 
+namespace core {
+inline void PrintTo(const Levels &l, std::ostream *os) {
+  *os << int(l.emotional) << ", " << int(l.intellectual) << ", " << int(l.physical);
+}
+} // namespace core
+
 using core::Band;
 using core::Levels;
 

@@ -313,6 +313,13 @@ TEST(ConfigErrors, FilesWithoutRights) {
   ::chmod(folder.path(kIni).c_str(), 0);
   EXPECT_EQ(ioErrorOf([&] { core::readConfigFile(folder.path(kIni)); }).first,
             "File access denied");
+  // A folder that cannot be searched: the file counts as present, so that
+  // reading it reports why it cannot be read.
+  ::chmod(folder.path("").c_str(), 0);
+  EXPECT_TRUE(core::configFileExists(folder.path(kIni)));
+  EXPECT_EQ(ioErrorOf([&] { core::readConfigFile(folder.path(kIni)); }).first,
+            "File access denied");
+  ::chmod(folder.path("").c_str(), 0700);
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
 }
 
