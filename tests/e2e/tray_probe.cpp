@@ -1,0 +1,65 @@
+// A small tray program for the end-to-end tests: three TTrayIconF icons, red, green and blue,
+// each with its own menu. Every event it receives is written to standard output, one line each.
+
+#include "components/TrayIconF.h"
+#include "platform/application.h"
+#include "platform/environment.h"
+
+#include <QMenu>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void say(const QString &line) {
+  std::printf("%s\n", qPrintable(line));
+  std::fflush(stdout);
+}
+
+QIcon solidIcon(QColor color) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(color);
+  return QIcon(pixmap);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  platform::Application app(argc, argv);
+  platform::DesktopServices services;
+  platform::setEnvironment(services.environment());
+  app.setQuitOnLastWindowClosed(false);
+
+  struct Probe {
+    const char *name;
+    QColor color;
+  };
+  const Probe probes[] = {
+      {"red", QColor(255, 0, 0)}, {"green", QColor(0, 255, 0)}, {"blue", QColor(0, 0, 255)}};
+  QObject owner;
+  std::vector<std::unique_ptr<QMenu>> menus;
+  for (const Probe &p : probes) {
+    const QString name = QString::fromLatin1(p.name);
+    auto *tray = new TTrayIconF(&owner);
+    auto menu = std::make_unique<QMenu>();
+    QObject::connect(menu->addAction("Item " + name), &QAction::triggered,
+                     [name] { say("item " + name); });
+    QObject::connect(menu->addAction("Quit"), &QAction::triggered, &app, &QApplication::quit);
+    QObject::connect(menu.get(), &QMenu::aboutToShow, [name] { say("menu " + name); });
+    tray->setPopupMenu(menu.get());
+    tray->setOnClick([name](QObject *) { say("click " + name); });
+    tray->setOnDblClick([name](QObject *) { say("dblclick " + name); });
+    tray->setOnRightClick([name](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+      say(QStringLiteral("rightclick %1 %2 %3").arg(name).arg(x).arg(y));
+    });
+    tray->setActive(true);
+    tray->setIcon(solidIcon(p.color));
+    tray->setToolTip("Probe " + name);
+    menus.push_back(std::move(menu));
+  }
+  QTimer::singleShot(0, [] { say("running"); });
+  return app.exec();
+}
