@@ -85,6 +85,8 @@ QStringList names() {
   return out;
 }
 
-QByteArray logoOutline() { return data(u"logo_outline"); }
+QByteArray logoOutline() {
+  return data(u"logo_outline");
+}
 
 } // namespace pictures

@@ -26,27 +26,48 @@ std::vector<Expected> expectedPictures() {
   for (const std::string &n : levelNames)
     out.push_back({n.c_str(), 32, 32, true});
   const std::vector<Expected> rest = {
-      {"happy", 32, 32, true},          {"attenti", 32, 32, true},
-      {"tray21", 32, 32, true},         {"tray22", 32, 32, true},
-      {"tray23", 32, 32, true},         {"tray21_16", 16, 16, true},
-      {"tray22_16", 16, 16, true},      {"calvoro_16", 16, 16, false},
-      {"calvoro_32", 32, 32, false},    {"calvoro_48", 48, 48, false},
-      {"calvoro_64", 64, 64, false},    {"calvoro_128", 128, 128, false},
-      {"calvoro_256", 256, 256, false}, {"logo", 241, 127, true},
-      {"frame", 20, 18, true},          {"framev", 15, 18, true},
-      {"aboutframe", 20, 18, false},    {"aboutframev", 15, 18, false},
-      {"calendbg", 100, 30, false},     {"powerbg", 320, 200, true},
-      {"setupbg", 317, 220, true},      {"projectionbg", 320, 200, true},
-      {"aboutbg", 320, 200, false},     {"guide_emotio", 41, 41, true},
-      {"guide_intel", 41, 41, true},    {"guide_physiq", 41, 41, true},
-      {"creature1", 80, 62, true},      {"creature2", 80, 62, true},
-      {"btn_calendar", 18, 18, true},   {"btn_showme", 18, 18, true},
-      {"btn_showme_down", 18, 18, true}, {"btn_firstmonth", 18, 18, true},
-      {"btn_firstmonth_down", 18, 18, true}, {"btn_ok", 24, 24, true},
-      {"btn_ok_down", 24, 24, true},    {"btn_prior", 18, 18, true},
-      {"btn_print", 18, 18, true},      {"btn_refresh", 18, 18, true},
-      {"btn_close", 18, 18, true},      {"btn_next", 18, 18, true},
-      {"checkmark", 17, 17, true},      {"radiomark", 17, 17, true},
+      {"happy", 32, 32, true},
+      {"attenti", 32, 32, true},
+      {"tray21", 32, 32, true},
+      {"tray22", 32, 32, true},
+      {"tray23", 32, 32, true},
+      {"tray21_16", 16, 16, true},
+      {"tray22_16", 16, 16, true},
+      {"calvoro_16", 16, 16, false},
+      {"calvoro_32", 32, 32, false},
+      {"calvoro_48", 48, 48, false},
+      {"calvoro_64", 64, 64, false},
+      {"calvoro_128", 128, 128, false},
+      {"calvoro_256", 256, 256, false},
+      {"logo", 241, 127, true},
+      {"frame", 20, 18, true},
+      {"framev", 15, 18, true},
+      {"aboutframe", 20, 18, false},
+      {"aboutframev", 15, 18, false},
+      {"calendbg", 100, 30, false},
+      {"powerbg", 320, 200, true},
+      {"setupbg", 317, 220, true},
+      {"projectionbg", 320, 200, true},
+      {"aboutbg", 320, 200, false},
+      {"guide_emotio", 41, 41, true},
+      {"guide_intel", 41, 41, true},
+      {"guide_physiq", 41, 41, true},
+      {"creature1", 80, 62, true},
+      {"creature2", 80, 62, true},
+      {"btn_calendar", 18, 18, true},
+      {"btn_showme", 18, 18, true},
+      {"btn_showme_down", 18, 18, true},
+      {"btn_firstmonth", 18, 18, true},
+      {"btn_firstmonth_down", 18, 18, true},
+      {"btn_ok", 24, 24, true},
+      {"btn_ok_down", 24, 24, true},
+      {"btn_prior", 18, 18, true},
+      {"btn_print", 18, 18, true},
+      {"btn_refresh", 18, 18, true},
+      {"btn_close", 18, 18, true},
+      {"btn_next", 18, 18, true},
+      {"checkmark", 17, 17, true},
+      {"radiomark", 17, 17, true},
   };
   out.insert(out.end(), rest.begin(), rest.end());
   return out;
@@ -64,9 +85,8 @@ struct CycleColours {
   const char *name;
   QRgb fill, shade;
 };
-const CycleColours kCycles[] = {{"emotio", 0xff0000, 0x800000},
-                                {"intel", 0xffff00, 0x808000},
-                                {"physiq", 0x00ff00, 0x008000}};
+const CycleColours kCycles[] = {
+    {"emotio", 0xff0000, 0x800000}, {"intel", 0xffff00, 0x808000}, {"physiq", 0x00ff00, 0x008000}};
 
 int countColours(const QImage &img, QRgb a, QRgb b) {
   int n = 0;

@@ -70,8 +70,12 @@ QImage okTick(bool down) {
   QImage img = pal::canvas(24, 24);
   const int d = down ? 1 : 0;
   px::shape(img,
-            polygon({{1.0 + d, 12.0 + d}, {5.0 + d, 8.0 + d}, {9.5 + d, 12.5 + d},
-                     {19.0 + d, 2.0 + d}, {23.0 + d, 6.0 + d}, {9.5 + d, 21.0 + d}}),
+            polygon({{1.0 + d, 12.0 + d},
+                     {5.0 + d, 8.0 + d},
+                     {9.5 + d, 12.5 + d},
+                     {19.0 + d, 2.0 + d},
+                     {23.0 + d, 6.0 + d},
+                     {9.5 + d, 21.0 + d}}),
             down ? pal::green : pal::lime, pal::black);
   return img;
 }

@@ -5,8 +5,8 @@
 #include <QString>
 
 struct Picture {
-  QString name;      // lower case; the file is <name>.png
-  QImage image;      // indexed for 16-colour pictures, ARGB otherwise
+  QString name; // lower case; the file is <name>.png
+  QImage image; // indexed for 16-colour pictures, ARGB otherwise
   bool sixteenColours = false;
 };
 

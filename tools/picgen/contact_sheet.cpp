@@ -16,8 +16,9 @@ void checker(QPainter &p, const QRect &r) {
   p.setClipRect(r);
   for (int y = r.top(); y <= r.bottom(); y += 4)
     for (int x = r.left(); x <= r.right(); x += 4)
-      p.fillRect(x, y, 4, 4, ((x - r.left()) / 4 + (y - r.top()) / 4) % 2 ? QColor(200, 200, 200)
-                                                                            : QColor(235, 235, 235));
+      p.fillRect(x, y, 4, 4,
+                 ((x - r.left()) / 4 + (y - r.top()) / 4) % 2 ? QColor(200, 200, 200)
+                                                              : QColor(235, 235, 235));
   p.restore();
 }
 
@@ -35,7 +36,8 @@ int layout(QPainter *p, const QList<Cell> &cells, int top) {
       w += img.width() + 4;
       h = std::max(h, img.height());
     }
-    w = std::max(w - 4, QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 7)).horizontalAdvance(cell.label));
+    w = std::max(
+        w - 4, QFontMetrics(QFont(QStringLiteral("DejaVu Sans"), 7)).horizontalAdvance(cell.label));
     if (x + w > kSheetWidth - kGap && x > kGap) {
       x = kGap;
       y += rowHeight + kLabel + kGap;
@@ -100,9 +102,11 @@ QImage contactSheet(const QList<Picture> &pictures, const QString &filter) {
                            .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     if (small.isEmpty())
       continue;
-    cells.append({cycle + QStringLiteral(" 0-10 at 16x16, light and dark tray, 1x and 4x"),
-                  {strip(small, QColor(220, 220, 220), 1), strip(small, QColor(40, 40, 48), 1),
-                   strip(small, QColor(220, 220, 220), 4), strip(small, QColor(40, 40, 48), 4)}});
+    const QColor light(220, 220, 220), dark(40, 40, 48);
+    cells.append({cycle + QStringLiteral(" 0-10 at 16x16, light and dark tray"),
+                  {strip(small, light, 1), strip(small, dark, 1)}});
+    cells.append({cycle + QStringLiteral(" at 16x16, light, 4x"), {strip(small, light, 4)}});
+    cells.append({cycle + QStringLiteral(" at 16x16, dark, 4x"), {strip(small, dark, 4)}});
   }
 
   const int height = layout(nullptr, cells, kGap) + kGap * 2;

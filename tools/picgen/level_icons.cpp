@@ -37,8 +37,8 @@ QPainterPath heart(double s) {
   for (int i = 0; i < 360; ++i) {
     const double t = qDegreesToRadians(double(i));
     const double x = 16 * std::pow(std::sin(t), 3);
-    const double y = -(13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) -
-                       std::cos(4 * t));
+    const double y =
+        -(13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t));
     // x in [-16, 16], y in about [-12, 17]
     poly << QPointF(s / 2 + x * s * 0.0295, s * 0.44 + y * s * 0.0305);
   }
@@ -52,8 +52,8 @@ QPainterPath bulbGlass(double s) {
   QPainterPath path;
   path.addEllipse(QPointF(s * 0.5, s * 0.37), s * 0.335, s * 0.335);
   QPolygonF neck;
-  neck << QPointF(s * 0.31, s * 0.55) << QPointF(s * 0.69, s * 0.55)
-       << QPointF(s * 0.65, s * 0.76) << QPointF(s * 0.35, s * 0.76);
+  neck << QPointF(s * 0.31, s * 0.55) << QPointF(s * 0.69, s * 0.55) << QPointF(s * 0.65, s * 0.76)
+       << QPointF(s * 0.35, s * 0.76);
   QPainterPath n;
   n.addPolygon(neck);
   return path.united(n);
@@ -160,7 +160,8 @@ QImage vesselPicture(Cycle cycle, double fraction, int size) {
   const int gx = int(glint.x() * size), gy = int(glint.y() * size);
   for (int r = 0; r < glintRows.size(); ++r)
     for (int c = 0; c < glintRows[r].size(); ++c)
-      if (glintRows[r][c] == u'#' && px::at(shape, gx + c, gy + r) && !px::onEdge(shape, gx + c, gy + r))
+      if (glintRows[r][c] == u'#' && px::at(shape, gx + c, gy + r) &&
+          !px::onEdge(shape, gx + c, gy + r))
         px::set(img, gx + c, gy + r, pal::white);
   if (cycle == Cycle::Intellectual)
     paintBulbBase(img, size);

@@ -13,7 +13,9 @@ namespace {
 constexpr int kWidth = 241, kHeight = 127;
 constexpr double kLeft = 16, kRight = 225;
 
-double wave(double x) { return 6.5 * std::sin(2 * M_PI * (x - kLeft) / 140.0); }
+double wave(double x) {
+  return 6.5 * std::sin(2 * M_PI * (x - kLeft) / 140.0);
+}
 
 QPainterPath banner(double inset) {
   QPainterPath path;

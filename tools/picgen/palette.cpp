@@ -1,13 +1,12 @@
 #include "palette.h"
 
-
 namespace pal {
 
 const QList<QRgb> &classic16() {
-  static const QList<QRgb> table = {
-      black.rgb(), maroon.rgb(), green.rgb(), olive.rgb(), navy.rgb(),   purple.rgb(),
-      teal.rgb(),  silver.rgb(), gray.rgb(),  red.rgb(),   lime.rgb(),   yellow.rgb(),
-      blue.rgb(),  fuchsia.rgb(), aqua.rgb(), white.rgb()};
+  static const QList<QRgb> table = {black.rgb(), maroon.rgb(),  green.rgb(), olive.rgb(),
+                                    navy.rgb(),  purple.rgb(),  teal.rgb(),  silver.rgb(),
+                                    gray.rgb(),  red.rgb(),     lime.rgb(),  yellow.rgb(),
+                                    blue.rgb(),  fuchsia.rgb(), aqua.rgb(),  white.rgb()};
   return table;
 }
 

@@ -27,8 +27,7 @@ void set(QImage &img, int x, int y, QColor c) {
 
 bool onEdge(const QImage &mask, int x, int y) {
   return at(mask, x, y) &&
-         (!at(mask, x - 1, y) || !at(mask, x + 1, y) || !at(mask, x, y - 1) ||
-          !at(mask, x, y + 1));
+         (!at(mask, x - 1, y) || !at(mask, x + 1, y) || !at(mask, x, y - 1) || !at(mask, x, y + 1));
 }
 
 void glyph(QImage &img, int x, int y, const QStringList &rows, QColor ink, QColor second) {

@@ -29,9 +29,9 @@ QImage happyIcon() {
   const QStringList eye = {".##.", "####", "####", "####", ".##."};
   px::glyph(img, 10, 9, eye, pal::black);
   px::glyph(img, 18, 9, eye, pal::black);
-  const QStringList smile = {
-      "##..............##", "##..............##", ".##............##.", "..##..........##..",
-      "...###......###...", ".....########.....", "......######......"};
+  const QStringList smile = {"##..............##", "##..............##", ".##............##.",
+                             "..##..........##..", "...###......###...", ".....########.....",
+                             "......######......"};
   px::glyph(img, 7, 17, smile, pal::black);
   // A white glint on the upper left.
   px::glyph(img, 7, 6, {".##", "#..", "#.."}, pal::white);
@@ -59,14 +59,14 @@ QImage attentionIcon() {
       else
         px::set(img, x, y, pal::red);
     }
-  const QStringList bang = {".##.", "####", "####", "####", ".##.", ".##.",
-                            ".##.", "....", ".##.", ".##."};
+  const QStringList bang = {".##.", "####", "####", "####", ".##.",
+                            ".##.", ".##.", "....", ".##.", ".##."};
   px::glyph(img, 14, 13, bang, pal::black);
   return img;
 }
 
 QImage applicationIcon(int size) {
-  // A dark tile with the three cycles' curves, as the chart draws them.
+  // A dark tile with the three cycles as three stacked waves.
   QImage img = pal::canvas(size, size);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -74,30 +74,28 @@ QImage applicationIcon(int size) {
   const double edge = std::max(1.0, s / 32);
   QRectF tile(edge / 2, edge / 2, s - edge, s - edge);
   QLinearGradient ground(0, 0, 0, s);
-  ground.setColorAt(0, QColor(0, 0, 150));
-  ground.setColorAt(1, QColor(0, 0, 60));
+  ground.setColorAt(0, QColor(0, 0, 160));
+  ground.setColorAt(1, QColor(0, 0, 72));
   p.setPen(QPen(pal::black, edge));
   p.setBrush(ground);
   p.drawRoundedRect(tile, s * 0.18, s * 0.18);
   p.setClipRect(tile.adjusted(edge, edge, -edge, -edge));
-  struct Curve {
-    QColor colour;
-    double periods, phase;
-  };
-  const Curve curves[] = {{pal::red, 1.0, 0.0}, {pal::yellow, 0.75, 2.1}, {pal::lime, 1.3, 4.0}};
-  const double width = size <= 32 ? std::max(1.6, s / 14) : s / 19;
-  for (const Curve &c : curves) {
+  // At 16 pixels the waves are drawn sharp, or they blur into each other.
+  p.setRenderHint(QPainter::Antialiasing, size > 16);
+  const QColor colours[] = {pal::red, pal::yellow, pal::lime};
+  const double width = size == 16 ? 2 : std::max(3.0, s / 10);
+  for (int i = 0; i < 3; ++i) {
     QPainterPath path;
-    for (int i = 0; i <= 64; ++i) {
-      const double t = i / 64.0;
-      const QPointF pt(s * (0.08 + 0.84 * t),
-                       s * (0.5 - 0.3 * std::sin(2 * M_PI * c.periods * t + c.phase)));
-      if (i == 0)
+    for (int k = 0; k <= 64; ++k) {
+      const double t = k / 64.0;
+      const QPointF pt(s * (0.14 + 0.72 * t),
+                       s * (0.28 + 0.22 * i - 0.09 * std::sin(2 * M_PI * 1.0 * t)));
+      if (k == 0)
         path.moveTo(pt);
       else
         path.lineTo(pt);
     }
-    p.setPen(QPen(c.colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(colours[i], width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
   }
