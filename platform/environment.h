@@ -2,6 +2,7 @@
 // The services the windows and components take from the host system, bundled. The entry
 // installs the desktop's; tests install fakes.
 
+#include "core/config_file.h"
 #include "core/date.h"
 #include "platform/regional_settings.h"
 
@@ -15,12 +16,9 @@ class NotifyArea;
 class MessageBoxes;
 class ErrorReport;
 
-// Where the configuration file lives on this system.
-inline constexpr char kConfigPath[] = "/opt/Calvoro by KALDO Prototyping/Calvoro.ini";
-
 struct Environment {
   std::function<core::Date()> today; // today's local date
-  std::string configPath = kConfigPath;
+  std::string configPath{core::kConfigPath};
   std::function<int(int)> random; // a whole number in 0 .. n-1 for n > 0
   NotifyArea *notifyArea = nullptr;
   MessageBoxes *messageBoxes = nullptr;

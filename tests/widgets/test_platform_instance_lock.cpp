@@ -122,13 +122,19 @@ TEST_F(InstanceLockTest, ReleasedWhenTheHolderEndsNormally) {
 TEST_F(InstanceLockTest, ChildProcessesOfTheHolderDoNotKeepIt) {
   QProcess holder;
   pid_t child = 0;
+  struct KillChild {
+    pid_t &pid;
+    ~KillChild() {
+      if (pid > 0)
+        ::kill(pid, SIGKILL);
+    }
+  } killChild{child};
   ASSERT_EQ(startHolder(holder, true, &child), "held");
   ASSERT_GT(child, 0);
   holder.kill();
   ASSERT_TRUE(holder.waitForFinished(10000));
   EXPECT_EQ(::kill(child, 0), 0); // the holder's child still runs
   EXPECT_TRUE(freeSoon());
-  ::kill(child, SIGKILL);
 }
 
 TEST_F(InstanceLockTest, OneProcessHoldsItOnceAndAStaleFileIsNoObstacle) {
