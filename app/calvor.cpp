@@ -1,0 +1,419 @@
+#include "app/calvor.h"
+
+#include "chart/calvorw.h"
+#include "core/biorhythm.h"
+#include "core/config_file.h"
+#include "core/date_text.h"
+#include "core/errors.h"
+#include "core/text_rules.h"
+#include "dialogs/about.h"
+#include "dialogs/calend.h"
+#include "platform/application.h"
+#include "platform/colors.h"
+#include "platform/environment.h"
+#include "platform/fonts.h"
+#include "platform/message_boxes.h"
+#include "resources/pictures.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QScreen>
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+// One cycle as the tray shows it.
+struct TrayCycle {
+  int level;
+  QString *iconName;
+  const char *prefix;
+  TTrayIconF *icon;
+  QIcon *holder;
+  const char *greeting;
+  const char *power;
+};
+
+QString cycleIconName(const char *prefix, int level) {
+  return QString::fromLatin1(prefix) + QString::number(core::LevelIconIndex(level));
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Calvoro by Kaldo Prototyping"));
+  setColor(platform::toQColor(platform::clBlack));
+  setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  setPosition(poScreenCenter);
+  resize(244, 188);
+
+  Imagef = new TImage(this);
+  Imagef->setObjectName(QStringLiteral("Imagef"));
+  Imagef->setPicture(pictures::pixmap(u"logo"));
+  Imagef->setGeometry(-2, 50, 241, 127);
+
+  FormShaper1 = new TFormShaper(this);
+  FormShaper1->setObjectName(QStringLiteral("FormShaper1"));
+  FormShaper1->loadFormShape(pictures::logoOutline());
+
+  auto timer = [this](const char *name, int interval) {
+    auto *t = new QTimer(this);
+    t->setObjectName(name);
+    t->setInterval(interval);
+    return t;
+  };
+  Timer1 = timer("Timer1", 1);
+  Timer2 = timer("Timer2", 1000);
+  Timer3 = timer("Timer3", 1000);
+  Timer4 = timer("Timer4", 3600000);
+  Timer5 = timer("Timer5", 3000);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+  connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+  connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
+  connect(Timer5, &QTimer::timeout, this, &TForm1::Timer5Timer);
+
+  createMenu();
+  createTrayIcons();
+
+  Timer1->start();
+  Timer5->start();
+  FormCreate();
+}
+
+void TForm1::createMenu() {
+  PopupMenu = new QMenu(this);
+  PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+  PopupMenu->installEventFilter(this);
+  auto item = [this](const char *name, const char *caption) {
+    QAction *action = caption ? PopupMenu->addAction(QString::fromLatin1(caption))
+                              : PopupMenu->addSeparator();
+    action->setObjectName(name);
+    return action;
+  };
+  power = item("power", "Your power today");
+  card2 = item("card2", "Your power everyday");
+  test2 = item("test2", nullptr);
+  blink = item("blink", "Blinking Icons");
+  blink->setCheckable(true);
+  blink->setChecked(true);
+  lin2 = item("lin2", nullptr);
+  Setup = item("Setup", "Setup");
+  What = item("What", "What is Biorythm ?");
+  help = item("help", "How works Calvoro ?");
+  about = item("about", "About Calvoro by KALDO");
+  test3 = item("test3", nullptr);
+  save = item("save", "Save your configuration");
+  Quit1 = item("Quit1", "Terminate Calvoro and Quit");
+  ligne = item("ligne", nullptr);
+  hidew = item("hidew", "OK, hide all windows");
+  OK = item("OK", "OK, close the menu...");
+
+  connect(power, &QAction::triggered, this, &TForm1::powerClick);
+  connect(card2, &QAction::triggered, this, &TForm1::card2Click);
+  // Qt flips the check before the handler runs; the handler decides itself
+  // from the state the user saw.
+  connect(blink, &QAction::triggered, this, [this](bool nowChecked) {
+    blink->setChecked(!nowChecked);
+    blinkClick();
+  });
+  connect(Setup, &QAction::triggered, this, &TForm1::SetupClick);
+  connect(What, &QAction::triggered, this, &TForm1::WhatClick);
+  connect(help, &QAction::triggered, this, &TForm1::helpClick);
+  connect(save, &QAction::triggered, this, &TForm1::saveClick);
+  connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
+  connect(hidew, &QAction::triggered, this, &TForm1::hidewClick);
+}
+
+void TForm1::createTrayIcons() {
+  auto tray = [this](const char *name, const char *picture) {
+    auto *icon = new TTrayIconF(this);
+    icon->setObjectName(name);
+    icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
+    icon->setOnClick([this](QObject *sender) { TrayIcon21Click(sender); });
+    icon->setOnDblClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
+    icon->setPopupMenu(PopupMenu);
+    icon->setActive(true);
+    return icon;
+  };
+  TrayIcon21 = tray("TrayIcon21", "tray21");
+  TrayIcon22 = tray("TrayIcon22", "tray22");
+  TrayIcon23 = tray("TrayIcon23", "tray23");
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+  // The tray menu opens horizontally centred on the cursor, kept on screen.
+  if (watched == PopupMenu && event->type() == QEvent::Show) {
+    const QPoint cursor = QCursor::pos();
+    int x = cursor.x() - PopupMenu->width() / 2;
+    if (QScreen *screen = QGuiApplication::screenAt(cursor)) {
+      const QRect area = screen->geometry();
+      x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - PopupMenu->width()));
+    }
+    PopupMenu->move(x, PopupMenu->y());
+  }
+  return TBorderlessForm::eventFilter(watched, event);
+}
+
+void TForm1::FormCreate() {
+  if (FormShaper1)
+    FormShaper1->setActive(true);
+}
+
+void TForm1::FormHide() {
+  resize(241, 127);
+  centreOnScreen();
+}
+
+void TForm1::Timer1Timer() {
+  if (Timer1)
+    Timer1->stop();
+  LoadConfiguration();
+}
+
+void TForm1::Timer5Timer() {
+  hide();
+  delete Imagef;
+  Imagef = nullptr;
+  delete FormShaper1;
+  FormShaper1 = nullptr;
+}
+
+void TForm1::firstRunSetup() {
+  Form2->showOnlyPanel(Form2->setup);
+  Form2->showCentred();
+  Form2->activateWindow();
+  Form2->Edit1->setFocus();
+  Form2->Edit1->selectAll();
+  Timer3->start();
+  Timer4->start();
+}
+
+void TForm1::LoadConfiguration() {
+  const platform::Environment &e = platform::env();
+  Form3->hide();
+  Form2->setPosition(poScreenCenter);
+
+  if (!core::configFileExists(e.configPath)) {
+    if (Timer1)
+      Timer1->stop();
+    firstRunSetup();
+    return;
+  }
+
+  const core::Configuration config = core::readConfigFile(e.configPath);
+  Form2->MaskEdit2->setText(
+      QString::fromStdString(core::formatDate(e.today(), "dd/mm/yyyy", e.regional.date)));
+  Form2->Edit1->setText(QString::fromStdString(config.firstName));
+  Form2->MaskEdit1->setText(QString::fromStdString(config.birthDate));
+  if (!config.blinking)
+    blink->setChecked(false);
+
+  for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+    icon->setActive(false);
+  if (Timer1) {
+    Timer1->stop();
+    Timer1->deleteLater();
+    Timer1 = nullptr;
+  }
+  FirstNameCopy = QString::fromStdString(core::firstNameCopy(config.firstName));
+
+  try {
+    ComputeTodayLevels();
+  } catch (const core::EConvertError &error) {
+    // The icons are out of the tray at this point: show the error, then give
+    // the user the initial icons and the setup panel as a way back.
+    platform::reportError(QString::fromUtf8(error.what()));
+    TrayIcon21->setIcon(pictures::icon(u"tray21"));
+    TrayIcon22->setIcon(pictures::icon(u"tray22"));
+    TrayIcon23->setIcon(pictures::icon(u"tray23"));
+    for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+      icon->setActive(true);
+    firstRunSetup();
+    return;
+  }
+
+  Form2->ShowTodayPower();
+  RefreshTrayIcons();
+  setTrayIconsFromHolders();
+  if (blink->isChecked())
+    Timer2->start();
+  Timer4->start();
+}
+
+void TForm1::RefreshTrayIcons() {
+  for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+    icon->setActive(false);
+  const QString name = Form2->Edit1->text();
+  const TrayCycle cycles[] = {
+      {core::EmotionalLevel, &EmotionalIconName, "emotio", TrayIcon21, &Image1, "Dear ", "emotional"},
+      {core::IntellectualLevel, &IntellectualIconName, "intel", TrayIcon22, &Image2, "Hello ",
+       "intellectual"},
+      {core::PhysicalLevel, &PhysicalIconName, "physiq", TrayIcon23, &Image3, "Well ", "physical"},
+  };
+  for (const TrayCycle &c : cycles) {
+    *c.iconName = cycleIconName(c.prefix, c.level);
+    const QIcon icon = pictures::icon(*c.iconName);
+    c.icon->setIcon(icon);
+    *c.holder = icon;
+    c.icon->setActive(true);
+    c.icon->setToolTip(QString::fromLatin1(c.greeting) + name + QStringLiteral(", you have ") +
+                       QString::number(c.level) + QStringLiteral(" % of your ") +
+                       QString::fromLatin1(c.power) + QStringLiteral(" power"));
+  }
+}
+
+void TForm1::Timer2Timer() {
+  const TrayCycle cycles[] = {
+      {core::EmotionalLevel, &EmotionalIconName, "emotio", TrayIcon21, &Image1, "", ""},
+      {core::IntellectualLevel, &IntellectualIconName, "intel", TrayIcon22, &Image2, "", ""},
+      {core::PhysicalLevel, &PhysicalIconName, "physiq", TrayIcon23, &Image3, "", ""},
+  };
+  bool anyCritical = false;
+  for (const TrayCycle &c : cycles) {
+    const core::Band band = core::bandOf(c.level);
+    if (band == core::Band::Middle)
+      continue;
+    anyCritical = true;
+    const QString sign = band == core::Band::High ? QStringLiteral("happy") : QStringLiteral("attenti");
+    *c.iconName = *c.iconName == sign ? cycleIconName(c.prefix, c.level) : sign;
+    c.icon->setIcon(pictures::icon(*c.iconName));
+    c.icon->setActive(true);
+  }
+  if (!anyCritical)
+    Timer2->stop();
+}
+
+void TForm1::Timer3Timer() {
+  if (Form2->isVisible())
+    return;
+  Timer3->stop();
+  ComputeTodayLevels();
+  RefreshTrayIcons();
+  if (blink->isChecked())
+    Timer2->start();
+}
+
+void TForm1::Timer4Timer() {
+  ComputeTodayLevels();
+  RefreshTrayIcons();
+  if (blink->isChecked())
+    Timer2->start();
+}
+
+void TForm1::setTrayIconsFromHolders() {
+  for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+    icon->setActive(false);
+  TrayIcon21->setIcon(Image1);
+  TrayIcon22->setIcon(Image2);
+  TrayIcon23->setIcon(Image3);
+  for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+    icon->setActive(true);
+}
+
+void TForm1::blinkClick() {
+  if (!blink->isChecked()) {
+    blink->setChecked(true);
+    Timer2->start();
+    return;
+  }
+  blink->setChecked(false);
+  Timer2->stop();
+  setTrayIconsFromHolders();
+}
+
+void TForm1::openPanel(TPanel *panel, bool hideAbout) {
+  if (hideAbout)
+    Form3->hide();
+  Form2->setOuterSize(TForm2::kPanelWidth, TForm2::kPanelHeight);
+  Timer3->start();
+  Form2->showOnlyPanel(panel);
+  Form2->showCentred();
+}
+
+void TForm1::powerClick() { openPanel(Form2->power, true); }
+void TForm1::card2Click() { openPanel(Form2->details, true); }
+void TForm1::SetupClick() { openPanel(Form2->setup, true); }
+void TForm1::WhatClick() { openPanel(Form2->what, true); }
+void TForm1::helpClick() { openPanel(Form2->help, true); }
+
+void TForm1::TrayIcon21Click(QObject *) {
+  if (Form2->isVisible())
+    return;
+  openPanel(Form2->power, false);
+}
+
+void TForm1::TrayIcon21DblClick(QObject *) {
+  Form3->hide();
+  Form2->setOuterSize(TForm2::kPanelWidth, TForm2::kPanelHeight);
+  setTrayIconsFromHolders();
+  Timer3->start();
+  Form2->showOnlyPanel(Form2->help);
+  Form2->showCentred();
+}
+
+void TForm1::saveClick() {
+  platform::Environment &e = platform::env();
+  if (Form2->isVisible() || Form3->isVisible()) {
+    Form2->sendToBack();
+    Form3->sendToBack();
+    e.messageBoxes->warning(QStringLiteral(
+        "Please close the Calvoro windows (click on the X panel) before saving. Then right-click "
+        "on one icon and save."));
+    Form2->setStayOnTop(true);
+    Form3->setStayOnTop(true);
+    return;
+  }
+  SaveConfiguration(blink->isChecked());
+  e.messageBoxes->information(QStringLiteral("Your configuration has been saved.."));
+}
+
+void TForm1::hidewClick() {
+  Form3->hide();
+  Form2->hide();
+  calend1->hide();
+}
+
+void TForm1::Quit1Click() {
+  hide();
+  Form2->hide();
+  calend1->hide();
+  Form3->hide();
+  for (QTimer *t : {Timer2, Timer3, Timer4, Timer5})
+    t->stop();
+  for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+    icon->setActive(false);
+  Form3->Timer1->stop();
+  Form2->Timer2->stop();
+  calend1->close();
+  Form3->close();
+  Form2->close();
+  close();
+  // This handler runs inside the main window's menu: release the windows
+  // once it has returned.
+  QTimer::singleShot(0, qApp, [] {
+    DestroyForms();
+    QCoreApplication::quit();
+  });
+}
+
+void CreateForms() {
+  Form1 = new TForm1;
+  Form2 = new TForm2;
+  Form3 = new TForm3;
+  calend1 = new Tcalend1;
+  Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
+}
+
+void DestroyForms() {
+  delete calend1;
+  calend1 = nullptr;
+  delete Form3;
+  Form3 = nullptr;
+  delete Form2;
+  Form2 = nullptr;
+  delete Form1;
+  Form1 = nullptr;
+}

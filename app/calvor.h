@@ -1,0 +1,83 @@
+#pragma once
+// The main window: the three-second splash, then hidden for good. It owns
+// everything that lives in the tray: the three level icons, their menu, and
+// the timers that load the configuration, refresh the icons and blink them.
+#include "components/TrayIconF.h"
+#include "components/cFormShaper.h"
+#include "controls/BorderlessForm.h"
+#include "controls/Image.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QTimer>
+
+class TPanel;
+
+class TForm1 : public TBorderlessForm {
+  Q_OBJECT
+public:
+  explicit TForm1(QWidget *parent = nullptr);
+
+  // Start-up and quit.
+  void FormCreate();
+  void Timer1Timer();
+  void Timer5Timer();
+  void Quit1Click();
+  void LoadConfiguration();
+
+  // The level icons and blinking.
+  void RefreshTrayIcons();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  void blinkClick();
+
+  // Tray commands.
+  void powerClick();
+  void card2Click();
+  void SetupClick();
+  void WhatClick();
+  void helpClick();
+  void saveClick();
+  void hidewClick();
+  void TrayIcon21Click(QObject *Sender);
+  void TrayIcon21DblClick(QObject *Sender);
+
+  // Released by the splash's end; null afterwards.
+  TImage *Imagef;
+  TFormShaper *FormShaper1;
+  // The steady level icon of each cycle; blinking never changes them.
+  QIcon Image1, Image2, Image3;
+  QString EmotionalIconName, IntellectualIconName, PhysicalIconName;
+
+  QTimer *Timer1; // released by the configuration load
+  QTimer *Timer2, *Timer3, *Timer4, *Timer5;
+  TTrayIconF *TrayIcon21, *TrayIcon22, *TrayIcon23;
+
+  QMenu *PopupMenu;
+  QAction *power, *card2, *test2, *blink, *lin2, *Setup, *What, *help, *about, *test3, *save,
+      *Quit1, *ligne, *hidew, *OK;
+
+protected:
+  void FormHide() override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void createMenu();
+  void createTrayIcons();
+  // The chart window on one of its panels, centred, with the tray refresh
+  // armed for when it closes.
+  void openPanel(TPanel *panel, bool hideAbout);
+  void setTrayIconsFromHolders();
+  void firstRunSetup();
+};
+
+// The process-wide reference to the main window.
+extern TForm1 *Form1;
+
+// Creates the four windows in their order (main window, content window,
+// About window, date chooser) and connects them; DestroyForms releases them
+// and clears the references.
+void CreateForms();
+void DestroyForms();
