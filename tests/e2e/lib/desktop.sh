@@ -3,7 +3,8 @@
 # driven from outside with xdotool and looked at with ImageMagick.
 #
 # Source it from a test script, then:
-#   desktop_start                      fresh display, window manager and tray; cleans up on exit
+#   desktop_start [--no-tray]          fresh display, window manager and tray; cleans up on exit
+#   desktop_start_tray                 starts the tray later (after desktop_start --no-tray)
 #   desktop_run NAME PROGRAM [ARGS]    starts a program; its output goes to $(desktop_output NAME)
 #   desktop_wait_tray_icons N          waits until the tray holds N icons
 #   desktop_tray_icons                 one line per icon: "WINDOW X Y WIDTH HEIGHT" (screen coordinates)
@@ -139,6 +140,10 @@ desktop_start() {
   openbox --sm-disable >"$DESKTOP_DIR/openbox.out" 2>"$DESKTOP_DIR/openbox.err" </dev/null &
   _desktop_track $! openbox
   desktop_poll "$DESKTOP_TIMEOUT" _desktop_wm_ready || desktop_fail "openbox did not start"
+  [ "${1:-}" = --no-tray ] || desktop_start_tray
+}
+
+desktop_start_tray() {
   trayer --edge top --align right --widthtype request --height 32 \
     >"$DESKTOP_DIR/trayer.out" 2>"$DESKTOP_DIR/trayer.err" </dev/null &
   _desktop_track $! trayer
