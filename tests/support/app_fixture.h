@@ -1,0 +1,38 @@
+#pragma once
+// A fresh set of the program's four windows on an environment of fakes, with
+// the configuration file in a scratch folder. The start-up timers are held so
+// that each test drives the handlers itself.
+#include "test_environment.h"
+
+#include <QIcon>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace testing_support {
+
+class AppFixture : public ::testing::Test {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string configPath() const;
+  void writeConfig(const QByteArray &bytes);
+  QByteArray readConfig() const;
+  bool configExists() const;
+
+  QTemporaryDir dir;
+  std::unique_ptr<TestEnvironment> env;
+};
+
+// The picture a tray icon shows, by name ("emotio6", "happy", ...); empty when
+// the icon is none of the program's 32-pixel pictures.
+QString pictureNameOf(const QIcon &icon);
+
+// The birth date `days` days before `today`, as "dd/mm/yyyy".
+QString birthDateDaysBefore(int days, core::Date today);
+
+} // namespace testing_support
