@@ -1,0 +1,137 @@
+#include "controls/BorderlessForm.h"
+
+#include "controls/HintTarget.h"
+#include "platform/region.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
+
+TBorderlessForm::TBorderlessForm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  // Windows shown without activation, or without a window manager, would
+  // get no hints otherwise.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+void TBorderlessForm::centreOnScreen() {
+  QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen)
+    return;
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void TBorderlessForm::showCentred() {
+  position_ = poScreenCenter;
+  if (isVisible()) {
+    centreOnScreen();
+    FormShow();
+  } else {
+    show();
+  }
+}
+
+bool TBorderlessForm::stayOnTop() const {
+  return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TBorderlessForm::setStayOnTop(bool on) {
+  if (QWindow *window = windowHandle()) {
+    // Through the native window: QWidget::setWindowFlag would hide and
+    // re-create a visible window.
+    window->setFlag(Qt::WindowStaysOnTopHint, on);
+    overrideWindowFlags(on ? windowFlags() | Qt::WindowStaysOnTopHint
+                           : windowFlags() & ~Qt::WindowStaysOnTopHint);
+    platform::flushWindowSystem();
+  } else {
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  }
+}
+
+void TBorderlessForm::sendToBack() {
+  // A window manager keeps an "above" window above normal ones even when
+  // it is lowered: take it off the top first.
+  setStayOnTop(false);
+  lower();
+  platform::flushWindowSystem();
+}
+
+void TBorderlessForm::bringToFront() {
+  raise();
+  platform::flushWindowSystem();
+}
+
+void TBorderlessForm::setColor(const QColor &color) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+QColor TBorderlessForm::Color() const {
+  return palette().color(QPalette::Window);
+}
+
+bool TBorderlessForm::isSurfaceAt(const QPoint &pos) const {
+  // childAt() passes over mouse-transparent children.
+  return rect().contains(pos) && childAt(pos) == nullptr;
+}
+
+bool TBorderlessForm::event(QEvent *event) {
+  if (showHintFor(this, event))
+    return true;
+  return QWidget::event(event);
+}
+
+void TBorderlessForm::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  // Spontaneous show events come from the window system (de-iconifying)
+  // after the fact; ours come before the window is mapped.
+  if (event->spontaneous())
+    return;
+  if (position_ == poScreenCenter)
+    centreOnScreen();
+  FormShow();
+}
+
+void TBorderlessForm::hideEvent(QHideEvent *event) {
+  QWidget::hideEvent(event);
+  dragging_ = false;
+  if (!event->spontaneous())
+    FormHide();
+}
+
+void TBorderlessForm::mousePressEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton && isSurfaceAt(event->position().toPoint())) {
+    event->accept();
+    // The window manager moves the window when there is one; otherwise we
+    // follow the mouse ourselves.
+    if (windowHandle() && windowHandle()->startSystemMove())
+      return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void TBorderlessForm::mouseMoveEvent(QMouseEvent *event) {
+  if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - dragOffset_);
+    event->accept();
+    return;
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void TBorderlessForm::mouseReleaseEvent(QMouseEvent *event) {
+  if (dragging_ && event->button() == Qt::LeftButton) {
+    dragging_ = false;
+    event->accept();
+    return;
+  }
+  QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// TBorderlessForm: the base of the program's windows. No border and no
+// caption (the outer size is the client size), stays on top of other
+// windows, and is moved by dragging its own surface: any point that is not
+// a child control, or is a control that lets the mouse through (labels,
+// pictures).
+#include <QColor>
+#include <QPoint>
+#include <QWidget>
+
+enum TPosition { poDesigned, poScreenCenter };
+
+class TBorderlessForm : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TBorderlessForm(QWidget *parent = nullptr);
+
+  // poScreenCenter: centred on the screen every time the window is shown.
+  TPosition Position() const { return position_; }
+  void setPosition(TPosition value) { position_ = value; }
+  // Centres on the screen and shows. A window already visible jumps back to
+  // the centre and plays its show hook again, as if shown anew.
+  void showCentred();
+  void centreOnScreen();
+
+  // Switches stay-on-top in place, without hiding or re-creating the window.
+  bool stayOnTop() const;
+  void setStayOnTop(bool on);
+  // Takes the window off the top and puts it at the bottom of the stack.
+  void sendToBack();
+  void bringToFront();
+
+  // The window's background colour.
+  void setColor(const QColor &color);
+  QColor Color() const;
+
+  // Whether a press at pos (window coordinates) lands on the surface.
+  bool isSurfaceAt(const QPoint &pos) const;
+
+protected:
+  // Called when the window is about to appear (before it is mapped, so
+  // whatever it makes invisible never flashes) and once it has been hidden.
+  virtual void FormShow() {}
+  virtual void FormHide() {}
+
+  bool event(QEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  TPosition position_ = poDesigned;
+  bool dragging_ = false;
+  QPoint dragOffset_;
+};

@@ -1,0 +1,219 @@
+#include "controls/MaskDateEdit.h"
+
+#include "platform/error_report.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+TMaskDateEdit::InvalidInputHandler &defaultHandler() {
+  static TMaskDateEdit::InvalidInputHandler handler;
+  return handler;
+}
+
+bool isTyping(const QKeyEvent *event) {
+  const QString text = event->text();
+  if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    return false;
+  for (QChar c : text)
+    if (!c.isPrint())
+      return false;
+  return true;
+}
+
+} // namespace
+
+TMaskDateEdit::TMaskDateEdit(QWidget *parent) : QLineEdit(parent) {
+  setMaxLength(DateMask::kLength);
+  display(0);
+  // Changes that come in past the keyboard (the context menu, drops) are
+  // taken back into the mask place by place.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString &shown) {
+    if (!updating_ && shown != mask_.editText())
+      takeShownText(shown);
+  });
+}
+
+QString TMaskDateEdit::invalidInputMessage() {
+  return QStringLiteral("Invalid input value.  Use escape key to abandon changes");
+}
+
+void TMaskDateEdit::setDefaultInvalidInputHandler(InvalidInputHandler handler) {
+  defaultHandler() = std::move(handler);
+}
+
+void TMaskDateEdit::setText(const QString &value) {
+  mask_.setText(value);
+  modified_ = false;
+  if (hasFocus())
+    atFocus_ = mask_;
+  display(0);
+}
+
+void TMaskDateEdit::setDateSeparator(QChar separator) {
+  mask_.setSeparator(separator);
+  atFocus_.setSeparator(separator);
+  display(cursorPosition());
+}
+
+void TMaskDateEdit::display(int cursor) {
+  updating_ = true;
+  QLineEdit::setText(mask_.editText());
+  setCursorPosition(cursor);
+  QLineEdit::setModified(modified_);
+  updating_ = false;
+}
+
+void TMaskDateEdit::edited(int cursor) {
+  modified_ = true;
+  display(cursor);
+  emit textEdited(mask_.text());
+}
+
+void TMaskDateEdit::takeShownText(const QString &shown) {
+  mask_.setEditText(shown);
+  modified_ = true;
+  display(std::min<int>(cursorPosition(), DateMask::kLength));
+}
+
+void TMaskDateEdit::typeText(const QString &typed) {
+  int cursor = cursorPosition();
+  bool changed = false;
+  if (hasSelectedText()) {
+    cursor = selectionStart();
+    mask_.clearRange(cursor, cursor + selectedText().size());
+    changed = true;
+  }
+  for (QChar c : typed) {
+    const int next = mask_.type(cursor, c);
+    if (next < 0)
+      break;
+    cursor = next;
+    changed = true;
+  }
+  if (changed)
+    edited(cursor);
+}
+
+void TMaskDateEdit::removeSelectionOr(bool backwards) {
+  int cursor = cursorPosition();
+  if (hasSelectedText()) {
+    cursor = selectionStart();
+    mask_.clearRange(cursor, cursor + selectedText().size());
+  } else if (backwards) {
+    // Backspace empties the place before the cursor; nothing shifts.
+    cursor = DateMask::previousEditable(cursor);
+    if (cursor < 0)
+      return;
+    mask_.clearRange(cursor, cursor + 1);
+  } else {
+    const int pos = DateMask::nextEditable(cursor);
+    if (pos >= DateMask::kLength)
+      return;
+    mask_.clearRange(pos, pos + 1);
+  }
+  edited(cursor);
+}
+
+void TMaskDateEdit::keyPressEvent(QKeyEvent *event) {
+  if (isReadOnly()) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    if (modified_) {
+      mask_ = atFocus_;
+      modified_ = false;
+      display(0);
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+    removeSelectionOr(event->key() == Qt::Key_Backspace);
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    typeText(QApplication::clipboard()->text());
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Cut)) {
+    if (hasSelectedText()) {
+      copy();
+      removeSelectionOr(false);
+    }
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+    event->accept();
+    return;
+  }
+  if (isTyping(event)) {
+    typeText(event->text());
+    event->accept();
+    return;
+  }
+  // Moving, selecting, copying, Tab and Return keep their usual meaning.
+  QLineEdit::keyPressEvent(event);
+}
+
+void TMaskDateEdit::inputMethodEvent(QInputMethodEvent *event) {
+  if (!event->commitString().isEmpty() && !isReadOnly())
+    typeText(event->commitString());
+  event->accept();
+}
+
+void TMaskDateEdit::focusInEvent(QFocusEvent *event) {
+  // A new round of editing starts; coming back after the message keeps
+  // the text that Escape returns to.
+  if (!modified_)
+    atFocus_ = mask_;
+  QLineEdit::focusInEvent(event);
+}
+
+void TMaskDateEdit::focusOutEvent(QFocusEvent *event) {
+  QLineEdit::focusOutEvent(event);
+  // The window losing activation, a popup, or the message itself are not
+  // the user leaving the field.
+  const Qt::FocusReason reason = event->reason();
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reporting_ ||
+      reportPending_)
+    return;
+  if (!modified_ || mask_.isComplete())
+    return;
+  reportPending_ = true;
+  QTimer::singleShot(0, this, &TMaskDateEdit::reportInvalidInput);
+}
+
+void TMaskDateEdit::reportInvalidInput() {
+  reportPending_ = false;
+  if (!modified_ || mask_.isComplete())
+    return;
+  QPointer<TMaskDateEdit> self(this);
+  reporting_ = true;
+  const QString message = invalidInputMessage();
+  if (onInvalidInput)
+    onInvalidInput(this, message);
+  else if (defaultHandler())
+    defaultHandler()(this, message);
+  else
+    platform::BoxErrorReport().show(message);
+  if (!self)
+    return;
+  reporting_ = false;
+  if (isVisible()) {
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+  }
+  setCursorPosition(std::max(mask_.firstMissing(), 0));
+}

@@ -1,0 +1,55 @@
+#pragma once
+// TPanel: a rectangle of its own colour with bevels, an optional single-line
+// border and a centred caption. It is a control of its own: presses on it
+// do not reach the window beneath (they make a click instead).
+#include <QColor>
+#include <QWidget>
+
+enum TBevelCut { bvNone, bvLowered, bvRaised };
+enum TBorderStyle { bsNone, bsSingle };
+
+class TPanel : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TPanel(QWidget *parent = nullptr);
+
+  TBevelCut BevelInner() const { return bevelInner_; }
+  void setBevelInner(TBevelCut value);
+  TBevelCut BevelOuter() const { return bevelOuter_; }
+  void setBevelOuter(TBevelCut value);
+  int BevelWidth() const { return bevelWidth_; }
+  void setBevelWidth(int value);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void setBorderStyle(TBorderStyle value);
+  // Flat: a single-line border is one dark line; otherwise a sunken edge.
+  bool Flat() const { return flat_; }
+  void setFlat(bool value);
+
+  QString Caption() const { return caption_; }
+  void setCaption(const QString &value);
+  QColor Color() const { return palette().color(QPalette::Window); }
+  void setColor(const QColor &value);
+  void setFontColor(const QColor &value);
+
+  // The area inside the border and the bevels, where the caption goes.
+  QRect innerRect() const;
+
+signals:
+  void clicked();
+
+protected:
+  bool event(QEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  TBevelCut bevelInner_ = bvNone;
+  TBevelCut bevelOuter_ = bvRaised;
+  int bevelWidth_ = 1;
+  TBorderStyle borderStyle_ = bsNone;
+  bool flat_ = false;
+  bool pressed_ = false;
+  QString caption_;
+};
