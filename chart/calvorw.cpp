@@ -336,6 +336,8 @@ void TForm2::setTrayMenu(QMenu *menu, QAction *blinkItem) {
 
 void TForm2::setOuterSize(int width, int height) {
   resize(width, height);
+  // A hidden window gets its resize event only when shown: lay out now.
+  layoutFrame();
   placeCornerPanels();
 }
 
