@@ -44,11 +44,12 @@ core::RegionalDateFormat dateFormatFromQtPattern(const QString &qtPattern) {
   int dayLetters = 0, monthLetters = 0, yearLetters = 0;
   for (QChar c : qtPattern) {
     if (c == QLatin1Char('\'')) {
-      quoted = !quoted;
-      pattern += '\'';
+      quoted = !quoted; // quoted words (era, "year") are not part of a numeric date
       continue;
     }
-    if (!quoted && isPatternLetter(c)) {
+    if (quoted)
+      continue;
+    if (isPatternLetter(c)) {
       seenField = true;
       const char letter = c == QLatin1Char('M') ? 'm' : static_cast<char>(c.unicode());
       dayLetters += letter == 'd';
@@ -57,21 +58,21 @@ core::RegionalDateFormat dateFormatFromQtPattern(const QString &qtPattern) {
       pattern += letter;
       continue;
     }
-    if (!quoted && seenField && !separatorFound && !c.isSpace() && !c.isLetter() &&
-        c.unicode() < 0x80) {
+    if (c.unicode() >= 0x80 || c.isLetter())
+      continue; // direction marks and the like
+    if (seenField && !c.isSpace() &&
+        (!separatorFound || c.unicode() == static_cast<unsigned char>(format.separator))) {
       format.separator = static_cast<char>(c.unicode());
       separatorFound = true;
       pattern += '/';
       continue;
     }
-    if (!quoted && separatorFound && c.unicode() == static_cast<unsigned char>(format.separator)) {
-      pattern += '/';
-      continue;
-    }
-    if (c.unicode() < 0x80)
-      pattern += static_cast<char>(c.unicode());
-    // Other characters are not part of a numeric date.
+    pattern += static_cast<char>(c.unicode());
   }
+  // Whatever follows the last field ("yyyy. MM. dd.") is no part of the date.
+  const auto last = pattern.find_last_of("dmy");
+  if (last != std::string::npos)
+    pattern.erase(last + 1);
   format.order = core::dateOrderOf(pattern);
   const bool numeric = dayLetters >= 1 && dayLetters <= 2 && monthLetters >= 1 &&
                        monthLetters <= 2 && yearLetters >= 1 && separatorFound;

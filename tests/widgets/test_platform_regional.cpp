@@ -35,6 +35,9 @@ TEST(RegionalSettings, LocalesGiveTheirOrderSeparatorAndShortFormat) {
       {"de_DE@euro", DateOrder::DMY, '.', "12.05.24"},
       {"en_US", DateOrder::MDY, '/', "5/12/24"},
       {"ja_JP.UTF-8", DateOrder::YMD, '/', "2024/05/12"},
+      {"hu_HU", DateOrder::YMD, '.', "2024. 05. 12"}, // trailing "." dropped
+      {"bg_BG", DateOrder::DMY, '.', "12.05.24"},     // quoted year word dropped
+      {"ar_EG", DateOrder::DMY, '/', "12/5/2024"},    // direction marks dropped
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.locale);
