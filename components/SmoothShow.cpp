@@ -16,6 +16,15 @@ int between(int start, int end, int progress) {
   return int(start + progress * delta / 100);
 }
 
+// Places beyond a billion pixels are not on any screen; keeping them there
+// keeps every rectangle within what QRect can hold.
+constexpr int kFarthest = 1 << 30;
+
+QRect placedRect(int left, int top, int width, int height) {
+  return QRect(std::clamp(left, -kFarthest, kFarthest), std::clamp(top, -kFarthest, kFarthest),
+               width, height);
+}
+
 QWidget *makeFrameWindow(const QColor &color) {
   // An override-redirect window: never focused, above everything, and not
   // placed or decorated by a window manager.
@@ -84,7 +93,7 @@ QRect TSmoothShow::smallRect() const {
   case mlCustom:
     break;
   }
-  return QRect(minLeft_, minTop_, minWidth_, minHeight_);
+  return placedRect(minLeft_, minTop_, minWidth_, minHeight_);
 }
 
 QRect TSmoothShow::largeRect() const {
@@ -95,7 +104,7 @@ QRect TSmoothShow::largeRect() const {
       return QRect(control_->geometry().topLeft(), control_->frameGeometry().size());
     return QRect(control_->mapToGlobal(QPoint(0, 0)), control_->size());
   }
-  return QRect(maxLeft_, maxTop_, maxWidth_, maxHeight_);
+  return placedRect(maxLeft_, maxTop_, maxWidth_, maxHeight_);
 }
 
 void TSmoothShow::Execute() {

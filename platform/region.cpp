@@ -139,13 +139,13 @@ QRegion Region::toQRegion() const {
   std::vector<QRegion> parts;
   parts.reserve(rects_.size());
   for (const core::Rect &r : rects_) {
-    if (r.empty())
-      continue;
-    // Widths beyond int range cannot be a QRect; such a rectangle is
-    // clipped rather than wrapped.
-    const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
-    parts.emplace_back(QRect(r.left, r.top, int(std::min<int64_t>(w, INT32_MAX)),
-                             int(std::min<int64_t>(h, INT32_MAX))));
+    // Coordinates beyond half a billion pixels lie on no screen; held there, no
+    // width or sum overflows inside QRegion.
+    constexpr int32_t far = 1 << 29;
+    const int32_t l = std::clamp(r.left, -far, far), t = std::clamp(r.top, -far, far);
+    const int32_t rt = std::clamp(r.right, -far, far), b = std::clamp(r.bottom, -far, far);
+    if (rt > l && b > t)
+      parts.emplace_back(QRect(l, t, rt - l, b - t));
   }
   return uniteAll(std::move(parts));
 }

@@ -141,3 +141,17 @@ TEST(WindowRegion, InvisibleWindowKeepsGeometryVisibilityAndFocus) {
   EXPECT_FALSE(w.mask().intersects(w.rect()));
   EXPECT_FALSE(w.mask().isEmpty());
 }
+
+TEST(Region, ExtremeCoordinatesStayWithinRange) {
+  const Region r(std::vector<core::Rect>{{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
+                                         {-5, -5, 5, 5},
+                                         {INT32_MAX - 1, 0, INT32_MAX, 1}});
+  const QRegion q = r.toQRegion();
+  EXPECT_TRUE(q.contains(QPoint(0, 0)));
+  EXPECT_TRUE(q.contains(QPoint(-(1 << 29), 1 << 28)));
+  EXPECT_TRUE(q.contains(QPoint((1 << 29) - 1, 0)));
+  QWidget w;
+  w.resize(10, 10);
+  platform::setWindowRegion(&w, r);
+  EXPECT_TRUE(platform::windowRegion(&w).has_value());
+}
