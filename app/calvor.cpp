@@ -8,6 +8,7 @@
 #include "core/text_rules.h"
 #include "dialogs/about.h"
 #include "dialogs/calend.h"
+#include "platform/app_shell.h"
 #include "platform/application.h"
 #include "platform/colors.h"
 #include "platform/environment.h"
@@ -404,6 +405,8 @@ void CreateForms() {
   Form2 = new TForm2;
   Form3 = new TForm3;
   calend1 = new Tcalend1;
+  // The first window created is the application's main window.
+  platform::AppShell::instance().setMainForm(Form1);
   Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
 }
 
