@@ -10,9 +10,10 @@
 #include <QWindow>
 
 TBorderlessForm::TBorderlessForm(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  // Windows shown without activation, or without a window manager, would
-  // get no hints otherwise.
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  // A tool window, which taskbars skip: the program lives in the tray and
+  // shows no taskbar buttons. Windows shown without activation, or without a
+  // window manager, would get no hints otherwise.
   setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 

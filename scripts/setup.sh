@@ -10,7 +10,7 @@ PACKAGES=(
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
-  locales
+  locales libxcb1-dev
 )
 
 missing=()
