@@ -24,7 +24,9 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$BIN"
 fi
 
-# No desktop: a virtual one on a free display number.
+# No desktop: a virtual one on a free display number. Its processes run in
+# their own sessions, so that Ctrl+C reaches only this script, which stops
+# them in order.
 pids=()
 cleanup() {
   for (( i=${#pids[@]}-1; i>=0; i-- )); do kill "${pids[$i]}" 2>/dev/null || true; done
@@ -36,17 +38,17 @@ trap 'exit 130' INT TERM
 n=90
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
 export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-openbox >/dev/null 2>&1 &
+setsid openbox >/dev/null 2>&1 &
 pids+=($!)
-trayer --edge top --align right --widthtype request --height 32 --transparent false \
+setsid trayer --edge top --align right --widthtype request --height 32 --transparent false \
   --tint 0x303030 >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 export DBUS_SESSION_BUS_ADDRESS=disabled:
-"$BIN" &
+setsid "$BIN" &
 app=$!
 pids+=($app)
 echo "run: Calvoro runs on the virtual display $DISPLAY (Ctrl+C to stop)"
