@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The tray icons as the user works them: a click opens today's power, centred; a double click
+# opens the guide, and a click while it is open changes nothing; closing the window refreshes
+# the icons; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
+# with exit code 0 and takes its icons out of the tray.
+set -euo pipefail
+BUILD=${1:?usage: test_calvoro_tray_clicks.sh BUILD_DIR}
+source "$(dirname "$0")/lib/desktop.sh"
+source "$(dirname "$0")/lib/calvoro.sh"
+
+calvoro_begin "$BUILD"
+BIRTH=$(calvoro_birth_date_where 'e >= 35 && e <= 65 && i >= 55 && i <= 70 && p >= 20 && p <= 45')
+read -r E I P <<<"$(calvoro_levels "$BIRTH")"
+echo "birth date $BIRTH: levels $E $I $P"
+calvoro_write_config Anna "$BIRTH" 1
+allowed=$(calvoro_expected_pictures "$E" "$I" "$P" no)
+
+calvoro_start
+calvoro_wait_tray_icons 3
+_tray_shows_levels() {
+  TRAY=$(calvoro_tray_pictures "$1")
+  calvoro_pictures_match "$TRAY" "$allowed"
+}
+calvoro_poll_shot 4 0-start _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
+# The splash stays on top of everything for its 3 s.
+SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
+desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+
+icon() { calvoro_tray_icons_in_order | sed -n "$1p" | cut -d' ' -f1; }
+centred() { [ "$CALVORO_FX $CALVORO_FY" = "$(((1024 - 385) / 2)) $(((768 - 248) / 2))" ]; }
+closed() { ! calvoro_is_viewable "$CALVORO_FORM2"; }
+
+# A click: today's power, centred.
+desktop_click "$(icon 1)"
+calvoro_find_content_window
+centred || desktop_fail "the click opened the window at $CALVORO_FX,$CALVORO_FY"
+calvoro_poll_shot 5 1-click calvoro_power_shown "$E" "$I" "$P" ||
+  desktop_fail "a click did not show today's power: $CALVORO_WHY"
+
+BEFORE=$(calvoro_tray_clients)
+calvoro_click_corner 0 228
+desktop_poll 5 closed || desktop_fail "the bottom-left X did not close the window"
+calvoro_wait_refresh "$BEFORE"
+
+# A double click: the guide, centred; a click while it is open leaves it there.
+desktop_double_click "$(icon 2)"
+calvoro_find_content_window
+calvoro_poll_shot 5 2-double-click calvoro_help_shown || desktop_fail "no guide after a double click: $CALVORO_WHY"
+calvoro_find_content_window
+centred || desktop_fail "the double click left the window at $CALVORO_FX,$CALVORO_FY"
+desktop_click "$(icon 3)"
+sleep 1
+SHOT=$(calvoro_shot 3-click-while-open)
+calvoro_help_shown "$SHOT" || desktop_fail "a click while the window was open changed it: $CALVORO_WHY"
+calvoro_find_content_window
+centred || desktop_fail "a click while the window was open moved it to $CALVORO_FX,$CALVORO_FY"
+# Closing the window refreshes the icons: they are put into the tray anew.
+BEFORE=$(calvoro_tray_clients)
+calvoro_click_corner 365 228
+desktop_poll 5 closed || desktop_fail "the bottom-right X did not close the window"
+calvoro_wait_refresh "$BEFORE"
+calvoro_poll_shot 4 4-closed _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
+
+# A right click: the menu, a new window of the program by the icon.
+KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
+read -r _ ix _ iwidth _ <<<"$(calvoro_tray_icons_in_order | sed -n 3p)"
+desktop_right_click "$(icon 3)"
+_menu() {
+  local window
+  for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
+    grep -qx "$window" <<<"$KNOWN" && continue
+    read -r _ _ _ height _ <<<"$(calvoro_geometry "$window")"
+    ((height > 150)) || continue # not a tooltip
+    MENU=$window
+    return 0
+  done
+  return 1
+}
+desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+read -r x y width height _ <<<"$(calvoro_geometry "$MENU")"
+((y < 100 && width > 100)) || desktop_fail "the menu is at $x,$y, ${width}x$height"
+# Centred on the cursor, kept on the screen.
+centre_x=$((ix + iwidth / 2 - width / 2))
+((centre_x + width > 1024)) && centre_x=$((1024 - width))
+((centre_x < 0)) && centre_x=0
+((x >= centre_x - 1 && x <= centre_x + 1)) || desktop_fail "the menu is at x $x, not $centre_x"
+# Down selects the first item: power, card2, blink, Setup, What, help, about, save, Quit1.
+desktop_key Down Down Down Down Down Down Down Down Down
+calvoro_shot 5-menu-quit >/dev/null
+desktop_key Return
+rc=$(calvoro_exit_code "$CALVORO_PID" 5) || desktop_fail "\"Terminate Calvoro and Quit\" did not end the program"
+[ "$rc" = 0 ] || desktop_fail "the program ended with exit code $rc"
+calvoro_wait_tray_icons 0
+calvoro_shot 6-quit >/dev/null
+echo "PASS"
