@@ -2,6 +2,7 @@
 
 #include "controls/HintTarget.h"
 #include "platform/region.h"
+#include "platform/window_position.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -108,12 +109,11 @@ void TBorderlessForm::hideEvent(QHideEvent *event) {
 void TBorderlessForm::mousePressEvent(QMouseEvent *event) {
   if (event->button() == Qt::LeftButton && isSurfaceAt(event->position().toPoint())) {
     event->accept();
-    // The window manager moves the window when there is one; otherwise we
-    // follow the mouse ourselves.
-    if (windowHandle() && windowHandle()->startSystemMove())
-      return;
+    // The window follows the mouse by itself. The window manager's own move
+    // (startSystemMove) sometimes starts from a stale window position right
+    // after the window was shown and throws it across the screen.
     dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - pos();
+    dragOffset_ = event->globalPosition().toPoint() - platform::windowScreenOrigin(this);
     return;
   }
   QWidget::mousePressEvent(event);
