@@ -1,6 +1,7 @@
 #include "platform/qt_notify_area.h"
 
 #include <QPixmap>
+#include <QTimer>
 
 namespace platform {
 
@@ -45,7 +46,7 @@ bool QtNotifyArea::mouseFor(QSystemTrayIcon::ActivationReason reason, TrayMouse 
 
 QSystemTrayIcon *QtNotifyArea::trayIcon(const QObject *owner, unsigned id) const {
   auto it = icons_.find({owner, id});
-  return it == icons_.end() ? nullptr : it->second.icon;
+  return it == icons_.end() || it->second.removed ? nullptr : it->second.icon;
 }
 
 void QtNotifyArea::apply(Entry &entry, const NotifyRecord &record) {
@@ -63,8 +64,21 @@ bool QtNotifyArea::add(const NotifyRecord &record) {
   if (!record.owner)
     return false;
   const Key key{record.owner, record.id};
-  if (icons_.count(key))
-    return false;
+  if (auto it = icons_.find(key); it != icons_.end()) {
+    Entry &entry = it->second;
+    if (!entry.removed)
+      return false;
+    // Put back before it went: the same tray icon, with only what this record gives.
+    entry.removed = false;
+    entry.record.flags = 0;
+    entry.record.callbackMessage = QEvent::None;
+    if (!(record.flags & nifIcon))
+      entry.icon->setIcon(blankIcon());
+    if (!(record.flags & nifTip))
+      entry.icon->setToolTip(QString());
+    apply(entry, record);
+    return true;
+  }
 
   Entry entry;
   entry.icon = new QSystemTrayIcon(this);
@@ -76,7 +90,7 @@ bool QtNotifyArea::add(const NotifyRecord &record) {
           [this, key](QSystemTrayIcon::ActivationReason reason) {
             TrayMouse mouse;
             auto it = icons_.find(key);
-            if (it != icons_.end() && mouseFor(reason, &mouse))
+            if (it != icons_.end() && !it->second.removed && mouseFor(reason, &mouse))
               postTrayMouse(it->second.record, mouse);
           });
   // An owner that goes without removing its icon takes the icon along.
@@ -89,23 +103,32 @@ bool QtNotifyArea::add(const NotifyRecord &record) {
 
 bool QtNotifyArea::modify(const NotifyRecord &record) {
   auto it = icons_.find({record.owner, record.id});
-  if (it == icons_.end())
+  if (it == icons_.end() || it->second.removed)
     return false;
   apply(it->second, record);
   return true;
 }
 
 bool QtNotifyArea::remove(const NotifyRecord &record) {
-  auto it = icons_.find({record.owner, record.id});
-  if (it == icons_.end())
+  const Key key{record.owner, record.id};
+  auto it = icons_.find(key);
+  if (it == icons_.end() || it->second.removed)
     return false;
+  it->second.removed = true;
+  QTimer::singleShot(0, this, [this, key] { finishRemoval(key); });
+  return true;
+}
+
+void QtNotifyArea::finishRemoval(const Key &key) {
+  auto it = icons_.find(key);
+  if (it == icons_.end() || !it->second.removed)
+    return;
   QSystemTrayIcon *icon = it->second.icon;
   disconnect(it->second.ownerGone);
   icons_.erase(it);
   icon->hide();
   // Removing may happen inside the icon's own signal; let it finish first.
   icon->deleteLater();
-  return true;
 }
 
 void QtNotifyArea::forgetOwner(const QObject *owner) {

@@ -33,11 +33,16 @@ private:
     QSystemTrayIcon *icon = nullptr;
     NotifyRecord record; // what the owner asked for last: flags, callback, owner
     QMetaObject::Connection ownerGone;
+    // Removed, but the tray icon itself goes only once the event loop runs: an icon taken
+    // out and put back at once (as the level refresh does) keeps its tray icon, so a menu
+    // or tooltip open on it stays open.
+    bool removed = false;
   };
   using Key = std::pair<const QObject *, unsigned>;
 
   void apply(Entry &entry, const NotifyRecord &record);
   void forgetOwner(const QObject *owner);
+  void finishRemoval(const Key &key);
 
   std::map<Key, Entry> icons_;
 };

@@ -37,10 +37,9 @@ centred || desktop_fail "the click opened the window at $CALVORO_FX,$CALVORO_FY"
 calvoro_poll_shot 5 1-click calvoro_power_shown "$E" "$I" "$P" ||
   desktop_fail "a click did not show today's power: $CALVORO_WHY"
 
-BEFORE=$(calvoro_tray_clients)
 calvoro_click_corner 0 228
 desktop_poll 5 closed || desktop_fail "the bottom-left X did not close the window"
-calvoro_wait_refresh "$BEFORE"
+calvoro_wait_refresh
 
 # A double click: the guide, centred; a click while it is open leaves it there.
 desktop_double_click "$(icon 2)"
@@ -54,11 +53,10 @@ SHOT=$(calvoro_shot 3-click-while-open)
 calvoro_help_shown "$SHOT" || desktop_fail "a click while the window was open changed it: $CALVORO_WHY"
 calvoro_find_content_window
 centred || desktop_fail "a click while the window was open moved it to $CALVORO_FX,$CALVORO_FY"
-# Closing the window refreshes the icons: they are put into the tray anew.
-BEFORE=$(calvoro_tray_clients)
+# Closing the window refreshes the icons.
 calvoro_click_corner 365 228
 desktop_poll 5 closed || desktop_fail "the bottom-right X did not close the window"
-calvoro_wait_refresh "$BEFORE"
+calvoro_wait_refresh
 calvoro_poll_shot 4 4-closed _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
 
 # A right click: the menu, a new window of the program by the icon.

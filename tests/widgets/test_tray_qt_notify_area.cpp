@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,40 @@ TEST(QtNotifyArea, RecordsBecomeTrayIconsPerOwner) {
   EXPECT_FALSE(area.remove(r));
   EXPECT_EQ(area.trayIcon(&a), nullptr);
   EXPECT_TRUE(area.trayIcon(&b));
+}
+
+TEST(QtNotifyArea, AnIconTakenOutAndPutBackAtOnceKeepsItsTrayIcon) {
+  QtNotifyArea area;
+  QObject owner;
+  NotifyRecord r;
+  r.owner = &owner;
+  r.flags = platform::nifIcon | platform::nifTip;
+  r.icon = solidIcon(Qt::red);
+  r.tip = "first";
+  ASSERT_TRUE(area.add(r));
+  QSystemTrayIcon *icon = area.trayIcon(&owner);
+
+  EXPECT_TRUE(area.remove(r));
+  EXPECT_EQ(area.trayIcon(&owner), nullptr); // absent for the caller at once
+  EXPECT_FALSE(area.modify(r));
+  EXPECT_FALSE(area.remove(r));
+  r.flags = platform::nifIcon;
+  r.icon = solidIcon(Qt::green);
+  EXPECT_TRUE(area.add(r));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(area.trayIcon(&owner), icon);
+  EXPECT_TRUE(icon->toolTip().isEmpty()); // the new record carries no tip
+  EXPECT_EQ(icon->icon().pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::green));
+
+  // Taken out for good: gone once the event loop has run.
+  QPointer<QSystemTrayIcon> watch(icon);
+  EXPECT_TRUE(area.remove(r));
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(area.trayIcon(&owner), nullptr);
+  EXPECT_TRUE(watch.isNull());
+  EXPECT_TRUE(area.add(r));
+  EXPECT_NE(area.trayIcon(&owner), nullptr);
 }
 
 TEST(QtNotifyArea, AnOwnerThatGoesTakesItsIconAlong) {
