@@ -17,6 +17,8 @@
 #include "resources/pictures.h"
 
 #include <QApplication>
+
+#include <array>
 #include <QCursor>
 #include <QEvent>
 #include <QScreen>
@@ -244,17 +246,23 @@ void TForm1::LoadConfiguration() {
   Timer4->start();
 }
 
+// The three cycles in tray order, with today's shared levels.
+static std::array<TrayCycle, 3> trayCycles(TForm1 *f) {
+  return {{
+      {core::EmotionalLevel, &f->EmotionalIconName, "emotio", f->TrayIcon21, &f->Image1, "Dear ",
+       "emotional"},
+      {core::IntellectualLevel, &f->IntellectualIconName, "intel", f->TrayIcon22, &f->Image2,
+       "Hello ", "intellectual"},
+      {core::PhysicalLevel, &f->PhysicalIconName, "physiq", f->TrayIcon23, &f->Image3, "Well ",
+       "physical"},
+  }};
+}
+
 void TForm1::RefreshTrayIcons() {
   for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);
   const QString name = Form2->Edit1->text();
-  const TrayCycle cycles[] = {
-      {core::EmotionalLevel, &EmotionalIconName, "emotio", TrayIcon21, &Image1, "Dear ", "emotional"},
-      {core::IntellectualLevel, &IntellectualIconName, "intel", TrayIcon22, &Image2, "Hello ",
-       "intellectual"},
-      {core::PhysicalLevel, &PhysicalIconName, "physiq", TrayIcon23, &Image3, "Well ", "physical"},
-  };
-  for (const TrayCycle &c : cycles) {
+  for (const TrayCycle &c : trayCycles(this)) {
     *c.iconName = cycleIconName(c.prefix, c.level);
     const QIcon icon = pictures::icon(*c.iconName);
     c.icon->setIcon(icon);
@@ -267,13 +275,8 @@ void TForm1::RefreshTrayIcons() {
 }
 
 void TForm1::Timer2Timer() {
-  const TrayCycle cycles[] = {
-      {core::EmotionalLevel, &EmotionalIconName, "emotio", TrayIcon21, &Image1, "", ""},
-      {core::IntellectualLevel, &IntellectualIconName, "intel", TrayIcon22, &Image2, "", ""},
-      {core::PhysicalLevel, &PhysicalIconName, "physiq", TrayIcon23, &Image3, "", ""},
-  };
   bool anyCritical = false;
-  for (const TrayCycle &c : cycles) {
+  for (const TrayCycle &c : trayCycles(this)) {
     const core::Band band = core::bandOf(c.level);
     if (band == core::Band::Middle)
       continue;

@@ -8,6 +8,7 @@
 #include "dialogs/about.h"
 #include "dialogs/calend.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -317,10 +318,16 @@ TEST_F(ContentWindow, PixelsOfThePowerPanel) {
   EXPECT_EQ(corner, QColor(192, 192, 192));
 }
 
-TEST_F(ContentWindow, TheFieldsUseTheTrayMenuAsTheirContextMenu) {
-  EXPECT_EQ(Form2->Edit1->contextMenuPolicy(), Qt::CustomContextMenu);
-  EXPECT_EQ(Form2->MaskEdit1->contextMenuPolicy(), Qt::CustomContextMenu);
-  EXPECT_EQ(Form2->contextMenuPolicy(), Qt::CustomContextMenu);
+TEST_F(ContentWindow, TheWindowAndItsFieldsOpenTheTrayMenuOnARightClick) {
+  load();
+  Form1->SetupClick();
+  for (QWidget *w : std::initializer_list<QWidget *>{Form2->Edit1, Form2->MaskEdit1, Form2}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(w, &event);
+    EXPECT_TRUE(Form1->PopupMenu->isVisible());
+    Form1->PopupMenu->hide();
+  }
 }
 
 } // namespace

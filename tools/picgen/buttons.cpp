@@ -10,12 +10,7 @@
 
 namespace {
 
-QPainterPath polygon(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
+using px::polygon;
 
 QPainterPath rect(double x, double y, double w, double h) {
   QPainterPath path;

@@ -8,12 +8,7 @@
 
 namespace {
 
-QPainterPath polygon(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points)));
-  path.closeSubpath();
-  return path;
-}
+using px::polygon;
 
 // A bat wing as a fan from the shoulder: three fingertips, the membrane
 // scalloped between them. `up` raises it, otherwise it hangs down.

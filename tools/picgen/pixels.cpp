@@ -54,4 +54,11 @@ void crisp(QPainter &p) {
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points)));
+  path.closeSubpath();
+  return path;
+}
+
 } // namespace px

@@ -26,6 +26,9 @@ void glyph(QImage &img, int x, int y, const QStringList &rows, QColor ink,
 // Fills the path's pixels with `fill`, its edge pixels with `edge`.
 void shape(QImage &img, const QPainterPath &path, QColor fill, QColor edge);
 
+// A closed path through the points.
+QPainterPath polygon(std::initializer_list<QPointF> points);
+
 // A painter on the image with antialiasing off, for crisp palette drawing.
 void crisp(class QPainter &p);
 
