@@ -18,10 +18,10 @@
 
 #include <QApplication>
 
-#include <array>
 #include <QCursor>
 #include <QEvent>
 #include <QScreen>
+#include <array>
 
 TForm1 *Form1 = nullptr;
 
@@ -91,8 +91,8 @@ void TForm1::createMenu() {
   PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
   PopupMenu->installEventFilter(this);
   auto item = [this](const char *name, const char *caption) {
-    QAction *action = caption ? PopupMenu->addAction(QString::fromLatin1(caption))
-                              : PopupMenu->addSeparator();
+    QAction *action =
+        caption ? PopupMenu->addAction(QString::fromLatin1(caption)) : PopupMenu->addSeparator();
     action->setObjectName(name);
     return action;
   };
@@ -281,7 +281,8 @@ void TForm1::Timer2Timer() {
     if (band == core::Band::Middle)
       continue;
     anyCritical = true;
-    const QString sign = band == core::Band::High ? QStringLiteral("happy") : QStringLiteral("attenti");
+    const QString sign =
+        band == core::Band::High ? QStringLiteral("happy") : QStringLiteral("attenti");
     *c.iconName = *c.iconName == sign ? cycleIconName(c.prefix, c.level) : sign;
     c.icon->setIcon(pictures::icon(*c.iconName));
     c.icon->setActive(true);
@@ -337,11 +338,21 @@ void TForm1::openPanel(TPanel *panel, bool hideAbout) {
   Form2->showCentred();
 }
 
-void TForm1::powerClick() { openPanel(Form2->power, true); }
-void TForm1::card2Click() { openPanel(Form2->details, true); }
-void TForm1::SetupClick() { openPanel(Form2->setup, true); }
-void TForm1::WhatClick() { openPanel(Form2->what, true); }
-void TForm1::helpClick() { openPanel(Form2->help, true); }
+void TForm1::powerClick() {
+  openPanel(Form2->power, true);
+}
+void TForm1::card2Click() {
+  openPanel(Form2->details, true);
+}
+void TForm1::SetupClick() {
+  openPanel(Form2->setup, true);
+}
+void TForm1::WhatClick() {
+  openPanel(Form2->what, true);
+}
+void TForm1::helpClick() {
+  openPanel(Form2->help, true);
+}
 
 void TForm1::TrayIcon21Click(QObject *) {
   if (Form2->isVisible())

@@ -24,7 +24,9 @@ constexpr int kFrame = 10;
 constexpr int kCorner = 20;
 const char kMenuHint[] = "Right Click show the Option-Pop-Up menu...";
 
-QColor color(platform::TColor c) { return platform::toQColor(c); }
+QColor color(platform::TColor c) {
+  return platform::toQColor(c);
+}
 
 TLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
                   const QFont &font, platform::TColor fontColor) {
@@ -87,7 +89,9 @@ TMaskDateEdit *makeDateField(QWidget *parent, const char *name, const QRect &geo
   return field;
 }
 
-std::string utf8(const QString &text) { return text.toUtf8().toStdString(); }
+std::string utf8(const QString &text) {
+  return text.toUtf8().toStdString();
+}
 
 } // namespace
 
@@ -177,12 +181,18 @@ void TForm2::createPowerPanel() {
 
   const QFont antiqua21 = platform::font(QStringLiteral("Book Antiqua"), -21);
   const QFont antiqua19 = platform::font(QStringLiteral("Book Antiqua"), -19);
-  Label7 = makeLabel(power, "Label7", 30, 29, QStringLiteral("Emotional"), antiqua21, platform::clBlack);
-  Label1 = makeLabel(power, "Label1", 29, 30, QStringLiteral("Emotional"), antiqua21, platform::clRed);
-  Label8 = makeLabel(power, "Label8", 141, 29, QStringLiteral("Intellectual"), antiqua19, platform::clBlack);
-  Label2 = makeLabel(power, "Label2", 140, 30, QStringLiteral("Intellectual"), antiqua19, platform::clYellow);
-  Label54 = makeLabel(power, "Label54", 261, 29, QStringLiteral("Physical "), antiqua19, platform::clBlack);
-  Label3 = makeLabel(power, "Label3", 260, 30, QStringLiteral("Physical "), antiqua19, platform::clLime);
+  Label7 =
+      makeLabel(power, "Label7", 30, 29, QStringLiteral("Emotional"), antiqua21, platform::clBlack);
+  Label1 =
+      makeLabel(power, "Label1", 29, 30, QStringLiteral("Emotional"), antiqua21, platform::clRed);
+  Label8 = makeLabel(power, "Label8", 141, 29, QStringLiteral("Intellectual"), antiqua19,
+                     platform::clBlack);
+  Label2 = makeLabel(power, "Label2", 140, 30, QStringLiteral("Intellectual"), antiqua19,
+                     platform::clYellow);
+  Label54 = makeLabel(power, "Label54", 261, 29, QStringLiteral("Physical "), antiqua19,
+                      platform::clBlack);
+  Label3 =
+      makeLabel(power, "Label3", 260, 30, QStringLiteral("Physical "), antiqua19, platform::clLime);
 
   auto gauge = [this](const char *name, int x, platform::TColor fill, const char *hint) {
     auto *meter = new TGauge(power);
@@ -198,10 +208,12 @@ void TForm2::createPowerPanel() {
     meter->setToolTip(QString::fromLatin1(hint));
     return meter;
   };
-  NeatoMeter1 = gauge("NeatoMeter1", 34, platform::clRed, "You see here your Emotional power of today");
+  NeatoMeter1 =
+      gauge("NeatoMeter1", 34, platform::clRed, "You see here your Emotional power of today");
   NeatoMeter2 = gauge("NeatoMeter2", 143, platform::clYellow,
                       "You see here your Intellectual power of today");
-  NeatoMeter3 = gauge("NeatoMeter3", 252, platform::clLime, "You see here your Physical power of today");
+  NeatoMeter3 =
+      gauge("NeatoMeter3", 252, platform::clLime, "You see here your Physical power of today");
 }
 
 void TForm2::createWhatPanel() {
@@ -230,19 +242,22 @@ void TForm2::createHelpPanel() {
   Image4 = makeImage(help, "Image4", {165, 25, 41, 41}, "guide_intel");
   Image5 = makeImage(help, "Image5", {261, 25, 41, 41}, "guide_physiq");
   Label11 = makeLabel(help, "Label11", 59, 60, QStringLiteral("Emotion"), times16, platform::clRed);
-  Label12 = makeLabel(help, "Label12", 161, 60, QStringLiteral("Intellect"), times16, platform::clYellow);
-  Label13 = makeLabel(help, "Label13", 257, 60, QStringLiteral("Physical"), times16, platform::clLime);
+  Label12 =
+      makeLabel(help, "Label12", 161, 60, QStringLiteral("Intellect"), times16, platform::clYellow);
+  Label13 =
+      makeLabel(help, "Label13", 257, 60, QStringLiteral("Physical"), times16, platform::clLime);
   Label14 = makeLabel(help, "Label14", 19, 79,
-                      QStringLiteral("How more tray icon is filled, how bigger is your power."), arial13,
-                      platform::clBlack);
+                      QStringLiteral("How more tray icon is filled, how bigger is your power."),
+                      arial13, platform::clBlack);
   Label15 = makeLabel(help, "Label15", 27, 102,
-                      QStringLiteral("Clicking on one of the tray icons show the today power."), arial13,
-                      platform::clBlack);
+                      QStringLiteral("Clicking on one of the tray icons show the today power."),
+                      arial13, platform::clBlack);
   Label16 = makeLabel(help, "Label16", 19, 118,
                       QStringLiteral("If you let your cursor on the tray icon, a hint will come."),
                       arial13, platform::clBlack);
-  Label17 = makeLabel(help, "Label17", 62, 136, QStringLiteral("Put your name and birthdate with Setup."),
-                      arial13, platform::clBlack);
+  Label17 =
+      makeLabel(help, "Label17", 62, 136, QStringLiteral("Put your name and birthdate with Setup."),
+                arial13, platform::clBlack);
   Label18 = makeLabel(help, "Label18", 46, 161,
                       QStringLiteral("Click on the border-X panel to hide the window."), arial13i,
                       platform::clBlack);
@@ -250,11 +265,11 @@ void TForm2::createHelpPanel() {
                       QStringLiteral("Use the green borders to move the window."), arial13i,
                       platform::clBlack);
   Label19 = makeLabel(help, "Label19", 20, 197,
-                      QStringLiteral("Right-Click on one of the icons show the Options menu."), arial13i,
-                      platform::clRed);
-  for (QWidget *w : std::initializer_list<QWidget *>{Label10, Image3, Image4, Image5, Label11, Label12,
-                                                      Label13, Label14, Label15, Label16, Label17,
-                                                      Label18, Label59, Label19})
+                      QStringLiteral("Right-Click on one of the icons show the Options menu."),
+                      arial13i, platform::clRed);
+  for (QWidget *w : std::initializer_list<QWidget *>{Label10, Image3, Image4, Image5, Label11,
+                                                     Label12, Label13, Label14, Label15, Label16,
+                                                     Label17, Label18, Label59, Label19})
     w->setToolTip(QString::fromLatin1(kMenuHint));
 }
 
@@ -264,14 +279,14 @@ void TForm2::createSetupPanel() {
   Image2->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
-  Label53 = makeLabel(setup, "Label53", 166, 22, QStringLiteral("Note here your first name "), arial16,
-                      platform::clWhite);
-  Label4 = makeLabel(setup, "Label4", 164, 20, QStringLiteral("Note here your first name "), arial16,
-                     platform::clBlack);
+  Label53 = makeLabel(setup, "Label53", 166, 22, QStringLiteral("Note here your first name "),
+                      arial16, platform::clWhite);
+  Label4 = makeLabel(setup, "Label4", 164, 20, QStringLiteral("Note here your first name "),
+                     arial16, platform::clBlack);
   Label52 = makeLabel(setup, "Label52", 176, 114, QStringLiteral("Note here your birthdate... "),
                       arial16, platform::clWhite);
-  Label5 = makeLabel(setup, "Label5", 174, 112, QStringLiteral("Note here your birthdate... "), arial16,
-                     platform::clBlack);
+  Label5 = makeLabel(setup, "Label5", 174, 112, QStringLiteral("Note here your birthdate... "),
+                     arial16, platform::clBlack);
 
   Edit1 = new QLineEdit(setup);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -280,7 +295,8 @@ void TForm2::createSetupPanel() {
   Edit1->setText(QStringLiteral("First Name"));
   Edit1->setToolTip(QStringLiteral("Note here your first name..."));
 
-  MaskEdit1 = makeDateField(setup, "MaskEdit1", {187, 137, 149, 40}, -27, "Note here your birthday..");
+  MaskEdit1 =
+      makeDateField(setup, "MaskEdit1", {187, 137, 149, 40}, -27, "Note here your birthday..");
   setTabOrder(Edit1, MaskEdit1);
 
   BitBtn10 = makeButton(setup, "BitBtn10", {26, 66, 120, 27}, QStringLiteral("Calendar"), -16,
@@ -299,10 +315,12 @@ void TForm2::createDetailsPanel() {
   Image6->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial19 = platform::font(QStringLiteral("Arial"), -19);
-  Label50 = makeLabel(details, "Label50", 34, 39, QStringLiteral("Note the first day of your projection."),
-                      arial19, platform::clBlack);
-  Label51 = makeLabel(details, "Label51", 37, 41, QStringLiteral("Note the first day of your projection."),
-                      arial19, platform::clWhite);
+  Label50 = makeLabel(details, "Label50", 34, 39,
+                      QStringLiteral("Note the first day of your projection."), arial19,
+                      platform::clBlack);
+  Label51 = makeLabel(details, "Label51", 37, 41,
+                      QStringLiteral("Note the first day of your projection."), arial19,
+                      platform::clWhite);
 
   BitBtn9 = makeButton(details, "BitBtn9", {128, 118, 110, 24}, QStringLiteral("Calendar"), -16,
                        "btn_calendar", nullptr, "Click to use the calenar");
@@ -389,17 +407,18 @@ void TForm2::FormHide() {
   SmoothShow1->Execute();
 }
 
-void TForm2::Panel2Click() { hide(); }
+void TForm2::Panel2Click() {
+  hide();
+}
 
 void TForm2::ShowTodayPower() {
   NeatoMeter1->setProgress(core::EmotionalLevel);
   NeatoMeter2->setProgress(core::IntellectualLevel);
   NeatoMeter3->setProgress(core::PhysicalLevel);
   const platform::Environment &e = platform::env();
-  const QString today =
-      QString::fromStdString(core::formatShortDate(e.today(), e.regional.date));
-  Label9->setText(QStringLiteral("Hello ") + Edit1->text() + QStringLiteral(", this is for today, ") +
-                  today + QStringLiteral("."));
+  const QString today = QString::fromStdString(core::formatShortDate(e.today(), e.regional.date));
+  Label9->setText(QStringLiteral("Hello ") + Edit1->text() +
+                  QStringLiteral(", this is for today, ") + today + QStringLiteral("."));
 }
 
 void TForm2::BitBtn1Click() {

@@ -66,8 +66,8 @@ public:
   // help
   TLabel *Label10;
   TImage *Image3, *Image4, *Image5;
-  TLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18,
-      *Label59, *Label19;
+  TLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18, *Label59,
+      *Label19;
 
   // setup
   TImage *Image2;

@@ -38,14 +38,15 @@ QByteArray AppFixture::readConfig() const {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool AppFixture::configExists() const { return QFile::exists(QString::fromStdString(configPath())); }
+bool AppFixture::configExists() const {
+  return QFile::exists(QString::fromStdString(configPath()));
+}
 
 QString pictureNameOf(const QIcon &icon) {
   const QImage shown = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
   for (const QString &name : pictures::names()) {
     const QImage picture = pictures::image(name);
-    if (picture.size() == QSize(32, 32) &&
-        picture.convertToFormat(QImage::Format_ARGB32) == shown)
+    if (picture.size() == QSize(32, 32) && picture.convertToFormat(QImage::Format_ARGB32) == shown)
       return name;
   }
   return {};

@@ -224,8 +224,9 @@ TEST_F(MainWindow, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
   Form1->Timer1Timer();
   const QString tip = Form1->TrayIcon22->ToolTip();
   EXPECT_EQ(tip.size(), 62);
-  EXPECT_EQ(tip, QString("Hello Bartholomew-Maximilian, you have 59 % of your intellectual power")
-                     .left(62));
+  EXPECT_EQ(
+      tip,
+      QString("Hello Bartholomew-Maximilian, you have 59 % of your intellectual power").left(62));
   EXPECT_EQ(FirstNameCopy, "Bartholomew-Max");
 }
 

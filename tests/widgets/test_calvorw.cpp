@@ -197,12 +197,9 @@ TEST_F(SetupOk, NameRules) {
   const struct {
     QString typed, kept;
   } cases[] = {
-      {"anna", "Anna"},
-      {"ANNA", "ANNA"},
-      {"zoé", "Zoé"},
-      {"élodie", "élodie"},
-      {"2pac", "2pac"},
-      {"abcdefghijklmnopqrst", "Abcdefghijklmno"},
+      {"anna", "Anna"}, {"ANNA", "ANNA"},
+      {"zoé", "Zoé"},   {"élodie", "élodie"},
+      {"2pac", "2pac"}, {"abcdefghijklmnopqrst", "Abcdefghijklmno"},
       {"", ""},
   };
   for (const auto &c : cases) {
@@ -274,8 +271,9 @@ TEST_F(ContentWindow, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {
 
   const QPoint moved = Form2->pos();
   QTest::mousePress(Form2->power, Qt::LeftButton, {}, QPoint(150, 100));
-  QMouseEvent move2(QEvent::MouseMove, QPointF(180, 130), Form2->power->mapToGlobal(QPointF(180, 130)),
-                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move2(QEvent::MouseMove, QPointF(180, 130),
+                    Form2->power->mapToGlobal(QPointF(180, 130)), Qt::NoButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QCoreApplication::sendEvent(Form2->power, &move2);
   QTest::mouseRelease(Form2->power, Qt::LeftButton, {}, QPoint(180, 130));
   EXPECT_EQ(Form2->pos(), moved);
