@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench fuzz clean
 
 all: build
 
@@ -22,8 +22,11 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+fuzz: setup
+	@bash scripts/fuzz.sh $(or $(FUZZ_SECONDS),600)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
 
 run: build
 	@bash scripts/run.sh $(BUILD)
