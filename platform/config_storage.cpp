@@ -179,10 +179,12 @@ public:
   int error() const { return error_; }
   FileDescriptor &file() { return *file_; }
 
-  void renameTo(const std::string &target) {
+  // 0, or the error number of a failed rename.
+  int renameTo(const std::string &target) {
     if (::rename(path_.c_str(), target.c_str()) != 0)
-      throw saveError(errno);
+      return errno;
     committed_ = true;
+    return 0;
   }
 
 private:
@@ -269,7 +271,12 @@ void PosixConfigStorage::replace(const std::string &path, std::string_view bytes
     (void)::fchmod(temp.fd(), old.st_mode & 07777); // keep the old file's permissions
   writeAll(temp.fd(), bytes);
   flushAndClose(temp.file());
-  temp.renameTo(target);
+  if (const int err = temp.renameTo(target)) {
+    // A sticky folder keeps another user's file from being replaced, though we may write it.
+    if (replacing && (err == EPERM || err == EACCES))
+      return rewriteInPlace(target, bytes);
+    throw saveError(err); // a folder in the file's place fails here, with EISDIR
+  }
 
   // Make the rename itself durable; the new file is in place either way.
   const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

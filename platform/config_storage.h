@@ -3,8 +3,8 @@
 // beside it is written, flushed to disk and renamed over it, so a crash at any moment leaves
 // the old file or the new one, never a part.
 //   - A symbolic link stays a link: the save goes to the file it points to.
-//   - When the file may be written but its folder may not (no temporary file can be made
-//     there), the file is rewritten in place instead.
+//   - When the file may be written but not replaced (its folder takes no new files, or is
+//     sticky and the file another user's), the file is rewritten in place instead.
 //   - Temporary files that killed saves left behind (".Calvoro.ini.<pid>-<n>-<t>.tmp" of a
 //     process that has ended) are removed at the next save.
 //   - The user's configuration folder (user_folders.h) is created, mode 700, at the first

@@ -181,6 +181,25 @@ TEST_F(ConfigStorage, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlac
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
 }
 
+TEST_F(ConfigStorage, AnotherUsersWritableFileInAStickyFolderIsRewrittenInPlace) {
+  if (!runningAsRoot())
+    GTEST_SKIP() << "only root can give the file to another user";
+  folder.write(kIni, kOld);
+  ::chmod(folder.path(kIni).c_str(), 0666);
+  ::chmod(folder.path("").c_str(), 01777);
+  // Root keeps the file; nobody saves.
+  EXPECT_EQ(inChild(folder, false,
+                    [&] {
+                      if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                          ::setuid(kNobody) != 0)
+                        return std::string("no user change");
+                      return errorOf([&] { save(folder.path(kIni)); });
+                    }),
+            "no error");
+  EXPECT_EQ(folder.read(kIni), kNewText);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
 TEST_F(ConfigStorage, TemporaryFilesOfEndedSavesGoAtTheNextSave) {
   const std::string dead = std::to_string(endedProcess());
   const std::string live = std::to_string(::getppid());
