@@ -6,6 +6,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -229,6 +230,22 @@ TEST_F(BannerMenu, TheFirstEnabledItemWithTheTypedAcceleratorRuns) {
     }
     menu.close();
   }
+}
+
+TEST_F(BannerMenu, DetachingOrLosingTheMenuGivesThePlainLookBack) {
+  menu.addAction("One");
+  openAndGrab(menu);
+  menu.close();
+  look.setPopupMenu(nullptr);
+  EXPECT_EQ(menu.style(), QApplication::style());
+  EXPECT_EQ(menu.contentsMargins(), QMargins());
+
+  auto other = std::make_unique<QMenu>();
+  other->addAction("Two");
+  look.setPopupMenu(other.get());
+  EXPECT_NE(other->style(), QApplication::style());
+  other.reset();
+  EXPECT_EQ(look.PopupMenu(), nullptr);
 }
 
 // --- The main window's tray menu -------------------------------------------------------------
