@@ -39,7 +39,8 @@ TPopupMenus97::TPopupMenus97(QObject *AOwner) : QObject(AOwner) {
   FBannerFont.setPointSize(12);
   FCheckMark = pictures::image(u"checkmark");
   FRadioMark = pictures::image(u"radiomark");
-  // The desktop's own indicator size, or the mark picture with a 2-pixel frame when larger.
+  // The menus' base style's check-mark size, or the mark picture in a 2-pixel frame when
+  // larger.
   std::unique_ptr<QStyle> probe(QStyleFactory::create(QStringLiteral("Fusion")));
   const int systemWidth = probe ? probe->pixelMetric(QStyle::PM_IndicatorWidth) : 0;
   const int systemHeight = probe ? probe->pixelMetric(QStyle::PM_IndicatorHeight) : 0;

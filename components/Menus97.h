@@ -103,9 +103,8 @@ public:
   QPainter *Canvas() const { return FCanvas; }
   int CheckBoxWidth() const { return FCheckBoxWidth; }
   int CheckBoxHeight() const { return FCheckBoxHeight; }
-  // What every item gets beyond its measured width, as the desktop's menus give owner-drawn
-  // items their check-mark width less one: without it the widest caption would end a few
-  // pixels short of its text.
+  // What every item gets beyond its measured width: the base style's check-mark width less
+  // one. The measured width alone leaves the widest caption a few pixels short of its text.
   int ExtraItemWidth() const { return FExtraItemWidth; }
   // The band in the open menu's coordinates, as of the last opening.
   QRect BannerRect() const { return FBannerRect; }
