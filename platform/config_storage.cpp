@@ -12,6 +12,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,8 +91,15 @@ std::string linkTarget(const std::string &path) {
     const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer);
     if (n < 0)
       throw saveError(errno);
-    const std::string link(buffer, static_cast<size_t>(n));
-    target = link.front() == '/' ? link : folderOf(target) + "/" + link;
+    const std::string_view link(buffer, static_cast<size_t>(n));
+    if (!link.empty() && link.front() == '/') {
+      target = link;
+    } else {
+      std::string relative = folderOf(target);
+      relative += '/';
+      relative += link;
+      target = std::move(relative);
+    }
   }
   throw core::invalidFilenameError(ELOOP);
 }
