@@ -11,6 +11,12 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  # Printing the chart for real in the e2e tests: a private print server with a PDF queue,
+  # and the tools that read the printed page back.
+  cups
+  cups-client
+  printer-driver-cups-pdf
+  poppler-utils
 )
 
 missing=()
