@@ -110,6 +110,7 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   Timer2 = new QTimer(this);
   Timer2->setObjectName(QStringLiteral("Timer2"));
   Timer2->setInterval(500);
+  connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
 
   createFrame();
   createPowerPanel();
@@ -117,6 +118,8 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   createHelpPanel();
   createSetupPanel();
   createDetailsPanel();
+  createChartLabels();
+  createButtonRow();
   // The corner panels lie over the frame strips and the content panels.
   for (TPanel *corner : {Panel2, Panel4, Panel32, Panel1})
     corner->raise();
@@ -334,6 +337,9 @@ void TForm2::createDetailsPanel() {
                        QStringLiteral("Show me the Biorhythm of the first month of my life"), -12,
                        "btn_firstmonth", "btn_firstmonth_down",
                        "Click to Show me the Biorhythm of the first month of my life");
+  connect(BitBtn9, &QPushButton::clicked, this, &TForm2::BitBtn9Click);
+  connect(BitBtn8, &QPushButton::clicked, this, &TForm2::BitBtn8Click);
+  connect(BitBtn7, &QPushButton::clicked, this, &TForm2::BitBtn7Click);
 }
 
 void TForm2::setTrayMenu(QMenu *menu, QAction *blinkItem) {
