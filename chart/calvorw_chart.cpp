@@ -158,8 +158,8 @@ void TForm2::createButtonRow() {
   butpan = new TPanel(this);
   butpan->setObjectName(QStringLiteral("butpan"));
   butpan->setGeometry(15, 390, 601, 34);
-  butpan->setBevelInner(bvNone);
-  butpan->setBevelOuter(bvNone);
+  butpan->setBevelInner(TBevelCut::bvNone);
+  butpan->setBevelOuter(TBevelCut::bvNone);
   butpan->setColor(platform::toQColor(platform::clSilver));
 
   struct ButtonSpec {
@@ -191,7 +191,7 @@ void TForm2::createButtonRow() {
     connect(button, &QPushButton::clicked, this, spec.handler);
     this->*spec.member = button;
   }
-  BitBtn6->setGlyphLayout(blGlyphRight);
+  BitBtn6->setGlyphLayout(TButtonLayout::blGlyphRight);
   // Below the panel-mode window, so the row shows in chart mode only.
   butpan->lower();
 }

@@ -4,24 +4,24 @@
 
 #include "platform/colors.h"
 #include "platform/environment.h"
+#include "platform/printer.h"
 
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
-// Stand-in until the printer joins the environment.
+// One page with the image at the top left of the printable area, scaled by
+// the printer's resolution against the window's 96 dots per inch so that it
+// keeps its size on screen. No printer in the environment is no default
+// printer.
 void printPage(const QImage &image) {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull())
-    throw std::runtime_error("There is no default printer currently selected");
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(QString());
-  QPainter painter(&printer);
-  painter.setRenderHint(QPainter::LosslessImageRendering);
-  const double sx = printer.logicalDpiX() / 96.0, sy = printer.logicalDpiY() / 96.0;
-  painter.drawImage(QRectF(0, 0, image.width() * sx, image.height() * sy), image);
+  platform::Printer *printer = platform::env().printer;
+  if (!printer)
+    throw platform::EPrinter(platform::noDefaultPrinterText());
+  printer->printPage(QString(), [&image](QPainter &painter, int dpiX, int dpiY) {
+    const QRectF target(0, 0, image.width() * dpiX / 96.0, image.height() * dpiY / 96.0);
+    painter.drawImage(target, image);
+  });
 }
 
 } // namespace
