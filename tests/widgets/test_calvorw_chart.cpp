@@ -5,6 +5,7 @@
 #include "chart/calvorw.h"
 #include "core/biorhythm.h"
 #include "core/errors.h"
+#include "platform/printer.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -232,6 +233,57 @@ TEST_F(ChartMode, FirstMonthWithAnUnreadableBirthDateDrawsTheGridOnly) {
   EXPECT_EQ(Form2->Label22->text(), "Best :");
   EXPECT_EQ(Form2->surface().pixelColor(30, 60), kBlack);
   EXPECT_FALSE(surfaceHasCurves());
+}
+
+TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
+  load();
+  Form2->BitBtn7Click(); // the first month: no month buttons until printed
+  Form2->Timer2Timer();
+  const QString headline = Form2->Label31->text();
+  const QImage onScreen = shot();
+  Form2->BitBtn2Click();
+
+  ASSERT_EQ(env->printer.pages.size(), 1);
+  EXPECT_EQ(env->printer.documentNames, QStringList{QString()});
+  const QImage page = env->printer.pages.first();
+  const auto at = [&page](int x, int y) { return page.pixelColor(2 * x + 1, 2 * y + 1); };
+  EXPECT_EQ(at(45, 62), kWhite);           // between the grid lines
+  EXPECT_EQ(at(40, 75), kBlack);           // a grid line
+  EXPECT_EQ(at(600, 312), kWhite);         // the upper date row after its text
+  EXPECT_EQ(at(15 + 3 + 54, 400), kWhite); // no button row
+  EXPECT_NE(at(5, 200), kWhite);           // the left frame strip
+  EXPECT_NE(at(629, 200), kWhite);         // the right one, 634 × 2 dots wide in all
+  EXPECT_EQ(page.pixelColor(2 * 634 + 2, 400), kWhite);
+  EXPECT_EQ(page.pixelColor(400, 2 * 440 + 2), kWhite);
+
+  // Back in silver with all five buttons and the same chart.
+  EXPECT_EQ(Form2->Color(), kSilver);
+  for (TBitBtn *b :
+       {Form2->BitBtn5, Form2->BitBtn2, Form2->BitBtn3, Form2->BitBtn4, Form2->BitBtn6})
+    EXPECT_TRUE(b->isVisibleTo(Form2)) << b->objectName().toStdString();
+  EXPECT_EQ(Form2->Label31->text(), headline);
+  const QImage after = shot();
+  EXPECT_EQ(after.pixelColor(45, 62), kSilver);
+  EXPECT_EQ(after.pixelColor(600, 312), kSilver);
+  const QRect priorMonth(15 + 3, 390 + 1, 108, 29); // the button is back
+  EXPECT_NE(after.copy(priorMonth), onScreen.copy(priorMonth));
+  EXPECT_TRUE(surfaceHasCurves());
+}
+
+TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
+  load();
+  showMe("01/06/2001");
+  const QImage before = shot();
+  env->printer.available = false;
+  try {
+    Form2->BitBtn2Click();
+    FAIL() << "no error";
+  } catch (const platform::EPrinter &error) {
+    EXPECT_STREQ(error.what(), "There is no default printer currently selected");
+  }
+  EXPECT_EQ(Form2->Color(), kSilver);
+  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2));
+  EXPECT_EQ(shot(), before);
 }
 
 } // namespace
