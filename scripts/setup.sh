@@ -11,6 +11,7 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
   # Printing the chart for real in the e2e tests: a private print server with a PDF queue,
   # and the tools that read the printed page back.
   cups
