@@ -44,6 +44,16 @@ _restored() {
   ((PRIOR_DIFF < 20)) || _calvoro_why "the button row differs in $PRIOR_DIFF pixels"
 }
 calvoro_poll_shot 5 1-no-printer _restored || desktop_fail "after the failed print: $CALVORO_WHY"
+# The box is in front of the chart window, which stays on top of other windows.
+read -r bx by bw bh _ <<<"$(calvoro_geometry "$BOX")"
+_box_in_front() {
+  convert "$SHOWN" -crop "${bw}x$bh+$bx+$by" +repage "$DESKTOP_DIR/box-before.png"
+  convert "$1" -crop "${bw}x$bh+$bx+$by" +repage "$DESKTOP_DIR/box-now.png"
+  BOX_DIFF=$(compare -metric AE "$DESKTOP_DIR/box-before.png" "$DESKTOP_DIR/box-now.png" null: 2>&1 || true)
+  ((BOX_DIFF > bw * bh / 4))
+}
+calvoro_poll_shot 5 1-error-box _box_in_front ||
+  desktop_fail "the error box is hidden behind the chart: $BOX_DIFF pixels differ"
 xdotool windowactivate --sync "$BOX" key Return 2>/dev/null || xdotool key Return
 desktop_poll 5 eval '! _error_box' || desktop_fail "the error box did not close"
 [ -z "$(printer_pdfs)" ] || desktop_fail "something was printed without a printer"
