@@ -1,6 +1,7 @@
 // Chart mode of the content window: the chart's labels, the button row, and
 // the grid and curves drawn on the window's persistent surface.
 #include "chart/calvorw.h"
+#include "chart/calvorw_widgets.h"
 
 #include "chart/chart_drawing.h"
 #include "core/chart_data.h"
@@ -14,6 +15,8 @@
 
 QString ChartDay;
 QString ChartStart;
+
+using calvorw::utf8;
 
 namespace {
 
@@ -43,10 +46,6 @@ TLabel *chartLabel(TForm2 *form, const LabelSpec &spec, const QFont &font,
 
 QString qs(const std::string &text) {
   return QString::fromStdString(text);
-}
-
-std::string utf8(const QString &text) {
-  return text.toUtf8().toStdString();
 }
 
 } // namespace

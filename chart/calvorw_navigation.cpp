@@ -1,15 +1,14 @@
 // Chart mode's commands: into the chart from the projection panel, a month
 // back or forward, drawn again, and back to the projection panel.
 #include "chart/calvorw.h"
+#include "chart/calvorw_widgets.h"
 
 #include "core/chart_data.h"
 #include "platform/environment.h"
 
-namespace {
+using calvorw::utf8;
 
-std::string utf8(const QString &text) {
-  return text.toUtf8().toStdString();
-}
+namespace {
 
 QString chartDayOf(const QString &text) {
   return QString::fromStdString(core::chartDayText(utf8(text)));
@@ -73,9 +72,7 @@ namespace {
 
 enum class Step { Prior, Next };
 
-} // namespace
-
-static void stepMonth(TForm2 *form, Step step) {
+void stepMonth(TForm2 *form, Step step) {
   const platform::Environment &e = platform::env();
   const std::string chartDay = utf8(ChartDay);
   const QString first = QString::fromStdString(
@@ -93,6 +90,8 @@ static void stepMonth(TForm2 *form, Step step) {
   form->DrawGrid();
   form->DrawChart();
 }
+
+} // namespace
 
 void TForm2::BitBtn5Click() {
   stepMonth(this, Step::Prior);
