@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib/chart.sh"
 source "$(dirname "$0")/lib/printer.sh"
 
 calvoro_begin "$BUILD"
-trap 'printer_stop; _calvoro_end' EXIT
+trap 'printer_stop; desktop_stop' EXIT
 printer_start
 calvoro_write_config Anna 25/05/2001 1
 calvoro_start

@@ -18,8 +18,14 @@ _chart_menu_window() {
 }
 
 chart_open_projection() {
-  desktop_right_click "$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)"
-  desktop_poll 5 _chart_menu_window || desktop_fail "no tray menu"
+  local icon attempt
+  icon=$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)
+  # A click while the tray host is still busy with the icons can go unanswered: ask once more.
+  for attempt in 1 2; do
+    desktop_right_click "$icon"
+    desktop_poll 3 _chart_menu_window && break
+    ((attempt < 2)) || desktop_fail "no tray menu (see $(calvoro_shot no-menu))"
+  done
   desktop_key Down Down Return
   calvoro_find_content_window
   [ "$CALVORO_FW $CALVORO_FH" = "385 248" ] || desktop_fail "the window is ${CALVORO_FW}x$CALVORO_FH"
