@@ -119,8 +119,13 @@ std::string priorFirstDay(std::string_view chartDay, const RegionalDateFormat &f
 
 std::string nextFirstDay(std::string_view chartDay, const RegionalDateFormat &format,
                          const Date &today) {
-  const Date last = parseDate(chartDay, format, today);
-  return chartDayText(formatShortDate(addDays(last, 1), format));
+  const Date next = addDays(parseDate(chartDay, format, today), 1);
+  std::string text = chartDayText(formatShortDate(next, format));
+  // A short format with a two-digit year would read back in another century
+  // for a day outside its window: the four-digit year keeps the period.
+  if (tryParseDate(text, format, today) != next)
+    text = formatDate(next, "dd/mm/yyyy", format);
+  return text;
 }
 
 } // namespace core

@@ -93,7 +93,9 @@ void applyChartLevels(const ChartData &chart);
 std::string priorFirstDay(std::string_view chartDay, const RegionalDateFormat &format,
                           const Date &today);
 // The first day of the next 30 days: the day in `chartDay` + 1, in the short
-// date format and cut to 10 characters. EDateError past 31/12/9999.
+// date format and cut to 10 characters, or as "dd/mm/yyyy" when that text
+// would not read back as the same day (a two-digit year outside its window).
+// EDateError past 31/12/9999.
 std::string nextFirstDay(std::string_view chartDay, const RegionalDateFormat &format,
                          const Date &today);
 

@@ -161,6 +161,15 @@ TEST(ChartData, RegionalSeparatorInEveryWrittenDate) {
   EXPECT_EQ(chart.chartDay, "30.06.2001");
 }
 
+TEST(ChartData, NextMonthKeepsTheCenturyOfATwoDigitYear) {
+  // Two-digit years read as 1976..2075 in 2026.
+  const core::RegionalDateFormat yy{core::DateOrder::DMY, '.', "dd.mm.yy", 50};
+  EXPECT_EQ(core::nextFirstDay("30.06.2001", yy, kToday), "01.07.01");
+  EXPECT_EQ(core::nextFirstDay("30.06.1960", yy, kToday), "01.07.1960");
+  EXPECT_EQ(core::computeChart({"01.07.1960", "25.05.1960", "", yy, kToday}).chartDay,
+            "30.07.1960");
+}
+
 TEST(ChartData, ChartDayLevelsChangeNothingOnAFailedConversion) {
   core::DayCount = 21;
   core::ComputeLevels();
