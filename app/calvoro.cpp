@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
+#include "platform/quit_requests.h"
 #include "resources/pictures.h"
 
 int main(int argc, char **argv) {
@@ -23,6 +24,18 @@ int main(int argc, char **argv) {
     platform::env().messageBoxes->warning(QStringLiteral("Calvoro is already loaded..."));
     return 0;
   }
+
+  // Signals and the session's end run the same quit sequence as the menu's command.
+  platform::QuitRequests quitRequests;
+  QObject::connect(&quitRequests, &platform::QuitRequests::requested, [] {
+    if (Form1)
+      Form1->Quit1Click();
+  });
+  // A quit from elsewhere (the platform ending the loop) still takes the icons out first.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+    if (Form1)
+      Form1->Quit1Click();
+  });
 
   QApplication::setWindowIcon(pictures::icon(u"calvoro"));
   CreateForms();

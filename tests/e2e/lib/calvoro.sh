@@ -7,6 +7,7 @@
 #   calvoro_write_config NAME DATE BLINK the four lines (BLINK: the fourth line, "0" or "1")
 #   calvoro_remove_config                a first run
 #   calvoro_start [NAME]                 starts the program; its PID in $CALVORO_PID
+#   calvoro_wait_exit PID [SECONDS]      waits for its end; the exit code in $CALVORO_RC
 #   calvoro_window TITLE                 the program's window with this exact title
 #   calvoro_geometry WINDOW              "X Y WIDTH HEIGHT MAPSTATE" (MAPSTATE IsViewable, ...)
 #   calvoro_shot NAME                    a screenshot into $CALVORO_SHOTS; prints its path
@@ -118,6 +119,15 @@ calvoro_exit_code() {
   local rc=0
   wait "$pid" || rc=$?
   echo "$rc"
+}
+
+# Like calvoro_exit_code, in this shell: the code goes to CALVORO_RC. A command substitution
+# runs in a subshell, which can read the code only of a process this shell reaped already.
+calvoro_wait_exit() {
+  local pid=$1
+  desktop_poll "${2:-$DESKTOP_TIMEOUT}" eval '! desktop_alive '"$pid" || return 1
+  CALVORO_RC=0
+  wait "$pid" || CALVORO_RC=$?
 }
 
 # xdotool gives up when a window it looks at goes away meanwhile (tray icons come and go at
