@@ -137,6 +137,8 @@ void TForm1::createTrayIcons() {
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
     icon->setOnClick([this](QObject *sender) { TrayIcon21Click(sender); });
     icon->setOnDblClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
+    // Trays that report no double click still report the middle button.
+    icon->setOnMiddleClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
     icon->setPopupMenu(PopupMenu);
     icon->setActive(true);
     return icon;

@@ -218,6 +218,10 @@ void TTrayIconF::TrayMouse(platform::TrayMouse Mouse) {
     if (const TNotifyEvent handler = FOnDblClick)
       handler(this);
     break;
+  case platform::TrayMouse::MiddleUp:
+    if (const TNotifyEvent handler = FOnMiddleClick)
+      handler(this);
+    break;
   case platform::TrayMouse::RightUp: {
     const QPoint at = QCursor::pos();
     QPointer<TTrayIconF> self(this);

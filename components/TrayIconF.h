@@ -71,6 +71,9 @@ public:
   // The built-in restore handler until another one is set.
   const TNotifyEvent &OnDblClick() const { return FOnDblClick; }
   void setOnDblClick(TNotifyEvent Handler) { FOnDblClick = std::move(Handler); }
+  // A middle click, which every tray reports, also where a double click never arrives.
+  const TNotifyEvent &OnMiddleClick() const { return FOnMiddleClick; }
+  void setOnMiddleClick(TNotifyEvent Handler) { FOnMiddleClick = std::move(Handler); }
   const TMouseEvent &OnRightClick() const { return FOnRightClick; }
   void setOnRightClick(TMouseEvent Handler) { FOnRightClick = std::move(Handler); }
 
@@ -124,6 +127,7 @@ private:
 
   TNotifyEvent FOnClick;
   TNotifyEvent FOnDblClick;
+  TNotifyEvent FOnMiddleClick;
   TMouseEvent FOnRightClick;
 
   std::function<void(QObject *)> FPrevMinimize;
