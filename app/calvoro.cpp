@@ -1,6 +1,7 @@
 // Calvoro: the entry. One instance per user; four windows created in order,
 // then the message loop.
 #include "app/calvor.h"
+#include "app/tray_notice.h"
 #include "platform/app_title.h"
 #include "platform/application.h"
 #include "platform/environment.h"
@@ -40,6 +41,8 @@ int main(int argc, char **argv) {
   QApplication::setWindowIcon(pictures::icon(u"calvoro"));
   CreateForms();
   Form1->show();
+  // A tray host that starts with the session may come a little after the program.
+  armMissingTrayNotice(Form1, 5000);
   const int result = QApplication::exec();
   DestroyForms();
   return result;

@@ -58,6 +58,9 @@ public:
   virtual bool add(const NotifyRecord &record) = 0;
   virtual bool modify(const NotifyRecord &record) = 0;
   virtual bool remove(const NotifyRecord &record) = 0;
+  // Whether a tray is there to show the icons now. Icons added without one are kept and
+  // appear when a tray does.
+  virtual bool hostPresent() const { return true; }
 };
 
 // The tip as the tray keeps it.
