@@ -94,6 +94,8 @@ bool TTrayIconF::AddIcon() {
     ModifyIcon(tpIcon); // fails harmlessly while the icon is not in the tray yet
   }
   FillRecord(tpCallback | tpIcon | tpTip);
+  FRecord.name = FName;
+  FRecord.menu = FPopupMenu;
   const bool added = FArea && FArea->add(FRecord);
   // A tooltip (and icon) set right after adding, before the event loop runs, reaches the tray
   // when this reset arrives.

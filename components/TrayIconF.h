@@ -63,6 +63,9 @@ public:
   void setMinimizeApp(bool Value) { FMinimizeApp = Value; }
   const QString &ToolTip() const { return FToolTip; }
   void setToolTip(const QString &Value);
+  // A stable name trays may list and remember the icon by; taken when the icon is added.
+  const QString &Name() const { return FName; }
+  void setName(const QString &Value) { FName = Value; }
   QMenu *PopupMenu() const { return FPopupMenu; }
   void setPopupMenu(QMenu *Value) { FPopupMenu = Value; }
 
@@ -123,6 +126,7 @@ private:
   QMetaObject::Connection FImagesGone;
   bool FMinimizeApp = false;
   QString FToolTip;
+  QString FName;
   QPointer<QMenu> FPopupMenu;
 
   TNotifyEvent FOnClick;

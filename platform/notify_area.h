@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
+
 namespace platform {
 
 // Which parts of a record are meant.
@@ -33,6 +35,10 @@ struct NotifyRecord {
   QEvent::Type callbackMessage = QEvent::None;
   QIcon icon;
   QString tip; // the tray keeps at most NotifyArea::kMaxTipLength characters
+  // Taken when the icon is added: a stable name trays may list and remember the icon by,
+  // and the menu a tray may show itself.
+  QString name;
+  QMenu *menu = nullptr;
 };
 
 // Posted to a record's owner, with the record's callback message as event type.

@@ -1,0 +1,158 @@
+#include "platform/sni_notify_area.h"
+
+#include "platform/sni_item.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+QString itemId(const NotifyRecord &record) {
+  return record.name.isEmpty() ? QStringLiteral("calvoro-%1").arg(record.id)
+                               : QStringLiteral("calvoro-") + record.name;
+}
+
+QString itemTitle(const NotifyRecord &record) {
+  return record.name.isEmpty() ? QStringLiteral("Calvoro")
+                               : QStringLiteral("Calvoro ") + record.name;
+}
+
+} // namespace
+
+SniNotifyArea::SniNotifyArea(QObject *parent)
+    : QObject(parent),
+      watcher_(new QDBusServiceWatcher(kWatcher, QDBusConnection::sessionBus(),
+                                       QDBusServiceWatcher::WatchForRegistration, this)) {
+  connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &SniNotifyArea::registerAll);
+}
+
+SniNotifyArea::~SniNotifyArea() = default;
+
+bool SniNotifyArea::watcherPresent() {
+  QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+  return bus && bus->isServiceRegistered(kWatcher).value();
+}
+
+bool SniNotifyArea::hostPresent() const {
+  if (!watcherPresent())
+    return false;
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      kWatcher, QStringLiteral("/StatusNotifierWatcher"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  call << kWatcher << QStringLiteral("IsStatusNotifierHostRegistered");
+  const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    return false;
+  return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+}
+
+void SniNotifyArea::apply(Entry &entry, const NotifyRecord &record) {
+  if (record.flags & nifMessage) {
+    entry.record.flags |= nifMessage;
+    entry.record.callbackMessage = record.callbackMessage;
+  }
+  if (record.flags & nifIcon)
+    entry.item->setIcon(record.icon);
+  if (record.flags & nifTip)
+    entry.item->setTip(trayTip(record.tip));
+}
+
+bool SniNotifyArea::add(const NotifyRecord &record) {
+  const Key key{record.owner, record.id};
+  if (!record.owner)
+    return false;
+  if (auto it = items_.find(key); it != items_.end()) {
+    Entry &entry = it->second;
+    if (!entry.removed)
+      return false;
+    entry.removed = false;
+    entry.record.flags = 0;
+    entry.record.callbackMessage = QEvent::None;
+    if (!(record.flags & nifIcon))
+      entry.item->setIcon(QIcon());
+    if (!(record.flags & nifTip))
+      entry.item->setTip(QString());
+    apply(entry, record);
+    return true;
+  }
+  Entry entry;
+  entry.record.owner = record.owner;
+  entry.record.id = record.id;
+  entry.item = std::make_unique<sni::Item>(itemId(record), itemTitle(record), record.menu,
+                                           ++serial_, [this, key](TrayMouse mouse) {
+                                             auto it = items_.find(key);
+                                             if (it != items_.end() && !it->second.removed)
+                                               postTrayMouse(it->second.record, mouse);
+                                           });
+  apply(entry, record);
+  entry.item->registerWithWatcher();
+  entry.ownerGone = connect(record.owner, &QObject::destroyed, this,
+                            [this](QObject *owner) { forgetOwner(owner); });
+  items_.emplace(key, std::move(entry));
+  return true;
+}
+
+bool SniNotifyArea::modify(const NotifyRecord &record) {
+  auto it = items_.find({record.owner, record.id});
+  if (it == items_.end() || it->second.removed)
+    return false;
+  apply(it->second, record);
+  return true;
+}
+
+bool SniNotifyArea::remove(const NotifyRecord &record) {
+  const Key key{record.owner, record.id};
+  auto it = items_.find(key);
+  if (it == items_.end() || it->second.removed)
+    return false;
+  it->second.removed = true;
+  QTimer::singleShot(0, this, [this, key] { finishRemoval(key); });
+  return true;
+}
+
+void SniNotifyArea::finishRemoval(const Key &key) {
+  auto it = items_.find(key);
+  if (it == items_.end() || !it->second.removed)
+    return;
+  disconnect(it->second.ownerGone);
+  // The item may be answering the host's click that led here; let that finish first.
+  it->second.item.release()->deleteLater();
+  items_.erase(it);
+}
+
+void SniNotifyArea::forgetOwner(const QObject *owner) {
+  for (auto it = items_.begin(); it != items_.end();) {
+    if (it->first.first == owner) {
+      it->second.item.release()->deleteLater();
+      it = items_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void SniNotifyArea::registerAll() {
+  // In the order the icons were added, so hosts list them in that order.
+  std::vector<sni::Item *> items;
+  for (auto &[key, entry] : items_)
+    if (!entry.removed)
+      items.push_back(entry.item.get());
+  std::sort(items.begin(), items.end(), [](sni::Item *a, sni::Item *b) {
+    return a->serviceName().section('-', -1).toInt() < b->serviceName().section('-', -1).toInt();
+  });
+  for (sni::Item *item : items)
+    item->registerWithWatcher();
+}
+
+} // namespace platform
