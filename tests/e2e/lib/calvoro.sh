@@ -227,14 +227,18 @@ calvoro_wait_tray_icons() {
 # program adds them as emotional, intellectual, physical.
 calvoro_tray_icons_in_order() { calvoro_tray_icons | sort -k2,2nr; }
 
-# A picture as the tray shows it: scaled to the slot's height, centred on the slot's background.
+# A picture as the tray shows it: the one drawn for the slot's height (or scaled to it), centred
+# on the slot's background.
 _calvoro_reference() {
   local name=$1 width=$2 height=$3 background=$4
   local size=$((width < height ? width : height))
   local path="$DESKTOP_DIR/refs/${name}_${width}x${height}_${background// /-}.png"
   if [ ! -f "$path" ]; then
     mkdir -p "$DESKTOP_DIR/refs"
-    convert "$CALVORO_PICTURES/$name.png" -filter Triangle -resize "${size}x${size}" \
+    # The icon carries pictures drawn for several sizes; the tray shows the one for its slot.
+    local source="$CALVORO_PICTURES/$name.png"
+    [ -f "$CALVORO_PICTURES/${name}_$size.png" ] && source="$CALVORO_PICTURES/${name}_$size.png"
+    convert "$source" -filter Triangle -resize "${size}x${size}" \
       -background "rgb(${background// /,})" -flatten -gravity center -extent "${width}x${height}" \
       "$path"
   fi
