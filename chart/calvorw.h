@@ -94,6 +94,8 @@ private:
   void createHelpPanel();
   void createSetupPanel();
   void createDetailsPanel();
+  // Names for screen readers, shadows hidden from them, Enter in the setup fields.
+  void describeForKeyboardAndReaders();
   TPanel *createContentPanel(const char *name);
   void layoutFrame();
 
