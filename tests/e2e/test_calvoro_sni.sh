@@ -2,7 +2,8 @@
 # A StatusNotifierItem host that starts ten seconds after the program, on a private session
 # bus: the icons leave the X tray and register as three items with their own ids in the order
 # emotional, intellectual, physical (the watcher's listing is newest first); each exports the menu with its items and the check mark of
-# "Blinking Icons"; a menu command sent over the bus opens the program's window.
+# "Blinking Icons"; a menu command sent over the bus opens the program's window, and the host's
+# secondary activation the guide.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_sni.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -51,10 +52,15 @@ calvoro_find_content_window
 calvoro_poll_shot 5 1-power-from-bus calvoro_power_shown $(calvoro_levels 01/02/1990) ||
   desktop_fail "the command did not open today's power: $CALVORO_WHY"
 
+# The host's secondary activation (its middle click) opens the guide, as a double click does.
+gdbus call --session -d "$(sni_items | sort -t- -k3,3n | tail -n 1)" -o /StatusNotifierItem \
+  -m org.kde.StatusNotifierItem.SecondaryActivate 0 0 >/dev/null
+calvoro_poll_shot 5 2-guide-from-bus calvoro_help_shown || desktop_fail "no guide: $CALVORO_WHY"
+
 # "Blinking Icons" switches off, and the menu says so.
 gdbus call --session -d "$FIRST" -o "$MENU_PATH" -m com.canonical.dbusmenu.Event 4 clicked \
   '<0>' 0 >/dev/null
 _unchecked() { sni_menu_layout "$FIRST" | grep -oE "\([0-9]+, \{[^}]*'Blinking Icons'[^}]*\}" | grep -q "'toggle-state': <0>"; }
 desktop_poll 5 _unchecked || desktop_fail "blinking still checked after the click"
-calvoro_shot 2-host >/dev/null
+calvoro_shot 3-host >/dev/null
 echo "PASS"
