@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 
 namespace platform::sni {
 
@@ -47,16 +48,23 @@ Item::~Item() {
   QDBusConnection::disconnectFromBus(connectionName_);
 }
 
-bool Item::registerWithWatcher() {
+void Item::registerWithWatcher(std::function<void()> done) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.kde.StatusNotifierWatcher"),
       QStringLiteral("RegisterStatusNotifierItem"));
   call << serviceName_;
-  if (!bus_.isConnected())
-    return false;
-  bus_.asyncCall(call);
-  return true;
+  if (!bus_.isConnected()) {
+    if (done)
+      done();
+    return;
+  }
+  auto *watch = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+  connect(watch, &QDBusPendingCallWatcher::finished, this, [watch, done] {
+    watch->deleteLater();
+    if (done)
+      done();
+  });
 }
 
 QDBusObjectPath Item::menu() const {

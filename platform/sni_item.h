@@ -44,8 +44,9 @@ public:
 
   void setIcon(const QIcon &icon);
   void setTip(const QString &tip);
-  // Asks the watcher on the bus to show this item; false when there is none.
-  bool registerWithWatcher();
+  // Asks the watcher on the bus to show this item; `done` runs once it has answered (or at
+  // once when there is no bus).
+  void registerWithWatcher(std::function<void()> done = {});
   QString serviceName() const { return serviceName_; }
 
   QString category() const { return QStringLiteral("ApplicationStatus"); }

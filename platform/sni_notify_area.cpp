@@ -7,9 +7,11 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace platform {
@@ -96,10 +98,11 @@ bool SniNotifyArea::add(const NotifyRecord &record) {
                                                postTrayMouse(it->second.record, mouse);
                                            });
   apply(entry, record);
-  entry.item->registerWithWatcher();
   entry.ownerGone = connect(record.owner, &QObject::destroyed, this,
                             [this](QObject *owner) { forgetOwner(owner); });
   items_.emplace(key, std::move(entry));
+  queue_.push_back(key);
+  registerNext();
   return true;
 }
 
@@ -143,16 +146,42 @@ void SniNotifyArea::forgetOwner(const QObject *owner) {
 }
 
 void SniNotifyArea::registerAll() {
-  // In the order the icons were added, so hosts list them in that order.
-  std::vector<sni::Item *> items;
-  for (auto &[key, entry] : items_)
+  // In the order the items were made, so that hosts list them in that order.
+  std::vector<std::pair<QString, Key>> present;
+  for (const auto &[key, entry] : items_)
     if (!entry.removed)
-      items.push_back(entry.item.get());
-  std::sort(items.begin(), items.end(), [](sni::Item *a, sni::Item *b) {
-    return a->serviceName().section('-', -1).toInt() < b->serviceName().section('-', -1).toInt();
+      present.emplace_back(entry.item->serviceName(), key);
+  std::sort(present.begin(), present.end(), [](const auto &a, const auto &b) {
+    return a.first.section('-', -1).toInt() < b.first.section('-', -1).toInt();
   });
-  for (sni::Item *item : items)
-    item->registerWithWatcher();
+  for (const auto &[name, key] : present)
+    if (std::find(queue_.begin(), queue_.end(), key) == queue_.end())
+      queue_.push_back(key);
+  registerNext();
+}
+
+void SniNotifyArea::registerNext() {
+  while (!registering_ && !queue_.empty()) {
+    const Key key = queue_.front();
+    queue_.erase(queue_.begin());
+    auto it = items_.find(key);
+    if (it == items_.end() || it->second.removed)
+      continue;
+    registering_ = true;
+    // The answer, or a watcher that does not answer (or an item that goes meanwhile) within
+    // two seconds, lets the next one go.
+    auto answered = std::make_shared<bool>(false);
+    QPointer<SniNotifyArea> self(this);
+    auto next = [self, answered] {
+      if (*answered || !self)
+        return;
+      *answered = true;
+      self->registering_ = false;
+      self->registerNext();
+    };
+    QTimer::singleShot(2000, this, next);
+    it->second.item->registerWithWatcher(next);
+  }
 }
 
 } // namespace platform

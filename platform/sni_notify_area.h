@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QDBusServiceWatcher;
 
@@ -46,10 +47,15 @@ private:
   void apply(Entry &entry, const NotifyRecord &record);
   void forgetOwner(const QObject *owner);
   void registerAll();
+  // Registers queued items one after the other: messages of the items' separate connections
+  // could overtake each other, and hosts list items in the order they learn of them.
+  void registerNext();
   void finishRemoval(const Key &key);
 
   std::map<Key, Entry> items_;
   int serial_ = 0;
+  std::vector<Key> queue_;
+  bool registering_ = false;
   QDBusServiceWatcher *watcher_;
 };
 
