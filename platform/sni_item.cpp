@@ -48,7 +48,7 @@ Item::~Item() {
   QDBusConnection::disconnectFromBus(connectionName_);
 }
 
-void Item::registerWithWatcher(std::function<void()> done) {
+void Item::registerWithWatcher(std::function<void(bool)> done) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.kde.StatusNotifierWatcher"),
@@ -56,14 +56,14 @@ void Item::registerWithWatcher(std::function<void()> done) {
   call << serviceName_;
   if (!bus_.isConnected()) {
     if (done)
-      done();
+      done(false);
     return;
   }
   auto *watch = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
   connect(watch, &QDBusPendingCallWatcher::finished, this, [watch, done] {
     watch->deleteLater();
     if (done)
-      done();
+      done(!watch->isError());
   });
 }
 

@@ -169,17 +169,27 @@ void SniNotifyArea::registerNext() {
       continue;
     registering_ = true;
     // The answer, or a watcher that does not answer (or an item that goes meanwhile) within
-    // two seconds, lets the next one go.
+    // two seconds, lets the next one go. A watcher that has just taken its name may refuse
+    // for a moment: that item is asked again shortly.
     auto answered = std::make_shared<bool>(false);
     QPointer<SniNotifyArea> self(this);
-    auto next = [self, answered] {
+    auto next = [self, answered, key](bool ok) {
       if (*answered || !self)
         return;
       *answered = true;
+      if (!ok && self->retries_[key]++ < 10) {
+        self->queue_.insert(self->queue_.begin(), key);
+        QTimer::singleShot(200, self, [self] {
+          self->registering_ = false;
+          self->registerNext();
+        });
+        return;
+      }
+      self->retries_.erase(key);
       self->registering_ = false;
       self->registerNext();
     };
-    QTimer::singleShot(2000, this, next);
+    QTimer::singleShot(2000, this, [next] { next(true); });
     it->second.item->registerWithWatcher(next);
   }
 }

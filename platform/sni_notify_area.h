@@ -56,6 +56,7 @@ private:
   int serial_ = 0;
   std::vector<Key> queue_;
   bool registering_ = false;
+  std::map<Key, int> retries_;
   QDBusServiceWatcher *watcher_;
 };
 

@@ -3,7 +3,7 @@
 # bus: the icons leave the X tray and register as three items with their own ids in the order
 # emotional, intellectual, physical (the watcher's listing is newest first); each exports the menu with its items and the check mark of
 # "Blinking Icons"; a menu command sent over the bus opens the program's window, and the host's
-# secondary activation the guide.
+# secondary activation the guide; after a restart of the host the items are back.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_sni.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -63,4 +63,14 @@ gdbus call --session -d "$FIRST" -o "$MENU_PATH" -m com.canonical.dbusmenu.Event
 _unchecked() { sni_menu_layout "$FIRST" | grep -oE "\([0-9]+, \{[^}]*'Blinking Icons'[^}]*\}" | grep -q "'toggle-state': <0>"; }
 desktop_poll 5 _unchecked || desktop_fail "blinking still checked after the click"
 calvoro_shot 3-host >/dev/null
+
+# The host and its watcher restart (a panel restart): the items register with the new one.
+for i in "${!DESKTOP_NAMES[@]}"; do
+  case "${DESKTOP_NAMES[$i]}" in
+  watcher | host) kill -TERM "${DESKTOP_PIDS[$i]}" && wait "${DESKTOP_PIDS[$i]}" 2>/dev/null || true ;;
+  esac
+done
+desktop_poll 5 eval '! _sni_watcher_up' || desktop_fail "the watcher did not stop"
+sni_host_start
+desktop_poll 10 _three_items || desktop_fail "after the restart: $(sni_items | tr '\n' ' ')"
 echo "PASS"
