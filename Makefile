@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench perf soak fuzz clean
+.PHONY: all setup configure build test run bench perf soak fuzz clean package
 
 all: build
 
@@ -18,6 +18,10 @@ build: configure
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 1
+
+# A Debian package of the installed files, in $(BUILD).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -41,6 +41,7 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   // The corner panels lie over the frame strips and the content panels.
   for (TPanel *corner : {Panel2, Panel4, Panel32, Panel1})
     corner->raise();
+  describeForKeyboardAndReaders();
 
   FormCreate();
 }

@@ -145,6 +145,8 @@ private:
   void enterChartMode();
   // The window back in silver with its button row and the chart on display.
   void restoreAfterPrint();
+  // Names for screen readers, shadows hidden from them, Enter in the setup fields.
+  void describeForKeyboardAndReaders();
   TPanel *createContentPanel(const char *name);
   void layoutFrame();
 

@@ -19,6 +19,10 @@ PACKAGES=(
   cups-client
   printer-driver-cups-pdf
   poppler-utils
+  # validators of the launcher and metainfo, and the Debian package tools for `make package`
+  desktop-file-utils appstream dpkg-dev
+  # a StatusNotifierItem watcher and host for the tray tests on a private session bus
+  dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
 )
 
 missing=()
