@@ -39,6 +39,7 @@ public:
   void SetupClick();
   void WhatClick();
   void helpClick();
+  void aboutClick();
   void saveClick();
   void hidewClick();
   void TrayIcon21Click(QObject *Sender);

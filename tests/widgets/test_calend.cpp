@@ -1,0 +1,137 @@
+// The date chooser: its month and year fields stepping through the grid, the
+// date it hands on, and what it keeps between openings.
+#include "app/calvor.h"
+#include "app_fixture.h"
+#include "chart/calvorw.h"
+#include "dialogs/about.h"
+#include "dialogs/calend.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+class Chooser : public AppFixture {
+protected:
+  // Puts the chooser on a date the way a user would have got there.
+  void putOn(core::Date date) {
+    calend1->Calendar1->setCalendarDate(date);
+    calend1->UpDown2->setValue(date.year);
+    calend1->updown1->setValue(date.month);
+  }
+  // A click on an arrow of a field: +1 up, -1 down.
+  void clickArrow(TSpinEdit *field, int direction) {
+    const QRect box = field->rect().adjusted(2, 2, -2, -2);
+    const QPoint at(box.right() - 6, direction > 0 ? box.top() + 3 : box.bottom() - 3);
+    ASSERT_EQ(field->arrowAt(at), direction);
+    QTest::mouseClick(field, Qt::LeftButton, {}, at);
+  }
+  QStringList state() {
+    return {QString::number(calend1->Calendar1->Day()) + "/" +
+                QString::number(calend1->Calendar1->Month()) + "/" +
+                QString::number(calend1->Calendar1->Year()),
+            calend1->updown1->text(), calend1->UpDown2->text(), calend1->Label2->text()};
+  }
+};
+
+TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
+  EXPECT_EQ(calend1->label1->text(), "OK for 12/05/2024");
+  EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
+  EXPECT_EQ(ShownMonthName, "Mei");
+}
+
+TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
+  struct Case {
+    const char *what;
+    core::Date from;
+    bool monthField;
+    int direction;
+    QStringList after; // grid d/m/y, month field, year field, label
+    bool error;
+  };
+  const Case cases[] = {
+      {"month 12 up",
+       {2024, 12, 15},
+       true,
+       1,
+       {"15/1/2025", "1", "2025", "15 Januari 2025"},
+       false},
+      {"month 1 down",
+       {2024, 1, 15},
+       true,
+       -1,
+       {"15/12/2023", "12", "2023", "15 December 2023"},
+       false},
+      {"month 3 up", {2024, 3, 15}, true, 1, {"15/4/2024", "4", "2024", "15 April 2024"}, false},
+      {"year 1900 down", {1900, 6, 2}, false, -1, {"2/6/1900", "6", "1900", "2 Juni 1900"}, false},
+      {"31 January to February",
+       {2024, 1, 31},
+       true,
+       1,
+       {"31/1/2024", "2", "2024", "31 Januari 2024"},
+       true},
+      {"29 February 2000 to 2001",
+       {2000, 2, 29},
+       false,
+       1,
+       {"29/2/2000", "2", "2001", "29 Februri 2000"},
+       true},
+      {"year 10000", {9999, 8, 1}, false, 1, {"1/8/9999", "8", "10000", "1 Augustus 9999"}, true},
+  };
+  for (const Case &c : cases) {
+    env->errorReport.shown.clear();
+    env->expectErrors = c.error;
+    putOn(c.from);
+    clickArrow(c.monthField ? calend1->updown1 : calend1->UpDown2, c.direction);
+    EXPECT_EQ(state(), c.after) << c.what;
+    EXPECT_EQ(env->errorReport.shown,
+              c.error ? QStringList{"Invalid argument to date encode."} : QStringList{})
+        << c.what;
+  }
+}
+
+TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
+  putOn({2024, 12, 15});
+  QStringList log;
+  calend1->updown1->OnChange = [&](QObject *) {
+    log << "month " + calend1->updown1->text();
+    calend1->updown1Change();
+    log << "month done";
+  };
+  calend1->UpDown2->OnChange = [&](QObject *) {
+    log << "year " + calend1->UpDown2->text();
+    calend1->UpDown2Change();
+  };
+  calend1->Calendar1->OnChange = [&](QObject *) {
+    log << "grid " + QString::number(calend1->Calendar1->Month());
+    calend1->Calendar1Change();
+  };
+  calend1->updown1->stepUp();
+  EXPECT_EQ(log, (QStringList{"month 13", "year 2025", "grid 12", "month 1", "grid 1", "month done",
+                              "month done"}));
+
+  // A typed year takes effect at every keystroke, and 0 becomes 1900.
+  log.clear();
+  QLineEdit *year = calend1->UpDown2->editor();
+  year->selectAll();
+  QTest::keyClicks(year, "1985");
+  EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
+                              "year 1985", "grid 1"}));
+  year->selectAll();
+  QTest::keyClicks(year, "0");
+  EXPECT_EQ(calend1->UpDown2->text(), "1900");
+  EXPECT_EQ(calend1->Calendar1->Year(), 1900);
+}
+
+TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
+  putOn({2001, 3, 1});
+  // 1 March 2001 is a Thursday: the 5th is the Monday of the second week.
+  QTest::mouseClick(calend1->Calendar1, Qt::LeftButton, {},
+                    calend1->Calendar1->cellRect(0, 2).center());
+  EXPECT_EQ(calend1->label1->text(), "OK for 5/3/2001");
+  EXPECT_EQ(state(), (QStringList{"5/3/2001", "3", "2001", "5 Mart 2001"}));
+}
+
+} // namespace
