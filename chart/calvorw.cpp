@@ -17,6 +17,7 @@
 
 TForm2 *Form2 = nullptr;
 QString FirstNameCopy;
+bool CalendarForProjection = false;
 
 namespace {
 
@@ -97,6 +98,7 @@ std::string utf8(const QString &text) {
 
 TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   setObjectName(QStringLiteral("Form2"));
+  CalendarForProjection = false;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(color(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
@@ -307,6 +309,7 @@ void TForm2::createSetupPanel() {
                        "btn_ok_down", "Click to save your setup");
   bitbtn1->setFlat(true);
   connect(bitbtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+  connect(BitBtn10, &QPushButton::clicked, this, &TForm2::BitBtn10Click);
 }
 
 void TForm2::createDetailsPanel() {
@@ -324,6 +327,7 @@ void TForm2::createDetailsPanel() {
 
   BitBtn9 = makeButton(details, "BitBtn9", {128, 118, 110, 24}, QStringLiteral("Calendar"), -16,
                        "btn_calendar", nullptr, "Click to use the calenar");
+  connect(BitBtn9, &QPushButton::clicked, this, &TForm2::BitBtn9Click);
   MaskEdit2 = makeDateField(details, "MaskEdit2", {124, 143, 117, 32}, -21,
                             "Note here the begining of your curve...");
   BitBtn8 = makeButton(details, "BitBtn8", {122, 187, 120, 24}, QStringLiteral("Show me"), -16,
@@ -419,6 +423,18 @@ void TForm2::ShowTodayPower() {
   const QString today = QString::fromStdString(core::formatShortDate(e.today(), e.regional.date));
   Label9->setText(QStringLiteral("Hello ") + Edit1->text() +
                   QStringLiteral(", this is for today, ") + today + QStringLiteral("."));
+}
+
+void TForm2::BitBtn9Click() {
+  CalendarForProjection = true;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
+}
+
+void TForm2::BitBtn10Click() {
+  CalendarForProjection = false;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
 }
 
 void TForm2::BitBtn1Click() {

@@ -16,6 +16,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 
@@ -45,6 +47,12 @@ public:
   void FormCreate();
   void Panel2Click();
   void BitBtn1Click();
+  // The "Calendar" buttons: the date chooser for the projection (BitBtn9) or
+  // for the birth date (BitBtn10).
+  void BitBtn9Click();
+  void BitBtn10Click();
+  // Opens the date chooser; connected where the windows are created.
+  std::function<void()> OnOpenCalendar;
 
   // Frame.
   TImage *Image7, *Image8, *Image9, *Image10;
@@ -103,6 +111,9 @@ private:
 
 // The process-wide reference to the content window.
 extern TForm2 *Form2;
+// Where the date chooser's OK puts its date: the projection field (true) or
+// the birth-date field (false). Set by the "Calendar" buttons.
+extern bool CalendarForProjection;
 // The first name, at most 15 characters, kept for the chart headline.
 extern QString FirstNameCopy;
 

@@ -7,6 +7,7 @@
 #include "dialogs/calend.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace testing_support;
@@ -132,6 +133,72 @@ TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
                     calend1->Calendar1->cellRect(0, 2).center());
   EXPECT_EQ(calend1->label1->text(), "OK for 5/3/2001");
   EXPECT_EQ(state(), (QStringList{"5/3/2001", "3", "2001", "5 Mart 2001"}));
+}
+
+TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) {
+  Form1->SetupClick();
+  Form3->show();
+  QTest::mouseClick(Form2->BitBtn10, Qt::LeftButton);
+  EXPECT_FALSE(CalendarForProjection);
+  ASSERT_TRUE(calend1->isVisible());
+  EXPECT_FALSE(Form2->stayOnTop());
+  EXPECT_FALSE(Form3->stayOnTop());
+
+  putOn({2001, 3, 1});
+  QTest::mouseClick(calend1->Calendar1, Qt::LeftButton, {},
+                    calend1->Calendar1->cellRect(0, 2).center());
+  EXPECT_EQ(calend1->label1->text(), "OK for 5/3/2001");
+  QSignalSpy showMe(Form2->BitBtn8, &QPushButton::clicked);
+  QTest::mouseClick(calend1->label1, Qt::LeftButton);
+  EXPECT_EQ(Form2->MaskEdit1->text(), "05/03/2001");
+  EXPECT_EQ(showMe.count(), 0) << "the setup's own OK confirms";
+  EXPECT_FALSE(calend1->isVisible());
+  EXPECT_TRUE(Form2->stayOnTop());
+  EXPECT_TRUE(Form3->stayOnTop());
+  EXPECT_EQ(Form2->visiblePanel(), Form2->setup);
+}
+
+TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
+  Form1->card2Click();
+  QTest::mouseClick(Form2->BitBtn9, Qt::LeftButton);
+  EXPECT_TRUE(CalendarForProjection);
+  putOn({2001, 11, 15});
+  QStringList atShowMe;
+  QObject::connect(Form2->BitBtn8, &QPushButton::clicked, Form2, [&] {
+    atShowMe << Form2->MaskEdit2->text() << (calend1->isVisible() ? "open" : "closed");
+  });
+  const QString birth = Form2->MaskEdit1->text();
+  calend1->label1Click();
+  EXPECT_EQ(atShowMe, (QStringList{"15/11/2001", "open"}));
+  EXPECT_EQ(Form2->MaskEdit1->text(), birth);
+  EXPECT_FALSE(calend1->isVisible());
+  EXPECT_TRUE(Form2->stayOnTop());
+}
+
+TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
+  Form1->SetupClick();
+  Form2->MaskEdit1->setText("24/12/1970");
+  Form2->BitBtn10Click();
+  putOn({1999, 7, 4});
+  QTest::mouseClick(calend1->Button1, Qt::LeftButton);
+  EXPECT_FALSE(calend1->isVisible());
+  EXPECT_TRUE(Form2->stayOnTop());
+  EXPECT_EQ(Form2->MaskEdit1->text(), "24/12/1970");
+
+  Form2->BitBtn10Click();
+  ASSERT_TRUE(calend1->isVisible());
+  EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
+  EXPECT_EQ(calend1->label1->text(), "OK for 4/7/1999");
+}
+
+TEST_F(Chooser, IsDraggedByItsBackgroundAndLabelButNotByItsControls) {
+  EXPECT_TRUE(calend1->isSurfaceAt({5, 180}));
+  EXPECT_TRUE(calend1->isSurfaceAt(calend1->Label2->geometry().center()));
+  for (QWidget *control :
+       std::initializer_list<QWidget *>{calend1->Calendar1, calend1->label1, calend1->Button1,
+                                        calend1->UpDown2, calend1->updown1})
+    EXPECT_FALSE(calend1->isSurfaceAt(control->geometry().center()))
+        << control->objectName().toStdString();
 }
 
 } // namespace
