@@ -49,7 +49,7 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   setWindowTitle(QStringLiteral("Calvoro by Kaldo Prototyping"));
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
-  setPosition(poScreenCenter);
+  setPosition(TPosition::poScreenCenter);
   resize(244, 188);
 
   Imagef = new TImage(this);
@@ -198,7 +198,7 @@ void TForm1::firstRunSetup() {
 void TForm1::LoadConfiguration() {
   const platform::Environment &e = platform::env();
   Form3->hide();
-  Form2->setPosition(poScreenCenter);
+  Form2->setPosition(TPosition::poScreenCenter);
 
   if (!core::configFileExists(e.configPath)) {
     if (Timer1)
@@ -421,48 +421,4 @@ void TForm1::Quit1Click() {
     DestroyForms();
     QCoreApplication::quit();
   });
-}
-
-void CreateForms() {
-  Form1 = new TForm1;
-  Form2 = new TForm2;
-  Form3 = new TForm3;
-  calend1 = new Tcalend1;
-  // The first window created is the application's main window.
-  platform::AppShell::instance().setMainForm(Form1);
-  Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
-  Form3->setTrayMenu(Form1->PopupMenu);
-
-  // The date chooser opens in front of the content and About windows, which
-  // stay behind it as normal windows until its OK or Cancel.
-  Form2->OnOpenCalendar = [] {
-    Form2->sendToBack();
-    Form3->sendToBack();
-    calend1->show();
-    calend1->bringToFront();
-    calend1->activateWindow();
-  };
-  calend1->OnPutDate = [](const QString &dateText) {
-    if (CalendarForProjection) {
-      Form2->MaskEdit2->setText(dateText);
-      Form2->BitBtn8->click();
-    } else {
-      Form2->MaskEdit1->setText(dateText);
-    }
-  };
-  calend1->OnClosed = [] {
-    Form2->setStayOnTop(true);
-    Form3->setStayOnTop(true);
-  };
-}
-
-void DestroyForms() {
-  delete calend1;
-  calend1 = nullptr;
-  delete Form3;
-  Form3 = nullptr;
-  delete Form2;
-  Form2 = nullptr;
-  delete Form1;
-  Form1 = nullptr;
 }

@@ -69,10 +69,10 @@ TForm3::TForm3(QWidget *parent) : TBorderlessForm(parent) {
     panel->setCaption(QStringLiteral("X"));
     panel->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11, platform::fsBold));
     panel->setColor(platform::toQColor(platform::clBtnFace));
-    panel->setBevelInner(bvRaised);
-    panel->setBevelOuter(bvNone);
+    panel->setBevelInner(TBevelCut::bvRaised);
+    panel->setBevelOuter(TBevelCut::bvNone);
     panel->setBevelWidth(2);
-    panel->setBorderStyle(bsSingle);
+    panel->setBorderStyle(TBorderStyle::bsSingle);
     panel->setFlat(true);
     panel->setToolTip(QStringLiteral("Click to hide the panel..."));
     connect(panel, &TPanel::clicked, this, &TForm3::Panel2Click);
@@ -104,7 +104,7 @@ void TForm3::setTrayMenu(QMenu *menu) {
 
 void TForm3::openCentred() {
   // Centred at every opening, wherever it was dragged to.
-  setPosition(poScreenCenter);
+  setPosition(TPosition::poScreenCenter);
   show();
   Timer1->start();
 }

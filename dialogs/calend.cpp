@@ -45,7 +45,7 @@ Tcalend1::Tcalend1(QWidget *parent) : TBorderlessForm(parent) {
   setColor(platform::toQColor(platform::clNavy));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   // Centred the first time; afterwards where the user left it.
-  setPosition(poScreenCenter);
+  setPosition(TPosition::poScreenCenter);
   resize(220, 188);
 
   Image1 = new TImage(this);
@@ -166,7 +166,7 @@ void Tcalend1::Button1Click() {
 
 void Tcalend1::FormShow() {
   // Centred at the first opening only.
-  setPosition(poDesigned);
+  setPosition(TPosition::poDesigned);
   SmoothShow1->setReverse(false);
   SmoothShow1->Execute();
 }
