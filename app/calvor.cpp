@@ -178,6 +178,8 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Timer5Timer() {
+  // The splash ends once; a running timer would wake the program every 3 s.
+  Timer5->stop();
   hide();
   delete Imagef;
   Imagef = nullptr;
