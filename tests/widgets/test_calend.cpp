@@ -7,6 +7,7 @@
 #include "dialogs/calend.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -180,6 +181,9 @@ TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
   Form2->MaskEdit1->setText("24/12/1970");
   Form2->BitBtn10Click();
   putOn({1999, 7, 4});
+  // Centred the first time, then where the user left it.
+  EXPECT_EQ(calend1->geometry().center(), calend1->screen()->geometry().center());
+  calend1->move(30, 40);
   QTest::mouseClick(calend1->Button1, Qt::LeftButton);
   EXPECT_FALSE(calend1->isVisible());
   EXPECT_TRUE(Form2->stayOnTop());
@@ -188,6 +192,7 @@ TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
   Form2->BitBtn10Click();
   ASSERT_TRUE(calend1->isVisible());
   EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
+  EXPECT_EQ(calend1->pos(), QPoint(30, 40));
   EXPECT_EQ(calend1->label1->text(), "OK for 4/7/1999");
 }
 
