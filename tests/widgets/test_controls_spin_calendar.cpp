@@ -73,28 +73,12 @@ TEST(SpinEdit, TypingRaisesAChangeAtEveryKeystrokeAndIsClampedOnlyOnLeaving) {
   other.setFocus();
   EXPECT_EQ(f.spin.text(), "1900");
   EXPECT_EQ(f.seen, (QList<int>{5, 1900}));
-  // Letters are not taken.
+  // Letters are not taken; the arrow keys step.
   QTest::keyClicks(f.spin.editor(), "x");
-  EXPECT_EQ(f.spin.text(), "1900");
-}
-
-TEST(SpinEdit, ArrowsAndArrowKeysStepWithinTheRange) {
-  YearField f;
-  f.spin.resize(49, 22);
-  f.spin.setValue(9999);
-  const QPoint up = QRect(49 - 17, 2, 15, 9).center(), down = QRect(49 - 17, 11, 15, 9).center();
-  ASSERT_EQ(f.spin.arrowAt(up), 1);
-  ASSERT_EQ(f.spin.arrowAt(down), -1);
-  ASSERT_EQ(f.spin.arrowAt({5, 10}), 0);
-  QTest::mouseClick(&f.spin, Qt::LeftButton, {}, up);
-  QTest::mouseClick(&f.spin, Qt::LeftButton, {}, up);
-  EXPECT_EQ(f.spin.Value(), 10000);
   QTest::keyClick(f.spin.editor(), Qt::Key_Down);
-  EXPECT_EQ(f.spin.Value(), 9999);
-  f.spin.setValue(1900);
-  QTest::mouseClick(&f.spin, Qt::LeftButton, {}, down);
-  EXPECT_EQ(f.seen.last(), 1900) << "no change below the minimum";
-  EXPECT_EQ(f.seen, (QList<int>{9999, 10000, 9999, 1900}));
+  EXPECT_EQ(f.spin.text(), "1900");
+  QTest::keyClick(f.spin.editor(), Qt::Key_Up);
+  EXPECT_EQ(f.spin.text(), "1901");
 }
 
 namespace {
@@ -134,8 +118,6 @@ TEST(Calendar, RefusesAndIgnoresAsAMonthGridDoes) {
       {jan31, month, 1, false, jan31},
       {jan31, year, 2001, false, jan31},
       {jan31, month, 2, true, jan31},
-      {jan31, month, 4, true, jan31},
-      {{2000, 2, 29}, year, 2001, true, {2000, 2, 29}},
       {{9999, 12, 31}, year, 10000, true, {9999, 12, 31}},
       {jan31, month, 3, false, {2001, 3, 31}},
       {{2000, 2, 29}, year, 2004, false, {2004, 2, 29}},
