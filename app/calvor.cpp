@@ -125,6 +125,7 @@ void TForm1::createMenu() {
   connect(Setup, &QAction::triggered, this, &TForm1::SetupClick);
   connect(What, &QAction::triggered, this, &TForm1::WhatClick);
   connect(help, &QAction::triggered, this, &TForm1::helpClick);
+  connect(about, &QAction::triggered, this, &TForm1::aboutClick);
   connect(save, &QAction::triggered, this, &TForm1::saveClick);
   connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
   connect(hidew, &QAction::triggered, this, &TForm1::hidewClick);
@@ -366,6 +367,14 @@ void TForm1::WhatClick() {
 }
 void TForm1::helpClick() {
   openPanel(Form2->help, true);
+}
+
+void TForm1::aboutClick() {
+  // An About window already open is hidden and shown again, which replays
+  // its show animation.
+  Form3->hide();
+  Form2->hide();
+  Form3->openCentred();
 }
 
 void TForm1::TrayIcon21Click(QObject *) {

@@ -40,6 +40,7 @@ public:
   void SetupClick();
   void WhatClick();
   void helpClick();
+  void aboutClick();
   void saveClick();
   void hidewClick();
   void TrayIcon21Click(QObject *Sender);

@@ -51,6 +51,12 @@ public:
   void FormCreate();
   void Panel2Click();
   void BitBtn1Click();
+  // The "Calendar" buttons: the date chooser for the projection (BitBtn9) or
+  // for the birth date (BitBtn10).
+  void BitBtn9Click();
+  void BitBtn10Click();
+  // Opens the date chooser; connected where the windows are created.
+  std::function<void()> OnOpenCalendar;
 
   // Frame.
   TImage *Image7, *Image8, *Image9, *Image10;
@@ -97,7 +103,6 @@ public:
   void BitBtn3Click(); // draws the chart on display again
   void BitBtn4Click(); // back to the projection panel
   void BitBtn2Click(); // prints the chart on the default printer
-  void BitBtn9Click(); // the date chooser for the projection field
 
   // The chart on the window's surface: the grid, then the curves and every
   // chart label from ChartDay on.
@@ -107,10 +112,6 @@ public:
   void EraseChart();
   // What has been drawn on the window outside its own painting.
   const QImage &surface() const { return surface_; }
-
-  // Asked for by BitBtn9Click, answered where the windows are wired together:
-  // the date chooser opens for the projection field.
-  std::function<void()> OnProjectionCalendar;
 
   // The chart's labels, placed on the window.
   TLabel *Label31; // the headline
@@ -157,6 +158,9 @@ private:
 
 // The process-wide reference to the content window.
 extern TForm2 *Form2;
+// Where the date chooser's OK puts its date: the projection field (true) or
+// the birth-date field (false). Set by the "Calendar" buttons.
+extern bool CalendarForProjection;
 // The first name, at most 15 characters, kept for the chart headline.
 extern QString FirstNameCopy;
 // The chart state: the day being processed (before a chart its first day,

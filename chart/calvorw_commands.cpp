@@ -36,6 +36,18 @@ void TForm2::BitBtn1Click() {
   showOnlyPanel(power);
 }
 
+void TForm2::BitBtn9Click() {
+  CalendarForProjection = true;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
+}
+
+void TForm2::BitBtn10Click() {
+  CalendarForProjection = false;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
+}
+
 void ComputeTodayLevels() {
   const platform::Environment &e = platform::env();
   core::computeLevelsFromBirthText(utf8(Form2->MaskEdit1->text()), e.regional.date, e.today());
