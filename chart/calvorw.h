@@ -10,11 +10,14 @@
 #include "controls/MaskDateEdit.h"
 #include "controls/Memo.h"
 #include "controls/Panel.h"
+#include "core/date.h"
 
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -99,6 +102,12 @@ private:
 
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
+
+  friend core::Date birthDateOfField();
+  friend bool ComputeTodayLevelsUnlessRefused();
+  // The birth date text a level computation last refused; empty once one
+  // converts.
+  std::optional<QString> refusedBirthDate_;
 };
 
 // The process-wide reference to the content window.
@@ -106,10 +115,19 @@ extern TForm2 *Form2;
 // The first name, at most 15 characters, kept for the chart headline.
 extern QString FirstNameCopy;
 
-// Converts the birth date in the setup's field and computes today's levels
-// into the shared values. A date that does not convert raises the conversion
-// error and changes nothing.
+// The birth date in the setup's field, by the regional settings. A text that
+// does not convert raises the conversion error and is remembered as refused
+// until a date converts.
+core::Date birthDateOfField();
+
+// Computes today's levels from the birth date in the setup's field into the
+// shared values. A date that does not convert raises as above and changes
+// nothing.
 void ComputeTodayLevels();
+
+// The same for the tray's own refreshes, which nobody asked for: a birth date
+// already refused raises nothing again and gives false.
+bool ComputeTodayLevelsUnlessRefused();
 
 // Writes the configuration file from the setup's two fields and the
 // "Blinking Icons" check.
