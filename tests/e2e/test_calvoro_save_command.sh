@@ -12,6 +12,7 @@ source "$(dirname "$0")/lib/boxes.sh"
 calvoro_begin "$BUILD"
 # A reserved first line that is not empty, blanks around the name, and a birth date that is
 # valid but not in the field's own shape.
+mkdir -p -m 700 "$(dirname "$CALVORO_CONFIG")"
 printf 'reserved\r\n  Anna  \r\n5/5/1970\r\n0\r\n' >"$CALVORO_CONFIG"
 stored=$(od -c "$CALVORO_CONFIG")
 
