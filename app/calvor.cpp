@@ -244,11 +244,7 @@ void TForm1::LoadConfiguration() {
     // The icons are out of the tray at this point: show the error, then give
     // the user the initial icons and the setup panel as a way back.
     platform::reportError(QString::fromUtf8(error.what()));
-    TrayIcon21->setIcon(pictures::icon(u"tray21"));
-    TrayIcon22->setIcon(pictures::icon(u"tray22"));
-    TrayIcon23->setIcon(pictures::icon(u"tray23"));
-    for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
-      icon->setActive(true);
+    showInitialIcons();
     firstRunSetup();
     return;
   }
@@ -310,17 +306,42 @@ void TForm1::Timer3Timer() {
   if (Form2->isVisible())
     return;
   Timer3->stop();
-  ComputeTodayLevels();
+  refreshForToday();
+}
+
+void TForm1::Timer4Timer() {
+  refreshForToday();
+}
+
+void TForm1::refreshForToday() {
+  // A birth date that does not convert leaves no levels to show: the icons
+  // go back to their initial pictures, and the error is raised once per
+  // date, not at every refresh.
+  bool computed = false;
+  try {
+    computed = ComputeTodayLevelsUnlessRefused();
+  } catch (const core::EConvertError &) {
+    showInitialIcons();
+    throw;
+  }
+  if (!computed) {
+    showInitialIcons();
+    return;
+  }
   RefreshTrayIcons();
   if (blink->isChecked())
     Timer2->start();
 }
 
-void TForm1::Timer4Timer() {
-  ComputeTodayLevels();
-  RefreshTrayIcons();
-  if (blink->isChecked())
-    Timer2->start();
+void TForm1::showInitialIcons() {
+  Timer2->stop();
+  const std::array<std::pair<TTrayIconF *, const char16_t *>, 3> initial{
+      {{TrayIcon21, u"tray21"}, {TrayIcon22, u"tray22"}, {TrayIcon23, u"tray23"}}};
+  for (const auto &[icon, picture] : initial) {
+    icon->setIcon(pictures::icon(QStringView(picture)));
+    icon->setToolTip(QString());
+    icon->setActive(true);
+  }
 }
 
 void TForm1::setTrayIconsFromHolders() {

@@ -74,6 +74,10 @@ private:
   void openPanel(TPanel *panel, bool hideAbout);
   void setTrayIconsFromHolders();
   void firstRunSetup();
+  // The refreshes of Timer3 and Timer4.
+  void refreshForToday();
+  // The tray as it starts: the initial pictures, no tooltips, no blinking.
+  void showInitialIcons();
 };
 
 // The process-wide reference to the main window.

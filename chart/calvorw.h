@@ -11,6 +11,7 @@
 #include "controls/MaskDateEdit.h"
 #include "controls/Memo.h"
 #include "controls/Panel.h"
+#include "core/date.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -154,6 +156,12 @@ private:
   QImage surface_;
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
+
+  friend core::Date birthDateOfField();
+  friend bool ComputeTodayLevelsUnlessRefused();
+  // The birth date text a level computation last refused; empty once one
+  // converts.
+  std::optional<QString> refusedBirthDate_;
 };
 
 // The process-wide reference to the content window.
@@ -169,10 +177,19 @@ extern QString FirstNameCopy;
 extern QString ChartDay;
 extern QString ChartStart;
 
-// Converts the birth date in the setup's field and computes today's levels
-// into the shared values. A date that does not convert raises the conversion
-// error and changes nothing.
+// The birth date in the setup's field, by the regional settings. A text that
+// does not convert raises the conversion error and is remembered as refused
+// until a date converts.
+core::Date birthDateOfField();
+
+// Computes today's levels from the birth date in the setup's field into the
+// shared values. A date that does not convert raises as above and changes
+// nothing.
 void ComputeTodayLevels();
+
+// The same for the tray's own refreshes, which nobody asked for: a birth date
+// already refused raises nothing again and gives false.
+bool ComputeTodayLevelsUnlessRefused();
 
 // Writes the configuration file from the setup's two fields and the
 // "Blinking Icons" check.
