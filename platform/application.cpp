@@ -2,12 +2,15 @@
 
 #include "platform/environment.h"
 #include "platform/error_report.h"
+#include "platform/hint_display.h"
 
 #include <exception>
 
 namespace platform {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {
+  installEventFilter(new HintRouter(this));
+}
 
 bool Application::notify(QObject *receiver, QEvent *event) {
   try {

@@ -2,6 +2,7 @@
 
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
+#include "platform/printer.h"
 #include "platform/qt_notify_area.h"
 
 #include <QDate>
@@ -51,6 +52,7 @@ struct DesktopServices::Parts {
   QtNotifyArea notifyArea;
   QtMessageBoxes messageBoxes;
   BoxErrorReport errorReport;
+  std::unique_ptr<Printer> printer = makeDesktopPrinter();
 };
 
 DesktopServices::DesktopServices() : parts_(std::make_unique<Parts>()) {}
@@ -62,6 +64,7 @@ Environment DesktopServices::environment() const {
   e.notifyArea = &parts_->notifyArea;
   e.messageBoxes = &parts_->messageBoxes;
   e.errorReport = &parts_->errorReport;
+  e.printer = parts_->printer.get();
   return e;
 }
 

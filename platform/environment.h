@@ -15,6 +15,7 @@ namespace platform {
 class NotifyArea;
 class MessageBoxes;
 class ErrorReport;
+class Printer;
 
 struct Environment {
   std::function<core::Date()> today; // today's local date
@@ -24,7 +25,7 @@ struct Environment {
   MessageBoxes *messageBoxes = nullptr;
   ErrorReport *errorReport = nullptr;
   RegionalSettings regional;
-  // The printer joins here when printing is built.
+  Printer *printer = nullptr; // the default printer
 };
 
 // The process's current environment. Until one is installed it has the real clock, random

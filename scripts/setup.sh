@@ -11,6 +11,7 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
 )
 
 missing=()
