@@ -2,10 +2,14 @@
 
 #include "components/BalloonGeometry.h"
 #include "components/BalloonWindow.h"
+#include "platform/hint_display.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <vector>
@@ -46,12 +50,91 @@ void TBalloonBase::setShadowDepth(int value) {
   FShadowDepth = std::clamp(value, 0, balloon::kMaxShadowDepth);
 }
 
-// The balloon as the application's hint display while Active.
-class TBalloonHint::Display {
+// The balloon as the application's hint display while Active. A hint stays
+// until the cursor leaves its control, a button or key is pressed, or it has
+// been up for a while, as plain hints do.
+class TBalloonHint::Display final : public QObject, public platform::HintDisplay {
 public:
-  Display() : window(new TBalloonHintWindow) {}
-  ~Display() { delete window; }
+  Display() : window(new TBalloonHintWindow) {
+    watch_.setInterval(50);
+    QObject::connect(&watch_, &QTimer::timeout, this, [this] { checkCursor(); });
+    hidePause_.setSingleShot(true);
+    hidePause_.setInterval(10000);
+    QObject::connect(&hidePause_, &QTimer::timeout, this, [this] { hideHint(); });
+    platform::setHintDisplay(this);
+  }
+  ~Display() override {
+    if (platform::hintDisplay() == this)
+      platform::setHintDisplay(nullptr);
+    stopWatching();
+    delete window;
+  }
+
+  void showHint(const platform::HintRequest &request) override {
+    if (!window)
+      return;
+    // The cursor resting again on the same control keeps the balloon where it is.
+    if (window->isVisible() && request.control == control_ && request.text == text_)
+      return;
+    control_ = request.control;
+    text_ = request.text;
+    window->ActivateHint(request.text, request.cursorPos);
+    if (window->isVisible())
+      startWatching();
+    else
+      stopWatching();
+  }
+
+  void hideHint() override {
+    stopWatching();
+    if (window)
+      window->ReleaseHint();
+  }
+
   QPointer<TBalloonHintWindow> window;
+
+protected:
+  bool eventFilter(QObject *, QEvent *event) override {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+      hideHint();
+      break;
+    default:
+      break;
+    }
+    return false;
+  }
+
+private:
+  void startWatching() {
+    if (!watching_)
+      qApp->installEventFilter(this);
+    watching_ = true;
+    watch_.start();
+    hidePause_.start();
+  }
+  void stopWatching() {
+    if (watching_)
+      qApp->removeEventFilter(this);
+    watching_ = false;
+    watch_.stop();
+    hidePause_.stop();
+  }
+  void checkCursor() {
+    const QWidget *control = control_;
+    if (!window || !window->isVisible() || !control || !control->isVisible() ||
+        !QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).contains(QCursor::pos()))
+      hideHint();
+  }
+
+  QPointer<QWidget> control_;
+  QString text_;
+  QTimer watch_, hidePause_;
+  bool watching_ = false;
 };
 
 TBalloonHint::TBalloonHint(QObject *owner) : TBalloonBase(owner) {

@@ -3,11 +3,13 @@
 #include "components/Balloon.h"
 #include "components/BalloonWindow.h"
 #include "components/DTUtil.h"
+#include "platform/hint_display.h"
 #include "platform/region.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace balloon;
@@ -302,14 +304,34 @@ TEST_F(BalloonHint, StylesChooseFontAndColours) {
   EXPECT_EQ(window()->look().fill, platform::toQColor(platform::clInfoBk));
 }
 
-TEST_F(BalloonHint, ActiveOffAndOnAgain) {
-  window()->ActivateHint(QStringLiteral("shown"), cursor);
+TEST_F(BalloonHint, TakesOverEveryHintWhileActive) {
+  QWidget control;
+  control.setGeometry(250, 250, 100, 100);
+  control.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+  const platform::HintRequest request{&control, QStringLiteral("a hint"), cursor};
+  platform::showHint(request);
+  ASSERT_TRUE(window()->isVisible());
+  const QRect first = window()->geometry();
+  // Resting again on the same control leaves the balloon where it is.
+  platform::showHint({&control, QStringLiteral("a hint"), cursor + QPoint(20, 20)});
+  EXPECT_EQ(window()->geometry(), first);
+  // A key press takes it away, as the plain hint goes.
+  QTest::keyClick(&control, Qt::Key_A);
+  EXPECT_FALSE(window()->isVisible());
+
+  platform::showHint(request);
   QPointer<TBalloonHintWindow> old = window();
   hint.setActive(false);
   EXPECT_FALSE(hint.Active());
   EXPECT_EQ(hint.hintWindow(), nullptr);
   EXPECT_TRUE(!old || !old->isVisible()) << "the hint on screen goes";
+  platform::showHint(request);
+  EXPECT_TRUE(QToolTip::isVisible()) << "the plain hint is back";
   hint.setActive(true);
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
   ASSERT_NE(hint.hintWindow(), nullptr);
   EXPECT_EQ(hint.hintWindow()->settings(), &hint);
+  platform::showHint(request);
+  EXPECT_TRUE(window()->isVisible());
 }
