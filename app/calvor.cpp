@@ -140,6 +140,15 @@ void TForm1::createMenu() {
   connect(save, &QAction::triggered, this, &TForm1::saveClick);
   connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
   connect(hidew, &QAction::triggered, this, &TForm1::hidewClick);
+
+  PopupMenunew = new TPopupMenus97(this);
+  PopupMenunew->setObjectName(QStringLiteral("PopupMenunew"));
+  PopupMenunew->setBannerText(QStringLiteral("KALDO Prototyping"));
+  PopupMenunew->setBannerFont(platform::font(QStringLiteral("Arial"), -16));
+  PopupMenunew->setBannerColor(platform::clGreen);
+  PopupMenunew->setBannerEndColor(platform::clLime);
+  PopupMenunew->setBanner(true);
+  PopupMenunew->setPopupMenu(PopupMenu);
 }
 
 void TForm1::createTrayIcons() {

@@ -3,6 +3,7 @@
 // everything that lives in the tray: the three level icons, their menu, and
 // the timers that load the configuration, refresh the icons and blink them.
 #include "components/Balloon.h"
+#include "components/Menus97.h"
 #include "components/TrayIconF.h"
 #include "components/cFormShaper.h"
 #include "controls/BorderlessForm.h"
@@ -58,6 +59,7 @@ public:
   TBalloonHint *BalloonHint1; // every hint of the program as a balloon
 
   QMenu *PopupMenu;
+  TPopupMenus97 *PopupMenunew; // the tray menu's look: the green banner
   QAction *power, *card2, *test2, *blink, *lin2, *Setup, *What, *help, *about, *test3, *save,
       *Quit1, *ligne, *hidew, *OK;
 

@@ -1,5 +1,6 @@
 #include "platform/environment.h"
 
+#include "platform/config_storage.h"
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
@@ -22,7 +23,10 @@ Environment defaultEnvironment() {
 }
 
 Environment &current() {
-  static Environment environment = defaultEnvironment();
+  static Environment environment = [] {
+    core::setConfigStorage(&systemConfigStorage());
+    return defaultEnvironment();
+  }();
   return environment;
 }
 
