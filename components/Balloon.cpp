@@ -51,8 +51,8 @@ void TBalloonBase::setShadowDepth(int value) {
 }
 
 // The balloon as the application's hint display while Active. A hint stays
-// until the cursor leaves its control, a button or key is pressed, or it has
-// been up for a while, as plain hints do.
+// until the cursor leaves its control or it has been up for a while, as plain
+// hints do; the balloon itself goes at a click or a key.
 class TBalloonHint::Display final : public QObject, public platform::HintDisplay {
 public:
   Display() : window(new TBalloonHintWindow) {
@@ -93,34 +93,12 @@ public:
 
   QPointer<TBalloonHintWindow> window;
 
-protected:
-  bool eventFilter(QObject *, QEvent *event) override {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::KeyPress:
-    case QEvent::Wheel:
-      hideHint();
-      break;
-    default:
-      break;
-    }
-    return false;
-  }
-
 private:
   void startWatching() {
-    if (!watching_)
-      qApp->installEventFilter(this);
-    watching_ = true;
     watch_.start();
     hidePause_.start();
   }
   void stopWatching() {
-    if (watching_)
-      qApp->removeEventFilter(this);
-    watching_ = false;
     watch_.stop();
     hidePause_.stop();
   }
@@ -134,7 +112,6 @@ private:
   QPointer<QWidget> control_;
   QString text_;
   QTimer watch_, hidePause_;
-  bool watching_ = false;
 };
 
 TBalloonHint::TBalloonHint(QObject *owner) : TBalloonBase(owner) {

@@ -29,10 +29,11 @@ QString cutText(const QString &text) {
 
 } // namespace
 
-// Stands in for a message hook while a balloon is shown without regions: a
-// click anywhere, or (with bbHideOnPaint) a repaint of another window under
-// the balloon, cancels it. The balloon then shows a stale picture of the
-// screen, so it must go.
+// The one application event filter of the balloons, installed while one is
+// shown: a click, a key or the wheel anywhere cancels the balloon, as plain
+// hints go. Without regions it also stands in for the message hook: with
+// bbHideOnPaint a repaint of another window under the balloon cancels it,
+// since the balloon then shows a stale picture of the screen.
 class BalloonHook : public QObject {
 public:
   using QObject::QObject;
@@ -72,10 +73,16 @@ protected:
         balloon->cancelHint();
       break;
     }
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+      balloon->cancelHint();
+      break;
     case QEvent::Paint: {
       auto *widget = qobject_cast<QWidget *>(watched);
+      const TBalloonBehaviors behavior = balloon->settings()->Behavior();
       if (!widget || widget->window() == balloon ||
-          !balloon->settings()->Behavior().testFlag(TBalloonBehavior::bbHideOnPaint))
+          behavior.testFlag(TBalloonBehavior::bbUseRegions) ||
+          !behavior.testFlag(TBalloonBehavior::bbHideOnPaint))
         break;
       const QRect r = static_cast<QPaintEvent *>(event)->rect();
       if (QRect(widget->mapToGlobal(r.topLeft()), r.size()).intersects(balloon->geometry())) {
@@ -215,9 +222,9 @@ void TBalloonWindow::showAt(QPoint cursor) {
                                         g, s->Shape(), s->ShadowDepth(), size())));
   } else {
     platform::setWindowRegion(this, std::nullopt);
-    BalloonHook::instance().install();
-    shown() = this;
   }
+  shown() = this;
+  BalloonHook::instance().install();
   show();
   raise();
   update();

@@ -38,9 +38,10 @@ public:
   void setScreenRect(std::optional<QRect> rect) { screenRect_ = rect; }
   QRect screenRect(QPoint cursor) const;
 
-  // The balloon shown without regions, if any.
+  // The balloon shown, if any.
   static TBalloonWindow *shownBalloon();
-  // Whether the hook that watches for clicks and repaints is installed.
+  // Whether the event filter that watches for clicks, keys and (without
+  // regions) repaints is installed; it is, once, while a balloon is shown.
   static bool hookInstalled();
 
 protected:
