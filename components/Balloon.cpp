@@ -51,8 +51,9 @@ void TBalloonBase::setShadowDepth(int value) {
 }
 
 // The balloon as the application's hint display while Active. A hint stays
-// until the cursor leaves its control or it has been up for a while, as plain
-// hints do; the balloon itself goes at a click or a key.
+// until its control goes or it has been up for a while, as plain hints do;
+// the balloon itself goes when the cursor leaves the control, at a click or
+// at a key.
 class TBalloonHint::Display final : public QObject, public platform::HintDisplay {
 public:
   Display() : window(new TBalloonHintWindow) {
@@ -78,6 +79,7 @@ public:
       return;
     control_ = request.control;
     text_ = request.text;
+    window->setHintControl(request.control);
     window->ActivateHint(request.text, request.cursorPos);
     if (window->isVisible())
       startWatching();
@@ -104,8 +106,7 @@ private:
   }
   void checkCursor() {
     const QWidget *control = control_;
-    if (!window || !window->isVisible() || !control || !control->isVisible() ||
-        !QRect(control->mapToGlobal(QPoint(0, 0)), control->size()).contains(QCursor::pos()))
+    if (!window || !window->isVisible() || !control || !control->isVisible())
       hideHint();
   }
 

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -77,6 +78,18 @@ protected:
     case QEvent::Wheel:
       balloon->cancelHint();
       break;
+    case QEvent::MouseMove:
+      if (watched->isWindowType() && movedOffControl(balloon, static_cast<QWindow *>(watched),
+                                                     static_cast<QMouseEvent *>(event)))
+        balloon->cancelHint();
+      break;
+    case QEvent::Leave:
+      // Out of the control's window, unless onto the balloon itself.
+      if (watched->isWindowType() && balloon->hintControl() &&
+          watched == balloon->hintControl()->window()->windowHandle() &&
+          !balloon->geometry().contains(QCursor::pos()))
+        balloon->cancelHint();
+      break;
     case QEvent::Paint: {
       auto *widget = qobject_cast<QWidget *>(watched);
       const TBalloonBehaviors behavior = balloon->settings()->Behavior();
@@ -101,6 +114,20 @@ protected:
   }
 
 private:
+  // Judged in the window's own coordinates, which come with the event: the
+  // window's idea of its place on the screen may be stale under a window
+  // manager.
+  static bool movedOffControl(TBalloonWindow *balloon, QWindow *window, QMouseEvent *event) {
+    const QWidget *control = balloon->hintControl();
+    if (!control || window == balloon->windowHandle())
+      return false;
+    const QWidget *top = control->window();
+    if (window != top->windowHandle())
+      return true;
+    const QRect area(control->mapTo(top, QPoint(0, 0)), control->size());
+    return !area.contains(event->position().toPoint());
+  }
+
   bool installed_ = false;
 };
 

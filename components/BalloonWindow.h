@@ -38,6 +38,11 @@ public:
   void setScreenRect(std::optional<QRect> rect) { screenRect_ = rect; }
   QRect screenRect(QPoint cursor) const;
 
+  // The control the shown hint belongs to: moving off it, or out of its
+  // window, cancels the balloon.
+  void setHintControl(QWidget *control) { hintControl_ = control; }
+  QWidget *hintControl() const { return hintControl_; }
+
   // The balloon shown, if any.
   static TBalloonWindow *shownBalloon();
   // Whether the event filter that watches for clicks, keys and (without
@@ -59,6 +64,7 @@ protected:
 private:
   friend class BalloonHook;
   QPointer<TBalloonBase> settings_;
+  QPointer<QWidget> hintControl_;
   QString text_;
   TBalloonPosition position_ = TBalloonPosition::bpAboveRight;
   balloon::Look look_;

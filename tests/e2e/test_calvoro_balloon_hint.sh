@@ -47,10 +47,12 @@ echo "balloon $BALLOON at $BX,$BY ${BW}x$BH for the cursor at $CX,$CY"
 ((BW >= 59 && BW <= 1024 / 4)) || desktop_fail "the balloon is $BW wide"
 xwininfo -id "$BALLOON" -shape | grep -E 'shape extents' >&2
 
-SHOT=$(calvoro_shot 2-balloon)
-# The body in the hint colour; beside the body, above the shadow, what was there before.
-calvoro_colour_near "$(desktop_pixel "$SHOT" $((BX + BW / 2)) $((BY + 4)))" "255 255 220" 8 ||
-  desktop_fail "the balloon's body is $(desktop_pixel "$SHOT" $((BX + BW / 2)) $((BY + 4)))"
+# The body in the hint colour (once painted: the window is mapped a moment before).
+_body_painted() { calvoro_colour_near "$(desktop_pixel "$1" $((BX + BW / 2)) $((BY + 4)))" "255 255 220" 8; }
+calvoro_poll_shot 3 2-balloon _body_painted ||
+  desktop_fail "the balloon's body is $(desktop_pixel "$CALVORO_LAST_SHOT" $((BX + BW / 2)) $((BY + 4)))"
+SHOT=$CALVORO_LAST_SHOT
+# Beside the body, above the shadow: what was there before.
 for point in "$((BX + BW - 2)) $((BY + 1))" "$((BX + 1)) $((BY + 1))"; do
   read -r x y <<<"$point"
   [ "$(desktop_pixel "$SHOT" "$x" "$y")" = "$(desktop_pixel "$BEFORE" "$x" "$y")" ] ||

@@ -328,6 +328,20 @@ TEST_F(BalloonHint, TakesOverEveryHintWhileActive) {
   QTest::keyClick(&control, Qt::Key_A);
   EXPECT_FALSE(window()->isVisible());
 
+  // So does the cursor leaving the control, judged in its window's own
+  // coordinates; moving within it leaves the balloon.
+  QWidget top;
+  top.setGeometry(100, 100, 200, 200);
+  auto *child = new QWidget(&top);
+  child->setGeometry(20, 20, 50, 50);
+  top.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+  platform::showHint({child, QStringLiteral("child"), cursor});
+  QTest::mouseMove(top.windowHandle(), QPoint(40, 40));
+  EXPECT_TRUE(window()->isVisible());
+  QTest::mouseMove(top.windowHandle(), QPoint(120, 40));
+  EXPECT_FALSE(window()->isVisible());
+
   platform::showHint(request);
   QPointer<TBalloonHintWindow> old = window();
   hint.setActive(false);
