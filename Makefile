@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench perf fuzz clean
+.PHONY: all setup configure build test run bench perf soak fuzz clean
 
 all: build
 
@@ -24,6 +24,9 @@ bench: build
 
 perf: build
 	@bash bench/perf.sh $(BUILD)
+
+soak: build
+	@bash tests/soak/run.sh $(BUILD) $(or $(SOAK_HOURS),48) $(or $(SOAK_CYCLES),6) $(BUILD)/soak-report.txt
 
 fuzz: setup
 	@bash scripts/fuzz.sh $(or $(FUZZ_SECONDS),600)

@@ -11,7 +11,14 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  libxcb-res0-dev # the soak run counts its X resources
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
+  # Printing the chart for real in the e2e tests: a private print server with a PDF queue,
+  # and the tools that read the printed page back.
+  cups
+  cups-client
+  printer-driver-cups-pdf
+  poppler-utils
 )
 
 missing=()
