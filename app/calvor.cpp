@@ -61,6 +61,18 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   FormShaper1->setObjectName(QStringLiteral("FormShaper1"));
   FormShaper1->loadFormShape(pictures::logoOutline());
 
+  BalloonHint1 = new TBalloonHint(this);
+  BalloonHint1->setObjectName(QStringLiteral("BalloonHint1"));
+  BalloonHint1->setBorderColor(platform::clBlack);
+  BalloonHint1->setColor(platform::clInfoBk);
+  BalloonHint1->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  BalloonHint1->setMaxWidth(-4);
+  BalloonHint1->setBehavior(TBalloonBehavior::bbNoShowMouseDown | TBalloonBehavior::bbUseRegions |
+                            TBalloonBehavior::bbHideOnPaint);
+  BalloonHint1->setPosition(TBalloonPosition::bpAboveRight);
+  BalloonHint1->setShadowDepth(8);
+  BalloonHint1->setShape(TBalloonShape::bsRoundRect);
+
   auto timer = [this](const char *name, int interval) {
     auto *t = new QTimer(this);
     t->setObjectName(name);
