@@ -174,8 +174,8 @@ void TPopupMenus97::setPopupMenu(QMenu *Value) {
   if (!Value)
     return;
   FOpening = connect(Value, &QMenu::aboutToShow, this, &TPopupMenus97::MenuOpening);
-  FGone = connect(Value, &QObject::destroyed, this, [this] {
-    UnhookAll();
+  FGone = connect(Value, &QObject::destroyed, this, [this](QObject *menu) {
+    UnhookAll(menu);
     FPopupMenu = nullptr;
   });
   ConvertItems(Value);
@@ -199,6 +199,7 @@ void TPopupMenus97::Hook(QMenu *Menu) {
       return;
   Hooked h;
   h.menu = Menu;
+  h.object = Menu;
   h.ownFont = Menu->testAttribute(Qt::WA_SetFont);
   h.font = Menu->font();
   h.margins = Menu->contentsMargins();
@@ -211,8 +212,12 @@ void TPopupMenus97::Hook(QMenu *Menu) {
 }
 
 void TPopupMenus97::UnhookAll() {
+  UnhookAll(nullptr);
+}
+
+void TPopupMenus97::UnhookAll(const QObject *dying) {
   for (Hooked &h : FHooked) {
-    if (!h.menu)
+    if (h.object == dying || !h.menu)
       continue;
     h.menu->removeEventFilter(this);
     h.menu->setStyle(nullptr);

@@ -126,12 +126,17 @@ protected:
 private:
   struct Hooked {
     QPointer<QMenu> menu;
+    // The same menu, only for comparing: a widget announces its end while it is no longer a
+    // QMenu, so the pointer above must not be read then.
+    const QObject *object = nullptr;
     QPointer<QStyle> style;
     QFont font;
     bool ownFont = false;
     QMargins margins;
   };
 
+  // Unhooks every menu but `dying`, which is forgotten without being touched.
+  void UnhookAll(const QObject *dying);
   void ConvertItems(QMenu *Menu);
   void Hook(QMenu *Menu);
   void UnhookAll();
