@@ -149,8 +149,11 @@ void Tcalend1::UpDown2Change() {
 
 void Tcalend1::label1Click() {
   auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
-  const QString text = twoDigits(Calendar1->Day()) + u'/' + twoDigits(Calendar1->Month()) + u'/' +
-                       QString::number(Calendar1->Year());
+  // The date fields read dates with the regional separator: a "/" would not
+  // convert where the separator is another.
+  const QChar separator = QChar::fromLatin1(platform::env().regional.date.separator);
+  const QString text = twoDigits(Calendar1->Day()) + separator + twoDigits(Calendar1->Month()) +
+                       separator + QString::number(Calendar1->Year());
   if (OnPutDate)
     OnPutDate(text);
   hide();

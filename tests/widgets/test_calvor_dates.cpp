@@ -6,6 +6,7 @@
 #include "chart/calvorw.h"
 #include "core/biorhythm.h"
 #include "core/errors.h"
+#include "dialogs/calend.h"
 
 #include <QCoreApplication>
 
@@ -123,6 +124,13 @@ TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) 
   Form2->MaskEdit1->setText("05.05.2024");
   Form2->BitBtn1Click();
   EXPECT_EQ(storedBirthLine(), "05.05.2024");
+
+  // A date picked in the chooser (it opens on today) arrives with the regional
+  // separator too, and converts.
+  Form2->BitBtn10Click();
+  calend1->label1Click();
+  EXPECT_EQ(Form2->MaskEdit1->text(), "12.05.2024");
+  Form2->BitBtn1Click();
 
   recreateForms();
   env->expectErrors = true;
