@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
+  weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland
 )
 
 missing=()
