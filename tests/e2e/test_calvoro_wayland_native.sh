@@ -14,14 +14,16 @@ calvoro_remove_config
 # The client's side of the protocol shows which windows it makes.
 WAYLAND_DEBUG=client calvoro_start
 
-# Colours only these windows have: the setup panel's cyan, the logo's navy.
+# Colours only these windows have: the setup panel's cyan, the logo's navy (about 11 000
+# pixels). The compositor places each new window at a spot of its own choosing, and the later
+# setup window may cover part of the splash.
 setup_pixels() { wayland_count_colour "$1" '#00FFFF'; }
 logo_pixels() { wayland_count_colour "$1" '#000080'; }
 black_pixels() { wayland_count_colour "$1" '#000000'; }
 both_shown() {
   wayland_screenshot "$CALVORO_SHOTS/splash.png" || return 1
   (($(setup_pixels "$CALVORO_SHOTS/splash.png") > 20000)) &&
-    (($(logo_pixels "$CALVORO_SHOTS/splash.png") > 5000))
+    (($(logo_pixels "$CALVORO_SHOTS/splash.png") > 1500))
 }
 desktop_poll 10 both_shown || desktop_fail "no setup window and splash on the screen together" \
   "(see $CALVORO_SHOTS/splash.png)"
