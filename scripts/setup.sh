@@ -13,6 +13,7 @@ PACKAGES=(
   locales libxcb1-dev
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
   weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland
+  dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils # a StatusNotifierItem watcher and host on a private bus
 )
 
 missing=()
