@@ -20,7 +20,9 @@ std::optional<std::string> platformForSession(std::string_view waylandDisplay,
                                               std::string_view chosenPlatform) {
   if (!chosenPlatform.empty() || waylandDisplay.empty() || xDisplay.empty())
     return std::nullopt;
-  return std::string("xcb");
+  // Wayland after it: an X display that cannot be reached does not keep the program from
+  // starting.
+  return std::string("xcb;wayland");
 }
 
 void choosePlatformForSession() {

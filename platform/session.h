@@ -10,8 +10,9 @@
 namespace platform {
 
 // The Qt platform to ask for, given WAYLAND_DISPLAY, DISPLAY and QT_QPA_PLATFORM as the
-// session sets them (unset and empty alike): "xcb" in a Wayland session with an X display
-// and no platform chosen; nothing (Qt's own choice) otherwise.
+// session sets them (unset and empty alike): "xcb;wayland" (X, Wayland where X fails) in a
+// Wayland session with an X display and no platform chosen; nothing (Qt's own choice)
+// otherwise.
 std::optional<std::string> platformForSession(std::string_view waylandDisplay,
                                               std::string_view xDisplay,
                                               std::string_view chosenPlatform);

@@ -30,7 +30,7 @@ TEST(Session, AWaylandSessionWithAnXDisplayRunsOnItUnlessAPlatformWasChosen) {
     SCOPED_TRACE(std::string(c.wayland) + " | " + c.x + " | " + c.chosen);
     const auto platform = platformForSession(c.wayland, c.x, c.chosen);
     if (c.xcb)
-      EXPECT_EQ(platform, "xcb");
+      EXPECT_EQ(platform, "xcb;wayland");
     else
       EXPECT_FALSE(platform);
   }
@@ -70,8 +70,8 @@ TEST(Session, ChoosingSetsThePlatformOnlyWhereTheSessionCallsForIt) {
     const char *wayland, *x, *chosen, *expected;
   };
   const Case cases[] = {
-      {"wayland-0", ":0", nullptr, "xcb"},
-      {"wayland-0", ":0", "", "xcb"}, // set but empty: Qt's own choice, as unset
+      {"wayland-0", ":0", nullptr, "xcb;wayland"},
+      {"wayland-0", ":0", "", "xcb;wayland"}, // set but empty: Qt's own choice, as unset
       {"wayland-0", ":0", "wayland", "wayland"},
       {"wayland-0", nullptr, nullptr, nullptr},
       {nullptr, ":0", nullptr, nullptr},
