@@ -10,7 +10,8 @@ SHOT="$BUILD/run-screenshot.png"
 
 [ -x "$BIN" ] || { echo "run: $BIN is missing; build first" >&2; exit 1; }
 
-if [ -n "${DISPLAY:-}" ]; then
+# An X desktop, or a Wayland one (with or without Xwayland).
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$BIN"
 fi
 
