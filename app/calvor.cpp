@@ -140,19 +140,22 @@ void TForm1::createMenu() {
 }
 
 void TForm1::createTrayIcons() {
-  auto tray = [this](const char *name, const char *picture) {
+  auto tray = [this](const char *name, const char *picture, const char *cycle) {
     auto *icon = new TTrayIconF(this);
     icon->setObjectName(name);
+    icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
     icon->setOnClick([this](QObject *sender) { TrayIcon21Click(sender); });
     icon->setOnDblClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
+    // Trays that report no double click still report the middle button.
+    icon->setOnMiddleClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
     icon->setPopupMenu(PopupMenu);
     icon->setActive(true);
     return icon;
   };
-  TrayIcon21 = tray("TrayIcon21", "tray21");
-  TrayIcon22 = tray("TrayIcon22", "tray22");
-  TrayIcon23 = tray("TrayIcon23", "tray23");
+  TrayIcon21 = tray("TrayIcon21", "tray21", "emotional");
+  TrayIcon22 = tray("TrayIcon22", "tray22", "intellectual");
+  TrayIcon23 = tray("TrayIcon23", "tray23", "physical");
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {

@@ -35,6 +35,9 @@ void DestroyForms() {
   Form2 = nullptr;
   delete Form1;
   Form1 = nullptr;
-  // A fresh set of windows starts without a name for the chart headline.
+  // A fresh set of windows starts without a name for the chart headline and
+  // without a chart.
   FirstNameCopy.clear();
+  ChartDay.clear();
+  ChartStart.clear();
 }

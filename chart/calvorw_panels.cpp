@@ -179,4 +179,7 @@ void TForm2::createDetailsPanel() {
                        QStringLiteral("Show me the Biorhythm of the first month of my life"), -12,
                        "btn_firstmonth", "btn_firstmonth_down",
                        "Click to Show me the Biorhythm of the first month of my life");
+  connect(BitBtn9, &QPushButton::clicked, this, &TForm2::BitBtn9Click);
+  connect(BitBtn8, &QPushButton::clicked, this, &TForm2::BitBtn8Click);
+  connect(BitBtn7, &QPushButton::clicked, this, &TForm2::BitBtn7Click);
 }

@@ -22,6 +22,9 @@ void BoxErrorReport::show(const QString &message) {
   open_ = true;
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
                   errorBoxText(message), QMessageBox::Ok);
+  // The program's windows stay on top of others; the box must not open
+  // hidden behind the window whose command failed.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
   open_ = false;
 }

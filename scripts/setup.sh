@@ -11,9 +11,19 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  libxcb-res0-dev # the soak run counts its X resources
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
+  # Printing the chart for real in the e2e tests: a private print server with a PDF queue,
+  # and the tools that read the printed page back.
+  cups
+  cups-client
+  printer-driver-cups-pdf
+  poppler-utils
+  # validators of the launcher and metainfo, and the Debian package tools for `make package`
+  desktop-file-utils appstream dpkg-dev
+  # a StatusNotifierItem watcher and host for the tray tests on a private session bus
+  dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland
-  dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils # a StatusNotifierItem watcher and host on a private bus
 )
 
 missing=()

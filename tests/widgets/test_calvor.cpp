@@ -245,6 +245,19 @@ TEST_F(MainWindow, TheRefreshWaitsUntilTheContentWindowIsClosed) {
   EXPECT_TRUE(Form1->Timer2->isActive());
 }
 
+TEST_F(MainWindow, AMiddleClickOnAnyIconOpensTheGuideAsTheDoubleClickDoes) {
+  loadWithBirthDate("11/05/2024");
+  for (TTrayIconF *icon : {Form1->TrayIcon21, Form1->TrayIcon22, Form1->TrayIcon23}) {
+    Form1->hidewClick();
+    env->notifyArea.mouse(icon, platform::TrayMouse::MiddleUp);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form2->help->isVisible());
+    EXPECT_FALSE(Form2->power->isVisible());
+    EXPECT_TRUE(Form1->Timer3->isActive());
+  }
+}
+
 TEST_F(MainWindow, ARefreshWithABadBirthDateReportsAndKeepsTheIcons) {
   loadWithBirthDate("11/05/2024");
   Form2->MaskEdit1->setText("31/04/2024");
