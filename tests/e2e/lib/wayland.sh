@@ -8,10 +8,6 @@
 #   wayland_count_colour FILE RGB   how many pixels of the picture have exactly this colour (#rrggbb)
 #   wayland_calvoro_begin BUILD [--xwayland]
 #                                   like calvoro_begin, in a Wayland session
-#   wayland_bus_start               a private session bus (stopped at the end)
-#   wayland_watcher_up / wayland_host_registered
-#                                   whether a StatusNotifierWatcher runs / knows a host
-#   wayland_sni_items               the registered StatusNotifierItems, one a line
 # Every process started here is stopped by its own PID when the script ends, also on failure.
 
 _wayland_ready() { [ -S "$XDG_RUNTIME_DIR/$1" ] || ! desktop_alive "$2"; }
@@ -81,28 +77,3 @@ wayland_calvoro_begin() {
   CALVORO_CONFIG="$CALVORO_CONFIG_DIR/Calvoro.ini"
 }
 
-wayland_bus_start() {
-  local out="$DESKTOP_DIR/bus.address"
-  dbus-daemon --session --nofork --print-address=3 3>"$out" >"$DESKTOP_DIR/bus.out" \
-    2>"$DESKTOP_DIR/bus.err" </dev/null &
-  _desktop_track $! dbus-daemon
-  desktop_poll "$DESKTOP_TIMEOUT" test -s "$out" || desktop_fail "no session bus"
-  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$out")
-  export DBUS_SESSION_BUS_ADDRESS
-}
-
-_wayland_watcher_get() {
-  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
-    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1" 2>/dev/null
-}
-
-wayland_watcher_up() {
-  gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
-    -m org.freedesktop.DBus.NameHasOwner org.kde.StatusNotifierWatcher 2>/dev/null | grep -q true
-}
-
-wayland_host_registered() { _wayland_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
-
-wayland_sni_items() {
-  _wayland_watcher_get RegisteredStatusNotifierItems | { grep -oE "'[^']+'" || true; } | tr -d "'"
-}
