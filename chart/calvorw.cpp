@@ -12,9 +12,11 @@ using namespace calvorw;
 
 TForm2 *Form2 = nullptr;
 QString FirstNameCopy;
+bool CalendarForProjection = false;
 
 TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   setObjectName(QStringLiteral("Form2"));
+  CalendarForProjection = false;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(color(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));

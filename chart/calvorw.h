@@ -11,6 +11,7 @@
 #include "controls/MaskDateEdit.h"
 #include "controls/Memo.h"
 #include "controls/Panel.h"
+#include "core/date.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -51,6 +53,12 @@ public:
   void FormCreate();
   void Panel2Click();
   void BitBtn1Click();
+  // The "Calendar" buttons: the date chooser for the projection (BitBtn9) or
+  // for the birth date (BitBtn10).
+  void BitBtn9Click();
+  void BitBtn10Click();
+  // Opens the date chooser; connected where the windows are created.
+  std::function<void()> OnOpenCalendar;
 
   // Frame.
   TImage *Image7, *Image8, *Image9, *Image10;
@@ -97,7 +105,6 @@ public:
   void BitBtn3Click(); // draws the chart on display again
   void BitBtn4Click(); // back to the projection panel
   void BitBtn2Click(); // prints the chart on the default printer
-  void BitBtn9Click(); // the date chooser for the projection field
 
   // The chart on the window's surface: the grid, then the curves and every
   // chart label from ChartDay on.
@@ -107,10 +114,6 @@ public:
   void EraseChart();
   // What has been drawn on the window outside its own painting.
   const QImage &surface() const { return surface_; }
-
-  // Asked for by BitBtn9Click, answered where the windows are wired together:
-  // the date chooser opens for the projection field.
-  std::function<void()> OnProjectionCalendar;
 
   // The chart's labels, placed on the window.
   TLabel *Label31; // the headline
@@ -153,10 +156,19 @@ private:
   QImage surface_;
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
+
+  friend core::Date birthDateOfField();
+  friend bool ComputeTodayLevelsUnlessRefused();
+  // The birth date text a level computation last refused; empty once one
+  // converts.
+  std::optional<QString> refusedBirthDate_;
 };
 
 // The process-wide reference to the content window.
 extern TForm2 *Form2;
+// Where the date chooser's OK puts its date: the projection field (true) or
+// the birth-date field (false). Set by the "Calendar" buttons.
+extern bool CalendarForProjection;
 // The first name, at most 15 characters, kept for the chart headline.
 extern QString FirstNameCopy;
 // The chart state: the day being processed (before a chart its first day,
@@ -165,10 +177,19 @@ extern QString FirstNameCopy;
 extern QString ChartDay;
 extern QString ChartStart;
 
-// Converts the birth date in the setup's field and computes today's levels
-// into the shared values. A date that does not convert raises the conversion
-// error and changes nothing.
+// The birth date in the setup's field, by the regional settings. A text that
+// does not convert raises the conversion error and is remembered as refused
+// until a date converts.
+core::Date birthDateOfField();
+
+// Computes today's levels from the birth date in the setup's field into the
+// shared values. A date that does not convert raises as above and changes
+// nothing.
 void ComputeTodayLevels();
+
+// The same for the tray's own refreshes, which nobody asked for: a birth date
+// already refused raises nothing again and gives false.
+bool ComputeTodayLevelsUnlessRefused();
 
 // Writes the configuration file from the setup's two fields and the
 // "Blinking Icons" check.

@@ -122,7 +122,3 @@ void TForm2::BitBtn4Click() {
   showCentred();
 }
 
-void TForm2::BitBtn9Click() {
-  if (OnProjectionCalendar)
-    OnProjectionCalendar();
-}

@@ -1,6 +1,7 @@
 #include "platform/error_report.h"
 
 #include "platform/app_title.h"
+#include "platform/box_on_top.h"
 
 #include <QMessageBox>
 
@@ -24,8 +25,7 @@ void BoxErrorReport::show(const QString &message) {
                   errorBoxText(message), QMessageBox::Ok);
   // The program's windows stay on top of others; the box must not open
   // hidden behind the window whose command failed.
-  box.setWindowFlag(Qt::WindowStaysOnTopHint);
-  box.exec();
+  execOnTop(box);
   open_ = false;
 }
 
