@@ -9,9 +9,12 @@
 #include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
 #include "platform/quit_requests.h"
+#include "platform/session.h"
 #include "resources/pictures.h"
 
 int main(int argc, char **argv) {
+  // In a Wayland session, on its X display where there is one: see platform/session.h.
+  platform::choosePlatformForSession();
   platform::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Calvoro"));
   // The windows are hidden, never closed, and the program lives on in the tray.

@@ -1,5 +1,7 @@
 #include "components/SmoothShow.h"
 
+#include "platform/session.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -113,6 +115,13 @@ void TSmoothShow::Execute() {
   running_ = true;
   const quint64 run = ++runCount_;
   frames_.clear();
+  if (platform::onWayland()) {
+    // Where a window can be neither placed nor cut (Wayland), the frame would be a
+    // filled rectangle wherever the compositor puts it: the control shows at once.
+    savedRegion_ = platform::windowRegion(control_);
+    finish();
+    return;
+  }
   start_ = reverse_ ? largeRect() : smallRect();
   end_ = reverse_ ? smallRect() : largeRect();
   frame_ = makeFrameWindow(color_);

@@ -2,6 +2,7 @@
 
 #include "controls/accessibility.h"
 #include "platform/region.h"
+#include "platform/session.h"
 #include "platform/window_position.h"
 
 #include <QGuiApplication>
@@ -114,6 +115,9 @@ void TBorderlessForm::hideEvent(QHideEvent *event) {
 void TBorderlessForm::mousePressEvent(QMouseEvent *event) {
   if (event->button() == Qt::LeftButton && isSurfaceAt(event->position().toPoint())) {
     event->accept();
+    // A Wayland client cannot place its windows; the compositor moves it instead.
+    if (platform::onWayland() && windowHandle() && windowHandle()->startSystemMove())
+      return;
     // The window follows the mouse by itself. The window manager's own move
     // (startSystemMove) sometimes starts from a stale window position right
     // after the window was shown and throws it across the screen.

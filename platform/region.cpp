@@ -1,5 +1,7 @@
 #include "platform/region.h"
 
+#include "platform/session.h"
+
 #include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
@@ -41,6 +43,21 @@ QRegion uniteAll(std::vector<QRegion> parts) {
     parts = std::move(next);
   }
   return parts.front();
+}
+
+// Where a mask only steers the mouse, Qt still clips a child's painting to the child's
+// own mask: the window's children are cut to the region, over a see-through window.
+void cutChildren(QWidget *window, const std::optional<Region> &region) {
+  if (!onWayland() || !window->isWindow() || !window->testAttribute(Qt::WA_TranslucentBackground))
+    return;
+  for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow())
+      continue;
+    if (region)
+      child->setMask(maskFor(*region).translated(-child->pos()));
+    else
+      child->clearMask();
+  }
 }
 
 } // namespace
@@ -168,12 +185,18 @@ void setWindowRegion(QWidget *widget, const std::optional<Region> &region) {
   if (!widget)
     return;
   if (region) {
+    // Where a mask only steers the mouse (Wayland), a window not yet made gets a
+    // see-through background instead, so that what lies outside the mask, never painted,
+    // does not show as black.
+    if (widget->isWindow() && !widget->testAttribute(Qt::WA_WState_Created) && onWayland())
+      widget->setAttribute(Qt::WA_TranslucentBackground);
     widget->setMask(maskFor(*region));
     widget->setProperty(kRegionProperty, QVariant::fromValue(*region));
   } else {
     widget->clearMask();
     widget->setProperty(kRegionProperty, QVariant());
   }
+  cutChildren(widget, region);
   flushWindowSystem();
 }
 

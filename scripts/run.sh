@@ -24,7 +24,8 @@ if [ -e "$LOCK" ] && ! flock -n "$LOCK" true 2>/dev/null; then
   exit 0
 fi
 
-if [ -n "${DISPLAY:-}" ]; then
+# An X desktop, or a Wayland one (with or without Xwayland).
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$BIN"
 fi
 

@@ -23,6 +23,7 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev
   # a StatusNotifierItem watcher and host for the tray tests on a private session bus
   dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
+  weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland
 )
 
 missing=()
