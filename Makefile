@@ -19,8 +19,11 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 1
 
+# Every benchmark program (the build also leaves folders named bench_*).
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -11,6 +11,8 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  # the format check and clang-tidy (with run-clang-tidy) in CI
+  clang-format clang-tidy
 )
 
 missing=()
