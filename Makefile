@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench perf fuzz clean
 
 all: build
 
@@ -25,8 +25,14 @@ bench: build
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
 
+perf: build
+	@bash bench/perf.sh $(BUILD)
+
+fuzz: setup
+	@bash scripts/fuzz.sh $(or $(FUZZ_SECONDS),600)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
 
 run: build
 	@bash scripts/run.sh $(BUILD)

@@ -49,7 +49,7 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   setWindowTitle(QStringLiteral("Calvoro by Kaldo Prototyping"));
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
-  setPosition(poScreenCenter);
+  setPosition(TPosition::poScreenCenter);
   resize(244, 188);
 
   Imagef = new TImage(this);
@@ -128,6 +128,15 @@ void TForm1::createMenu() {
   connect(save, &QAction::triggered, this, &TForm1::saveClick);
   connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
   connect(hidew, &QAction::triggered, this, &TForm1::hidewClick);
+
+  PopupMenunew = new TPopupMenus97(this);
+  PopupMenunew->setObjectName(QStringLiteral("PopupMenunew"));
+  PopupMenunew->setBannerText(QStringLiteral("KALDO Prototyping"));
+  PopupMenunew->setBannerFont(platform::font(QStringLiteral("Arial"), -16));
+  PopupMenunew->setBannerColor(platform::clGreen);
+  PopupMenunew->setBannerEndColor(platform::clLime);
+  PopupMenunew->setBanner(true);
+  PopupMenunew->setPopupMenu(PopupMenu);
 }
 
 void TForm1::createTrayIcons() {
@@ -177,6 +186,8 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Timer5Timer() {
+  // The splash ends once; a running timer would wake the program every 3 s.
+  Timer5->stop();
   hide();
   delete Imagef;
   Imagef = nullptr;
@@ -197,7 +208,7 @@ void TForm1::firstRunSetup() {
 void TForm1::LoadConfiguration() {
   const platform::Environment &e = platform::env();
   Form3->hide();
-  Form2->setPosition(poScreenCenter);
+  Form2->setPosition(TPosition::poScreenCenter);
 
   if (!core::configFileExists(e.configPath)) {
     if (Timer1)
@@ -412,25 +423,4 @@ void TForm1::Quit1Click() {
     DestroyForms();
     QCoreApplication::quit();
   });
-}
-
-void CreateForms() {
-  Form1 = new TForm1;
-  Form2 = new TForm2;
-  Form3 = new TForm3;
-  calend1 = new Tcalend1;
-  // The first window created is the application's main window.
-  platform::AppShell::instance().setMainForm(Form1);
-  Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
-}
-
-void DestroyForms() {
-  delete calend1;
-  calend1 = nullptr;
-  delete Form3;
-  Form3 = nullptr;
-  delete Form2;
-  Form2 = nullptr;
-  delete Form1;
-  Form1 = nullptr;
 }

@@ -2,6 +2,7 @@
 // The main window: the three-second splash, then hidden for good. It owns
 // everything that lives in the tray: the three level icons, their menu, and
 // the timers that load the configuration, refresh the icons and blink them.
+#include "components/Menus97.h"
 #include "components/TrayIconF.h"
 #include "components/cFormShaper.h"
 #include "controls/BorderlessForm.h"
@@ -56,6 +57,7 @@ public:
   TTrayIconF *TrayIcon21, *TrayIcon22, *TrayIcon23;
 
   QMenu *PopupMenu;
+  TPopupMenus97 *PopupMenunew; // the tray menu's look: the green banner
   QAction *power, *card2, *test2, *blink, *lin2, *Setup, *What, *help, *about, *test3, *save,
       *Quit1, *ligne, *hidew, *OK;
 

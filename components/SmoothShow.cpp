@@ -80,24 +80,24 @@ QRect TSmoothShow::smallRect() const {
   const QSize screen = screenSize();
   const int sw = screen.width(), sh = screen.height();
   switch (minLocation_) {
-  case mlCenter:
+  case TMinLoc::mlCenter:
     return QRect(sw / 2, sh / 2, 0, 0);
-  case mlTopLeft:
+  case TMinLoc::mlTopLeft:
     return QRect(0, 0, 0, 0);
-  case mlTopRight:
+  case TMinLoc::mlTopRight:
     return QRect(sw, 0, 0, 0);
-  case mlBottomLeft:
+  case TMinLoc::mlBottomLeft:
     return QRect(0, sh, 0, 0);
-  case mlBottomRight:
+  case TMinLoc::mlBottomRight:
     return QRect(sw, sh, 0, 0);
-  case mlCustom:
+  case TMinLoc::mlCustom:
     break;
   }
   return placedRect(minLeft_, minTop_, minWidth_, minHeight_);
 }
 
 QRect TSmoothShow::largeRect() const {
-  if (maxLocation_ == xlDefault && control_) {
+  if (maxLocation_ == TMaxLoc::xlDefault && control_) {
     // A top-level's geometry is its client origin on the screen already,
     // also before it is first mapped.
     if (control_->isWindow())

@@ -18,8 +18,8 @@
 
 class QTimer;
 
-enum TMinLoc { mlCenter, mlTopLeft, mlTopRight, mlBottomLeft, mlBottomRight, mlCustom };
-enum TMaxLoc { xlDefault, xlCustom };
+enum class TMinLoc { mlCenter, mlTopLeft, mlTopRight, mlBottomLeft, mlBottomRight, mlCustom };
+enum class TMaxLoc { xlDefault, xlCustom };
 
 class TSmoothShow : public QObject {
   Q_OBJECT
@@ -104,10 +104,10 @@ private:
   int borderWidth_ = 1;
   uint16_t delay_ = 50;
   bool enabled_ = true;
-  TMinLoc minLocation_ = mlCenter;
+  TMinLoc minLocation_ = TMinLoc::mlCenter;
   int minLeft_ = 0, minTop_ = 0;
   uint16_t minWidth_ = 27, minHeight_ = 27;
-  TMaxLoc maxLocation_ = xlDefault;
+  TMaxLoc maxLocation_ = TMaxLoc::xlDefault;
   int maxLeft_ = 100, maxTop_ = 100;
   uint16_t maxWidth_ = 127, maxHeight_ = 127;
   bool reverse_ = false;

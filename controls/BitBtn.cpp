@@ -86,8 +86,8 @@ void TBitBtn::paintEvent(QPaintEvent *) {
   if (isDown() || isChecked())
     area.translate(1, 1);
   int x = area.left() + (area.width() - total) / 2;
-  const int textX = layout_ == blGlyphLeft ? x + glyphWidth + gap : x;
-  const int glyphX = layout_ == blGlyphLeft ? x : x + textWidth + gap;
+  const int textX = layout_ == TButtonLayout::blGlyphLeft ? x + glyphWidth + gap : x;
+  const int glyphX = layout_ == TButtonLayout::blGlyphLeft ? x : x + textWidth + gap;
   if (!picture.isNull()) {
     const int glyphY = area.top() + (area.height() - picture.height()) / 2;
     if (isEnabled() || numGlyphs_ >= 2) {

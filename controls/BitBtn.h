@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight };
+enum class TButtonLayout { blGlyphLeft, blGlyphRight };
 
 class TBitBtn : public QPushButton {
   Q_OBJECT
@@ -40,6 +40,6 @@ private:
 
   QPixmap strip_;
   int numGlyphs_ = 1;
-  TButtonLayout layout_ = blGlyphLeft;
+  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
   int spacing_ = 4;
 };

@@ -1,6 +1,5 @@
 #include "controls/BorderlessForm.h"
 
-#include "controls/HintTarget.h"
 #include "platform/region.h"
 #include "platform/window_position.h"
 
@@ -27,7 +26,7 @@ void TBorderlessForm::centreOnScreen() {
 }
 
 void TBorderlessForm::showCentred() {
-  position_ = poScreenCenter;
+  position_ = TPosition::poScreenCenter;
   if (isVisible()) {
     centreOnScreen();
     FormShow();
@@ -82,19 +81,13 @@ bool TBorderlessForm::isSurfaceAt(const QPoint &pos) const {
   return rect().contains(pos) && childAt(pos) == nullptr;
 }
 
-bool TBorderlessForm::event(QEvent *event) {
-  if (showHintFor(this, event))
-    return true;
-  return QWidget::event(event);
-}
-
 void TBorderlessForm::showEvent(QShowEvent *event) {
   QWidget::showEvent(event);
   // Spontaneous show events come from the window system (de-iconifying)
   // after the fact; ours come before the window is mapped.
   if (event->spontaneous())
     return;
-  if (position_ == poScreenCenter)
+  if (position_ == TPosition::poScreenCenter)
     centreOnScreen();
   FormShow();
 }

@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 
-enum TPosition { poDesigned, poScreenCenter };
+enum class TPosition { poDesigned, poScreenCenter };
 
 class TBorderlessForm : public QWidget {
   Q_OBJECT
@@ -16,7 +16,7 @@ class TBorderlessForm : public QWidget {
 public:
   explicit TBorderlessForm(QWidget *parent = nullptr);
 
-  // poScreenCenter: centred on the screen every time the window is shown.
+  // TPosition::poScreenCenter: centred on the screen every time the window is shown.
   TPosition Position() const { return position_; }
   void setPosition(TPosition value) { position_ = value; }
   // Centres on the screen and shows. A window already visible jumps back to
@@ -44,7 +44,6 @@ protected:
   virtual void FormShow() {}
   virtual void FormHide() {}
 
-  bool event(QEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void hideEvent(QHideEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
@@ -52,7 +51,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-  TPosition position_ = poDesigned;
+  TPosition position_ = TPosition::poDesigned;
   bool dragging_ = false;
   QPoint dragOffset_;
 };

@@ -1,6 +1,5 @@
 #include "controls/Panel.h"
 
-#include "controls/HintTarget.h"
 #include "platform/colors.h"
 
 #include <QMouseEvent>
@@ -74,19 +73,13 @@ void TPanel::setFontColor(const QColor &value) {
 
 QRect TPanel::innerRect() const {
   int inset = 0;
-  if (borderStyle_ == bsSingle)
+  if (borderStyle_ == TBorderStyle::bsSingle)
     inset += flat_ ? 1 : 2;
-  if (bevelOuter_ != bvNone)
+  if (bevelOuter_ != TBevelCut::bvNone)
     inset += bevelWidth_;
-  if (bevelInner_ != bvNone)
+  if (bevelInner_ != TBevelCut::bvNone)
     inset += bevelWidth_;
   return rect().adjusted(inset, inset, -inset, -inset);
-}
-
-bool TPanel::event(QEvent *event) {
-  if (showHintFor(this, event))
-    return true;
-  return QWidget::event(event);
 }
 
 void TPanel::paintEvent(QPaintEvent *) {
@@ -97,7 +90,7 @@ void TPanel::paintEvent(QPaintEvent *) {
   const QColor face = platform::toQColor(platform::clBtnFace, pal);
   const QColor frame = platform::toQColor(platform::clWindowFrame, pal);
   QRect r = rect();
-  if (borderStyle_ == bsSingle) {
+  if (borderStyle_ == TBorderStyle::bsSingle) {
     if (flat_) {
       frame3D(p, r, frame, frame, 1);
     } else {
@@ -106,9 +99,9 @@ void TPanel::paintEvent(QPaintEvent *) {
     }
   }
   auto bevel = [&](TBevelCut cut) {
-    if (cut == bvRaised)
+    if (cut == TBevelCut::bvRaised)
       frame3D(p, r, highlight, shadow, bevelWidth_);
-    else if (cut == bvLowered)
+    else if (cut == TBevelCut::bvLowered)
       frame3D(p, r, shadow, highlight, bevelWidth_);
   };
   bevel(bevelOuter_);

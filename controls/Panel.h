@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
-enum TBevelCut { bvNone, bvLowered, bvRaised };
-enum TBorderStyle { bsNone, bsSingle };
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+enum class TBorderStyle { bsNone, bsSingle };
 
 class TPanel : public QWidget {
   Q_OBJECT
@@ -39,16 +39,15 @@ signals:
   void clicked();
 
 protected:
-  bool event(QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-  TBevelCut bevelInner_ = bvNone;
-  TBevelCut bevelOuter_ = bvRaised;
+  TBevelCut bevelInner_ = TBevelCut::bvNone;
+  TBevelCut bevelOuter_ = TBevelCut::bvRaised;
   int bevelWidth_ = 1;
-  TBorderStyle borderStyle_ = bsNone;
+  TBorderStyle borderStyle_ = TBorderStyle::bsNone;
   bool flat_ = false;
   bool pressed_ = false;
   QString caption_;

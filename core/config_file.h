@@ -7,21 +7,19 @@
 // Lines end with CR LF when written; LF alone is read as well. Texts are
 // UTF-8; a line that is not valid UTF-8 is read as Windows-1252, the code page
 // of files written by earlier versions.
+//
+// The format lives here; reaching the disk is the platform layer's job, through
+// the ConfigStorage it installs.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace core {
 
-inline constexpr std::string_view kLinuxConfigPath =
-    "/opt/Calvoro by KALDO Prototyping/Calvoro.ini";
-inline constexpr std::string_view kWindowsConfigPath =
+// The program's own path for the file. The platform layer maps it to where the
+// system keeps a user's settings.
+inline constexpr std::string_view kConfigPath =
     "C:\\Program Files\\Calvoro by KALDO Prototyping\\Calvoro.ini";
-#ifdef _WIN32
-inline constexpr std::string_view kConfigPath = kWindowsConfigPath;
-#else
-inline constexpr std::string_view kConfigPath = kLinuxConfigPath;
-#endif
 
 // Reading keeps at most this many bytes of a line and looks at no more than
 // kMaxScanBytes of the file: the four lines of a real file are short, and a
@@ -36,28 +34,37 @@ struct Configuration {
   bool operator==(const Configuration &) const = default;
 };
 
-// True when something other than a folder is at the path. A path that cannot
-// be checked for another reason than its absence counts as present, so that
-// reading it reports the real error.
-bool configFileExists(const std::string &path);
-
-// Reads the file. Lines 2 and 3 lose leading and trailing blanks and control
-// characters; a missing line reads as empty; blinking is off only when line 4
-// is exactly "1". Errors raise EInOutError: "File not found" when the file is
-// missing, "Invalid filename" when its folder is, "File access denied" also for
-// a folder in place of the file.
-Configuration readConfigFile(const std::string &path);
+// The file's contents read: lines 2 and 3 lose leading and trailing blanks and
+// control characters; a missing line reads as empty; blinking is off only when
+// line 4 is exactly "1". Only the first kMaxScanBytes are looked at.
+Configuration parseConfigText(std::string_view bytes);
 
 // The four lines as written, CR LF after each. The texts are written as given;
 // only a line break inside a text is written as a blank, so that the file
 // keeps its four lines.
 std::string configFileText(const Configuration &config);
 
-// Replaces the file with the four lines, safely: a temporary file in the same
-// folder is written, flushed to disk and renamed over the old one. On any
-// failure the old file is left as it was, the temporary file is removed and
-// EInOutError is raised ("Invalid filename" when the folder does not exist).
-// A write-protected file is not replaced ("File access denied").
+// How the file reaches the disk. Failures raise EInOutError with the runtime's
+// text (core/io_error.h).
+class ConfigStorage {
+public:
+  virtual ~ConfigStorage() = default;
+  // True when something other than a folder is at the path. A path that cannot
+  // be checked for another reason than its absence counts as present, so that
+  // reading it reports the real error.
+  virtual bool exists(const std::string &path) = 0;
+  // At most maxBytes from the start of the file.
+  virtual std::string readHead(const std::string &path, size_t maxBytes) = 0;
+  // Gives the file exactly these bytes; on failure the old contents stay.
+  virtual void replace(const std::string &path, std::string_view bytes) = 0;
+};
+
+// The storage the three functions below use: process-wide, installed by the
+// platform layer before the first configuration is read.
+void setConfigStorage(ConfigStorage *storage);
+
+bool configFileExists(const std::string &path);
+Configuration readConfigFile(const std::string &path);
 void writeConfigFile(const std::string &path, const Configuration &config);
 
 } // namespace core

@@ -2,12 +2,19 @@
 
 #include "platform/environment.h"
 #include "platform/error_report.h"
+#include "platform/hint_display.h"
 
+#include <csignal>
 #include <exception>
 
 namespace platform {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {
+  // A write beyond the file-size limit then fails with its error, which a save reports,
+  // instead of killing the program with its unsaved settings.
+  std::signal(SIGXFSZ, SIG_IGN);
+  installEventFilter(new HintRouter(this));
+}
 
 bool Application::notify(QObject *receiver, QEvent *event) {
   try {

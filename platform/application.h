@@ -1,6 +1,7 @@
 #pragma once
 // The application object: the one place where an exception that leaves an event handler is
-// caught and shown in the error report; the program then goes on.
+// caught and shown in the error report; the program then goes on. It also keeps the program
+// alive through SIGXFSZ: a write beyond the file-size limit fails as an error instead.
 
 #include <QApplication>
 

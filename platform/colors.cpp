@@ -30,6 +30,7 @@ constexpr std::array kColors{
     NamedColor{"clFuchsia", clFuchsia},
     NamedColor{"clAqua", clAqua},
     NamedColor{"clWhite", clWhite},
+    NamedColor{"clActiveCaption", clActiveCaption},
     NamedColor{"clWindow", clWindow},
     NamedColor{"clWindowFrame", clWindowFrame},
     NamedColor{"clMenu", clMenu},
@@ -48,6 +49,8 @@ constexpr std::array kColors{
 
 QColor systemColor(int index, const QPalette &p) {
   switch (index) {
+  case 2: // title bar of the active window
+    return p.color(QPalette::Active, QPalette::Highlight);
   case 4: // menu
     return p.color(QPalette::Window);
   case 5: // window background

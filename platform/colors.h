@@ -32,6 +32,7 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 
 // System colours: taken from the application's palette.
 inline constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
+inline constexpr TColor clActiveCaption = clSystemColor | 2;
 inline constexpr TColor clWindow = clSystemColor | 5;
 inline constexpr TColor clWindowFrame = clSystemColor | 6;
 inline constexpr TColor clMenu = clSystemColor | 4;

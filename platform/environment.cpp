@@ -1,7 +1,9 @@
 #include "platform/environment.h"
 
+#include "platform/config_storage.h"
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
+#include "platform/printer.h"
 #include "platform/qt_notify_area.h"
 
 #include <QDate>
@@ -21,7 +23,10 @@ Environment defaultEnvironment() {
 }
 
 Environment &current() {
-  static Environment environment = defaultEnvironment();
+  static Environment environment = [] {
+    core::setConfigStorage(&systemConfigStorage());
+    return defaultEnvironment();
+  }();
   return environment;
 }
 
@@ -51,6 +56,7 @@ struct DesktopServices::Parts {
   QtNotifyArea notifyArea;
   QtMessageBoxes messageBoxes;
   BoxErrorReport errorReport;
+  std::unique_ptr<Printer> printer = makeDesktopPrinter();
 };
 
 DesktopServices::DesktopServices() : parts_(std::make_unique<Parts>()) {}
@@ -62,6 +68,7 @@ Environment DesktopServices::environment() const {
   e.notifyArea = &parts_->notifyArea;
   e.messageBoxes = &parts_->messageBoxes;
   e.errorReport = &parts_->errorReport;
+  e.printer = parts_->printer.get();
   return e;
 }
 

@@ -5,6 +5,7 @@
 #include "core/config_file.h"
 #include "core/date.h"
 #include "platform/regional_settings.h"
+#include "platform/user_folders.h"
 
 #include <functional>
 #include <memory>
@@ -15,20 +16,22 @@ namespace platform {
 class NotifyArea;
 class MessageBoxes;
 class ErrorReport;
+class Printer;
 
 struct Environment {
   std::function<core::Date()> today; // today's local date
-  std::string configPath{core::kConfigPath};
+  std::string configPath = configFilePath();
   std::function<int(int)> random; // a whole number in 0 .. n-1 for n > 0
   NotifyArea *notifyArea = nullptr;
   MessageBoxes *messageBoxes = nullptr;
   ErrorReport *errorReport = nullptr;
   RegionalSettings regional;
-  // The printer joins here when printing is built.
+  Printer *printer = nullptr; // the default printer
 };
 
 // The process's current environment. Until one is installed it has the real clock, random
-// source, configuration path and regional settings, and no services.
+// source, configuration path and regional settings, and no services. Its first use installs
+// the system's configuration storage (config_storage.h) into core.
 Environment &env();
 void setEnvironment(Environment environment);
 

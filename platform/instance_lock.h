@@ -8,8 +8,9 @@ namespace platform {
 
 class InstanceLock {
 public:
-  // A lock file named after `name` in the user's runtime folder ($XDG_RUNTIME_DIR), or
-  // /tmp/<name>-<uid>.lock when there is none.
+  // A lock file named after `name` in the user's runtime folder ($XDG_RUNTIME_DIR), or in
+  // the user's configuration folder (created, mode 700) when there is none. Never in a
+  // folder that others can write into, where another user could take the name first.
   explicit InstanceLock(const std::string &name = "Calvoro");
   // A lock on the given file.
   struct AtPath {
@@ -22,7 +23,7 @@ public:
   InstanceLock &operator=(const InstanceLock &) = delete;
 
   // True when this process now holds the lock (or held it already); false when another
-  // process holds it or the lock file cannot be opened.
+  // process holds it, or the lock file cannot be opened or belongs to another user.
   bool tryAcquire();
   bool held() const { return fd_ >= 0; }
   const std::string &path() const { return path_; }

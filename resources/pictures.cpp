@@ -38,7 +38,8 @@ const Entry *find(QStringView name) {
 
 QImage image(QStringView name) {
   const Entry *e = find(name);
-  return e && e->picture ? QImage(e->path) : QImage();
+  // Naming the format keeps Qt from loading every image plugin to probe it.
+  return e && e->picture ? QImage(e->path, "PNG") : QImage();
 }
 
 QPixmap pixmap(QStringView name) {
@@ -49,8 +50,11 @@ QPixmap pixmap(QStringView name) {
 QIcon icon(QStringView name) {
   QIcon out;
   const QString base = name.toString().toLower();
+  auto add = [&out](const QString &path) {
+    out.addPixmap(QPixmap::fromImage(QImage(path, "PNG")));
+  };
   if (const Entry *e = find(base); e && e->picture)
-    out.addFile(e->path);
+    add(e->path);
   static const QRegularExpression sizeSuffix(QStringLiteral("^_\\d+$"));
   QStringList variants;
   for (auto it = catalog().constBegin(); it != catalog().constEnd(); ++it)
@@ -59,7 +63,7 @@ QIcon icon(QStringView name) {
       variants.append(it->path);
   variants.sort();
   for (const QString &path : variants)
-    out.addFile(path);
+    add(path);
   return out;
 }
 

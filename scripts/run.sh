@@ -1,24 +1,14 @@
 #!/usr/bin/env bash
-# Starts Calvoro. Prepares what installing would (the configuration folder),
-# and when no desktop is running, brings up a virtual one with a window
-# manager and a tray, and saves a screenshot a few seconds after start.
+# Starts Calvoro. When no desktop is running, brings up a virtual one with a
+# window manager and a tray, and saves a screenshot a few seconds after start.
+# Calvoro keeps its settings in the user's own configuration folder, so
+# nothing needs preparing.
 set -euo pipefail
 BUILD=${1:-build}
 BIN="$BUILD/app/calvoro"
-CONFIG_DIR="/opt/Calvoro by KALDO Prototyping"
 SHOT="$BUILD/run-screenshot.png"
 
 [ -x "$BIN" ] || { echo "run: $BIN is missing; build first" >&2; exit 1; }
-
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-if [ ! -d "$CONFIG_DIR" ]; then
-  echo "run: creating the installation folder $CONFIG_DIR"
-  $SUDO mkdir -p "$CONFIG_DIR"
-fi
-if [ ! -w "$CONFIG_DIR" ]; then
-  $SUDO chown "$(id -u):$(id -g)" "$CONFIG_DIR"
-fi
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$BIN"

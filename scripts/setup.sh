@@ -13,6 +13,7 @@ PACKAGES=(
   locales libxcb1-dev
   # the format check and clang-tidy (with run-clang-tidy) in CI
   clang-format clang-tidy
+  clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A first run as a user goes through it: type a first name and a birth date on the setup panel,
-# press OK, see today's power as three gauges, find the four-line file written, close the
+# press OK, see today's power as three gauges, find the four-line file written in the user's
+# configuration folder (made at that save, mode 700), close the
 # window with an "X" corner and see the three tray icons take today's levels.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_setup_as_user.sh BUILD_DIR}
@@ -40,6 +41,9 @@ expected="$DESKTOP_DIR/expected.ini"
 printf '\r\nAnna\r\n%s\r\n0\r\n' "$BIRTH" >"$expected"
 cmp "$expected" "$CALVORO_CONFIG" >&2 ||
   desktop_fail "the file holds: $(od -c "$CALVORO_CONFIG" | head -n 5)"
+# The first save made the user's configuration folder, for the user alone.
+[ "$(stat -c %a "$CALVORO_CONFIG_DIR")" = 700 ] ||
+  desktop_fail "the configuration folder has mode $(stat -c %a "$CALVORO_CONFIG_DIR")"
 
 # The icons keep their initial pictures while the window is open.
 pictures=$(calvoro_tray_pictures "$CALVORO_LAST_SHOT")

@@ -3,6 +3,9 @@
 
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
+#include "platform/printer.h"
+
+#include <QImage>
 
 #include <QStringList>
 
@@ -35,6 +38,18 @@ public:
 class FailingErrorReport : public platform::ErrorReport {
 public:
   void show(const QString &message) override;
+};
+
+// A printer that paints each page into an image of a given resolution, or
+// has no default printer at all.
+class RecordingPrinter : public platform::Printer {
+public:
+  void printPage(const QString &documentName, const PageDrawer &draw) override;
+  bool available = true;
+  int dpi = 192;
+  QSize pageSize{1600, 2200}; // printable area in dots
+  QStringList documentNames;
+  QList<QImage> pages;
 };
 
 } // namespace testing_support

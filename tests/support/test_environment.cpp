@@ -13,6 +13,7 @@ TestEnvironment::TestEnvironment(core::Date today, std::string configPath)
   e.notifyArea = &notifyArea;
   e.messageBoxes = &messageBoxes;
   e.errorReport = &errorReport;
+  e.printer = &printer;
   e.regional = platform::regionalSettingsFor(QStringLiteral("C"));
   platform::setEnvironment(std::move(e));
 }

@@ -22,6 +22,7 @@ public:
   RecordingNotifyArea notifyArea;
   RecordingMessageBoxes messageBoxes;
   RecordingErrorReport errorReport;
+  RecordingPrinter printer;
 
   platform::Environment &environment() { return platform::env(); }
 

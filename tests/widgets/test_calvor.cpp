@@ -318,10 +318,12 @@ TEST_F(MainWindow, QuitRemovesTheIconsStopsTheTimersAndReleasesTheWindows) {
 
 TEST_F(MainWindow, TheSplashIsShapedAndEndsAfterItsTimer) {
   Form1->show();
+  Form1->Timer5->start();
   EXPECT_FALSE(Form1->mask().isEmpty());
   EXPECT_LT(Form1->mask().boundingRect().width(), 244);
   Form1->Timer5Timer();
   EXPECT_FALSE(Form1->isVisible());
+  EXPECT_FALSE(Form1->Timer5->isActive()) << "an idle program must not wake for the splash";
   EXPECT_EQ(Form1->Imagef, nullptr);
   EXPECT_EQ(Form1->FormShaper1, nullptr);
   Form1->Timer5Timer(); // later ticks release nothing

@@ -1,12 +1,13 @@
 // The borderless form base and the surface controls on it: moving by the
 // surface, stay-on-top, centring, show and hide hooks; labels, panels, images.
 #include "controls/BorderlessForm.h"
-#include "controls/HintTarget.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
 #include "platform/colors.h"
+#include "platform/hint_display.h"
 
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -116,7 +117,7 @@ TEST_F(FormTest, StayOnTopSwitchesInPlace) {
 TEST(FormHooks, ShowAndHideHooksAndCentring) {
   Form form;
   form.resize(385, 248);
-  form.setPosition(poScreenCenter);
+  form.setPosition(TPosition::poScreenCenter);
   form.show();
   EXPECT_EQ(form.shows, 1);
   EXPECT_FALSE(form.visibleAtShow) << "the hook runs before the window is on screen";
@@ -133,7 +134,7 @@ TEST(FormHooks, ShowAndHideHooksAndCentring) {
   EXPECT_EQ(form.pos(), centre);
   EXPECT_EQ(form.shows, 3);
   form.hide();
-  form.setPosition(poDesigned);
+  form.setPosition(TPosition::poDesigned);
   form.move(3, 4);
   form.show();
   EXPECT_EQ(form.pos(), QPoint(3, 4));
@@ -150,10 +151,36 @@ TEST(FormHint, HintOfAMouseTransparentChildIsFound) {
   auto *label = new TLabel(&form, "x");
   label->move(150, 150);
   form.show();
-  EXPECT_EQ(hintWidgetAt(&form, QPoint(20, 20)), image);
-  EXPECT_EQ(hintWidgetAt(panel, QPoint(10, 10)), image);
-  EXPECT_EQ(hintWidgetAt(&form, QPoint(151, 151)), label);
-  EXPECT_EQ(hintWidgetAt(&form, QPoint(190, 5)), &form);
+  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(20, 20)), image);
+  EXPECT_EQ(platform::hintWidgetAt(panel, QPoint(10, 10)), image);
+  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(151, 151)), label);
+  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(190, 5)), &form);
+}
+
+// Every hint reaches the one display a component may take over, with the
+// control it belongs to; a place without a hint hides the last one.
+TEST(FormHint, TooltipEventsGoToTheInstalledDisplay) {
+  struct Recorder : platform::HintDisplay {
+    QStringList shown;
+    int hidden = 0;
+    void showHint(const platform::HintRequest &r) override { shown << r.text; }
+    void hideHint() override { ++hidden; }
+  } recorder;
+  platform::setHintDisplay(&recorder);
+  TBorderlessForm form;
+  form.resize(200, 200);
+  auto *image = new TImage(&form);
+  image->setGeometry(0, 0, 100, 100);
+  image->setToolTip("picture hint");
+  form.show();
+  QHelpEvent over(QEvent::ToolTip, QPoint(20, 20), form.mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(&form, &over);
+  EXPECT_EQ(recorder.shown, QStringList{"picture hint"});
+  QHelpEvent outside(QEvent::ToolTip, QPoint(150, 150), form.mapToGlobal(QPoint(150, 150)));
+  QApplication::sendEvent(&form, &outside);
+  EXPECT_EQ(recorder.shown.size(), 1);
+  EXPECT_EQ(recorder.hidden, 1);
+  platform::setHintDisplay(nullptr);
 }
 
 TEST(Label, SizesItselfToItsTextUnlessFixed) {
@@ -192,10 +219,10 @@ TEST(Label, OpaqueOrTransparentBackground) {
 TEST(Panel, ClosePanelBevelsBorderAndClick) {
   TPanel panel;
   panel.resize(20, 20);
-  panel.setBevelOuter(bvNone);
-  panel.setBevelInner(bvRaised);
+  panel.setBevelOuter(TBevelCut::bvNone);
+  panel.setBevelInner(TBevelCut::bvRaised);
   panel.setBevelWidth(2);
-  panel.setBorderStyle(bsSingle);
+  panel.setBorderStyle(TBorderStyle::bsSingle);
   panel.setFlat(true);
   panel.setCaption("X");
   panel.setColor(QColor(192, 192, 192));

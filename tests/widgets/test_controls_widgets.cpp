@@ -110,7 +110,7 @@ TEST(BitBtn, PictureStripAndPlacement) {
   };
   const int left = redColumns();
   ASSERT_GE(left, 0);
-  button.setGlyphLayout(blGlyphRight);
+  button.setGlyphLayout(TButtonLayout::blGlyphRight);
   const int right = redColumns();
   EXPECT_GT(right, left + 30);
 }

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -157,15 +158,44 @@ TEST_F(InstanceLockTest, UnopenableFileRefuses) {
   EXPECT_FALSE(lock.held());
 }
 
-TEST(InstanceLockPath, PerUserRuntimeFolderOrTmp) {
-  const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+TEST(InstanceLockPath, PerUserRuntimeFolderOrTheUsersConfigurationFolder) {
+  QTemporaryDir dir;
+  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_RUNTIME_DIR", "/run/user/1234");
   EXPECT_EQ(platform::InstanceLock::defaultPath("Calvoro"), "/run/user/1234/Calvoro.lock");
+
+  // Without a runtime folder: never in a folder others can write into, where another user
+  // could make the file first.
   qunsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(platform::InstanceLock::defaultPath("Calvoro"),
-            "/tmp/Calvoro-" + std::to_string(getuid()) + ".lock");
-  if (!old.isEmpty())
-    qputenv("XDG_RUNTIME_DIR", old);
+  qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+  const std::string folder = dir.filePath("config/Calvoro by KALDO Prototyping").toStdString();
+  EXPECT_EQ(platform::InstanceLock::defaultPath("Calvoro"), folder + "/Calvoro.lock");
+  {
+    platform::InstanceLock lock;
+    EXPECT_TRUE(lock.tryAcquire());
+    platform::InstanceLock second;
+    EXPECT_FALSE(second.tryAcquire());
+  }
+  struct stat st {};
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0700u);
+
+  qputenv("XDG_CONFIG_HOME", oldConfig);
+  if (oldConfig.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  if (!oldRuntime.isNull())
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+}
+
+TEST_F(InstanceLockTest, ALockFileOfAnotherUserIsRefused) {
+  if (::geteuid() != 0)
+    GTEST_SKIP() << "only root can give a file to another user";
+  QFile(path()).open(QIODevice::WriteOnly);
+  ASSERT_EQ(::chown(path().toUtf8().constData(), 65534, 65534), 0);
+  EXPECT_FALSE(tryHere());
+  ASSERT_EQ(::chown(path().toUtf8().constData(), 0, 0), 0);
+  EXPECT_TRUE(tryHere());
 }
 
 } // namespace

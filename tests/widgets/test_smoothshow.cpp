@@ -50,8 +50,8 @@ TEST_F(Smooth, Defaults) {
   EXPECT_EQ(plain.Delay(), 50);
   EXPECT_TRUE(plain.Enabled());
   EXPECT_FALSE(plain.Reverse());
-  EXPECT_EQ(plain.MinLocation(), mlCenter);
-  EXPECT_EQ(plain.MaxLocation(), xlDefault);
+  EXPECT_EQ(plain.MinLocation(), TMinLoc::mlCenter);
+  EXPECT_EQ(plain.MaxLocation(), TMaxLoc::xlDefault);
   EXPECT_EQ(QRect(plain.MinLeft(), plain.MinTop(), plain.MinWidth(), plain.MinHeight()),
             QRect(0, 0, 27, 27));
   EXPECT_EQ(QRect(plain.MaxLeft(), plain.MaxTop(), plain.MaxWidth(), plain.MaxHeight()),
@@ -243,23 +243,23 @@ TEST_F(Smooth, SmallAndLargeRectangles) {
     TMinLoc where;
     QRect expected;
   } cases[] = {
-      {mlCenter, {512, 384, 0, 0}},       {mlTopLeft, {0, 0, 0, 0}},
-      {mlTopRight, {1024, 0, 0, 0}},      {mlBottomLeft, {0, 768, 0, 0}},
-      {mlBottomRight, {1024, 768, 0, 0}}, {mlCustom, {0, 0, 27, 27}},
+      {TMinLoc::mlCenter, {512, 384, 0, 0}},       {TMinLoc::mlTopLeft, {0, 0, 0, 0}},
+      {TMinLoc::mlTopRight, {1024, 0, 0, 0}},      {TMinLoc::mlBottomLeft, {0, 768, 0, 0}},
+      {TMinLoc::mlBottomRight, {1024, 768, 0, 0}}, {TMinLoc::mlCustom, {0, 0, 27, 27}},
   };
   for (const auto &c : cases) {
     smooth->setMinLocation(c.where);
-    EXPECT_EQ(smooth->smallRect(), c.expected) << c.where;
+    EXPECT_EQ(smooth->smallRect(), c.expected) << static_cast<int>(c.where);
   }
   smooth->setScreenSize(QSize(1023, 767));
-  smooth->setMinLocation(mlCenter);
+  smooth->setMinLocation(TMinLoc::mlCenter);
   EXPECT_EQ(smooth->smallRect(), QRect(511, 383, 0, 0));
 
   EXPECT_EQ(smooth->largeRect(), QRect(312, 234, 400, 300));
-  smooth->setMaxLocation(xlCustom);
+  smooth->setMaxLocation(TMaxLoc::xlCustom);
   EXPECT_EQ(smooth->largeRect(), QRect(100, 100, 127, 127));
   // A child control is measured from its place on the screen.
-  smooth->setMaxLocation(xlDefault);
+  smooth->setMaxLocation(TMaxLoc::xlDefault);
   auto *child = new QWidget(&window);
   child->setGeometry(20, 30, 40, 50);
   smooth->setControl(child);
@@ -267,10 +267,10 @@ TEST_F(Smooth, SmallAndLargeRectangles) {
 }
 
 TEST_F(Smooth, ExtremeCustomRectanglesDoNotOverflow) {
-  smooth->setMinLocation(mlCustom);
+  smooth->setMinLocation(TMinLoc::mlCustom);
   smooth->setMinLeft(INT32_MIN);
   smooth->setMinTop(INT32_MAX);
-  smooth->setMaxLocation(xlCustom);
+  smooth->setMaxLocation(TMaxLoc::xlCustom);
   smooth->setMaxLeft(INT32_MAX);
   smooth->setMaxTop(INT32_MIN);
   smooth->setBorderWidth(INT32_MAX);

@@ -1,9 +1,10 @@
 # Calvoro on the virtual desktop of desktop.sh: its configuration file, its windows, its tray
 # icons and the levels it should show. Source desktop.sh first, then this file, then:
 #
-#   calvoro_begin BUILD_DIR              fresh desktop; the configuration file backed up and
-#                                        restored at the end; screenshots go to
-#                                        $CALVORO_SHOTS (BUILD_DIR/tests/e2e/output/<test>)
+#   calvoro_begin BUILD_DIR              fresh desktop with its own scratch HOME, so the
+#                                        configuration file ($CALVORO_CONFIG) is the test's own;
+#                                        screenshots go to $CALVORO_SHOTS
+#                                        (BUILD_DIR/tests/e2e/output/<test>)
 #   calvoro_write_config NAME DATE BLINK the four lines (BLINK: the fourth line, "0" or "1")
 #   calvoro_remove_config                a first run
 #   calvoro_start [NAME]                 starts the program; its PID in $CALVORO_PID
@@ -24,43 +25,9 @@
 #   calvoro_find_content_window          the content window and its origin; then the checks
 #                                        calvoro_setup_shown, calvoro_power_shown, ...
 #   calvoro_check_tooltip INDEX TEXT     the tooltip of one tray icon
-#
-# The configuration file lives at a fixed path shared by every run on this machine, so the
-# tests that use it take turns through a lock.
 
-CALVORO_CONFIG_DIR="/opt/Calvoro by KALDO Prototyping"
-CALVORO_CONFIG="$CALVORO_CONFIG_DIR/Calvoro.ini"
 CALVORO_PICTURES="$(cd -P "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/resources/pictures"
-CALVORO_LOCK="${TMPDIR:-/tmp}/calvoro-e2e-config.lock"
-CALVORO_BACKUP="${TMPDIR:-/tmp}/calvoro-e2e-$(id -u).ini"
-CALVORO_ABSENT="${TMPDIR:-/tmp}/calvoro-e2e-$(id -u).absent"
-CALVORO_MADE_DIR=""
 CALVORO_PID=""
-
-_calvoro_sudo() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  else
-    sudo -n "$@"
-  fi
-}
-
-# Puts back the file that was there before the test (or removes the test's file).
-_calvoro_restore_config() {
-  if [ -f "$CALVORO_BACKUP" ]; then
-    cp -p "$CALVORO_BACKUP" "$CALVORO_CONFIG" && rm -f "$CALVORO_BACKUP"
-  elif [ -f "$CALVORO_ABSENT" ]; then
-    rm -f "$CALVORO_CONFIG" && rm -f "$CALVORO_ABSENT"
-  fi
-}
-
-_calvoro_end() {
-  desktop_stop
-  _calvoro_restore_config
-  if [ -n "$CALVORO_MADE_DIR" ]; then
-    _calvoro_sudo rmdir "$CALVORO_CONFIG_DIR" 2>/dev/null || true
-  fi
-}
 
 calvoro_begin() {
   local build=$1
@@ -70,37 +37,20 @@ calvoro_begin() {
   rm -rf "$CALVORO_SHOTS"
   mkdir -p "$CALVORO_SHOTS"
 
-  # One test at a time owns the configuration file, also across parallel ctest runs.
-  exec {CALVORO_LOCK_FD}>>"$CALVORO_LOCK"
-  chmod a+rw "$CALVORO_LOCK" 2>/dev/null || true
-  flock -w 150 "$CALVORO_LOCK_FD" || { echo "the configuration file stays locked" >&2; exit 1; }
-
   desktop_start
-  trap _calvoro_end EXIT
   xsetroot -solid '#336699'
   # Dates are typed and read as dd/mm/yyyy.
   export LC_ALL=C.UTF-8
   unset LANGUAGE
 
-  # A run that was killed before it could restore the file left its backup behind.
-  _calvoro_restore_config
-  if [ ! -d "$CALVORO_CONFIG_DIR" ]; then
-    _calvoro_sudo mkdir -p "$CALVORO_CONFIG_DIR" || desktop_fail "cannot create $CALVORO_CONFIG_DIR"
-    CALVORO_MADE_DIR=yes
-  fi
-  if [ ! -w "$CALVORO_CONFIG_DIR" ]; then
-    _calvoro_sudo chown "$(id -u):$(id -g)" "$CALVORO_CONFIG_DIR" ||
-      desktop_fail "cannot make $CALVORO_CONFIG_DIR writable"
-  fi
-  if [ -f "$CALVORO_CONFIG" ]; then
-    cp -p "$CALVORO_CONFIG" "$CALVORO_BACKUP"
-  else
-    : >"$CALVORO_ABSENT"
-  fi
+  # The program keeps its file in the user's configuration folder, here the desktop's scratch one.
+  CALVORO_CONFIG_DIR="$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping"
+  CALVORO_CONFIG="$CALVORO_CONFIG_DIR/Calvoro.ini"
   CALVORO_TODAY=$(date +%Y-%m-%d)
 }
 
 calvoro_write_config() {
+  mkdir -p -m 700 "$CALVORO_CONFIG_DIR"
   printf '\r\n%s\r\n%s\r\n%s\r\n' "$1" "$2" "$3" >"$CALVORO_CONFIG"
 }
 

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Calvoro against the bare three-icon Qt program, alternately, on one virtual desktop.
+#   bench/perf.sh BUILD_DIR        (make perf)
+# Settings: PERF_RUNS (15), PERF_IDLE seconds of idle measurement (55, so the second memory
+# reading falls 60 s after start), PERF_CYCLES openings of the content window (50).
+set -euo pipefail
+BUILD=$(cd "${1:-build}" && pwd)
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+RUNS=${PERF_RUNS:-15}
+IDLE=${PERF_IDLE:-55}
+CYCLES=${PERF_CYCLES:-50}
+CALVORO="$BUILD/app/calvoro"
+BARE="$BUILD/bench/bare_tray"
+WATCH="$BUILD/bench/embed_watch"
+for p in "$CALVORO" "$BARE" "$WATCH"; do
+  [ -x "$p" ] || { echo "perf: $p is missing; run make build first" >&2; exit 1; }
+done
+
+# shellcheck source=/dev/null
+source "$ROOT/tests/e2e/lib/desktop.sh"
+# shellcheck source=/dev/null
+source "$ROOT/tests/e2e/lib/calvoro.sh"
+CALVORO_TODAY=$(date +%Y-%m-%d)
+desktop_start
+RESULTS="$DESKTOP_DIR/results"
+: >"$RESULTS"
+
+config_file() { echo "$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping/Calvoro.ini"; }
+write_config() { # birth date, blinking (0/1)
+  mkdir -p "$(dirname "$(config_file)")"
+  printf '\r\nPerf\r\n%s\r\n%s\r\n' "$1" "$2" >"$(config_file)"
+}
+status_field() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+switches() { echo $(($(status_field "$1" voluntary_ctxt_switches) + $(status_field "$1" nonvoluntary_ctxt_switches))); }
+record() { echo "$1 $2 $3" >>"$RESULTS"; } # program metric value
+
+# One start: time to three icons, memory at 5 s and after the idle time, wakeups and CPU while idle.
+measure_start() {
+  local name=$1 program=$2 day=$3 watch_out pid t0 t1 s0 c0
+  watch_out="$DESKTOP_DIR/watch.out"
+  "$WATCH" "$DESKTOP_TRAY" 3 20 >"$watch_out" &
+  local watcher=$!
+  desktop_poll 5 grep -q ready "$watch_out"
+  t0=$(date +%s%N)
+  "$program" >"$DESKTOP_DIR/$name.out" 2>&1 &
+  pid=$!
+  wait "$watcher" || { kill "$pid"; echo "perf: $name's icons did not arrive" >&2; return 1; }
+  t1=$(tail -n 1 "$watch_out")
+  [ "$day" = quiet ] && record "$name" start_ms "$(awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.1f", (b - a) / 1e6}')"
+  sleep $((5 - ($(date +%s%N) - t0) / 1000000000))
+  if [ "$day" = quiet ]; then
+    record "$name" rss5_kB "$(status_field "$pid" VmRSS)"
+    record "$name" hwm5_kB "$(status_field "$pid" VmHWM)"
+  fi
+  s0=$(switches "$pid"); c0=$(cpu_ticks "$pid")
+  sleep "$IDLE"
+  record "$name" "wakeups_${day}" "$(($(switches "$pid") - s0))"
+  record "$name" "cpu_ms_${day}" "$(( ($(cpu_ticks "$pid") - c0) * 1000 / $(getconf CLK_TCK) ))"
+  if [ "$day" = quiet ]; then
+    record "$name" rss60_kB "$(status_field "$pid" VmRSS)"
+    record "$name" hwm60_kB "$(status_field "$pid" VmHWM)"
+  fi
+  kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+  desktop_poll 5 _perf_no_icons
+}
+_perf_no_icons() { [ "$(desktop_tray_icons | wc -l)" -eq 0 ]; }
+
+quiet_birth=$(calvoro_birth_date_where 'e > 35 && e < 65 && i > 35 && i < 65 && p > 35 && p < 65')
+blink_birth=$(calvoro_birth_date_where 'e > 95')
+
+for ((run = 1; run <= RUNS; run++)); do
+  echo "perf: run $run of $RUNS" >&2
+  for day in quiet blinking; do
+    if [ $day = quiet ]; then write_config "$quiet_birth" 1; else write_config "$blink_birth" 1; fi
+    measure_start calvoro "$CALVORO" $day
+    measure_start bare "$BARE" $day
+  done
+done
+
+# Opening and closing the content window from a tray icon.
+write_config "$quiet_birth" 0
+"$CALVORO" >"$DESKTOP_DIR/cycles.out" 2>&1 &
+pid=$!
+calvoro_wait_tray_icons 3
+sleep 4 # the splash
+icon=$(desktop_tray_icons | head -n 1 | cut -d' ' -f1)
+window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+window_hidden() { ! window_viewable "$1"; }
+find_content() { content=$(xdotool search --onlyvisible --name '^Calvoro by Kaldo$' 2>/dev/null | head -n 1); [ -n "$content" ]; }
+for ((i = 1; i <= CYCLES; i++)); do
+  desktop_click "$icon"
+  desktop_poll 10 find_content || { echo "perf: the content window did not open" >&2; exit 1; }
+  sleep 0.8 # the show animation
+  eval "$(xdotool getwindowgeometry --shell "$content")"
+  xdotool mousemove "$((X + 8))" "$((Y + 8))" click 1
+  desktop_poll 10 window_hidden "$content"
+  sleep 0.8 # the hide animation and the refresh after it
+  if [ "$i" -eq 10 ] || [ "$i" -eq "$CYCLES" ]; then
+    record calvoro "rss_after_${i}_cycles_kB" "$(status_field "$pid" VmRSS)"
+  fi
+done
+kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+
+python3 - "$RESULTS" "$(nproc)" <<'PY'
+import statistics, sys
+rows = [l.split() for l in open(sys.argv[1]) if l.strip()]
+data = {}
+for prog, metric, value in rows:
+    data.setdefault(metric, {}).setdefault(prog, []).append(float(value))
+print(f"{'metric':<28}{'program':<9}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}")
+for metric, progs in data.items():
+    medians = {p: statistics.median(v) for p, v in progs.items()}
+    for p, v in progs.items():
+        ratio = ''
+        if p == 'calvoro' and 'bare' in medians and medians['bare']:
+            ratio = f"{medians['calvoro'] / medians['bare']:.2f}"
+        print(f"{metric:<28}{p:<9}{min(v):>10.1f}{medians[p]:>10.1f}{max(v):>10.1f}{ratio:>8}")
+PY

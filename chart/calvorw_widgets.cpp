@@ -1,0 +1,79 @@
+#include "chart/calvorw_widgets.h"
+
+#include "platform/environment.h"
+#include "platform/fonts.h"
+#include "resources/pictures.h"
+
+#include <QPainter>
+
+namespace calvorw {
+
+QColor color(platform::TColor c) {
+  return platform::toQColor(c);
+}
+
+TLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
+                  const QFont &font, platform::TColor fontColor) {
+  auto *label = new TLabel(parent, text);
+  label->setObjectName(name);
+  label->setFont(font);
+  label->setFontColor(color(fontColor));
+  label->setTransparent(true);
+  label->move(x, y);
+  label->show();
+  return label;
+}
+
+TImage *makeImage(QWidget *parent, const char *name, const QRect &geometry, const char *picture) {
+  auto *image = new TImage(parent);
+  image->setObjectName(name);
+  image->setGeometry(geometry);
+  image->setStretch(true);
+  image->setPicture(pictures::pixmap(QString::fromLatin1(picture)));
+  return image;
+}
+
+QPixmap buttonStrip(const char *normal, const char *pressed) {
+  const QPixmap up = pictures::pixmap(QString::fromLatin1(normal));
+  const QPixmap down = pressed ? pictures::pixmap(QString::fromLatin1(pressed)) : up;
+  if (up.isNull())
+    return up;
+  QPixmap strip(up.width() * 3, up.height());
+  strip.fill(Qt::transparent);
+  QPainter painter(&strip);
+  painter.drawPixmap(0, 0, up);
+  painter.drawPixmap(up.width(), 0, up);
+  painter.drawPixmap(up.width() * 2, 0, down);
+  return strip;
+}
+
+TBitBtn *makeButton(QWidget *parent, const char *name, const QRect &geometry,
+                    const QString &caption, int fontHeight, const char *picture,
+                    const char *pressedPicture, const char *hint) {
+  auto *button = new TBitBtn(parent, caption);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->setFont(platform::font(QStringLiteral("Arial"), fontHeight));
+  button->setFontColor(Qt::black);
+  button->setGlyph(buttonStrip(picture, pressedPicture), 3);
+  button->setToolTip(QString::fromLatin1(hint));
+  return button;
+}
+
+TMaskDateEdit *makeDateField(QWidget *parent, const char *name, const QRect &geometry,
+                             int fontHeight, const char *hint) {
+  auto *field = new TMaskDateEdit(parent);
+  field->setObjectName(name);
+  field->setGeometry(geometry);
+  field->setFont(platform::font(QStringLiteral("Arial"), fontHeight));
+  field->setDateSeparator(QChar::fromLatin1(platform::env().regional.date.separator));
+  field->setText(QStringLiteral("01/01/0001"));
+  field->setToolTip(QString::fromLatin1(hint));
+  return field;
+}
+
+std::string utf8(const QString &text) {
+  return text.toUtf8().toStdString();
+}
+
+} // namespace calvorw

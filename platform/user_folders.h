@@ -1,0 +1,26 @@
+#pragma once
+// Where the program keeps the user's files: in the user's own configuration folder, which
+// only the user can write into.
+
+#include <string>
+
+namespace platform {
+
+// "$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping", or under "$HOME/.config" when
+// XDG_CONFIG_HOME is unset, empty or not an absolute path.
+std::string userConfigFolder();
+
+// The configuration file: the program's own path mapped into userConfigFolder(). Windows
+// keeps the program's path as it is.
+std::string configFilePath();
+
+// Creates the folder and any missing folder above it, each with mode 700. Returns 0, or the
+// system error number (ENOTDIR when a file stands in the way).
+int createPrivateFolders(const std::string &folder);
+
+// The parts of a path around its last slash: "/a/b" gives "/a" and "b"; a name alone lives
+// in ".".
+std::string folderOf(const std::string &path);
+std::string nameOf(const std::string &path);
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Under a file-size limit (prlimit --fsize=10) the setup's OK cannot save: the error box shows
+# the write's error over the program's windows, no temporary file is left, and the program
+# lives on.
+set -euo pipefail
+BUILD=${1:?usage: test_calvoro_save_under_file_limit.sh BUILD_DIR}
+source "$(dirname "$0")/lib/desktop.sh"
+source "$(dirname "$0")/lib/calvoro.sh"
+
+calvoro_begin "$BUILD"
+calvoro_remove_config
+mkdir -p -m 700 "$CALVORO_CONFIG_DIR"
+desktop_run calvoro prlimit --fsize=10 "$CALVORO_BIN"
+CALVORO_PID=$DESKTOP_LAST_PID
+calvoro_wait_tray_icons 3
+calvoro_find_content_window
+calvoro_poll_shot 5 1-setup calvoro_setup_shown || desktop_fail "no setup panel: $CALVORO_WHY"
+
+xdotool mousemove $((CALVORO_FX + 10 + 187 + 6)) $((CALVORO_FY + 10 + 137 + 20)) click 1
+desktop_key Home
+xdotool type --delay 30 12051970
+xdotool mousemove $((CALVORO_FX + 10 + 60 + 56)) $((CALVORO_FY + 10 + 156 + 29)) click 1
+
+desktop_poll 5 eval '[ -n "$(calvoro_window "Calvoro by KALDO Prototyping")" ]' ||
+  desktop_fail "no error box"
+BOX=$(calvoro_window "Calvoro by KALDO Prototyping")
+desktop_poll 5 calvoro_is_viewable "$BOX" || desktop_fail "the error box is not shown"
+calvoro_shot 2-error >/dev/null
+desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"
+[ -z "$(ls -A "$CALVORO_CONFIG_DIR")" ] ||
+  desktop_fail "the failed save left: $(ls -A "$CALVORO_CONFIG_DIR")"
+
+xdotool windowactivate --sync "$BOX" 2>/dev/null || true
+desktop_key Return
+desktop_poll 5 eval '! calvoro_is_viewable "$BOX"' || desktop_fail "the error box stays"
+sleep 0.5
+desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended after the error"
+echo "PASS"

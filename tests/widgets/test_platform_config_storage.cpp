@@ -1,0 +1,327 @@
+// The configuration file on the disk: atomic saves, links, folders that take no new files,
+// leftovers of killed saves, limits, and the user's own folder.
+
+#include "core/config_file.h"
+#include "core/errors.h"
+#include "platform/environment.h"
+#include "platform/user_folders.h"
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using core::Configuration;
+
+namespace {
+
+const std::string kIni = "Calvoro.ini";
+const std::string kOld = "\r\nAnna\r\n12/05/1970\r\n0\r\n";
+const Configuration kNew{"B", "1/1/2000", true};
+const std::string kNewText = "\r\nB\r\n1/1/2000\r\n0\r\n";
+constexpr uid_t kNobody = 65534;
+
+std::string errorOf(const std::function<void()> &call) {
+  try {
+    call();
+  } catch (const core::EInOutError &e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+void save(const std::string &path, const Configuration &config = kNew) {
+  core::writeConfigFile(path, config);
+}
+
+bool runningAsRoot() {
+  return ::geteuid() == 0;
+}
+
+// Runs `body` in a child process and returns what it returned, or how the child ended. With
+// `unprivileged`, root runs it as "nobody" on a folder given to nobody, so that permission
+// bits count.
+std::string inChild(const ScratchFolder &folder, bool unprivileged,
+                    const std::function<std::string()> &body) {
+  if (unprivileged && runningAsRoot())
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder.path("")))
+      (void)::lchown(entry.path().c_str(), kNobody, kNobody);
+  if (unprivileged && runningAsRoot())
+    (void)::chown(folder.path("").c_str(), kNobody, kNobody);
+  int pipe[2];
+  if (::pipe(pipe) != 0)
+    return "no pipe";
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::close(pipe[0]);
+    if (unprivileged && runningAsRoot() &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+      ::_exit(2);
+    const std::string result = body();
+    (void)!::write(pipe[1], result.data(), result.size());
+    ::_exit(0);
+  }
+  ::close(pipe[1]);
+  std::string result;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+    result.append(buffer, static_cast<size_t>(n));
+  ::close(pipe[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFSIGNALED(status))
+    return "killed by signal " + std::to_string(WTERMSIG(status));
+  return WEXITSTATUS(status) == 0 ? result : "child failed";
+}
+
+// A process ID that no process has: a child that has ended and been waited for.
+pid_t endedProcess() {
+  const pid_t pid = ::fork();
+  if (pid == 0)
+    ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+class ScopedVariable {
+public:
+  ScopedVariable(const char *name, const std::string &value) : name_(name) {
+    if (const char *old = std::getenv(name))
+      old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (old_)
+      ::setenv(name_, old_->c_str(), 1);
+    else
+      ::unsetenv(name_);
+  }
+
+private:
+  const char *name_;
+  std::optional<std::string> old_;
+};
+
+class ScopedLimit {
+public:
+  ScopedLimit(int resource, rlim_t soft) : resource_(resource) {
+    ::getrlimit(resource_, &old_);
+    rlimit lowered = old_;
+    lowered.rlim_cur = soft;
+    ::setrlimit(resource_, &lowered);
+  }
+  ~ScopedLimit() { ::setrlimit(resource_, &old_); }
+
+private:
+  int resource_;
+  rlimit old_{};
+};
+
+class ConfigStorage : public ::testing::Test {
+protected:
+  void SetUp() override { platform::env(); } // installs the system's storage
+  ScratchFolder folder;
+};
+
+} // namespace
+
+TEST_F(ConfigStorage, SavingTwiceGivesTheSameFileAndKeepsItsPermissions) {
+  folder.write(kIni, "old");
+  ::chmod(folder.path(kIni).c_str(), 0640);
+  save(folder.path(kIni));
+  save(folder.path(kIni));
+  EXPECT_EQ(folder.read(kIni), kNewText);
+  EXPECT_EQ(core::readConfigFile(folder.path(kIni)), kNew);
+  struct stat st {};
+  ASSERT_EQ(::stat(folder.path(kIni).c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, ASymbolicLinkStaysALinkAndItsTargetIsSaved) {
+  std::filesystem::create_directory(folder.path("real"));
+  std::filesystem::create_directory(folder.path("link"));
+  folder.write("real/" + kIni, kOld);
+  std::filesystem::create_symlink("../real/" + kIni, folder.path("link/" + kIni));
+  // A link to a file not made yet: the save makes it.
+  std::filesystem::create_symlink(folder.path("real/new.ini"), folder.path("link/new.ini"));
+
+  save(folder.path("link/" + kIni));
+  save(folder.path("link/new.ini"));
+  for (const std::string &name : {kIni, std::string("new.ini")}) {
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path("link/" + name))) << name;
+    EXPECT_EQ(folder.read("real/" + name), kNewText) << name;
+  }
+  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link", "real"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("real")), {}), 2);
+}
+
+TEST_F(ConfigStorage, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlace) {
+  folder.write(kIni, kOld + std::string(100, 'x'));
+  ::chmod(folder.path(kIni).c_str(), 0644);
+  const std::string result = inChild(folder, true, [&] {
+    ::chmod(folder.path("").c_str(), 0555);
+    const std::string error = errorOf([&] { save(folder.path(kIni)); });
+    const std::string missing = errorOf([&] { save(folder.path("other.ini")); });
+    return error + " | " + missing;
+  });
+  EXPECT_EQ(result, "no error | File access denied");
+  ::chmod(folder.path("").c_str(), 0700);
+  EXPECT_EQ(folder.read(kIni), kNewText);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, AnotherUsersWritableFileInAStickyFolderIsRewrittenInPlace) {
+  if (!runningAsRoot())
+    GTEST_SKIP() << "only root can give the file to another user";
+  folder.write(kIni, kOld);
+  ::chmod(folder.path(kIni).c_str(), 0666);
+  ::chmod(folder.path("").c_str(), 01777);
+  // Root keeps the file; nobody saves.
+  EXPECT_EQ(inChild(folder, false,
+                    [&] {
+                      if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                          ::setuid(kNobody) != 0)
+                        return std::string("no user change");
+                      return errorOf([&] { save(folder.path(kIni)); });
+                    }),
+            "no error");
+  EXPECT_EQ(folder.read(kIni), kNewText);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, TemporaryFilesOfEndedSavesGoAtTheNextSave) {
+  const std::string dead = std::to_string(endedProcess());
+  const std::string live = std::to_string(::getppid());
+  const std::vector<std::string> kept = {
+      "." + kIni + "." + live + "-0-1.tmp", // a save going on now
+      "." + kIni + "." + dead + "-x.tmp", ".Other.ini." + dead + "-0-1.tmp", "." + kIni + ".tmp"};
+  for (const std::string &name : kept)
+    folder.write(name, "x");
+  folder.write("." + kIni + "." + dead + "-3-123456.tmp", "x");
+  save(folder.path(kIni));
+  std::vector<std::string> expected = kept;
+  expected.push_back(kIni);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(folder.entries(), expected);
+}
+
+TEST_F(ConfigStorage, AFileSizeLimitFailsTheSaveWithItsErrorAndTheProgramLivesOn) {
+  folder.write(kIni, kOld);
+  // The limit is set in a child so that it cannot hurt this test program.
+  const std::string result = inChild(folder, false, [&] {
+    ScopedLimit tinyFiles(RLIMIT_FSIZE, 10);
+    return errorOf([&] { save(folder.path(kIni)); });
+  });
+  EXPECT_EQ(result, "I/O error " + std::to_string(EFBIG));
+  EXPECT_EQ(folder.read(kIni), kOld);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, TheUsersOwnFolderIsMadeAtTheFirstSave) {
+  ScopedVariable home("HOME", folder.path("home"));
+  ScopedVariable config("XDG_CONFIG_HOME", "");
+  const std::string path = folder.path("home/.config/Calvoro by KALDO Prototyping/Calvoro.ini");
+  EXPECT_EQ(platform::configFilePath(), path);
+  std::filesystem::create_directory(folder.path("home"));
+  EXPECT_FALSE(core::configFileExists(path));
+  save(path);
+  EXPECT_EQ(core::readConfigFile(path), kNew);
+  for (const char *sub : {"home/.config", "home/.config/Calvoro by KALDO Prototyping"}) {
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.path(sub).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u) << sub;
+  }
+
+  // A file where the folder belongs.
+  ScopedVariable elsewhere("XDG_CONFIG_HOME", folder.path("cfg"));
+  folder.write("cfg", "x");
+  EXPECT_EQ(platform::configFilePath(),
+            folder.path("cfg/Calvoro by KALDO Prototyping/Calvoro.ini"));
+  EXPECT_EQ(errorOf([&] { save(platform::configFilePath()); }), "Invalid filename");
+  EXPECT_EQ(folder.read("cfg"), "x");
+}
+
+TEST_F(ConfigStorage, OnlySomethingOtherThanAFolderCountsAsTheFile) {
+  EXPECT_FALSE(core::configFileExists(folder.path(kIni)));
+  EXPECT_FALSE(core::configFileExists(folder.path("missing/" + kIni)));
+  EXPECT_FALSE(core::configFileExists(""));
+  folder.write(kIni, "");
+  EXPECT_TRUE(core::configFileExists(folder.path(kIni)));
+  EXPECT_FALSE(core::configFileExists(folder.path(kIni + "/" + kIni)));
+  std::filesystem::create_directory(folder.path("dir"));
+  EXPECT_FALSE(core::configFileExists(folder.path("dir")));
+}
+
+TEST_F(ConfigStorage, AHugeFileIsReadOnlyAsFarAsNeeded) {
+  // A sparse file of 4 GiB of zero bytes: no line end anywhere.
+  folder.write(kIni, "");
+  ASSERT_EQ(::truncate(folder.path(kIni).c_str(), off_t{4} << 30), 0);
+  EXPECT_EQ(core::readConfigFile(folder.path(kIni)), (Configuration{"", "", true}));
+}
+
+TEST_F(ConfigStorage, MissingFilesAndFolders) {
+  folder.write("plain", "x");
+  const std::string inPlain = folder.path("plain/" + kIni);
+  const std::string inMissing = folder.path("missing/" + kIni);
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(folder.path(kIni)); }), "File not found");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(inMissing); }), "Invalid filename");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(inPlain); }), "Invalid filename");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(""); }), "Invalid filename");
+  EXPECT_EQ(errorOf([&] { save(inMissing); }), "Invalid filename");
+  EXPECT_EQ(errorOf([&] { save(inPlain); }), "Invalid filename");
+  EXPECT_EQ(errorOf([&] { save(""); }), "Invalid filename");
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"plain"});
+}
+
+TEST_F(ConfigStorage, AFolderInPlaceOfTheFile) {
+  std::filesystem::create_directory(folder.path(kIni));
+  folder.write(kIni + "/inside", "keep me");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(folder.path(kIni)); }), "File access denied");
+  EXPECT_EQ(errorOf([&] { save(folder.path(kIni)); }), "File access denied");
+  EXPECT_EQ(folder.read(kIni + "/inside"), "keep me");
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, FilesAndFoldersWithoutRights) {
+  folder.write(kIni, kOld);
+  ::chmod(folder.path(kIni).c_str(), 0444);
+  const std::string result = inChild(folder, true, [&] {
+    std::string out = errorOf([&] { save(folder.path(kIni)); });
+    ::chmod(folder.path(kIni).c_str(), 0);
+    out += " | " + errorOf([&] { core::readConfigFile(folder.path(kIni)); });
+    // A folder that cannot be searched: the file counts as present, so that reading it
+    // reports why it cannot be read.
+    ::chmod(folder.path("").c_str(), 0);
+    out += core::configFileExists(folder.path(kIni)) ? " | present | " : " | absent | ";
+    out += errorOf([&] { core::readConfigFile(folder.path(kIni)); });
+    ::chmod(folder.path("").c_str(), 0700);
+    return out;
+  });
+  EXPECT_EQ(result, "File access denied | File access denied | present | File access denied");
+  ::chmod(folder.path(kIni).c_str(), 0600);
+  EXPECT_EQ(folder.read(kIni), kOld);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+TEST_F(ConfigStorage, TooManyOpenFiles) {
+  folder.write(kIni, kOld);
+  const std::string result = inChild(folder, false, [&] {
+    ScopedLimit noMoreFiles(RLIMIT_NOFILE, 0); // no new descriptor at all
+    return errorOf([&] { core::readConfigFile(folder.path(kIni)); }) + " | " +
+           errorOf([&] { save(folder.path(kIni)); });
+  });
+  EXPECT_EQ(result, "Too many open files | Too many open files");
+  EXPECT_EQ(folder.read(kIni), kOld);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
