@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // Date -> text -> date, with the four-digit pattern of every order.
   const core::Date date = today;
   const std::string written = core::formatDate(date, "dd/mm/yyyy", format);
-  const auto back = core::tryParseDate(written, {core::DateOrder::DMY, format.separator,
-                                                 "dd/mm/yyyy", format.twoDigitYearWindow},
-                                       today);
+  const auto back = core::tryParseDate(
+      written, {core::DateOrder::DMY, format.separator, "dd/mm/yyyy", format.twoDigitYearWindow},
+      today);
   FUZZ_CHECK(back && *back == date);
   // The regional short format reads back as the same date; a two-digit year
   // expands around today, which is this date.
