@@ -86,7 +86,7 @@ void TMaskDateEdit::typeText(const QString &typed) {
   bool changed = false;
   if (hasSelectedText()) {
     cursor = selectionStart();
-    mask_.clearRange(cursor, cursor + selectedText().size());
+    mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
     changed = true;
   }
   for (QChar c : typed) {
@@ -104,7 +104,7 @@ void TMaskDateEdit::removeSelectionOr(bool backwards) {
   int cursor = cursorPosition();
   if (hasSelectedText()) {
     cursor = selectionStart();
-    mask_.clearRange(cursor, cursor + selectedText().size());
+    mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
   } else if (backwards) {
     // Backspace empties the place before the cursor; nothing shifts.
     cursor = DateMask::previousEditable(cursor);

@@ -15,9 +15,10 @@ if [ ! -f "$build/compile_commands.json" ]; then
   echo "tidy: $build/compile_commands.json is missing; configure and build first" >&2
   exit 1
 fi
-# Headers are checked through the files that include them, once each.
+# The project's headers are checked through the files that include them.
 if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" \
-  -header-filter="^$root/($folders)/" "$files" >"$build/tidy.log" 2>&1; then
+  -header-filter="^$root/($folders)/" "$files" 2>&1 |
+  sed 's/\x1b\[[0-9;]*m//g' >"$build/tidy.log"; then
   grep -E '(warning|error):' "$build/tidy.log" | sort -u >&2 || cat "$build/tidy.log" >&2
   echo "tidy: findings above (whole output in $build/tidy.log)" >&2
   exit 1
