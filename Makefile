@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench perf fuzz clean
+.PHONY: all setup configure build test run bench perf soak fuzz clean package
 
 all: build
 
@@ -19,6 +19,10 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 1
 
+# A Debian package of the installed files, in $(BUILD).
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
 # Every benchmark program (the build also leaves folders named bench_*).
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
@@ -27,6 +31,9 @@ bench: build
 
 perf: build
 	@bash bench/perf.sh $(BUILD)
+
+soak: build
+	@bash tests/soak/run.sh $(BUILD) $(or $(SOAK_HOURS),48) $(or $(SOAK_CYCLES),6) $(BUILD)/soak-report.txt
 
 fuzz: setup
 	@bash scripts/fuzz.sh $(or $(FUZZ_SECONDS),600)

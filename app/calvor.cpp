@@ -61,6 +61,18 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   FormShaper1->setObjectName(QStringLiteral("FormShaper1"));
   FormShaper1->loadFormShape(pictures::logoOutline());
 
+  BalloonHint1 = new TBalloonHint(this);
+  BalloonHint1->setObjectName(QStringLiteral("BalloonHint1"));
+  BalloonHint1->setBorderColor(platform::clBlack);
+  BalloonHint1->setColor(platform::clInfoBk);
+  BalloonHint1->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  BalloonHint1->setMaxWidth(-4);
+  BalloonHint1->setBehavior(TBalloonBehavior::bbNoShowMouseDown | TBalloonBehavior::bbUseRegions |
+                            TBalloonBehavior::bbHideOnPaint);
+  BalloonHint1->setPosition(TBalloonPosition::bpAboveRight);
+  BalloonHint1->setShadowDepth(8);
+  BalloonHint1->setShape(TBalloonShape::bsRoundRect);
+
   auto timer = [this](const char *name, int interval) {
     auto *t = new QTimer(this);
     t->setObjectName(name);
@@ -125,6 +137,7 @@ void TForm1::createMenu() {
   connect(Setup, &QAction::triggered, this, &TForm1::SetupClick);
   connect(What, &QAction::triggered, this, &TForm1::WhatClick);
   connect(help, &QAction::triggered, this, &TForm1::helpClick);
+  connect(about, &QAction::triggered, this, &TForm1::aboutClick);
   connect(save, &QAction::triggered, this, &TForm1::saveClick);
   connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
   connect(hidew, &QAction::triggered, this, &TForm1::hidewClick);
@@ -140,19 +153,22 @@ void TForm1::createMenu() {
 }
 
 void TForm1::createTrayIcons() {
-  auto tray = [this](const char *name, const char *picture) {
+  auto tray = [this](const char *name, const char *picture, const char *cycle) {
     auto *icon = new TTrayIconF(this);
     icon->setObjectName(name);
+    icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
     icon->setOnClick([this](QObject *sender) { TrayIcon21Click(sender); });
     icon->setOnDblClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
+    // Trays that report no double click still report the middle button.
+    icon->setOnMiddleClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
     icon->setPopupMenu(PopupMenu);
     icon->setActive(true);
     return icon;
   };
-  TrayIcon21 = tray("TrayIcon21", "tray21");
-  TrayIcon22 = tray("TrayIcon22", "tray22");
-  TrayIcon23 = tray("TrayIcon23", "tray23");
+  TrayIcon21 = tray("TrayIcon21", "tray21", "emotional");
+  TrayIcon22 = tray("TrayIcon22", "tray22", "intellectual");
+  TrayIcon23 = tray("TrayIcon23", "tray23", "physical");
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
@@ -240,11 +256,7 @@ void TForm1::LoadConfiguration() {
     // The icons are out of the tray at this point: show the error, then give
     // the user the initial icons and the setup panel as a way back.
     platform::reportError(QString::fromUtf8(error.what()));
-    TrayIcon21->setIcon(pictures::icon(u"tray21"));
-    TrayIcon22->setIcon(pictures::icon(u"tray22"));
-    TrayIcon23->setIcon(pictures::icon(u"tray23"));
-    for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
-      icon->setActive(true);
+    showInitialIcons();
     firstRunSetup();
     return;
   }
@@ -306,17 +318,42 @@ void TForm1::Timer3Timer() {
   if (Form2->isVisible())
     return;
   Timer3->stop();
-  ComputeTodayLevels();
+  refreshForToday();
+}
+
+void TForm1::Timer4Timer() {
+  refreshForToday();
+}
+
+void TForm1::refreshForToday() {
+  // A birth date that does not convert leaves no levels to show: the icons
+  // go back to their initial pictures, and the error is raised once per
+  // date, not at every refresh.
+  bool computed = false;
+  try {
+    computed = ComputeTodayLevelsUnlessRefused();
+  } catch (const core::EConvertError &) {
+    showInitialIcons();
+    throw;
+  }
+  if (!computed) {
+    showInitialIcons();
+    return;
+  }
   RefreshTrayIcons();
   if (blink->isChecked())
     Timer2->start();
 }
 
-void TForm1::Timer4Timer() {
-  ComputeTodayLevels();
-  RefreshTrayIcons();
-  if (blink->isChecked())
-    Timer2->start();
+void TForm1::showInitialIcons() {
+  Timer2->stop();
+  const std::array<std::pair<TTrayIconF *, const char16_t *>, 3> initial{
+      {{TrayIcon21, u"tray21"}, {TrayIcon22, u"tray22"}, {TrayIcon23, u"tray23"}}};
+  for (const auto &[icon, picture] : initial) {
+    icon->setIcon(pictures::icon(QStringView(picture)));
+    icon->setToolTip(QString());
+    icon->setActive(true);
+  }
 }
 
 void TForm1::setTrayIconsFromHolders() {
@@ -363,6 +400,14 @@ void TForm1::WhatClick() {
 }
 void TForm1::helpClick() {
   openPanel(Form2->help, true);
+}
+
+void TForm1::aboutClick() {
+  // An About window already open is hidden and shown again, which replays
+  // its show animation.
+  Form3->hide();
+  Form2->hide();
+  Form3->openCentred();
 }
 
 void TForm1::TrayIcon21Click(QObject *) {

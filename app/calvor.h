@@ -2,6 +2,7 @@
 // The main window: the three-second splash, then hidden for good. It owns
 // everything that lives in the tray: the three level icons, their menu, and
 // the timers that load the configuration, refresh the icons and blink them.
+#include "components/Balloon.h"
 #include "components/Menus97.h"
 #include "components/TrayIconF.h"
 #include "components/cFormShaper.h"
@@ -40,6 +41,7 @@ public:
   void SetupClick();
   void WhatClick();
   void helpClick();
+  void aboutClick();
   void saveClick();
   void hidewClick();
   void TrayIcon21Click(QObject *Sender);
@@ -55,6 +57,7 @@ public:
   QTimer *Timer1; // released by the configuration load
   QTimer *Timer2, *Timer3, *Timer4, *Timer5;
   TTrayIconF *TrayIcon21, *TrayIcon22, *TrayIcon23;
+  TBalloonHint *BalloonHint1; // every hint of the program as a balloon
 
   QMenu *PopupMenu;
   TPopupMenus97 *PopupMenunew; // the tray menu's look: the green banner
@@ -73,6 +76,10 @@ private:
   void openPanel(TPanel *panel, bool hideAbout);
   void setTrayIconsFromHolders();
   void firstRunSetup();
+  // The refreshes of Timer3 and Timer4.
+  void refreshForToday();
+  // The tray as it starts: the initial pictures, no tooltips, no blinking.
+  void showInitialIcons();
 };
 
 // The process-wide reference to the main window.

@@ -1,12 +1,14 @@
 // Calvoro: the entry. One instance per user; four windows created in order,
 // then the message loop.
 #include "app/calvor.h"
+#include "app/tray_notice.h"
 #include "platform/app_title.h"
 #include "platform/application.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
+#include "platform/quit_requests.h"
 #include "resources/pictures.h"
 
 int main(int argc, char **argv) {
@@ -24,9 +26,23 @@ int main(int argc, char **argv) {
     return 0;
   }
 
+  // Signals and the session's end run the same quit sequence as the menu's command.
+  platform::QuitRequests quitRequests;
+  QObject::connect(&quitRequests, &platform::QuitRequests::requested, [] {
+    if (Form1)
+      Form1->Quit1Click();
+  });
+  // A quit from elsewhere (the platform ending the loop) still takes the icons out first.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+    if (Form1)
+      Form1->Quit1Click();
+  });
+
   QApplication::setWindowIcon(pictures::icon(u"calvoro"));
   CreateForms();
   Form1->show();
+  // A tray host that starts with the session may come a little after the program.
+  armMissingTrayNotice(Form1, 5000);
   const int result = QApplication::exec();
   DestroyForms();
   return result;

@@ -12,6 +12,29 @@ namespace {
 
 void connectForms() {
   Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
+  Form3->setTrayMenu(Form1->PopupMenu);
+
+  // The date chooser opens in front of the content and About windows, which
+  // stay behind it as normal windows until its OK or Cancel.
+  Form2->OnOpenCalendar = [] {
+    Form2->sendToBack();
+    Form3->sendToBack();
+    calend1->show();
+    calend1->bringToFront();
+    calend1->activateWindow();
+  };
+  calend1->OnPutDate = [](const QString &dateText) {
+    if (CalendarForProjection) {
+      Form2->MaskEdit2->setText(dateText);
+      Form2->BitBtn8->click();
+    } else {
+      Form2->MaskEdit1->setText(dateText);
+    }
+  };
+  calend1->OnClosed = [] {
+    Form2->setStayOnTop(true);
+    Form3->setStayOnTop(true);
+  };
 }
 
 } // namespace
@@ -35,6 +58,9 @@ void DestroyForms() {
   Form2 = nullptr;
   delete Form1;
   Form1 = nullptr;
-  // A fresh set of windows starts without a name for the chart headline.
+  // A fresh set of windows starts without a name for the chart headline and
+  // without a chart.
   FirstNameCopy.clear();
+  ChartDay.clear();
+  ChartStart.clear();
 }

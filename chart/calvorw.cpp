@@ -12,9 +12,11 @@ using namespace calvorw;
 
 TForm2 *Form2 = nullptr;
 QString FirstNameCopy;
+bool CalendarForProjection = false;
 
 TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   setObjectName(QStringLiteral("Form2"));
+  CalendarForProjection = false;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(color(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
@@ -28,6 +30,7 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   Timer2 = new QTimer(this);
   Timer2->setObjectName(QStringLiteral("Timer2"));
   Timer2->setInterval(500);
+  connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
 
   createFrame();
   createPowerPanel();
@@ -35,9 +38,12 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   createHelpPanel();
   createSetupPanel();
   createDetailsPanel();
+  createChartLabels();
+  createButtonRow();
   // The corner panels lie over the frame strips and the content panels.
   for (TPanel *corner : {Panel2, Panel4, Panel32, Panel1})
     corner->raise();
+  describeForKeyboardAndReaders();
 
   FormCreate();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The content window: a small framed card showing one of five panels (power,
-// setup, what, help, details); the 30-day chart mode joins it later.
+// setup, what, help, details), or in chart mode the 30-day chart with its
+// button row.
 #include "components/SmoothShow.h"
 #include "controls/BitBtn.h"
 #include "controls/BorderlessForm.h"
@@ -10,11 +11,16 @@
 #include "controls/MaskDateEdit.h"
 #include "controls/Memo.h"
 #include "controls/Panel.h"
+#include "core/date.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -24,6 +30,8 @@ class TForm2 : public TBorderlessForm {
 public:
   static constexpr int kPanelWidth = 385;
   static constexpr int kPanelHeight = 248;
+  static constexpr int kChartWidth = 634;
+  static constexpr int kChartHeight = 440;
 
   explicit TForm2(QWidget *parent = nullptr);
 
@@ -45,6 +53,12 @@ public:
   void FormCreate();
   void Panel2Click();
   void BitBtn1Click();
+  // The "Calendar" buttons: the date chooser for the projection (BitBtn9) or
+  // for the birth date (BitBtn10).
+  void BitBtn9Click();
+  void BitBtn10Click();
+  // Opens the date chooser; connected where the windows are created.
+  std::function<void()> OnOpenCalendar;
 
   // Frame.
   TImage *Image7, *Image8, *Image9, *Image10;
@@ -82,10 +96,44 @@ public:
   TBitBtn *BitBtn9, *BitBtn8, *BitBtn7;
   TMaskDateEdit *MaskEdit2;
 
+  // Chart mode: entering it, stepping through the months, printing.
+  void BitBtn8Click(); // "Show me": 30 days from the projection field
+  void BitBtn7Click(); // the first 30 days of life
+  void Timer2Timer();  // draws the chart the two above prepared
+  void BitBtn5Click(); // prior month
+  void BitBtn6Click(); // next month
+  void BitBtn3Click(); // draws the chart on display again
+  void BitBtn4Click(); // back to the projection panel
+  void BitBtn2Click(); // prints the chart on the default printer
+
+  // The chart on the window's surface: the grid, then the curves and every
+  // chart label from ChartDay on.
+  void DrawGrid();
+  void DrawChart();
+  // Fills the surface with the window colour: the chart goes, the labels stay.
+  void EraseChart();
+  // What has been drawn on the window outside its own painting.
+  const QImage &surface() const { return surface_; }
+
+  // The chart's labels, placed on the window.
+  TLabel *Label31; // the headline
+  TLabel *Label44; // the week-day row
+  TLabel *Label39; // "%"
+  TLabel *Label32, *Label34, *Label35, *Label36, *Label37, *Label38, *Label40, *Label41, *Label42,
+      *Label43, *Label33;    // the scale, 100 down to 0
+  TLabel *Label20, *Label21; // the upper and lower date rows
+  TLabel *Label28, *Label58, *Label29, *Label56, *Label30, *Label57; // list headings and shadows
+  TLabel *Label22, *Label23, *Label24, *Label25, *Label26, *Label27; // Best and Worst lists
+
+  // The button row of chart mode.
+  TPanel *butpan;
+  TBitBtn *BitBtn5, *BitBtn2, *BitBtn3, *BitBtn4, *BitBtn6;
+
 protected:
   void FormShow() override;
   void FormHide() override;
   void resizeEvent(QResizeEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
 
 private:
   void createFrame();
@@ -94,22 +142,54 @@ private:
   void createHelpPanel();
   void createSetupPanel();
   void createDetailsPanel();
+  void createChartLabels();
+  void createButtonRow();
+  // Chart mode's size, labels and panels, the window hidden meanwhile.
+  void enterChartMode();
+  // The window back in silver with its button row and the chart on display.
+  void restoreAfterPrint();
+  // Names for screen readers, shadows hidden from them, Enter in the setup fields.
+  void describeForKeyboardAndReaders();
   TPanel *createContentPanel(const char *name);
   void layoutFrame();
 
+  QImage surface_;
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
+
+  friend core::Date birthDateOfField();
+  friend bool ComputeTodayLevelsUnlessRefused();
+  // The birth date text a level computation last refused; empty once one
+  // converts.
+  std::optional<QString> refusedBirthDate_;
 };
 
 // The process-wide reference to the content window.
 extern TForm2 *Form2;
+// Where the date chooser's OK puts its date: the projection field (true) or
+// the birth-date field (false). Set by the "Calendar" buttons.
+extern bool CalendarForProjection;
 // The first name, at most 15 characters, kept for the chart headline.
 extern QString FirstNameCopy;
+// The chart state: the day being processed (before a chart its first day,
+// after it its last as "dd/mm/yyyy"), and the first day of the chart on
+// display as it was given. At most 10 characters each.
+extern QString ChartDay;
+extern QString ChartStart;
 
-// Converts the birth date in the setup's field and computes today's levels
-// into the shared values. A date that does not convert raises the conversion
-// error and changes nothing.
+// The birth date in the setup's field, by the regional settings. A text that
+// does not convert raises the conversion error and is remembered as refused
+// until a date converts.
+core::Date birthDateOfField();
+
+// Computes today's levels from the birth date in the setup's field into the
+// shared values. A date that does not convert raises as above and changes
+// nothing.
 void ComputeTodayLevels();
+
+// The same for the tray's own refreshes, which nobody asked for: a birth date
+// already refused raises nothing again and gives false.
+bool ComputeTodayLevelsUnlessRefused();
 
 // Writes the configuration file from the setup's two fields and the
 // "Blinking Icons" check.

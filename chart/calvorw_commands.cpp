@@ -4,6 +4,7 @@
 #include "core/biorhythm.h"
 #include "core/config_file.h"
 #include "core/date_text.h"
+#include "core/errors.h"
 #include "core/text_rules.h"
 #include "platform/environment.h"
 
@@ -28,17 +29,49 @@ void TForm2::BitBtn1Click() {
   MaskEdit1->setText(MaskEdit1->text().trimmed());
   // A birth date that does not convert is refused before anything is
   // written, so a typo never leaves a file that fails at the next start.
-  const platform::Environment &e = platform::env();
-  core::parseDate(utf8(MaskEdit1->text()), e.regional.date, e.today());
+  birthDateOfField();
   SaveConfiguration(!blinkItem_ || blinkItem_->isChecked());
   ComputeTodayLevels();
   ShowTodayPower();
   showOnlyPanel(power);
 }
 
-void ComputeTodayLevels() {
+void TForm2::BitBtn9Click() {
+  CalendarForProjection = true;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
+}
+
+void TForm2::BitBtn10Click() {
+  CalendarForProjection = false;
+  if (OnOpenCalendar)
+    OnOpenCalendar();
+}
+
+core::Date birthDateOfField() {
   const platform::Environment &e = platform::env();
-  core::computeLevelsFromBirthText(utf8(Form2->MaskEdit1->text()), e.regional.date, e.today());
+  const QString text = Form2->MaskEdit1->text();
+  try {
+    const core::Date birth = core::parseDate(utf8(text), e.regional.date, e.today());
+    Form2->refusedBirthDate_.reset();
+    return birth;
+  } catch (const core::EConvertError &) {
+    Form2->refusedBirthDate_ = text;
+    throw;
+  }
+}
+
+void ComputeTodayLevels() {
+  const core::Date birth = birthDateOfField();
+  core::DayCount = core::computeDayCount(birth, platform::env().today());
+  core::ComputeLevels();
+}
+
+bool ComputeTodayLevelsUnlessRefused() {
+  if (Form2->refusedBirthDate_ == Form2->MaskEdit1->text())
+    return false;
+  ComputeTodayLevels();
+  return true;
 }
 
 void SaveConfiguration(bool blinking) {

@@ -152,6 +152,7 @@ void TForm2::createSetupPanel() {
                        "btn_ok_down", "Click to save your setup");
   bitbtn1->setFlat(true);
   connect(bitbtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+  connect(BitBtn10, &QPushButton::clicked, this, &TForm2::BitBtn10Click);
 }
 
 void TForm2::createDetailsPanel() {
@@ -169,6 +170,7 @@ void TForm2::createDetailsPanel() {
 
   BitBtn9 = makeButton(details, "BitBtn9", {128, 118, 110, 24}, QStringLiteral("Calendar"), -16,
                        "btn_calendar", nullptr, "Click to use the calenar");
+  connect(BitBtn9, &QPushButton::clicked, this, &TForm2::BitBtn9Click);
   MaskEdit2 = makeDateField(details, "MaskEdit2", {124, 143, 117, 32}, -21,
                             "Note here the begining of your curve...");
   BitBtn8 = makeButton(details, "BitBtn8", {122, 187, 120, 24}, QStringLiteral("Show me"), -16,
@@ -179,4 +181,6 @@ void TForm2::createDetailsPanel() {
                        QStringLiteral("Show me the Biorhythm of the first month of my life"), -12,
                        "btn_firstmonth", "btn_firstmonth_down",
                        "Click to Show me the Biorhythm of the first month of my life");
+  connect(BitBtn8, &QPushButton::clicked, this, &TForm2::BitBtn8Click);
+  connect(BitBtn7, &QPushButton::clicked, this, &TForm2::BitBtn7Click);
 }

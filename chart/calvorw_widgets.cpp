@@ -1,5 +1,6 @@
 #include "chart/calvorw_widgets.h"
 
+#include "core/date_text.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
 #include "resources/pictures.h"
@@ -66,8 +67,11 @@ TMaskDateEdit *makeDateField(QWidget *parent, const char *name, const QRect &geo
   field->setObjectName(name);
   field->setGeometry(geometry);
   field->setFont(platform::font(QStringLiteral("Arial"), fontHeight));
-  field->setDateSeparator(QChar::fromLatin1(platform::env().regional.date.separator));
-  field->setText(QStringLiteral("01/01/0001"));
+  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  field->setDateSeparator(QChar::fromLatin1(regional.separator));
+  // The design text "01/01/0001", written with the regional separator.
+  field->setText(
+      QString::fromStdString(core::formatDate(core::Date{1, 1, 1}, "dd/mm/yyyy", regional)));
   field->setToolTip(QString::fromLatin1(hint));
   return field;
 }

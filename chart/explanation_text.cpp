@@ -89,7 +89,7 @@ const QStringList &explanationLines() {
       QStringLiteral("A day on which two or three cycles"),
       QStringLiteral("are critical together is called"),
       QStringLiteral("a double or a triple critical day."),
-      QStringLiteral("Calvoro warns you with its icons."),
+      QStringLiteral("All of them can be counted in advance."),
       QStringLiteral(""),
       QStringLiteral("Statistical Research."),
       QStringLiteral("Studies of accident records"),

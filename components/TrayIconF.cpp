@@ -94,6 +94,8 @@ bool TTrayIconF::AddIcon() {
     ModifyIcon(tpIcon); // fails harmlessly while the icon is not in the tray yet
   }
   FillRecord(tpCallback | tpIcon | tpTip);
+  FRecord.name = FName;
+  FRecord.menu = FPopupMenu;
   const bool added = FArea && FArea->add(FRecord);
   // A tooltip (and icon) set right after adding, before the event loop runs, reaches the tray
   // when this reset arrives.
@@ -216,6 +218,10 @@ void TTrayIconF::TrayMouse(platform::TrayMouse Mouse) {
     break;
   case platform::TrayMouse::LeftDoubleClick:
     if (const TNotifyEvent handler = FOnDblClick)
+      handler(this);
+    break;
+  case platform::TrayMouse::MiddleUp:
+    if (const TNotifyEvent handler = FOnMiddleClick)
       handler(this);
     break;
   case platform::TrayMouse::RightUp: {

@@ -63,6 +63,9 @@ public:
   void setMinimizeApp(bool Value) { FMinimizeApp = Value; }
   const QString &ToolTip() const { return FToolTip; }
   void setToolTip(const QString &Value);
+  // A stable name trays may list and remember the icon by; taken when the icon is added.
+  const QString &Name() const { return FName; }
+  void setName(const QString &Value) { FName = Value; }
   QMenu *PopupMenu() const { return FPopupMenu; }
   void setPopupMenu(QMenu *Value) { FPopupMenu = Value; }
 
@@ -71,6 +74,9 @@ public:
   // The built-in restore handler until another one is set.
   const TNotifyEvent &OnDblClick() const { return FOnDblClick; }
   void setOnDblClick(TNotifyEvent Handler) { FOnDblClick = std::move(Handler); }
+  // A middle click, which every tray reports, also where a double click never arrives.
+  const TNotifyEvent &OnMiddleClick() const { return FOnMiddleClick; }
+  void setOnMiddleClick(TNotifyEvent Handler) { FOnMiddleClick = std::move(Handler); }
   const TMouseEvent &OnRightClick() const { return FOnRightClick; }
   void setOnRightClick(TMouseEvent Handler) { FOnRightClick = std::move(Handler); }
 
@@ -120,10 +126,12 @@ private:
   QMetaObject::Connection FImagesGone;
   bool FMinimizeApp = false;
   QString FToolTip;
+  QString FName;
   QPointer<QMenu> FPopupMenu;
 
   TNotifyEvent FOnClick;
   TNotifyEvent FOnDblClick;
+  TNotifyEvent FOnMiddleClick;
   TMouseEvent FOnRightClick;
 
   std::function<void(QObject *)> FPrevMinimize;

@@ -1,9 +1,11 @@
 #include "controls/BorderlessForm.h"
 
+#include "controls/accessibility.h"
 #include "platform/region.h"
 #include "platform/window_position.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -15,6 +17,16 @@ TBorderlessForm::TBorderlessForm(QWidget *parent)
   // shows no taskbar buttons. Windows shown without activation, or without a
   // window manager, would get no hints otherwise.
   setAttribute(Qt::WA_AlwaysShowToolTips);
+  controls::installAccessibility();
+}
+
+void TBorderlessForm::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    hide();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TBorderlessForm::centreOnScreen() {

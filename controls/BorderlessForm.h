@@ -44,6 +44,8 @@ protected:
   virtual void FormShow() {}
   virtual void FormHide() {}
 
+  // Esc hides the window, as its "X" does.
+  void keyPressEvent(QKeyEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void hideEvent(QHideEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;

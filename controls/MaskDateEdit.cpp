@@ -1,6 +1,6 @@
 #include "controls/MaskDateEdit.h"
 
-#include "platform/error_report.h"
+#include "platform/application.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,11 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-TMaskDateEdit::InvalidInputHandler &defaultHandler() {
-  static TMaskDateEdit::InvalidInputHandler handler;
-  return handler;
-}
 
 bool isTyping(const QKeyEvent *event) {
   const QString text = event->text();
@@ -43,15 +38,23 @@ QString TMaskDateEdit::invalidInputMessage() {
   return QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 }
 
-void TMaskDateEdit::setDefaultInvalidInputHandler(InvalidInputHandler handler) {
-  defaultHandler() = std::move(handler);
-}
-
 void TMaskDateEdit::setText(const QString &value) {
-  mask_.setText(value);
+  DateMask laid(mask_.separator());
+  laid.setText(value);
+  // Blanks around a date carry nothing; anything else the mask would
+  // change stays as it came.
+  if (laid.text().trimmed() == value.trimmed()) {
+    mask_ = laid;
+    verbatim_.reset();
+  } else {
+    mask_.clear();
+    verbatim_ = value;
+  }
   modified_ = false;
-  if (hasFocus())
+  if (hasFocus()) {
     atFocus_ = mask_;
+    atFocusVerbatim_ = verbatim_;
+  }
   display(0);
 }
 
@@ -63,7 +66,9 @@ void TMaskDateEdit::setDateSeparator(QChar separator) {
 
 void TMaskDateEdit::display(int cursor) {
   updating_ = true;
-  QLineEdit::setText(mask_.editText());
+  setMaxLength(verbatim_ ? std::max<int>(DateMask::kLength, int(verbatim_->size()))
+                         : DateMask::kLength);
+  QLineEdit::setText(verbatim_ ? *verbatim_ : mask_.editText());
   setCursorPosition(cursor);
   QLineEdit::setModified(modified_);
   updating_ = false;
@@ -75,8 +80,17 @@ void TMaskDateEdit::edited(int cursor) {
   emit textEdited(mask_.text());
 }
 
+bool TMaskDateEdit::dropVerbatim() {
+  if (!verbatim_)
+    return false;
+  verbatim_.reset();
+  mask_.clear();
+  return true;
+}
+
 void TMaskDateEdit::takeShownText(const QString &shown) {
-  mask_.setEditText(shown);
+  if (!dropVerbatim())
+    mask_.setEditText(shown);
   modified_ = true;
   display(std::min<int>(cursorPosition(), DateMask::kLength));
 }
@@ -84,7 +98,10 @@ void TMaskDateEdit::takeShownText(const QString &shown) {
 void TMaskDateEdit::typeText(const QString &typed) {
   int cursor = cursorPosition();
   bool changed = false;
-  if (hasSelectedText()) {
+  if (dropVerbatim()) {
+    cursor = 0;
+    changed = true;
+  } else if (hasSelectedText()) {
     cursor = selectionStart();
     mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
     changed = true;
@@ -102,7 +119,9 @@ void TMaskDateEdit::typeText(const QString &typed) {
 
 void TMaskDateEdit::removeSelectionOr(bool backwards) {
   int cursor = cursorPosition();
-  if (hasSelectedText()) {
+  if (dropVerbatim()) {
+    cursor = 0;
+  } else if (hasSelectedText()) {
     cursor = selectionStart();
     mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
   } else if (backwards) {
@@ -128,6 +147,7 @@ void TMaskDateEdit::keyPressEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_Escape) {
     if (modified_) {
       mask_ = atFocus_;
+      verbatim_ = atFocusVerbatim_;
       modified_ = false;
       display(0);
       event->accept();
@@ -176,8 +196,10 @@ void TMaskDateEdit::inputMethodEvent(QInputMethodEvent *event) {
 void TMaskDateEdit::focusInEvent(QFocusEvent *event) {
   // A new round of editing starts; coming back after the message keeps
   // the text that Escape returns to.
-  if (!modified_)
+  if (!modified_) {
     atFocus_ = mask_;
+    atFocusVerbatim_ = verbatim_;
+  }
   QLineEdit::focusInEvent(event);
 }
 
@@ -189,7 +211,7 @@ void TMaskDateEdit::focusOutEvent(QFocusEvent *event) {
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reporting_ ||
       reportPending_)
     return;
-  if (!modified_ || mask_.isComplete())
+  if (!modified_ || isComplete())
     return;
   reportPending_ = true;
   QTimer::singleShot(0, this, &TMaskDateEdit::reportInvalidInput);
@@ -197,17 +219,11 @@ void TMaskDateEdit::focusOutEvent(QFocusEvent *event) {
 
 void TMaskDateEdit::reportInvalidInput() {
   reportPending_ = false;
-  if (!modified_ || mask_.isComplete())
+  if (!modified_ || isComplete())
     return;
   QPointer<TMaskDateEdit> self(this);
   reporting_ = true;
-  const QString message = invalidInputMessage();
-  if (onInvalidInput)
-    onInvalidInput(this, message);
-  else if (defaultHandler())
-    defaultHandler()(this, message);
-  else
-    platform::BoxErrorReport().show(message);
+  platform::reportError(invalidInputMessage());
   if (!self)
     return;
   reporting_ = false;

@@ -3,42 +3,44 @@
 // (see DateMask). Typing overwrites and steps over separators; Escape
 // abandons the changes made since the field took the focus; leaving the
 // field with a year digit missing reports "Invalid input value.  Use escape
-// key to abandon changes" and keeps the focus in the field.
+// key to abandon changes" through the application's error report and keeps
+// the focus in the field.
+//
+// A text laid in that the mask cannot hold as it is ("5.5.1970",
+// "12-05-1970x") is kept and shown verbatim, so that it is never reshaped
+// behind the user's back; the user's first edit of it starts from an empty
+// field.
 #include "controls/DateMask.h"
 
 #include <QLineEdit>
 
-#include <functional>
+#include <optional>
 
 class TMaskDateEdit : public QLineEdit {
   Q_OBJECT
 
 public:
-  // Shows the message of a field whose mask is not satisfied.
-  using InvalidInputHandler = std::function<void(QWidget *field, const QString &message)>;
-
   explicit TMaskDateEdit(QWidget *parent = nullptr);
 
   static QString invalidInputMessage();
 
-  // The field's text as the mask keeps it ("12/05/1970", " 1/ 5/1970").
-  // These hide QLineEdit::text/setText: call them through this class.
-  QString text() const { return mask_.text(); }
+  // The field's text as the mask keeps it ("12/05/1970", " 1/ 5/1970"), or
+  // the verbatim text. These hide QLineEdit::text/setText: call them through
+  // this class.
+  QString text() const { return verbatim_ ? *verbatim_ : mask_.text(); }
   void setText(const QString &value);
   // What the field shows, "_" in empty places.
   QString editText() const { return QLineEdit::text(); }
+  // Whether the field holds a text the mask could not hold, as it was laid in.
+  bool isVerbatim() const { return verbatim_.has_value(); }
 
   // The date separator of the mask ("/" unless the regional settings say
   // otherwise).
   void setDateSeparator(QChar separator);
 
   bool modified() const { return modified_; }
-  bool isComplete() const { return mask_.isComplete(); }
-
-  // Who shows the message: this field's own handler, else the one set for
-  // all fields, else the application's error box.
-  InvalidInputHandler onInvalidInput;
-  static void setDefaultInvalidInputHandler(InvalidInputHandler handler);
+  // A verbatim text counts as complete: it is not being edited.
+  bool isComplete() const { return verbatim_ || mask_.isComplete(); }
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -52,10 +54,13 @@ private:
   void typeText(const QString &typed);
   void removeSelectionOr(bool backwards);
   void takeShownText(const QString &shown);
+  bool dropVerbatim();
   void reportInvalidInput();
 
   DateMask mask_;
+  std::optional<QString> verbatim_;
   DateMask atFocus_;
+  std::optional<QString> atFocusVerbatim_;
   bool modified_ = false;
   bool updating_ = false;
   bool reporting_ = false;

@@ -63,6 +63,14 @@ std::string decodeLine(std::string line, bool cut) {
   return decodeUtf8OrWindows1252(line);
 }
 
+// A CR inside a text reads as the blank that writing would put in its place,
+// so that what was read is saved back unchanged.
+std::string fieldOf(const std::string &line, bool cut) {
+  std::string text = trimBlanksAndControls(decodeLine(line, cut));
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  return text;
+}
+
 void appendLine(std::string &out, std::string_view text) {
   for (char c : text)
     out += c == '\r' || c == '\n' ? ' ' : c;
@@ -74,8 +82,8 @@ void appendLine(std::string &out, std::string_view text) {
 Configuration parseConfigText(std::string_view bytes) {
   const RawLines lines = splitLines(bytes);
   Configuration config;
-  config.firstName = trimBlanksAndControls(decodeLine(lines.text[1], lines.cut[1]));
-  config.birthDate = trimBlanksAndControls(decodeLine(lines.text[2], lines.cut[2]));
+  config.firstName = fieldOf(lines.text[1], lines.cut[1]);
+  config.birthDate = fieldOf(lines.text[2], lines.cut[2]);
   config.blinking = lines.text[3] != "1";
   return config;
 }

@@ -1,15 +1,47 @@
 #pragma once
-// The About window. For now only the window and the timer that the tray
-// commands and quitting reach; its picture and creature come with it later.
+// The About window: a framed picture with a credit and a contact line, and a
+// little winged creature that flaps its wings and drifts down and right,
+// coming back at a random place once it has left the picture.
+#include "components/SmoothShow.h"
 #include "controls/BorderlessForm.h"
+#include "controls/Image.h"
+#include "controls/Label.h"
+#include "controls/Panel.h"
 
+#include <QPointer>
 #include <QTimer>
+
+class QMenu;
 
 class TForm3 : public TBorderlessForm {
   Q_OBJECT
 public:
   explicit TForm3(QWidget *parent = nullptr);
+
+  // The tray menu, the context menu of the "X" panels.
+  void setTrayMenu(QMenu *menu);
+
+  // Shows the window centred on the screen and sets the creature flying.
+  void openCentred();
+  // Any "X" panel: stops the creature and closes.
+  void Panel2Click();
+  // One wing beat and a drift; every 300 ms while the window is open.
+  void Timer1Timer();
+
+  TImage *Image3;                             // the background
+  TImage *Image7, *Image8, *Image10, *Image9; // top, bottom, left, right bars
+  TLabel *Label16, *Label18;                  // credit and contact lines
+  TImage *Image1, *Image2;                    // the creature, wings up and down
+  TPanel *Panel2, *Panel3, *Panel4, *Panel5;
   QTimer *Timer1;
+  TSmoothShow *SmoothShow1;
+
+protected:
+  void FormShow() override;
+  void FormHide() override;
+
+private:
+  QPointer<QMenu> trayMenu_;
 };
 
 extern TForm3 *Form3;

@@ -1,12 +1,71 @@
 #pragma once
-// The date chooser. For now only the window, created hidden; its month grid
-// and fields come with it later.
+// The date chooser: a month grid, a month field and a year field. Its OK
+// hands the date on display to whoever opened it; it is only ever shown and
+// hidden, so the date on display persists from one opening to the next.
+#include "components/SmoothShow.h"
+#include "controls/Bevel.h"
 #include "controls/BorderlessForm.h"
+#include "controls/Calendar.h"
+#include "controls/Image.h"
+#include "controls/Label.h"
+#include "controls/SpinEdit.h"
+
+#include <QPushButton>
+#include <QString>
+
+#include <array>
+#include <functional>
 
 class Tcalend1 : public TBorderlessForm {
   Q_OBJECT
 public:
   explicit Tcalend1(QWidget *parent = nullptr);
+
+  void FormCreate();
+  void Calendar1Change();
+  // The month field; 0 and 13 step into the previous or next year.
+  void updown1Change();
+  // The year field; a typed year takes effect at every keystroke.
+  void UpDown2Change();
+  // OK: hands on the date as "dd/mm/yyyy", then closes.
+  void label1Click();
+  // Cancel: closes; nothing is handed on.
+  void Button1Click();
+
+  // "d Monthname yyyy" of the date on display, the month name as it was last
+  // looked up.
+  QString dateCaption() const;
+
+  // Where OK puts the date text (the content window's birth-date or
+  // projection field); runs before the chooser hides.
+  std::function<void(const QString &dateText)> OnPutDate;
+  // After OK or Cancel has hidden the chooser: the windows sent to the back
+  // for it stay on top again.
+  std::function<void()> OnClosed;
+
+  TImage *Image1;
+  TBevel *Bevel1;
+  TLabel *Label2;
+  TCalendar *Calendar1;
+  QPushButton *label1; // OK, its caption the date on display
+  TSpinEdit *UpDown2;  // year, 1900 .. 10000
+  TSpinEdit *updown1;  // month, 0 .. 13
+  QPushButton *Button1;
+  TSmoothShow *SmoothShow1;
+
+protected:
+  void FormShow() override;
+  void FormHide() override;
+
+private:
+  void showMonthName();
 };
 
+// The month names by month number (index 0 is January), as the chooser
+// shows them.
+extern const std::array<const char *, 12> MonthNameTable;
+// The name of the month last put on display, at most 9 characters.
+extern QString ShownMonthName;
+
+// The process-wide reference to the date chooser.
 extern Tcalend1 *calend1;

@@ -1,10 +1,10 @@
 #include "platform/environment.h"
 
 #include "platform/config_storage.h"
+#include "platform/desktop_notify_area.h"
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
-#include "platform/qt_notify_area.h"
 
 #include <QDate>
 
@@ -53,7 +53,7 @@ int randomBelow(int n) {
 }
 
 struct DesktopServices::Parts {
-  QtNotifyArea notifyArea;
+  DesktopNotifyArea notifyArea;
   QtMessageBoxes messageBoxes;
   BoxErrorReport errorReport;
   std::unique_ptr<Printer> printer = makeDesktopPrinter();

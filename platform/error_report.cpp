@@ -1,6 +1,7 @@
 #include "platform/error_report.h"
 
 #include "platform/app_title.h"
+#include "platform/box_on_top.h"
 
 #include <QMessageBox>
 
@@ -22,7 +23,9 @@ void BoxErrorReport::show(const QString &message) {
   open_ = true;
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
                   errorBoxText(message), QMessageBox::Ok);
-  box.exec();
+  // The program's windows stay on top of others; the box must not open
+  // hidden behind the window whose command failed.
+  execOnTop(box);
   open_ = false;
 }
 

@@ -73,6 +73,10 @@ bool HintRouter::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
     return false;
   auto *widget = static_cast<QWidget *>(watched);
+  // A tray icon's tooltip belongs to the tray, not to the program's hints:
+  // Qt's tray icon window shows it itself.
+  if (widget->window()->inherits("QSystemTrayIconSys"))
+    return false;
   auto *help = static_cast<QHelpEvent *>(event);
   // The event's global position is where the hover began; the hint goes
   // where the cursor is now.

@@ -1,5 +1,7 @@
 #include "platform/message_boxes.h"
 
+#include "platform/box_on_top.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -8,7 +10,7 @@ namespace {
 
 void showBox(QMessageBox::Icon icon, const char *caption, const QString &text) {
   QMessageBox box(icon, QString::fromLatin1(caption), text, QMessageBox::Ok);
-  box.exec();
+  execOnTop(box);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+class QMenu;
+
 namespace platform {
 
 // Which parts of a record are meant.
@@ -33,6 +35,10 @@ struct NotifyRecord {
   QEvent::Type callbackMessage = QEvent::None;
   QIcon icon;
   QString tip; // the tray keeps at most NotifyArea::kMaxTipLength characters
+  // Taken when the icon is added: a stable name trays may list and remember the icon by,
+  // and the menu a tray may show itself.
+  QString name;
+  QMenu *menu = nullptr;
 };
 
 // Posted to a record's owner, with the record's callback message as event type.
@@ -58,6 +64,9 @@ public:
   virtual bool add(const NotifyRecord &record) = 0;
   virtual bool modify(const NotifyRecord &record) = 0;
   virtual bool remove(const NotifyRecord &record) = 0;
+  // Whether a tray is there to show the icons now. Icons added without one are kept and
+  // appear when a tray does.
+  virtual bool hostPresent() const { return true; }
 };
 
 // The tip as the tray keeps it.

@@ -44,6 +44,10 @@ bool QtNotifyArea::mouseFor(QSystemTrayIcon::ActivationReason reason, TrayMouse 
   return false;
 }
 
+bool QtNotifyArea::hostPresent() const {
+  return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 QSystemTrayIcon *QtNotifyArea::trayIcon(const QObject *owner, unsigned id) const {
   auto it = icons_.find({owner, id});
   return it == icons_.end() || it->second.removed ? nullptr : it->second.icon;

@@ -20,6 +20,7 @@ public:
   bool add(const NotifyRecord &record) override;
   bool modify(const NotifyRecord &record) override;
   bool remove(const NotifyRecord &record) override;
+  bool hostPresent() const override;
 
   // The tray icon that stands for a record, or nullptr when it is not present.
   QSystemTrayIcon *trayIcon(const QObject *owner, unsigned id = 0) const;

@@ -1,5 +1,6 @@
 #include "resources/pictures.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -47,9 +48,10 @@ QPixmap pixmap(QStringView name) {
   return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
 
-QIcon icon(QStringView name) {
+namespace {
+
+QIcon loadIcon(const QString &base) {
   QIcon out;
-  const QString base = name.toString().toLower();
   auto add = [&out](const QString &path) {
     out.addPixmap(QPixmap::fromImage(QImage(path, "PNG")));
   };
@@ -65,6 +67,27 @@ QIcon icon(QStringView name) {
   for (const QString &path : variants)
     add(path);
   return out;
+}
+
+// Icons are kept once made: the blinking sets the same few icons every second,
+// and a new icon each time would decode its pictures again and fill Qt's
+// pixmap cache with copies.
+QHash<QString, QIcon> &madeIcons() {
+  static QHash<QString, QIcon> made;
+  return made;
+}
+
+} // namespace
+
+QIcon icon(QStringView name) {
+  QHash<QString, QIcon> &made = madeIcons();
+  if (made.isEmpty()) // pixmaps must go before the application does
+    qAddPostRoutine([] { madeIcons().clear(); });
+  const QString base = name.toString().toLower();
+  auto it = made.constFind(base);
+  if (it == made.constEnd())
+    it = made.insert(base, loadIcon(base));
+  return *it;
 }
 
 QByteArray data(QStringView name) {

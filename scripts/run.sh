@@ -10,20 +10,36 @@ SHOT="$BUILD/run-screenshot.png"
 
 [ -x "$BIN" ] || { echo "run: $BIN is missing; build first" >&2; exit 1; }
 
+# One Calvoro per user: a second one would only show its warning box, on a virtual display
+# no one sees. The program holds this lock file (platform/instance_lock.cpp) while it runs.
+if [[ "${XDG_RUNTIME_DIR:-}" == /* ]]; then
+  LOCK="$XDG_RUNTIME_DIR/Calvoro.lock"
+elif [[ "${XDG_CONFIG_HOME:-}" == /* ]]; then
+  LOCK="$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping/Calvoro.lock"
+else
+  LOCK="$HOME/.config/Calvoro by KALDO Prototyping/Calvoro.lock"
+fi
+if [ -e "$LOCK" ] && ! flock -n "$LOCK" true 2>/dev/null; then
+  echo "run: Calvoro already runs for this user; its icons are in the tray"
+  exit 0
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
   exec "$BIN"
 fi
 
 # No desktop: a virtual one on a free display number. Its processes run in
 # their own sessions, so that Ctrl+C reaches only this script, which stops
-# them in order.
+# them in order and ends normally, so make reports no error.
 pids=()
 cleanup() {
-  for (( i=${#pids[@]}-1; i>=0; i-- )); do kill "${pids[$i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  # Newest first, each waited for: Calvoro quits on SIGTERM and still needs its display.
+  for (( i=${#pids[@]}-1; i>=0; i-- )); do
+    kill "${pids[$i]}" 2>/dev/null && wait "${pids[$i]}" 2>/dev/null || true
+  done
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'echo; echo "run: stopping Calvoro and the virtual display"; exit 0' INT TERM
 
 n=90
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done

@@ -13,7 +13,18 @@ PACKAGES=(
   locales libxcb1-dev
   # the format check and clang-tidy (with run-clang-tidy) in CI
   clang-format clang-tidy
+  libxcb-res0-dev # the soak run counts its X resources
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
+  # Printing the chart for real in the e2e tests: a private print server with a PDF queue,
+  # and the tools that read the printed page back.
+  cups
+  cups-client
+  printer-driver-cups-pdf
+  poppler-utils
+  # validators of the launcher and metainfo, and the Debian package tools for `make package`
+  desktop-file-utils appstream dpkg-dev
+  # a StatusNotifierItem watcher and host for the tray tests on a private session bus
+  dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
 )
 
 missing=()

@@ -25,6 +25,9 @@ public:
   bool add(const platform::NotifyRecord &record) override;
   bool modify(const platform::NotifyRecord &record) override;
   bool remove(const platform::NotifyRecord &record) override;
+  bool hostPresent() const override { return host; }
+
+  bool host = true; // whether a tray is there
 
   QList<NotifyCall> calls;
   void clear() { calls.clear(); }

@@ -35,6 +35,14 @@ TEST(ConfigWrite, ALineBreakInsideATextDoesNotAddALine) {
   EXPECT_EQ(parse(text), (Configuration{"An  na", "12/05/1970", false}));
 }
 
+// Found by fuzzing: a CR inside a stored name was read as it stood but saved
+// as a blank, so a save changed what the next start would read.
+TEST(ConfigRead, ACarriageReturnInsideALineReadsAsTheBlankASaveWrites) {
+  const Configuration read = parse("\r\nAn\rn\r\n05/05\r1970\r\n0\r\n");
+  EXPECT_EQ(read, (Configuration{"An n", "05/05 1970", true}));
+  EXPECT_EQ(parse(core::configFileText(read)), read);
+}
+
 TEST(ConfigRead, RoundTripOfWhatWasWritten) {
   for (const Configuration &config :
        {Configuration{"Anna", "12/05/1970", true},

@@ -45,6 +45,41 @@ TEST_F(MainWindow, StartsWithItsInitialIconsInTheTrayBeforeAnythingIsLoaded) {
   EXPECT_FALSE(calend1->isVisible());
 }
 
+TEST_F(MainWindow, TheTrayMenuHasItsItemsAndSeparatorsInOrder) {
+  const char *const expected[] = {
+      "Your power today",
+      "Your power everyday",
+      nullptr,
+      "Blinking Icons",
+      nullptr,
+      "Setup",
+      "What is Biorythm ?",
+      "How works Calvoro ?",
+      "About Calvoro by KALDO",
+      nullptr,
+      "Save your configuration",
+      "Terminate Calvoro and Quit",
+      nullptr,
+      "OK, hide all windows",
+      "OK, close the menu...",
+  };
+  const QList<QAction *> actions = Form1->PopupMenu->actions();
+  ASSERT_EQ(actions.size(), std::size(expected));
+  for (qsizetype i = 0; i < actions.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(actions[i]->isVisible());
+    if (!expected[i]) {
+      EXPECT_TRUE(actions[i]->isSeparator());
+    } else {
+      EXPECT_FALSE(actions[i]->isSeparator());
+      EXPECT_EQ(actions[i]->text(), expected[i]);
+      EXPECT_TRUE(actions[i]->isEnabled());
+      EXPECT_EQ(actions[i]->isCheckable(), actions[i] == Form1->blink);
+    }
+  }
+  EXPECT_TRUE(Form1->blink->isChecked());
+}
+
 TEST_F(MainWindow, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
   Form1->Timer1Timer();
   EXPECT_TRUE(Form2->isVisible());
@@ -119,8 +154,7 @@ TEST_F(MainWindow, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTheSet
   writeConfig("\r\nAnna\r\n"); // the birth date reads as empty
   Form1->Timer1Timer();
   QCoreApplication::processEvents();
-  // The empty field keeps its separators, as the masked field does.
-  EXPECT_EQ(env->errorReport.shown, QStringList{"'  /  /    ' is not a valid date."});
+  EXPECT_EQ(env->errorReport.shown, QStringList{"'' is not a valid date."});
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   EXPECT_TRUE(Form2->isVisible());
   EXPECT_EQ(Form2->visiblePanel(), Form2->setup);
@@ -245,12 +279,44 @@ TEST_F(MainWindow, TheRefreshWaitsUntilTheContentWindowIsClosed) {
   EXPECT_TRUE(Form1->Timer2->isActive());
 }
 
-TEST_F(MainWindow, ARefreshWithABadBirthDateReportsAndKeepsTheIcons) {
+TEST_F(MainWindow, AMiddleClickOnAnyIconOpensTheGuideAsTheDoubleClickDoes) {
   loadWithBirthDate("11/05/2024");
+  for (TTrayIconF *icon : {Form1->TrayIcon21, Form1->TrayIcon22, Form1->TrayIcon23}) {
+    Form1->hidewClick();
+    env->notifyArea.mouse(icon, platform::TrayMouse::MiddleUp);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(Form2->help->isVisible());
+    EXPECT_FALSE(Form2->power->isVisible());
+    EXPECT_TRUE(Form1->Timer3->isActive());
+  }
+}
+
+TEST_F(MainWindow, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialIcons) {
+  loadWithBirthDate("05/05/2024"); // critical: blinking
   Form2->MaskEdit1->setText("31/04/2024");
   EXPECT_THROW(Form1->Timer4Timer(), core::EConvertError);
+  EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
+  EXPECT_EQ(shownTip(Form1->TrayIcon21), "");
+  EXPECT_FALSE(Form1->Timer2->isActive());
+  EXPECT_EQ(core::DayCount, 7);
+
+  // The next hour and the close of the window raise nothing for the same date.
+  Form1->Timer4Timer();
+  Form1->powerClick();
+  Form1->hidewClick();
+  Form1->Timer3Timer();
+  EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
+  EXPECT_TRUE(Form1->Timer4->isActive());
+
+  // Another bad date is reported once more; a good one brings the levels back.
+  Form2->MaskEdit1->setText("32/04/2024");
+  EXPECT_THROW(Form1->Timer4Timer(), core::EConvertError);
+  Form2->MaskEdit1->setText("11/05/2024");
+  Form1->Timer4Timer();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
-  EXPECT_EQ(core::DayCount, 1);
+  Form2->MaskEdit1->setText("31/04/2024");
+  EXPECT_THROW(Form1->Timer4Timer(), core::EConvertError);
 }
 
 TEST_F(MainWindow, SavingWithAWindowOpenWarnsAndWritesNothing) {

@@ -56,6 +56,18 @@ TEST_F(ContentWindow, IsCreatedHiddenWithItsFrameCornersAndPanelsInPlace) {
   EXPECT_TRUE(Form2->Memo2->isReadOnly());
 }
 
+TEST_F(ContentWindow, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
+  // The icons mark the low and high bands, not the crossings: the section
+  // that defines critical days must not tie them to the icons.
+  const QStringList lines = Form2->Memo2->Lines();
+  const qsizetype start = lines.indexOf("Critical Days.");
+  ASSERT_GE(start, 0);
+  EXPECT_EQ(lines.value(start + 1), "Critical days are those during which a cycle");
+  EXPECT_EQ(lines.value(start + 2), "crosses from plus to minus (or minus to plus).");
+  for (qsizetype i = start; i < lines.size() && !lines[i].isEmpty(); ++i)
+    EXPECT_FALSE(lines[i].contains("icon", Qt::CaseInsensitive)) << lines[i].toStdString();
+}
+
 TEST_F(ContentWindow, TheCornerRuleFollowsEverySizeChange) {
   Form2->setOuterSize(634, 440);
   EXPECT_EQ(Form2->Panel4->pos(), QPoint(614, 0));

@@ -1,6 +1,7 @@
 // The masked date field "!99/99/0000;1;_": its text, typing, leaving it with
 // a year digit missing, and Escape.
 #include "controls/MaskDateEdit.h"
+#include "test_environment.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -51,19 +52,18 @@ TEST(DateMask, RegionalSeparator) {
 namespace {
 
 struct Field : ::testing::Test {
+  testing_support::TestEnvironment env;
   QWidget window;
   TMaskDateEdit *edit = new TMaskDateEdit(&window);
   QLineEdit *other = new QLineEdit(&window);
-  QStringList messages;
+  // What the application's error report showed.
+  QStringList &messages = env.errorReport.shown;
 
   Field() {
+    env.expectErrors = true;
     auto *layout = new QVBoxLayout(&window);
     layout->addWidget(edit);
     layout->addWidget(other);
-    edit->onInvalidInput = [this](QWidget *field, const QString &message) {
-      EXPECT_EQ(field, edit);
-      messages << message;
-    };
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -128,7 +128,7 @@ TEST_F(Field, LeavingWithAYearDigitMissingReportsAndKeepsTheFocus) {
   QTest::keyClicks(edit, "120519");
   leave();
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_EQ(messages[0], "Invalid input value.  Use escape key to abandon changes");
+  EXPECT_EQ(messages[0], "Invalid input value.  Use escape key to abandon changes.");
   EXPECT_TRUE(edit->hasFocus());
   EXPECT_EQ(edit->cursorPosition(), 8);
 
@@ -169,4 +169,60 @@ TEST_F(Field, EscapeAbandonsTheChangesSinceTheFocusCame) {
   leave();
   EXPECT_EQ(messages.size(), 1);
   EXPECT_TRUE(other->hasFocus());
+}
+
+TEST_F(Field, TextsTheMaskCannotHoldAreKeptAsTheyCame) {
+  const struct {
+    const char *given, *text;
+    bool verbatim;
+  } cases[] = {
+      {"12/05/1970", "12/05/1970", false},
+      {" 1/ 5/1970", " 1/ 5/1970", false},
+      {"1/ 5/1970", " 1/ 5/1970", false}, // blanks around a date carry nothing
+      {"5.5.1970", "5.5.1970", true},
+      {"12-05-1970x", "12-05-1970x", true},
+      {"5/5/1970", "5/5/1970", true},
+      {"12/05/19", "12/05/19", true},
+      {"", "", true},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.given);
+    edit->setText(c.given);
+    EXPECT_EQ(edit->text(), c.text);
+    EXPECT_EQ(edit->isVerbatim(), c.verbatim);
+    if (c.verbatim) {
+      EXPECT_EQ(edit->editText(), c.given) << "shown as it is";
+    }
+  }
+}
+
+TEST_F(Field, TheFirstEditOfAVerbatimTextStartsFromAnEmptyFieldAndEscapeBringsItBack) {
+  edit->setText("12-05-1970x");
+  edit->setFocus();
+  edit->setCursorPosition(11);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->editText(), "__/__/____");
+  QTest::keyClicks(edit, "12051970");
+  EXPECT_EQ(edit->text(), "12/05/1970");
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(edit->text(), "12-05-1970x");
+  EXPECT_TRUE(edit->isVerbatim());
+
+  edit->setCursorPosition(4);
+  QTest::keyClicks(edit, "3");
+  EXPECT_EQ(edit->editText(), "3_/__/____");
+  leave();
+  EXPECT_EQ(messages.size(), 1) << "an edited field follows the mask again";
+}
+
+TEST_F(Field, FollowsTheRegionalSeparator) {
+  edit->setDateSeparator(u'.');
+  edit->setText("01.01.0001");
+  EXPECT_FALSE(edit->isVerbatim());
+  edit->setText("01/01/0001");
+  EXPECT_TRUE(edit->isVerbatim()) << "another separator is not reshaped";
+  edit->setText("");
+  edit->setCursorPosition(0);
+  QTest::keyClicks(edit, "12051970");
+  EXPECT_EQ(edit->text(), "12.05.1970");
 }

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct Expected {
@@ -222,11 +224,16 @@ TEST(Pictures, IconsGatherTheirSizeVariants) {
   const QList<QSize> app = pictures::icon(u"Calvoro").availableSizes();
   for (int s : {16, 32, 48, 64, 128, 256})
     EXPECT_TRUE(app.contains(QSize(s, s))) << s;
-  const QList<QSize> tray = pictures::icon(u"tray21").availableSizes();
-  EXPECT_TRUE(tray.contains(QSize(32, 32)));
-  EXPECT_TRUE(tray.contains(QSize(16, 16)));
-  // "emotio1" must not pick up "emotio10".
-  EXPECT_EQ(pictures::icon(u"emotio1").availableSizes(), QList<QSize>{QSize(32, 32)});
+  // Every tray picture carries a drawing for each size trays ask for; "emotio1" must not pick
+  // up "emotio10".
+  const QList<QSize> traySizes = {QSize(16, 16), QSize(22, 22), QSize(24, 24),
+                                  QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+  for (const char *name :
+       {"tray21", "tray22", "tray23", "emotio1", "intel10", "physiq0", "happy", "attenti"}) {
+    QList<QSize> sizes = pictures::icon(QString::fromLatin1(name)).availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    EXPECT_EQ(sizes, traySizes) << name;
+  }
 }
 
 TEST(Pictures, MarksAreATickAndADotOnACheckerboard) {

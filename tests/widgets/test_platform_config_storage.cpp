@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
@@ -324,4 +325,50 @@ TEST_F(ConfigStorage, TooManyOpenFiles) {
   EXPECT_EQ(result, "Too many open files | Too many open files");
   EXPECT_EQ(folder.read(kIni), kOld);
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+namespace {
+
+std::string readAll(const std::string &path) {
+  std::string text;
+  if (FILE *f = std::fopen(path.c_str(), "rb")) {
+    char buffer[256];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+      text.append(buffer, n);
+    std::fclose(f);
+  }
+  return text;
+}
+
+} // namespace
+
+// A save killed at any moment leaves the old four lines or the new ones, never
+// a part or nothing; the next save leaves no temporary file behind.
+TEST_F(ConfigStorage, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile) {
+  const std::string path = folder.path(kIni);
+  const Configuration a{"Anna", "12/05/1970", false};
+  const Configuration b{"Bartholomew", "31/12/1999", true};
+  const std::string textA = core::configFileText(a), textB = core::configFileText(b);
+  save(path, a);
+  unsigned seed = 12345;
+  int killedDuringWork = 0;
+  for (int round = 0; round < 300; ++round) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      for (int i = 0;; ++i)
+        core::writeConfigFile(path, i % 2 ? a : b);
+    }
+    seed = seed * 1103515245u + 12345u;
+    ::usleep(200 + (seed >> 16) % 3000);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    killedDuringWork += WIFSIGNALED(status);
+    const std::string text = readAll(path);
+    ASSERT_TRUE(text == textA || text == textB) << "round " << round << ": '" << text << "'";
+  }
+  EXPECT_EQ(killedDuringWork, 300);
+  save(path, a);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+  EXPECT_EQ(readAll(path), textA);
 }

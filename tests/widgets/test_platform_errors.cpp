@@ -53,6 +53,7 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon;
   int buttons;
+  bool onTop; // above the program's stay-on-top windows, modal
 };
 
 // Answers every message box that opens, remembering what it showed. `whileOpen` runs once,
@@ -75,8 +76,10 @@ private:
       whileOpen_ = nullptr;
       run();
     }
-    seen.append(
-        {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
+    seen.append({box->windowTitle(), box->text(), box->icon(),
+                 static_cast<int>(box->buttons().size()),
+                 box->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+                     box->windowModality() == Qt::ApplicationModal});
     box->accept();
   }
   std::function<void()> whileOpen_;
@@ -98,6 +101,7 @@ TEST(ErrorReport, BoxHasTheApplicationTitleAnErrorIconAndOneButtonAndNeverStacks
   EXPECT_EQ(closer.seen[0].text, "File not found.");
   EXPECT_EQ(closer.seen[0].icon, QMessageBox::Critical);
   EXPECT_EQ(closer.seen[0].buttons, 1);
+  EXPECT_TRUE(closer.seen[0].onTop);
 
   report.show("again"); // once closed, the next error shows
   ASSERT_EQ(closer.seen.size(), 2);
@@ -117,6 +121,8 @@ TEST(MessageBoxes, WarningAndInformationHaveTheirCaptionAndOneButton) {
   EXPECT_EQ(closer.seen[1].caption, "Information");
   EXPECT_EQ(closer.seen[1].text, "Your configuration has been saved..");
   EXPECT_EQ(closer.seen[1].icon, QMessageBox::Information);
+  EXPECT_TRUE(closer.seen[0].onTop);
+  EXPECT_TRUE(closer.seen[1].onTop);
 }
 
 } // namespace

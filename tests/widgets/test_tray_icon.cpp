@@ -238,6 +238,7 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
       EXPECT_EQ(Sender, t);
       events << "dblclick " + name;
     });
+    t->setOnMiddleClick([&events, name](QObject *) { events << "middle " + name; });
     t->setIcon(solidIcon(Qt::red));
     t->setActive(true);
   }
@@ -245,12 +246,13 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
   env.notifyArea.mouse(trays[1].get(), TrayMouse::LeftDoubleClick);
   env.notifyArea.mouse(trays[1].get(), TrayMouse::LeftUp);
   env.notifyArea.mouse(trays[2].get(), TrayMouse::LeftUp);
-  env.notifyArea.mouse(trays[0].get(), TrayMouse::LeftDown); // not a click
+  env.notifyArea.mouse(trays[0].get(), TrayMouse::LeftDown);   // not a click
+  env.notifyArea.mouse(trays[0].get(), TrayMouse::MiddleDown); // not a click
   env.notifyArea.mouse(trays[0].get(), TrayMouse::MiddleUp);
   env.notifyArea.mouse(trays[0].get(), TrayMouse::Move);
   processEvents();
   EXPECT_EQ(events, (QStringList{"click intellectual", "dblclick intellectual",
-                                 "click intellectual", "click physical"}));
+                                 "click intellectual", "click physical", "middle emotional"}));
 }
 
 TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenCallsOnRightClick) {

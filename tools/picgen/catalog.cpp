@@ -2,6 +2,7 @@
 
 #include "drawings.h"
 #include "palette.h"
+#include "tray_sizes.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ QList<Picture> drawAllPictures() {
     add16(out, trayNames[i], initialTrayIcon(cycles[i], 32));
   add16(out, QStringLiteral("tray21_16"), initialTrayIcon(Cycle::Emotional, 16));
   add16(out, QStringLiteral("tray22_16"), initialTrayIcon(Cycle::Intellectual, 16));
+  addTraySizes(out);
   for (int size : {16, 32, 48, 64, 128, 256})
     addFull(out, QStringLiteral("calvoro_%1").arg(size), applicationIcon(size));
 

@@ -8,6 +8,7 @@
 #   calvoro_write_config NAME DATE BLINK the four lines (BLINK: the fourth line, "0" or "1")
 #   calvoro_remove_config                a first run
 #   calvoro_start [NAME]                 starts the program; its PID in $CALVORO_PID
+#   calvoro_wait_exit PID [SECONDS]      waits for its end; the exit code in $CALVORO_RC
 #   calvoro_window TITLE                 the program's window with this exact title
 #   calvoro_geometry WINDOW              "X Y WIDTH HEIGHT MAPSTATE" (MAPSTATE IsViewable, ...)
 #   calvoro_shot NAME                    a screenshot into $CALVORO_SHOTS; prints its path
@@ -68,6 +69,15 @@ calvoro_exit_code() {
   local rc=0
   wait "$pid" || rc=$?
   echo "$rc"
+}
+
+# Like calvoro_exit_code, in this shell: the code goes to CALVORO_RC. A command substitution
+# runs in a subshell, which can read the code only of a process this shell reaped already.
+calvoro_wait_exit() {
+  local pid=$1
+  desktop_poll "${2:-$DESKTOP_TIMEOUT}" eval '! desktop_alive '"$pid" || return 1
+  CALVORO_RC=0
+  wait "$pid" || CALVORO_RC=$?
 }
 
 # xdotool gives up when a window it looks at goes away meanwhile (tray icons come and go at
@@ -167,14 +177,18 @@ calvoro_wait_tray_icons() {
 # program adds them as emotional, intellectual, physical.
 calvoro_tray_icons_in_order() { calvoro_tray_icons | sort -k2,2nr; }
 
-# A picture as the tray shows it: scaled to the slot's height, centred on the slot's background.
+# A picture as the tray shows it: the one drawn for the slot's height (or scaled to it), centred
+# on the slot's background.
 _calvoro_reference() {
   local name=$1 width=$2 height=$3 background=$4
   local size=$((width < height ? width : height))
   local path="$DESKTOP_DIR/refs/${name}_${width}x${height}_${background// /-}.png"
   if [ ! -f "$path" ]; then
     mkdir -p "$DESKTOP_DIR/refs"
-    convert "$CALVORO_PICTURES/$name.png" -filter Triangle -resize "${size}x${size}" \
+    # The icon carries pictures drawn for several sizes; the tray shows the one for its slot.
+    local source="$CALVORO_PICTURES/$name.png"
+    [ -f "$CALVORO_PICTURES/${name}_$size.png" ] && source="$CALVORO_PICTURES/${name}_$size.png"
+    convert "$source" -filter Triangle -resize "${size}x${size}" \
       -background "rgb(${background// /,})" -flatten -gravity center -extent "${width}x${height}" \
       "$path"
   fi

@@ -1,0 +1,67 @@
+// The 30-day chart: its data alone; the grid and curves painted on a surface
+// image of the window's size; and the window's own DrawGrid and DrawChart
+// (labels included), with and without painting the window afterwards.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "chart/calvorw.h"
+#include "chart/chart_drawing.h"
+#include "core/chart_data.h"
+#include "platform/fonts.h"
+
+namespace {
+
+const core::ChartInput kInput{"01/06/2001", "12/05/1970", "Anna", {}, {2026, 12, 7}};
+
+void ChartData(benchmark::State &state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(core::computeChart(kInput));
+}
+BENCHMARK(ChartData)->Unit(benchmark::kMicrosecond);
+
+void GridAndCurvesOnTheSurface(benchmark::State &state) {
+  QImage surface(634, 440, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    surface.fill(Qt::transparent);
+    QPainter painter(&surface);
+    chart::drawGrid(painter);
+    chart::drawCurves(painter, core::computeChart(kInput));
+  }
+}
+BENCHMARK(GridAndCurvesOnTheSurface)->Unit(benchmark::kMicrosecond);
+
+// The content window in chart mode, as " Refresh" draws it.
+void WindowDrawGridAndDrawChart(benchmark::State &state) {
+  TForm2 form;
+  Form2 = &form;
+  form.setOuterSize(TForm2::kChartWidth, TForm2::kChartHeight);
+  form.MaskEdit1->setText(QStringLiteral("12/05/1970"));
+  FirstNameCopy = QStringLiteral("Anna");
+  const bool paint = state.range(0) != 0;
+  for (auto _ : state) {
+    ChartDay = QStringLiteral("01/06/2001");
+    form.DrawGrid();
+    form.DrawChart();
+    // The window's whole picture, as the screen gets it after the chart.
+    if (paint)
+      benchmark::DoNotOptimize(form.grab());
+  }
+  Form2 = nullptr;
+}
+BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  platform::installFontSubstitutions();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,241 @@
+// Chart mode of the content window: the chart's labels, the button row, and
+// the grid and curves drawn on the window's persistent surface.
+#include "chart/calvorw.h"
+#include "chart/calvorw_widgets.h"
+
+#include "chart/chart_drawing.h"
+#include "core/chart_data.h"
+#include "platform/colors.h"
+#include "platform/environment.h"
+#include "platform/fonts.h"
+#include "resources/pictures.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+QString ChartDay;
+QString ChartStart;
+
+using calvorw::utf8;
+
+namespace {
+
+struct LabelSpec {
+  TLabel *TForm2::*member;
+  const char *name;
+  QRect geometry;
+  const char *text;
+  platform::TColor color;
+};
+
+// A label of the chart: fixed size, left-aligned unless said otherwise,
+// letting the window's colour show through.
+TLabel *chartLabel(TForm2 *form, const LabelSpec &spec, const QFont &font,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+  auto *label = new TLabel(form, QString::fromLatin1(spec.text));
+  label->setObjectName(QString::fromLatin1(spec.name));
+  label->setAutoSize(false);
+  label->setGeometry(spec.geometry);
+  label->setFont(font);
+  label->setFontColor(platform::toQColor(spec.color));
+  label->setTransparent(true);
+  label->setAlignment(alignment);
+  form->*spec.member = label;
+  return label;
+}
+
+QString qs(const std::string &text) {
+  return QString::fromStdString(text);
+}
+
+} // namespace
+
+void TForm2::createChartLabels() {
+  // The surface covers the chart-mode window; its empty parts let the
+  // window's colour show.
+  surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_ARGB32_Premultiplied);
+  surface_.fill(Qt::transparent);
+
+  QList<TLabel *> labels;
+  const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
+  const QFont arial13 = platform::font(QStringLiteral("Arial"), -13);
+  const QFont arial11 = platform::font(QStringLiteral("Arial"), -11);
+  const QFont arial9 = platform::font(QStringLiteral("Arial"), -9);
+
+  labels << chartLabel(this,
+                       {&TForm2::Label31,
+                        "Label31",
+                        {18, 9, 618, 18},
+                        "Hello, here is your power for this month...",
+                        platform::clBlack},
+                       arial16, Qt::AlignHCenter | Qt::AlignTop);
+  labels << chartLabel(
+      this, {&TForm2::Label44, "Label44", {28, 28, 634, 14}, "", platform::clBlack}, arial13);
+  labels << chartLabel(this, {&TForm2::Label39, "Label39", {5, 27, 22, 17}, "%", platform::clBlack},
+                       platform::font(QStringLiteral("Times New Roman"), -13),
+                       Qt::AlignRight | Qt::AlignTop);
+
+  // The scale, one label every 25 pixels down to the last, which sits higher
+  // so that it stays above the date rows.
+  const LabelSpec scale[] = {
+      {&TForm2::Label32, "Label32", {7, 45, 22, 17}, "100", platform::clBlack},
+      {&TForm2::Label34, "Label34", {7, 70, 22, 17}, "90", platform::clBlack},
+      {&TForm2::Label35, "Label35", {7, 95, 22, 17}, "80", platform::clBlack},
+      {&TForm2::Label36, "Label36", {7, 120, 22, 17}, "70", platform::clBlack},
+      {&TForm2::Label37, "Label37", {7, 145, 22, 17}, "60", platform::clBlack},
+      {&TForm2::Label38, "Label38", {7, 170, 22, 17}, "50", platform::clBlack},
+      {&TForm2::Label40, "Label40", {7, 195, 22, 17}, "40", platform::clBlack},
+      {&TForm2::Label41, "Label41", {7, 220, 22, 17}, "30", platform::clBlack},
+      {&TForm2::Label42, "Label42", {7, 245, 22, 17}, "20", platform::clBlack},
+      {&TForm2::Label43, "Label43", {7, 270, 22, 17}, "10", platform::clBlack},
+      {&TForm2::Label33, "Label33", {7, 289, 22, 17}, "0", platform::clBlack},
+  };
+  for (const LabelSpec &spec : scale)
+    labels << chartLabel(this, spec, arial11, Qt::AlignRight | Qt::AlignTop);
+
+  // The date rows are opaque on the window's colour.
+  labels << chartLabel(
+      this, {&TForm2::Label20, "Label20", {0, 306, 637, 14}, "", platform::clBlack}, arial9);
+  labels << chartLabel(
+      this, {&TForm2::Label21, "Label21", {-4, 320, 641, 14}, "", platform::clWhite}, arial9);
+  Label20->setTransparent(false);
+  Label21->setTransparent(false);
+
+  // Each heading in its curve's colour, then in black one pixel to the right
+  // and down, on top.
+  const QFont heading = platform::font(QStringLiteral("Arial"), -16, platform::fsUnderline);
+  const LabelSpec headings[] = {
+      {&TForm2::Label28, "Label28", {31, 337, 194, 19}, "Critical Emotional Days", platform::clRed},
+      {&TForm2::Label58,
+       "Label58",
+       {32, 338, 194, 19},
+       "Critical Emotional Days",
+       platform::clBlack},
+      {&TForm2::Label29,
+       "Label29",
+       {233, 337, 203, 19},
+       "Critical Intellectual Days",
+       platform::clYellow},
+      {&TForm2::Label56,
+       "Label56",
+       {234, 338, 203, 19},
+       "Critical Intellectual Days",
+       platform::clBlack},
+      {&TForm2::Label30,
+       "Label30",
+       {441, 337, 192, 19},
+       "Critical Physical Days",
+       platform::clLime},
+      {&TForm2::Label57,
+       "Label57",
+       {442, 338, 192, 19},
+       "Critical Physical Days",
+       platform::clBlack},
+  };
+  for (const LabelSpec &spec : headings)
+    labels << chartLabel(this, spec, heading);
+
+  const LabelSpec lists[] = {
+      {&TForm2::Label22, "Label22", {21, 357, 206, 19}, "Best :", platform::clBlack},
+      {&TForm2::Label23, "Label23", {21, 371, 208, 19}, "Worst :", platform::clBlack},
+      {&TForm2::Label24, "Label24", {229, 357, 208, 19}, "Best :", platform::clBlack},
+      {&TForm2::Label25, "Label25", {231, 371, 206, 19}, "Worst :", platform::clBlack},
+      {&TForm2::Label26, "Label26", {437, 357, 196, 19}, "Best :", platform::clBlack},
+      {&TForm2::Label27, "Label27", {437, 371, 196, 19}, "Worst :", platform::clBlack},
+  };
+  for (const LabelSpec &spec : lists)
+    labels << chartLabel(this, spec, arial13);
+
+  // Beneath the frame and the content panels, which cover them in panel mode.
+  for (auto it = labels.rbegin(); it != labels.rend(); ++it)
+    (*it)->lower();
+  for (TLabel *label : {Label31, Label44, Label42, Label43})
+    label->hide();
+}
+
+void TForm2::createButtonRow() {
+  butpan = new TPanel(this);
+  butpan->setObjectName(QStringLiteral("butpan"));
+  butpan->setGeometry(15, 390, 601, 34);
+  butpan->setBevelInner(TBevelCut::bvNone);
+  butpan->setBevelOuter(TBevelCut::bvNone);
+  butpan->setColor(platform::toQColor(platform::clSilver));
+
+  struct ButtonSpec {
+    TBitBtn *TForm2::*member;
+    const char *name;
+    int left;
+    const char *caption, *picture, *hint;
+    void (TForm2::*handler)();
+  };
+  const ButtonSpec buttons[] = {
+      {&TForm2::BitBtn5, "BitBtn5", 3, "Prior Month", "btn_prior",
+       "Click to see the biorythm prior month", &TForm2::BitBtn5Click},
+      {&TForm2::BitBtn2, "BitBtn2", 123, " Print", "btn_print", "Click to print the curves",
+       &TForm2::BitBtn2Click},
+      {&TForm2::BitBtn3, "BitBtn3", 243, " Refresh", "btn_refresh", "Click to refresh the screen",
+       &TForm2::BitBtn3Click},
+      {&TForm2::BitBtn4, "BitBtn4", 364, "Close", "btn_close", "Click to hide the window",
+       &TForm2::BitBtn4Click},
+      {&TForm2::BitBtn6, "BitBtn6", 484, "Next Month", "btn_next",
+       "Click to see the biorythm next month", &TForm2::BitBtn6Click},
+  };
+  for (const ButtonSpec &spec : buttons) {
+    auto *button = new TBitBtn(butpan, QString::fromLatin1(spec.caption));
+    button->setObjectName(QString::fromLatin1(spec.name));
+    button->setGeometry(spec.left, 1, 108, 29);
+    button->setGlyph(pictures::pixmap(QString::fromLatin1(spec.picture)));
+    button->setFlat(true);
+    button->setToolTip(QString::fromLatin1(spec.hint));
+    connect(button, &QPushButton::clicked, this, spec.handler);
+    this->*spec.member = button;
+  }
+  BitBtn6->setGlyphLayout(TButtonLayout::blGlyphRight);
+  // Below the panel-mode window, so the row shows in chart mode only.
+  butpan->lower();
+}
+
+void TForm2::paintEvent(QPaintEvent *event) {
+  TBorderlessForm::paintEvent(event);
+  QPainter painter(this);
+  painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void TForm2::EraseChart() {
+  surface_.fill(Qt::transparent);
+  update();
+}
+
+void TForm2::DrawGrid() {
+  QPainter painter(&surface_);
+  chart::drawGrid(painter);
+  update();
+}
+
+void TForm2::DrawChart() {
+  const platform::Environment &e = platform::env();
+  const std::string firstDay = utf8(ChartDay), birth = utf8(MaskEdit1->text()),
+                    name = utf8(FirstNameCopy);
+  // Everything is computed before anything changes: a date that does not
+  // convert, or a period past the calendar's end, leaves the labels alone.
+  const core::ChartData chart =
+      core::computeChart({firstDay, birth, name, e.regional.date, e.today()});
+
+  TLabel *const best[3] = {Label22, Label24, Label26};
+  TLabel *const worst[3] = {Label23, Label25, Label27};
+  for (size_t c = 0; c < 3; ++c) {
+    best[c]->setText(qs(chart.curves[c].best));
+    worst[c]->setText(qs(chart.curves[c].worst));
+  }
+  ChartStart = qs(chart.chartStart);
+  Label31->setText(qs(chart.headline));
+  Label20->setText(qs(chart.upperDates));
+  Label21->setText(qs(chart.lowerDates));
+  Label44->setText(qs(chart.weekDays));
+  ChartDay = qs(chart.chartDay);
+  core::applyChartLevels(chart);
+
+  QPainter painter(&surface_);
+  chart::drawCurves(painter, chart);
+  update();
+}

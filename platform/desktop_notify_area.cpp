@@ -1,0 +1,100 @@
+#include "platform/desktop_notify_area.h"
+
+#include "platform/qt_notify_area.h"
+#include "platform/sni_notify_area.h"
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : QObject(parent) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (bus.isConnected() && SniNotifyArea::watcherPresent()) {
+    sni_ = std::make_unique<SniNotifyArea>();
+    return;
+  }
+  // The X tray until a watcher shows up. Qt picks the kind of its own tray icons once, at the
+  // first one, so they are made only while no watcher runs.
+  x11_ = std::make_unique<QtNotifyArea>();
+  if (bus.isConnected()) {
+    watcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
+                                       QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &DesktopNotifyArea::moveToBus);
+  }
+}
+
+DesktopNotifyArea::~DesktopNotifyArea() = default;
+
+NotifyArea &DesktopNotifyArea::current() const {
+  if (sni_)
+    return *sni_;
+  return *x11_;
+}
+
+bool DesktopNotifyArea::hostPresent() const {
+  return current().hostPresent();
+}
+
+bool DesktopNotifyArea::add(const NotifyRecord &record) {
+  if (!current().add(record))
+    return false;
+  NotifyRecord kept = record;
+  if (!(kept.flags & nifIcon))
+    kept.icon = QIcon();
+  if (!(kept.flags & nifTip))
+    kept.tip.clear();
+  shown_[{record.owner, record.id}] = kept;
+  order_[{record.owner, record.id}] = ++added_;
+  if (!owners_.count(record.owner))
+    owners_[record.owner] = connect(record.owner, &QObject::destroyed, this, [this](QObject *o) {
+      owners_.erase(o);
+      std::erase_if(shown_, [o](const auto &entry) { return entry.first.first == o; });
+      std::erase_if(order_, [o](const auto &entry) { return entry.first.first == o; });
+    });
+  return true;
+}
+
+bool DesktopNotifyArea::modify(const NotifyRecord &record) {
+  if (!current().modify(record))
+    return false;
+  NotifyRecord &kept = shown_[{record.owner, record.id}];
+  if (record.flags & nifIcon)
+    kept.icon = record.icon;
+  if (record.flags & nifTip)
+    kept.tip = record.tip;
+  if (record.flags & nifMessage)
+    kept.callbackMessage = record.callbackMessage;
+  kept.flags |= record.flags;
+  return true;
+}
+
+bool DesktopNotifyArea::remove(const NotifyRecord &record) {
+  if (!current().remove(record))
+    return false;
+  shown_.erase({record.owner, record.id});
+  order_.erase({record.owner, record.id});
+  return true;
+}
+
+void DesktopNotifyArea::moveToBus() {
+  if (sni_)
+    return;
+  sni_ = std::make_unique<SniNotifyArea>();
+  std::vector<std::pair<unsigned long, const NotifyRecord *>> records;
+  for (const auto &[key, record] : shown_) {
+    x11_->remove(record);
+    records.emplace_back(order_[key], &record);
+  }
+  // In the order the icons were added, so that hosts list them in that order.
+  std::sort(records.begin(), records.end());
+  for (const auto &[order, record] : records)
+    sni_->add(*record);
+  delete watcher_;
+  watcher_ = nullptr;
+}
+
+} // namespace platform

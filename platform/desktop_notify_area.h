@@ -1,0 +1,50 @@
+#pragma once
+// The desktop's notification area, whichever kind it has: StatusNotifierItem hosts on the
+// session bus when a watcher runs there, the X tray otherwise. A watcher that appears later
+// (a host started after the program) takes the icons over; from then on they stay items on
+// the bus, which register again whenever a watcher comes back.
+
+#include "platform/notify_area.h"
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+class QDBusServiceWatcher;
+
+namespace platform {
+
+class QtNotifyArea;
+class SniNotifyArea;
+
+class DesktopNotifyArea : public QObject, public NotifyArea {
+  Q_OBJECT
+public:
+  explicit DesktopNotifyArea(QObject *parent = nullptr);
+  ~DesktopNotifyArea() override;
+
+  bool add(const NotifyRecord &record) override;
+  bool modify(const NotifyRecord &record) override;
+  bool remove(const NotifyRecord &record) override;
+  bool hostPresent() const override;
+
+  bool onBus() const { return sni_ != nullptr; }
+
+private:
+  using Key = std::pair<const QObject *, unsigned>;
+  NotifyArea &current() const;
+  void moveToBus();
+
+  std::unique_ptr<QtNotifyArea> x11_;
+  std::unique_ptr<SniNotifyArea> sni_;
+  QDBusServiceWatcher *watcher_ = nullptr;
+  // What each present icon shows, to hand it over when the kind of tray changes.
+  std::map<Key, NotifyRecord> shown_;
+  std::map<Key, unsigned long> order_; // when each was added
+  unsigned long added_ = 0;
+  std::map<const QObject *, QMetaObject::Connection> owners_;
+};
+
+} // namespace platform

@@ -1,0 +1,87 @@
+#pragma once
+// One icon as a StatusNotifierItem: its own connection to the session bus (so that hosts see
+// each icon as a separate item), its picture in every size, tooltip, stable id and title,
+// and its menu exported for the host. Registers with the host's watcher, again whenever a
+// watcher appears.
+
+#include "platform/notify_area.h"
+#include "platform/sni_types.h"
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QObject>
+
+#include <functional>
+
+namespace platform::sni {
+
+class MenuExporter;
+
+class Item : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
+  Q_PROPERTY(QString Category READ category)
+  Q_PROPERTY(QString Id READ id)
+  Q_PROPERTY(QString Title READ title)
+  Q_PROPERTY(QString Status READ status)
+  Q_PROPERTY(int WindowId READ windowId)
+  Q_PROPERTY(QString IconThemePath READ empty)
+  Q_PROPERTY(QDBusObjectPath Menu READ menu)
+  Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
+  Q_PROPERTY(QString IconName READ empty)
+  Q_PROPERTY(platform::sni::Pixmaps IconPixmap READ iconPixmap)
+  Q_PROPERTY(QString OverlayIconName READ empty)
+  Q_PROPERTY(platform::sni::Pixmaps OverlayIconPixmap READ noPixmaps)
+  Q_PROPERTY(QString AttentionIconName READ empty)
+  Q_PROPERTY(platform::sni::Pixmaps AttentionIconPixmap READ noPixmaps)
+  Q_PROPERTY(QString AttentionMovieName READ empty)
+  Q_PROPERTY(platform::sni::ToolTip ToolTip READ toolTip)
+public:
+  // `serial` tells this process's items apart on the bus; `onMouse` gets the host's clicks.
+  Item(const QString &id, const QString &title, QMenu *menu, int serial,
+       std::function<void(TrayMouse)> onMouse, QObject *parent = nullptr);
+  ~Item() override;
+
+  void setIcon(const QIcon &icon);
+  void setTip(const QString &tip);
+  // Asks the watcher on the bus to show this item; `done` runs once it has answered, with
+  // whether it took the item (false at once when there is no bus).
+  void registerWithWatcher(std::function<void(bool)> done = {});
+  QString serviceName() const { return serviceName_; }
+
+  QString category() const { return QStringLiteral("ApplicationStatus"); }
+  QString id() const { return id_; }
+  QString title() const { return title_; }
+  QString status() const { return QStringLiteral("Active"); }
+  int windowId() const { return 0; }
+  QString empty() const { return {}; }
+  QDBusObjectPath menu() const;
+  bool itemIsMenu() const { return false; }
+  Pixmaps iconPixmap() const { return pixmaps_; }
+  Pixmaps noPixmaps() const { return {}; }
+  platform::sni::ToolTip toolTip() const;
+
+public slots:
+  void Activate(int x, int y);
+  void SecondaryActivate(int x, int y);
+  void ContextMenu(int x, int y);
+  void Scroll(int delta, const QString &orientation);
+
+signals:
+  void NewTitle();
+  void NewIcon();
+  void NewAttentionIcon();
+  void NewOverlayIcon();
+  void NewToolTip();
+  void NewStatus(const QString &status);
+
+private:
+  QString id_, title_, tip_;
+  Pixmaps pixmaps_;
+  std::function<void(TrayMouse)> onMouse_;
+  QString connectionName_, serviceName_;
+  QDBusConnection bus_;
+  MenuExporter *menu_ = nullptr;
+};
+
+} // namespace platform::sni

@@ -1,0 +1,123 @@
+#include "platform/sni_types.h"
+
+#include <QDBusMetaType>
+#include <QImage>
+#include <QtEndian>
+
+namespace platform::sni {
+
+namespace {
+
+Pixmap pixmapOf(const QImage &source) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  Pixmap p;
+  p.width = image.width();
+  p.height = image.height();
+  p.argb.resize(p.width * p.height * 4);
+  auto *out = reinterpret_cast<quint32 *>(p.argb.data());
+  for (int y = 0; y < p.height; ++y) {
+    const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+    for (int x = 0; x < p.width; ++x)
+      *out++ = qToBigEndian(line[x]);
+  }
+  return p;
+}
+
+} // namespace
+
+Pixmaps pixmapsOf(const QIcon &icon) {
+  Pixmaps out;
+  if (icon.isNull())
+    return out;
+  QList<QSize> sizes = icon.availableSizes();
+  if (sizes.isEmpty())
+    sizes = {QSize(16, 16), QSize(32, 32)};
+  for (const QSize &size : sizes)
+    out.append(pixmapOf(icon.pixmap(size).toImage()));
+  return out;
+}
+
+void registerTypes() {
+  static const bool done = [] {
+    qDBusRegisterMetaType<Pixmap>();
+    qDBusRegisterMetaType<Pixmaps>();
+    qDBusRegisterMetaType<ToolTip>();
+    qDBusRegisterMetaType<MenuLayout>();
+    qDBusRegisterMetaType<MenuItemProperties>();
+    qDBusRegisterMetaType<MenuItemPropertiesList>();
+    return true;
+  }();
+  (void)done;
+}
+
+} // namespace platform::sni
+
+using namespace platform::sni;
+
+QDBusArgument &operator<<(QDBusArgument &arg, const Pixmap &value) {
+  arg.beginStructure();
+  arg << value.width << value.height << value.argb;
+  arg.endStructure();
+  return arg;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &arg, Pixmap &value) {
+  arg.beginStructure();
+  arg >> value.width >> value.height >> value.argb;
+  arg.endStructure();
+  return arg;
+}
+
+QDBusArgument &operator<<(QDBusArgument &arg, const ToolTip &value) {
+  arg.beginStructure();
+  arg << value.iconName << value.pixmaps << value.title << value.text;
+  arg.endStructure();
+  return arg;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &arg, ToolTip &value) {
+  arg.beginStructure();
+  arg >> value.iconName >> value.pixmaps >> value.title >> value.text;
+  arg.endStructure();
+  return arg;
+}
+
+QDBusArgument &operator<<(QDBusArgument &arg, const MenuLayout &value) {
+  arg.beginStructure();
+  arg << value.id << value.properties;
+  arg.beginArray(qMetaTypeId<QDBusVariant>());
+  for (const MenuLayout &child : value.children)
+    arg << QDBusVariant(QVariant::fromValue(child));
+  arg.endArray();
+  arg.endStructure();
+  return arg;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &arg, MenuLayout &value) {
+  arg.beginStructure();
+  arg >> value.id >> value.properties;
+  arg.beginArray();
+  value.children.clear();
+  while (!arg.atEnd()) {
+    QDBusVariant child;
+    arg >> child;
+    value.children.append(qdbus_cast<MenuLayout>(child.variant()));
+  }
+  arg.endArray();
+  arg.endStructure();
+  return arg;
+}
+
+QDBusArgument &operator<<(QDBusArgument &arg, const MenuItemProperties &value) {
+  arg.beginStructure();
+  arg << value.id << value.properties;
+  arg.endStructure();
+  return arg;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &arg, MenuItemProperties &value) {
+  arg.beginStructure();
+  arg >> value.id >> value.properties;
+  arg.endStructure();
+  return arg;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The values StatusNotifierItem hosts and menu readers exchange over D-Bus, with their
+// marshalling: pictures as ARGB32 in network byte order, tooltips, and menu layouts.
+
+#include <QDBusArgument>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+namespace platform::sni {
+
+struct Pixmap {
+  int width = 0;
+  int height = 0;
+  QByteArray argb; // ARGB32, big-endian
+};
+using Pixmaps = QList<Pixmap>;
+
+struct ToolTip {
+  QString iconName;
+  Pixmaps pixmaps;
+  QString title;
+  QString text;
+};
+
+// One menu entry and, to the depth asked, its children.
+struct MenuLayout {
+  int id = 0;
+  QVariantMap properties;
+  QList<MenuLayout> children;
+};
+
+struct MenuItemProperties {
+  int id = 0;
+  QVariantMap properties;
+};
+using MenuItemPropertiesList = QList<MenuItemProperties>;
+
+// Every size the icon carries (a single one scaled to 16 and 32 when it carries none).
+Pixmaps pixmapsOf(const QIcon &icon);
+
+// Registers the types with Qt's D-Bus type system; safe to call more than once.
+void registerTypes();
+
+} // namespace platform::sni
+
+Q_DECLARE_METATYPE(platform::sni::Pixmap)
+Q_DECLARE_METATYPE(platform::sni::ToolTip)
+Q_DECLARE_METATYPE(platform::sni::MenuLayout)
+Q_DECLARE_METATYPE(platform::sni::MenuItemProperties)
+
+QDBusArgument &operator<<(QDBusArgument &arg, const platform::sni::Pixmap &value);
+const QDBusArgument &operator>>(const QDBusArgument &arg, platform::sni::Pixmap &value);
+QDBusArgument &operator<<(QDBusArgument &arg, const platform::sni::ToolTip &value);
+const QDBusArgument &operator>>(const QDBusArgument &arg, platform::sni::ToolTip &value);
+QDBusArgument &operator<<(QDBusArgument &arg, const platform::sni::MenuLayout &value);
+const QDBusArgument &operator>>(const QDBusArgument &arg, platform::sni::MenuLayout &value);
+QDBusArgument &operator<<(QDBusArgument &arg, const platform::sni::MenuItemProperties &value);
+const QDBusArgument &operator>>(const QDBusArgument &arg, platform::sni::MenuItemProperties &value);

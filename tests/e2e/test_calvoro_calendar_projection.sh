@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The quickest way into a chart: on the projection panel "Calendar" opens the date chooser; a
+# click on a day and OK switch the content window to the 30-day chart of that day at once,
+# centred, and the chooser closes.
+set -euo pipefail
+BUILD=${1:?usage: test_calvoro_calendar_projection.sh BUILD_DIR}
+source "$(dirname "$0")/lib/desktop.sh"
+source "$(dirname "$0")/lib/calvoro.sh"
+source "$(dirname "$0")/lib/chooser.sh"
+
+calvoro_begin "$BUILD"
+calvoro_write_config Anna 12/05/1970 1
+calvoro_start
+calvoro_wait_tray_icons 3
+SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
+desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+
+# "Your power everyday", the second item of the menu: the projection panel.
+KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
+desktop_right_click "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)"
+_menu() {
+  local window height
+  for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
+    grep -qx "$window" <<<"$KNOWN" && continue
+    read -r _ _ _ height _ <<<"$(calvoro_geometry "$window")"
+    ((height > 150)) && return 0
+  done
+  return 1
+}
+desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+desktop_key Down Down Return
+calvoro_find_content_window
+calvoro_poll_shot 5 1-projection calvoro_panel_patch_is projectionbg 2 150 40 60 ||
+  desktop_fail "no projection panel: $CALVORO_WHY"
+
+# "Calendar" at (128, 118) of the panel, 110 x 24.
+xdotool mousemove $((CALVORO_FX + 10 + 128 + 55)) $((CALVORO_FY + 10 + 118 + 12)) click 1
+chooser_find
+calvoro_poll_shot 5 2-chooser chooser_shown || desktop_fail "the chooser does not show: $CALVORO_WHY"
+chooser_click_day 15
+calvoro_shot 3-picked >/dev/null
+chooser_click_ok
+
+# Chart mode: 634 x 440, centred, with the three curves drawn.
+_chart() {
+  read -r x y w h m <<<"$(calvoro_geometry "$(calvoro_window "Calvoro by Kaldo")")"
+  [ "$x $y $w $h $m" = "$(((1024 - 634) / 2)) $(((768 - 440) / 2)) 634 440 IsViewable" ] ||
+    _calvoro_why "the content window is at $x,$y ${w}x$h $m" || return 1
+  local colours
+  colours=$(convert "$1" -crop "634x380+$x+$y" +repage -format %c histogram:info: |
+    awk '/#FF0000|#FFFF00|#00FF00/ {n += $1} END {print n + 0}')
+  ((colours > 200)) || _calvoro_why "no curves ($colours pixels in their colours)"
+}
+calvoro_poll_shot 5 4-chart _chart || desktop_fail "no chart after the chooser's OK: $CALVORO_WHY"
+calvoro_is_viewable "$CHOOSER" && desktop_fail "the chooser stayed open"
+desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"
+echo "PASS"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# A desktop without a notification area: a few seconds after start the user is told, in a box,
+# that Calvoro runs and will show its icons; a tray that starts afterwards receives them.
+set -euo pipefail
+BUILD=${1:?usage: test_calvoro_no_tray.sh BUILD_DIR}
+source "$(dirname "$0")/lib/desktop.sh"
+source "$(dirname "$0")/lib/calvoro.sh"
+
+calvoro_begin "$BUILD"
+# calvoro_begin brought up a tray: take it away before the program starts.
+for i in "${!DESKTOP_NAMES[@]}"; do
+  if [ "${DESKTOP_NAMES[$i]}" = trayer ]; then
+    kill -TERM "${DESKTOP_PIDS[$i]}"
+    wait "${DESKTOP_PIDS[$i]}" 2>/dev/null || true
+  fi
+done
+calvoro_write_config Anna 01/02/1990 1
+calvoro_start
+desktop_poll 12 eval '[ -n "$(calvoro_window Information)" ]' || desktop_fail "no box about the missing tray"
+BOX=$(calvoro_window Information)
+desktop_poll 3 calvoro_is_viewable "$BOX" || desktop_fail "the box is not shown"
+calvoro_shot 0-notice >/dev/null
+desktop_key Return
+desktop_poll 5 eval '[ -z "$(calvoro_window Information)" ]' || desktop_fail "the box did not close"
+desktop_start_tray
+calvoro_wait_tray_icons 3
+calvoro_shot 1-late-tray >/dev/null
+echo "PASS"

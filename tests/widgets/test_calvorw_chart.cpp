@@ -1,0 +1,281 @@
+// The content window in chart mode: entering it, the chart on the surface,
+// the month steps, Close, and printing.
+#include "app/calvor.h"
+#include "app_fixture.h"
+#include "chart/calvorw.h"
+#include "core/biorhythm.h"
+#include "core/errors.h"
+#include "platform/printer.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+using namespace testing_support;
+
+namespace {
+
+const QColor kSilver(192, 192, 192), kBlack(0, 0, 0), kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
+
+class ChartMode : public AppFixture {
+protected:
+  // Anna, born 25/05/2001 unless said otherwise: the first of June 2001 is
+  // her day count 7. Today is 12/05/2024.
+  void load(const QString &birth = QStringLiteral("25/05/2001")) {
+    writeConfig("\r\nAnna\r\n" + birth.toLatin1() + "\r\n0\r\n");
+    Form1->Timer1Timer();
+    Form1->card2Click();
+  }
+  void showMe(const QString &firstDay) {
+    Form2->MaskEdit2->setText(firstDay);
+    Form2->BitBtn8Click();
+    Form2->Timer2Timer();
+  }
+  QImage shot() const { return Form2->grab().toImage(); }
+  // The lowest row of a colour in one column of the chart area.
+  static int lowestRow(const QImage &image, int x, const QColor &color) {
+    for (int y = 305; y >= 45; --y)
+      if (image.pixelColor(x, y) == color)
+        return y;
+    return -1;
+  }
+  static bool surfaceHasCurves() {
+    const QImage &s = Form2->surface();
+    for (int y = 45; y < 306; ++y)
+      for (int x = 25; x < 615; ++x) {
+        const QColor c = s.pixelColor(x, y);
+        if (c == kRed || c == kYellow || c == kLime)
+          return true;
+      }
+    return false;
+  }
+  static QPoint centred(QSize size) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return {screen.x() + (screen.width() - size.width()) / 2,
+            screen.y() + (screen.height() - size.height()) / 2};
+  }
+};
+
+TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
+  load();
+  Form2->MaskEdit2->setText("01/06/2001");
+  Form2->BitBtn8Click();
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_EQ(Form2->size(), QSize(634, 440));
+  EXPECT_EQ(Form2->pos(), centred({634, 440}));
+  EXPECT_EQ(Form2->visiblePanel(), nullptr);
+  for (TLabel *label : {Form2->Label31, Form2->Label44, Form2->Label42, Form2->Label43})
+    EXPECT_TRUE(label->isVisibleTo(Form2)) << label->objectName().toStdString();
+  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2));
+  EXPECT_EQ(Form2->butpan->geometry(), QRect(15, 390, 601, 34));
+  EXPECT_TRUE(Form2->Timer2->isActive());
+  EXPECT_EQ(Form2->Timer2->interval(), 500);
+  EXPECT_EQ(core::DayCount, 7); // the first day's, until the chart is drawn
+  EXPECT_EQ(Form2->Label31->text(), "Hello, here is your power for this month...");
+
+  Form2->Timer2Timer();
+  EXPECT_FALSE(Form2->Timer2->isActive());
+  EXPECT_EQ(Form2->Label31->text(),
+            "Anna (25/05/2001) here is your power from 01/06/2001 to 30/06/2001");
+  EXPECT_TRUE(Form2->Label44->text().startsWith("  Fr Sa Su"));
+  EXPECT_TRUE(Form2->Label20->text().startsWith("     01/06/01 03/06/01"));
+  EXPECT_EQ(Form2->Label22->text(), "Best : 01/06/2001 29/06/2001");
+  EXPECT_EQ(Form2->Label27->text(), "Worst : 11/06/2001");
+  EXPECT_EQ(ChartDay, "30/06/2001");
+  EXPECT_EQ(ChartStart, "01/06/2001");
+  EXPECT_EQ(core::DayCount, 36);
+  EXPECT_EQ(core::EmotionalLevel, core::levelsFor(36).emotional);
+}
+
+TEST_F(ChartMode, GridAndCurvesOnTheSurface) {
+  // Day count 46 on the first day: the intellectual curve passes level 3 on
+  // day 10 and level 1 on day 11, far from the other two.
+  load(birthDateDaysBefore(46, {2001, 6, 1}));
+  showMe("01/06/2001");
+  const QImage image = shot();
+  const struct {
+    int x, y;
+    QColor color;
+  } probes[] = {
+      {40, 75, kBlack},    // a horizontal line
+      {30, 60, kBlack},    // the first vertical
+      {50, 60, kWhite},    // the second, white
+      {50, 75, kWhite},    // verticals are drawn over the horizontals
+      {70, 60, kBlack},    // black again
+      {610, 60, kWhite},   // the last vertical is white
+      {610, 299, kWhite},  // its last painted pixel
+      {609, 300, kBlack},  // the last painted pixel of the bottom line
+      {610, 300, kSilver}, // the end point of both, unpainted
+      {611, 75, kSilver},  // nothing right of the grid
+      {230, 292, kYellow}, // level 3
+      {250, 298, kYellow}, // level 1
+  };
+  for (const auto &p : probes)
+    EXPECT_EQ(image.pixelColor(p.x, p.y), p.color) << p.x << ", " << p.y;
+  // A five-pixel pen reaches two rows below its centre: 2.5 × 3 rounds up to
+  // 8 and 2.5 × 1 down to 2.
+  EXPECT_EQ(lowestRow(image, 230, kYellow), 292 + 2);
+  EXPECT_EQ(lowestRow(image, 250, kYellow), 298 + 2);
+}
+
+TEST_F(ChartMode, WhereTheCurvesMeetThePhysicalOneIsOnTop) {
+  load("01/06/2001"); // day count 0: all three at 50 on the first day
+  showMe("01/06/2001");
+  EXPECT_EQ(shot().pixelColor(30, 175), kLime);
+}
+
+TEST_F(ChartMode, MonthStepsRefreshAndTheirLimits) {
+  load();
+  showMe("01/06/2001");
+  Form2->BitBtn6Click();
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 01/07/2001 to 30/07/2001"));
+  EXPECT_TRUE(Form2->Label20->text().startsWith("     01/07/01"));
+  Form2->BitBtn5Click();
+  Form2->BitBtn5Click();
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 02/05/2001 to 31/05/2001"));
+  EXPECT_EQ(ChartStart, "02/05/2001");
+
+  // Refresh draws the same chart again over an erased surface.
+  const QImage before = Form2->surface().copy();
+  Form2->EraseChart();
+  ASSERT_FALSE(surfaceHasCurves());
+  Form2->BitBtn3Click();
+  EXPECT_EQ(Form2->surface(), before);
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 02/05/2001 to 31/05/2001"));
+
+  // A period past the calendar's end is refused and nothing changes.
+  showMe("01/11/9999");
+  Form2->BitBtn6Click();
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 01/12/9999 to 30/12/9999"));
+  const QImage last = Form2->surface().copy();
+  const QString headline = Form2->Label31->text(), rows = Form2->Label20->text();
+  const int32_t dayCount = core::DayCount;
+  EXPECT_THROW(Form2->BitBtn6Click(), core::EDateError);
+  EXPECT_EQ(Form2->Label31->text(), headline);
+  EXPECT_EQ(Form2->Label20->text(), rows);
+  EXPECT_EQ(Form2->surface(), last);
+  EXPECT_EQ(ChartDay, "30/12/9999");
+  EXPECT_EQ(core::DayCount, dayCount);
+
+  showMe("15/01/0001");
+  EXPECT_THROW(Form2->BitBtn5Click(), core::EDateError);
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 15/01/0001 to 13/02/0001"));
+}
+
+TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
+  load();
+  const struct {
+    const char *firstDay;
+    bool conversion;
+  } cases[] = {{"31/02/2001", true}, {"  /  /2001", true}, {"20/12/9999", false}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.firstDay);
+    Form1->card2Click();
+    Form2->MaskEdit2->setText(c.firstDay);
+    try {
+      Form2->BitBtn8Click();
+      ADD_FAILURE() << "no error";
+    } catch (const core::EConvertError &error) {
+      EXPECT_TRUE(c.conversion);
+      EXPECT_EQ(error.what(), "'" + std::string(c.firstDay) + "' is not a valid date");
+    } catch (const core::EDateError &) {
+      EXPECT_FALSE(c.conversion);
+    }
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(Form2->Timer2->isActive());
+  }
+}
+
+TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
+  load();
+  Form2->BitBtn7Click();
+  EXPECT_EQ(Form2->Label44->text(), "Here is your first month of life...");
+  EXPECT_FALSE(Form2->BitBtn5->isVisibleTo(Form2));
+  EXPECT_FALSE(Form2->BitBtn6->isVisibleTo(Form2));
+  EXPECT_TRUE(Form2->Timer2->isActive());
+  Form2->Timer2Timer();
+  EXPECT_TRUE(Form2->Label31->text().endsWith("from 25/05/2001 to 23/06/2001"));
+  EXPECT_TRUE(Form2->Label44->text().startsWith("  Fr Sa"));
+
+  Form2->move(3, 4);
+  Form2->BitBtn4Click();
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_EQ(Form2->size(), QSize(385, 248));
+  EXPECT_EQ(Form2->Panel1->pos(), QPoint(365, 228));
+  EXPECT_EQ(Form2->pos(), centred({385, 248}));
+  EXPECT_EQ(Form2->visiblePanel(), Form2->details);
+  EXPECT_TRUE(Form2->BitBtn5->isVisibleTo(Form2));
+  EXPECT_TRUE(Form2->BitBtn6->isVisibleTo(Form2));
+  for (TLabel *label : {Form2->Label31, Form2->Label44, Form2->Label42, Form2->Label43})
+    EXPECT_FALSE(label->isVisibleTo(Form2)) << label->objectName().toStdString();
+  EXPECT_FALSE(surfaceHasCurves());
+  // Today's levels are back: 25/05/2001 to 12/05/2024.
+  EXPECT_EQ(core::DayCount, 8388);
+  EXPECT_EQ(core::PhysicalLevel, core::levelsFor(8388).physical);
+}
+
+TEST_F(ChartMode, FirstMonthWithAnUnreadableBirthDateDrawsTheGridOnly) {
+  load();
+  Form2->MaskEdit1->setText("  /  /2001");
+  Form2->BitBtn7Click();
+  EXPECT_TRUE(Form2->isVisible());
+  EXPECT_THROW(Form2->Timer2Timer(), core::EConvertError);
+  EXPECT_EQ(Form2->Label44->text(), "Here is your first month of life...");
+  EXPECT_EQ(Form2->Label22->text(), "Best :");
+  EXPECT_EQ(Form2->surface().pixelColor(30, 60), kBlack);
+  EXPECT_FALSE(surfaceHasCurves());
+}
+
+TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
+  load();
+  Form2->BitBtn7Click(); // the first month: no month buttons until printed
+  Form2->Timer2Timer();
+  const QString headline = Form2->Label31->text();
+  const QImage onScreen = shot();
+  Form2->BitBtn2Click();
+
+  ASSERT_EQ(env->printer.pages.size(), 1);
+  EXPECT_EQ(env->printer.documentNames, QStringList{QString()});
+  const QImage page = env->printer.pages.first();
+  const auto at = [&page](int x, int y) { return page.pixelColor(2 * x + 1, 2 * y + 1); };
+  EXPECT_EQ(at(45, 62), kWhite);           // between the grid lines
+  EXPECT_EQ(at(40, 75), kBlack);           // a grid line
+  EXPECT_EQ(at(600, 312), kWhite);         // the upper date row after its text
+  EXPECT_EQ(at(15 + 3 + 54, 400), kWhite); // no button row
+  EXPECT_NE(at(5, 200), kWhite);           // the left frame strip
+  EXPECT_NE(at(629, 200), kWhite);         // the right one, 634 × 2 dots wide in all
+  EXPECT_EQ(page.pixelColor(2 * 634 + 2, 400), kWhite);
+  EXPECT_EQ(page.pixelColor(400, 2 * 440 + 2), kWhite);
+
+  // Back in silver with all five buttons and the same chart.
+  EXPECT_EQ(Form2->Color(), kSilver);
+  for (TBitBtn *b :
+       {Form2->BitBtn5, Form2->BitBtn2, Form2->BitBtn3, Form2->BitBtn4, Form2->BitBtn6})
+    EXPECT_TRUE(b->isVisibleTo(Form2)) << b->objectName().toStdString();
+  EXPECT_EQ(Form2->Label31->text(), headline);
+  const QImage after = shot();
+  EXPECT_EQ(after.pixelColor(45, 62), kSilver);
+  EXPECT_EQ(after.pixelColor(600, 312), kSilver);
+  const QRect priorMonth(15 + 3, 390 + 1, 108, 29); // the button is back
+  EXPECT_NE(after.copy(priorMonth), onScreen.copy(priorMonth));
+  EXPECT_TRUE(surfaceHasCurves());
+}
+
+TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
+  load();
+  showMe("01/06/2001");
+  const QImage before = shot();
+  env->printer.available = false;
+  try {
+    Form2->BitBtn2Click();
+    FAIL() << "no error";
+  } catch (const platform::EPrinter &error) {
+    EXPECT_STREQ(error.what(), "There is no default printer currently selected");
+  }
+  EXPECT_EQ(Form2->Color(), kSilver);
+  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2));
+  EXPECT_EQ(shot(), before);
+}
+
+} // namespace

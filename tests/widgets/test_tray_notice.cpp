@@ -1,0 +1,44 @@
+// Starting without a notification area: one information box after the delay, none when a
+// tray is there by then, and none once the owner is gone.
+
+#include "app/tray_notice.h"
+#include "test_environment.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace testing_support;
+
+namespace {
+
+struct Case {
+  bool host;
+  bool ownerGone;
+  int boxes;
+};
+
+class TrayNotice : public ::testing::TestWithParam<Case> {};
+
+TEST_P(TrayNotice, TellsOnceWhenNoTrayIsThere) {
+  TestEnvironment env;
+  env.notifyArea.host = GetParam().host;
+  auto owner = std::make_unique<QObject>();
+  armMissingTrayNotice(owner.get(), 10);
+  if (GetParam().ownerGone)
+    owner.reset();
+  QTest::qWait(100);
+  ASSERT_EQ(env.messageBoxes.shown.size(), GetParam().boxes);
+  if (GetParam().boxes) {
+    EXPECT_EQ(env.messageBoxes.shown[0].caption, "Information");
+    EXPECT_EQ(env.messageBoxes.shown[0].text, missingTrayText());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TrayNotice,
+                         ::testing::Values(Case{false, false, 1}, Case{true, false, 0},
+                                           Case{false, true, 0}));
+
+} // namespace
