@@ -23,8 +23,11 @@ test: build
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
+# Every benchmark program (the build also leaves folders named bench_*).
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 perf: build
 	@bash bench/perf.sh $(BUILD)

@@ -121,4 +121,3 @@ void TForm2::BitBtn4Click() {
   showOnlyPanel(details);
   showCentred();
 }
-

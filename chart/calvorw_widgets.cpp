@@ -35,7 +35,7 @@ TImage *makeImage(QWidget *parent, const char *name, const QRect &geometry, cons
 }
 
 QPixmap buttonStrip(const char *normal, const char *pressed) {
-  const QPixmap up = pictures::pixmap(QString::fromLatin1(normal));
+  QPixmap up = pictures::pixmap(QString::fromLatin1(normal));
   const QPixmap down = pressed ? pictures::pixmap(QString::fromLatin1(pressed)) : up;
   if (up.isNull())
     return up;

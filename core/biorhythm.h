@@ -31,9 +31,10 @@ struct Levels {
   bool operator==(const Levels &) const = default;
 };
 
-// round(50 + 50 sin(2π dayCount / period)) for one cycle, computed in extended
-// precision in a fixed order of operations, an exact half going to the even
-// neighbour.
+// round(50 + 50 sin(2π dayCount / period)) for one cycle, computed in double
+// in a fixed order of operations, an exact half going to the even neighbour.
+// For every day count of the calendar this is the level the same computation
+// gives in extended precision.
 int8_t cycleLevel(Cycle cycle, int32_t dayCount);
 
 // The three levels for a day count, in the order emotional, intellectual, physical.

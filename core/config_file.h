@@ -25,7 +25,7 @@ inline constexpr std::string_view kConfigPath =
 // kMaxScanBytes of the file: the four lines of a real file are short, and a
 // huge or binary file must not fill the memory.
 inline constexpr size_t kMaxLineBytes = 4096;
-inline constexpr size_t kMaxScanBytes = 1024 * 1024;
+inline constexpr size_t kMaxScanBytes = size_t{1024} * 1024;
 
 struct Configuration {
   std::string firstName;

@@ -28,7 +28,7 @@ std::string numericPattern(core::DateOrder order) {
 
 QString timeLocaleName() {
   for (const char *var : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const QString value = qEnvironmentVariable(var);
+    QString value = qEnvironmentVariable(var);
     if (!value.isEmpty())
       return value;
   }

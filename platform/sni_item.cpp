@@ -48,7 +48,7 @@ Item::~Item() {
   QDBusConnection::disconnectFromBus(connectionName_);
 }
 
-void Item::registerWithWatcher(std::function<void(bool)> done) {
+void Item::registerWithWatcher(const std::function<void(bool)> &done) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.kde.StatusNotifierWatcher"),

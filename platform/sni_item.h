@@ -46,7 +46,7 @@ public:
   void setTip(const QString &tip);
   // Asks the watcher on the bus to show this item; `done` runs once it has answered, with
   // whether it took the item (false at once when there is no bus).
-  void registerWithWatcher(std::function<void(bool)> done = {});
+  void registerWithWatcher(const std::function<void(bool)> &done = {});
   QString serviceName() const { return serviceName_; }
 
   QString category() const { return QStringLiteral("ApplicationStatus"); }

@@ -13,7 +13,7 @@ Pixmap pixmapOf(const QImage &source) {
   Pixmap p;
   p.width = image.width();
   p.height = image.height();
-  p.argb.resize(p.width * p.height * 4);
+  p.argb.resize(qsizetype(p.width) * p.height * 4);
   auto *out = reinterpret_cast<quint32 *>(p.argb.data());
   for (int y = 0; y < p.height; ++y) {
     const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));

@@ -11,6 +11,8 @@ PACKAGES=(
   openbox trayer
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   locales libxcb1-dev
+  # the format check and clang-tidy (with run-clang-tidy) in CI
+  clang-format clang-tidy
   libxcb-res0-dev # the soak run counts its X resources
   clang libclang-rt-14-dev # the fuzz targets (libFuzzer)
   # Printing the chart for real in the e2e tests: a private print server with a PDF queue,

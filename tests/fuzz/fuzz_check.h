@@ -6,7 +6,7 @@
 #define FUZZ_CHECK(cond)                                                                           \
   do {                                                                                             \
     if (!(cond)) {                                                                                 \
-      std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__);           \
+      std::fprintf(stderr, "property failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__);            \
       std::abort();                                                                                \
     }                                                                                              \
   } while (0)

@@ -83,7 +83,7 @@ TEST_F(BiorhythmGlobals, BirthTextGivesTheDayCountToTheReferenceDate) {
   core::computeLevelsFromBirthText("01/01/0001", dmy, {2024, 6, 15});
   EXPECT_EQ(core::DayCount, 739051);
   EXPECT_EQ(current(), core::levelsFor(739051));
-  for (int level : {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel}) {
+  for (const int8_t level : {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel}) {
     EXPECT_GE(level, 0);
     EXPECT_LE(level, 100);
   }

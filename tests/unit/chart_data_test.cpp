@@ -73,7 +73,7 @@ TEST(ChartData, TextsOfOneChart) {
     EXPECT_EQ(chart.lowerDates.size(), 12u + 15 * 9 - 1);
     EXPECT_EQ(chart.weekDays.size(), 2u + 30 * 3 - 1);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(chart.curves[i].best, c.lists[2 * i]) << "cycle " << i;
+      EXPECT_EQ(chart.curves[i].best, c.lists[static_cast<size_t>(2 * i)]) << "cycle " << i;
       EXPECT_EQ(chart.curves[i].worst, c.lists[2 * i + 1]) << "cycle " << i;
     }
     EXPECT_EQ(chart.chartStart, c.firstDay);

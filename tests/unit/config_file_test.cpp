@@ -130,7 +130,7 @@ TEST(ConfigRead, HugeAndBinaryTextsLoadWithinBounds) {
 
   std::mt19937 random(2024);
   for (int round = 0; round < 20; ++round) {
-    std::string junk(64 * 1024, '\0');
+    std::string junk(size_t{64} * 1024, '\0');
     for (char &c : junk)
       c = static_cast<char>(random());
     const Configuration c = parse(junk);

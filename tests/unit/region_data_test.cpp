@@ -66,7 +66,7 @@ TEST(StoredShape, HostileLengthsAreRefused) {
 
 TEST(RectsFromMask, CoversExactlyTheSetPixels) {
   const int w = 7, h = 5;
-  std::vector<bool> mask(w * h, false);
+  std::vector<bool> mask(static_cast<size_t>(w) * h, false);
   auto set = [&](int x, int y) { mask[y * w + x] = true; };
   for (int y = 0; y < 3; ++y)
     for (int x = 1; x < 4; ++x)
@@ -75,7 +75,7 @@ TEST(RectsFromMask, CoversExactlyTheSetPixels) {
   set(0, 4);
   set(2, 4);
   auto rects = core::rectsFromMask(mask, w, h);
-  std::vector<int> cover(w * h, 0);
+  std::vector<int> cover(static_cast<size_t>(w) * h, 0);
   for (const Rect &r : rects)
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x)

@@ -25,6 +25,7 @@ std::vector<Expected> expectedPictures() {
         n.push_back(cycle + std::to_string(step));
     return n;
   }();
+  out.reserve(out.size() + levelNames.size());
   for (const std::string &n : levelNames)
     out.push_back({n.c_str(), 32, 32, true});
   const std::vector<Expected> rest = {

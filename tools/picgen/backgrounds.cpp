@@ -25,9 +25,8 @@ QImage powerBackground() {
       QColor c = pal::navy;
       if (cy < 44 + wave(cx, 260, 6, 0.5))
         c = pal::black;
-      else if (cy > 168 + wave(cx, 180, 7, 1.3))
-        c = pal::blue;
-      else if (std::abs(cy - (108 + wave(cx, 150, 18, 0.0))) < 1.0 ||
+      else if (cy > 168 + wave(cx, 180, 7, 1.3) ||
+               std::abs(cy - (108 + wave(cx, 150, 18, 0.0))) < 1.0 ||
                std::abs(cy - (132 + wave(cx, 210, 14, 2.2))) < 1.0)
         c = pal::blue;
       img.setPixelColor(x, y, c);

@@ -41,7 +41,7 @@ QImage toPalette16(const QImage &drawing) {
   // First pass: which palette entries (and transparency) are used, in
   // palette order, so the colour table does not depend on pixel order.
   constexpr int kTransparent = 16;
-  QList<int> index(src.width() * src.height());
+  QList<int> index(qsizetype(src.width()) * src.height());
   bool used[17] = {};
   for (int y = 0; y < src.height(); ++y) {
     const QRgb *line = reinterpret_cast<const QRgb *>(src.constScanLine(y));
