@@ -26,7 +26,7 @@ RESULTS="$DESKTOP_DIR/results"
 : >"$RESULTS"
 
 config_file() { echo "$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping/Calvoro.ini"; }
-write_config() { # birth date, blinking (0/1)
+write_config() { # birth date, fourth line ("0": the icons blink)
   mkdir -p "$(dirname "$(config_file)")"
   printf '\r\nPerf\r\n%s\r\n%s\r\n' "$1" "$2" >"$(config_file)"
 }
@@ -72,7 +72,7 @@ blink_birth=$(calvoro_birth_date_where 'e > 95')
 for ((run = 1; run <= RUNS; run++)); do
   echo "perf: run $run of $RUNS" >&2
   for day in quiet blinking; do
-    if [ $day = quiet ]; then write_config "$quiet_birth" 1; else write_config "$blink_birth" 1; fi
+    if [ $day = quiet ]; then write_config "$quiet_birth" 0; else write_config "$blink_birth" 0; fi
     measure_start calvoro "$CALVORO" $day
     measure_start bare "$BARE" $day
   done
