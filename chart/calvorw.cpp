@@ -56,18 +56,7 @@ void TForm2::createFrame() {
   Image10 = makeImage(this, "Image10", {}, "framev");
 
   auto corner = [this](const char *name) {
-    auto *panel = new TPanel(this);
-    panel->setObjectName(name);
-    panel->resize(kCorner, kCorner);
-    panel->setCaption(QStringLiteral("X"));
-    panel->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11, platform::fsBold));
-    panel->setColor(color(platform::clSilver));
-    panel->setBevelInner(TBevelCut::bvRaised);
-    panel->setBevelOuter(TBevelCut::bvNone);
-    panel->setBevelWidth(2);
-    panel->setBorderStyle(TBorderStyle::bsSingle);
-    panel->setFlat(true);
-    panel->setToolTip(QStringLiteral("Click to hide the panel..."));
+    auto *panel = newCloseCorner(this, name, color(platform::clSilver));
     connect(panel, &TPanel::clicked, this, &TForm2::Panel2Click);
     return panel;
   };

@@ -20,7 +20,7 @@ using calvorw::utf8;
 
 namespace {
 
-struct LabelSpec {
+struct LabelPlace {
   TLabel *TForm2::*member;
   const char *name;
   QRect geometry;
@@ -30,17 +30,17 @@ struct LabelSpec {
 
 // A label of the chart: fixed size, left-aligned unless said otherwise,
 // letting the window's colour show through.
-TLabel *chartLabel(TForm2 *form, const LabelSpec &spec, const QFont &font,
+TLabel *chartLabel(TForm2 *form, const LabelPlace &place, const QFont &font,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-  auto *label = new TLabel(form, QString::fromLatin1(spec.text));
-  label->setObjectName(QString::fromLatin1(spec.name));
+  auto *label = new TLabel(form, QString::fromLatin1(place.text));
+  label->setObjectName(QString::fromLatin1(place.name));
   label->setAutoSize(false);
-  label->setGeometry(spec.geometry);
+  label->setGeometry(place.geometry);
   label->setFont(font);
-  label->setFontColor(platform::toQColor(spec.color));
+  label->setFontColor(platform::toQColor(place.color));
   label->setTransparent(true);
   label->setAlignment(alignment);
-  form->*spec.member = label;
+  form->*place.member = label;
   return label;
 }
 
@@ -77,7 +77,7 @@ void TForm2::createChartLabels() {
 
   // The scale, one label every 25 pixels down to the last, which sits higher
   // so that it stays above the date rows.
-  const LabelSpec scale[] = {
+  const LabelPlace scale[] = {
       {&TForm2::Label32, "Label32", {7, 45, 22, 17}, "100", platform::clBlack},
       {&TForm2::Label34, "Label34", {7, 70, 22, 17}, "90", platform::clBlack},
       {&TForm2::Label35, "Label35", {7, 95, 22, 17}, "80", platform::clBlack},
@@ -90,8 +90,8 @@ void TForm2::createChartLabels() {
       {&TForm2::Label43, "Label43", {7, 270, 22, 17}, "10", platform::clBlack},
       {&TForm2::Label33, "Label33", {7, 289, 22, 17}, "0", platform::clBlack},
   };
-  for (const LabelSpec &spec : scale)
-    labels << chartLabel(this, spec, arial11, Qt::AlignRight | Qt::AlignTop);
+  for (const LabelPlace &place : scale)
+    labels << chartLabel(this, place, arial11, Qt::AlignRight | Qt::AlignTop);
 
   // The date rows are opaque on the window's colour.
   labels << chartLabel(
@@ -104,7 +104,7 @@ void TForm2::createChartLabels() {
   // Each heading in its curve's colour, then in black one pixel to the right
   // and down, on top.
   const QFont heading = platform::font(QStringLiteral("Arial"), -16, platform::fsUnderline);
-  const LabelSpec headings[] = {
+  const LabelPlace headings[] = {
       {&TForm2::Label28, "Label28", {31, 337, 194, 19}, "Critical Emotional Days", platform::clRed},
       {&TForm2::Label58,
        "Label58",
@@ -132,10 +132,10 @@ void TForm2::createChartLabels() {
        "Critical Physical Days",
        platform::clBlack},
   };
-  for (const LabelSpec &spec : headings)
-    labels << chartLabel(this, spec, heading);
+  for (const LabelPlace &place : headings)
+    labels << chartLabel(this, place, heading);
 
-  const LabelSpec lists[] = {
+  const LabelPlace lists[] = {
       {&TForm2::Label22, "Label22", {21, 357, 206, 19}, "Best :", platform::clBlack},
       {&TForm2::Label23, "Label23", {21, 371, 208, 19}, "Worst :", platform::clBlack},
       {&TForm2::Label24, "Label24", {229, 357, 208, 19}, "Best :", platform::clBlack},
@@ -143,8 +143,8 @@ void TForm2::createChartLabels() {
       {&TForm2::Label26, "Label26", {437, 357, 196, 19}, "Best :", platform::clBlack},
       {&TForm2::Label27, "Label27", {437, 371, 196, 19}, "Worst :", platform::clBlack},
   };
-  for (const LabelSpec &spec : lists)
-    labels << chartLabel(this, spec, arial13);
+  for (const LabelPlace &place : lists)
+    labels << chartLabel(this, place, arial13);
 
   // Beneath the frame and the content panels, which cover them in panel mode.
   for (auto it = labels.rbegin(); it != labels.rend(); ++it)
@@ -161,14 +161,14 @@ void TForm2::createButtonRow() {
   butpan->setBevelOuter(TBevelCut::bvNone);
   butpan->setColor(platform::toQColor(platform::clSilver));
 
-  struct ButtonSpec {
+  struct ButtonPlace {
     TBitBtn *TForm2::*member;
     const char *name;
     int left;
     const char *caption, *picture, *hint;
     void (TForm2::*handler)();
   };
-  const ButtonSpec buttons[] = {
+  const ButtonPlace buttons[] = {
       {&TForm2::BitBtn5, "BitBtn5", 3, "Prior Month", "btn_prior",
        "Click to see the biorythm prior month", &TForm2::BitBtn5Click},
       {&TForm2::BitBtn2, "BitBtn2", 123, " Print", "btn_print", "Click to print the curves",
@@ -180,15 +180,15 @@ void TForm2::createButtonRow() {
       {&TForm2::BitBtn6, "BitBtn6", 484, "Next Month", "btn_next",
        "Click to see the biorythm next month", &TForm2::BitBtn6Click},
   };
-  for (const ButtonSpec &spec : buttons) {
-    auto *button = new TBitBtn(butpan, QString::fromLatin1(spec.caption));
-    button->setObjectName(QString::fromLatin1(spec.name));
-    button->setGeometry(spec.left, 1, 108, 29);
-    button->setGlyph(pictures::pixmap(QString::fromLatin1(spec.picture)));
+  for (const ButtonPlace &place : buttons) {
+    auto *button = new TBitBtn(butpan, QString::fromLatin1(place.caption));
+    button->setObjectName(QString::fromLatin1(place.name));
+    button->setGeometry(place.left, 1, 108, 29);
+    button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
     button->setFlat(true);
-    button->setToolTip(QString::fromLatin1(spec.hint));
-    connect(button, &QPushButton::clicked, this, spec.handler);
-    this->*spec.member = button;
+    button->setToolTip(QString::fromLatin1(place.hint));
+    connect(button, &QPushButton::clicked, this, place.handler);
+    this->*place.member = button;
   }
   BitBtn6->setGlyphLayout(TButtonLayout::blGlyphRight);
   // Below the panel-mode window, so the row shows in chart mode only.

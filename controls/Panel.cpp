@@ -1,6 +1,7 @@
 #include "controls/Panel.h"
 
 #include "platform/colors.h"
+#include "platform/fonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -126,4 +127,20 @@ void TPanel::mouseReleaseEvent(QMouseEvent *event) {
   event->accept();
   if (click)
     emit clicked();
+}
+
+TPanel *newCloseCorner(QWidget *parent, const char *name, const QColor &color) {
+  auto *panel = new TPanel(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->resize(20, 20);
+  panel->setCaption(QStringLiteral("X"));
+  panel->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11, platform::fsBold));
+  panel->setColor(color);
+  panel->setBevelInner(TBevelCut::bvRaised);
+  panel->setBevelOuter(TBevelCut::bvNone);
+  panel->setBevelWidth(2);
+  panel->setBorderStyle(TBorderStyle::bsSingle);
+  panel->setFlat(true);
+  panel->setToolTip(QStringLiteral("Click to hide the panel..."));
+  return panel;
 }

@@ -52,3 +52,7 @@ private:
   bool pressed_ = false;
   QString caption_;
 };
+
+// The small "X" panel in a window's corner that hides the window: 20 × 20,
+// raised, bold, with its hint. The caller connects its click.
+TPanel *newCloseCorner(QWidget *parent, const char *name, const QColor &color);

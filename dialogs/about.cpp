@@ -63,18 +63,8 @@ TForm3::TForm3(QWidget *parent) : TBorderlessForm(parent) {
   Image2->hide();
 
   auto corner = [this](const char *name, int x, int y) {
-    auto *panel = new TPanel(this);
-    panel->setObjectName(name);
-    panel->setGeometry(x, y, 20, 20);
-    panel->setCaption(QStringLiteral("X"));
-    panel->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11, platform::fsBold));
-    panel->setColor(platform::toQColor(platform::clBtnFace));
-    panel->setBevelInner(TBevelCut::bvRaised);
-    panel->setBevelOuter(TBevelCut::bvNone);
-    panel->setBevelWidth(2);
-    panel->setBorderStyle(TBorderStyle::bsSingle);
-    panel->setFlat(true);
-    panel->setToolTip(QStringLiteral("Click to hide the panel..."));
+    auto *panel = newCloseCorner(this, name, platform::toQColor(platform::clBtnFace));
+    panel->move(x, y);
     connect(panel, &TPanel::clicked, this, &TForm3::Panel2Click);
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint &pos) {
