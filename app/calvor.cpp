@@ -42,6 +42,12 @@ QString cycleIconName(const char *prefix, int level) {
   return QString::fromLatin1(prefix) + QString::number(core::LevelIconIndex(level));
 }
 
+// The content and About windows and the date chooser exist only once opened.
+template <class T> void hideIfMade(OnDemand<T> &window) {
+  if (T *made = window.made())
+    made->hide();
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
@@ -223,8 +229,9 @@ void TForm1::firstRunSetup() {
 
 void TForm1::LoadConfiguration() {
   const platform::Environment &e = platform::env();
-  Form3->hide();
-  Form2->setPosition(TPosition::poScreenCenter);
+  hideIfMade(Form3);
+  if (TForm2 *content = Form2.made())
+    content->setPosition(TPosition::poScreenCenter);
 
   if (!core::configFileExists(e.configPath)) {
     if (Timer1)
@@ -234,10 +241,8 @@ void TForm1::LoadConfiguration() {
   }
 
   const core::Configuration config = core::readConfigFile(e.configPath);
-  Form2->MaskEdit2->setText(
-      QString::fromStdString(core::formatDate(e.today(), "dd/mm/yyyy", e.regional.date)));
-  Form2->Edit1->setText(QString::fromStdString(config.firstName));
-  Form2->MaskEdit1->setText(QString::fromStdString(config.birthDate));
+  LoadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
+             QString::fromStdString(core::formatDate(e.today(), "dd/mm/yyyy", e.regional.date)));
   if (!config.blinking)
     blink->setChecked(false);
 
@@ -261,7 +266,7 @@ void TForm1::LoadConfiguration() {
     return;
   }
 
-  Form2->ShowTodayPower();
+  ShowTodayPowerOnPanel();
   RefreshTrayIcons();
   setTrayIconsFromHolders();
   if (blink->isChecked())
@@ -284,7 +289,7 @@ static std::array<TrayCycle, 3> trayCycles(TForm1 *f) {
 void TForm1::RefreshTrayIcons() {
   for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);
-  const QString name = Form2->Edit1->text();
+  const QString name = FieldFirstName();
   for (const TrayCycle &c : trayCycles(this)) {
     *c.iconName = cycleIconName(c.prefix, c.level);
     const QIcon icon = pictures::icon(*c.iconName);
@@ -315,7 +320,7 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Timer3Timer() {
-  if (Form2->isVisible())
+  if (Form2.made() && Form2->isVisible())
     return;
   Timer3->stop();
   refreshForToday();
@@ -379,7 +384,7 @@ void TForm1::blinkClick() {
 
 void TForm1::openPanel(TPanel *panel, bool hideAbout) {
   if (hideAbout)
-    Form3->hide();
+    hideIfMade(Form3);
   Form2->setOuterSize(TForm2::kPanelWidth, TForm2::kPanelHeight);
   Timer3->start();
   Form2->showOnlyPanel(panel);
@@ -405,19 +410,19 @@ void TForm1::helpClick() {
 void TForm1::aboutClick() {
   // An About window already open is hidden and shown again, which replays
   // its show animation.
-  Form3->hide();
-  Form2->hide();
+  hideIfMade(Form3);
+  hideIfMade(Form2);
   Form3->openCentred();
 }
 
 void TForm1::TrayIcon21Click(QObject *) {
-  if (Form2->isVisible())
+  if (Form2.made() && Form2->isVisible())
     return;
   openPanel(Form2->power, false);
 }
 
 void TForm1::TrayIcon21DblClick(QObject *) {
-  Form3->hide();
+  hideIfMade(Form3);
   Form2->setOuterSize(TForm2::kPanelWidth, TForm2::kPanelHeight);
   setTrayIconsFromHolders();
   Timer3->start();
@@ -427,14 +432,20 @@ void TForm1::TrayIcon21DblClick(QObject *) {
 
 void TForm1::saveClick() {
   platform::Environment &e = platform::env();
-  if (Form2->isVisible() || Form3->isVisible()) {
-    Form2->sendToBack();
-    Form3->sendToBack();
+  TForm2 *content = Form2.made();
+  TForm3 *about = Form3.made();
+  if ((content && content->isVisible()) || (about && about->isVisible())) {
+    if (content)
+      content->sendToBack();
+    if (about)
+      about->sendToBack();
     e.messageBoxes->warning(QStringLiteral(
         "Please close the Calvoro windows (click on the X panel) before saving. Then right-click "
         "on one icon and save."));
-    Form2->setStayOnTop(true);
-    Form3->setStayOnTop(true);
+    if (content)
+      content->setStayOnTop(true);
+    if (about)
+      about->setStayOnTop(true);
     return;
   }
   SaveConfiguration(blink->isChecked());
@@ -442,25 +453,30 @@ void TForm1::saveClick() {
 }
 
 void TForm1::hidewClick() {
-  Form3->hide();
-  Form2->hide();
-  calend1->hide();
+  hideIfMade(Form3);
+  hideIfMade(Form2);
+  hideIfMade(calend1);
 }
 
 void TForm1::Quit1Click() {
   hide();
-  Form2->hide();
-  calend1->hide();
-  Form3->hide();
+  hideIfMade(Form2);
+  hideIfMade(calend1);
+  hideIfMade(Form3);
   for (QTimer *t : {Timer2, Timer3, Timer4, Timer5})
     t->stop();
   for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);
-  Form3->Timer1->stop();
-  Form2->Timer2->stop();
-  calend1->close();
-  Form3->close();
-  Form2->close();
+  if (TForm2 *content = Form2.made())
+    content->Timer2->stop();
+  if (Tcalend1 *chooser = calend1.made())
+    chooser->close();
+  if (TForm3 *about = Form3.made()) {
+    about->Timer1->stop();
+    about->close();
+  }
+  if (TForm2 *content = Form2.made())
+    content->close();
   close();
   // This handler runs inside the main window's menu: release the windows
   // once it has returned.

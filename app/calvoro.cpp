@@ -41,7 +41,7 @@ int main(int argc, char **argv) {
       Form1->Quit1Click();
   });
 
-  QApplication::setWindowIcon(pictures::icon(u"calvoro"));
+  QApplication::setWindowIcon(pictures::windowIcon());
   CreateForms();
   Form1->show();
   // A tray host that starts with the session may come a little after the program.

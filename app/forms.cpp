@@ -1,7 +1,8 @@
 // Creating and releasing the four windows, and the one place where they are
 // connected to each other: the content window, the date chooser and the About
 // window never include each other's headers; what crosses between them is
-// wired here.
+// wired here. Only the main window is made at start: the others are made at
+// their first opening, since most sessions never open them.
 #include "app/calvor.h"
 #include "chart/calvorw.h"
 #include "dialogs/about.h"
@@ -10,20 +11,31 @@
 
 namespace {
 
-void connectForms() {
-  Form2->setTrayMenu(Form1->PopupMenu, Form1->blink);
-  Form3->setTrayMenu(Form1->PopupMenu);
-
+TForm2 *makeContentWindow() {
+  auto *content = new TForm2;
+  content->setTrayMenu(Form1->PopupMenu, Form1->blink);
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
-  Form2->OnOpenCalendar = [] {
+  content->OnOpenCalendar = [] {
     Form2->sendToBack();
-    Form3->sendToBack();
+    if (TForm3 *about = Form3.made())
+      about->sendToBack();
     calend1->show();
     calend1->bringToFront();
     calend1->activateWindow();
   };
-  calend1->OnPutDate = [](const QString &dateText) {
+  return content;
+}
+
+TForm3 *makeAboutWindow() {
+  auto *about = new TForm3;
+  about->setTrayMenu(Form1->PopupMenu);
+  return about;
+}
+
+Tcalend1 *makeDateChooser() {
+  auto *chooser = new Tcalend1;
+  chooser->OnPutDate = [](const QString &dateText) {
     if (CalendarForProjection) {
       Form2->MaskEdit2->setText(dateText);
       Form2->BitBtn8->click();
@@ -31,31 +43,30 @@ void connectForms() {
       Form2->MaskEdit1->setText(dateText);
     }
   };
-  calend1->OnClosed = [] {
+  chooser->OnClosed = [] {
     Form2->setStayOnTop(true);
-    Form3->setStayOnTop(true);
+    if (TForm3 *about = Form3.made())
+      about->setStayOnTop(true);
   };
+  return chooser;
 }
 
 } // namespace
 
 void CreateForms() {
   Form1 = new TForm1;
-  Form2 = new TForm2;
-  Form3 = new TForm3;
-  calend1 = new Tcalend1;
   // The first window created is the application's main window.
   platform::AppShell::instance().setMainForm(Form1);
-  connectForms();
+  Form2.setMaker(makeContentWindow);
+  Form3.setMaker(makeAboutWindow);
+  calend1.setMaker(makeDateChooser);
 }
 
 void DestroyForms() {
-  delete calend1;
-  calend1 = nullptr;
-  delete Form3;
-  Form3 = nullptr;
-  delete Form2;
-  Form2 = nullptr;
+  calend1.reset();
+  Form3.reset();
+  Form2.reset();
+  ResetFields();
   delete Form1;
   Form1 = nullptr;
   // A fresh set of windows starts without a name for the chart headline and

@@ -35,8 +35,8 @@ BENCHMARK(GridAndCurvesOnTheSurface)->Unit(benchmark::kMicrosecond);
 
 // The content window in chart mode, as " Refresh" draws it.
 void WindowDrawGridAndDrawChart(benchmark::State &state) {
-  TForm2 form;
-  Form2 = &form;
+  Form2.setMaker([] { return new TForm2; });
+  TForm2 &form = *Form2.get();
   form.setOuterSize(TForm2::kChartWidth, TForm2::kChartHeight);
   form.MaskEdit1->setText(QStringLiteral("12/05/1970"));
   FirstNameCopy = QStringLiteral("Anna");
@@ -49,7 +49,7 @@ void WindowDrawGridAndDrawChart(benchmark::State &state) {
     if (paint)
       benchmark::DoNotOptimize(form.grab());
   }
-  Form2 = nullptr;
+  Form2.reset();
 }
 BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

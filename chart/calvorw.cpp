@@ -10,7 +10,7 @@
 
 using namespace calvorw;
 
-TForm2 *Form2 = nullptr;
+OnDemand<TForm2> Form2;
 QString FirstNameCopy;
 bool CalendarForProjection = false;
 
@@ -46,6 +46,7 @@ TForm2::TForm2(QWidget *parent) : TBorderlessForm(parent) {
   describeForKeyboardAndReaders();
 
   FormCreate();
+  takeLoadedFields();
 }
 
 void TForm2::createFrame() {

@@ -9,6 +9,7 @@
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/MaskDateEdit.h"
+#include "controls/OnDemand.h"
 #include "controls/Memo.h"
 #include "controls/Panel.h"
 #include "core/date.h"
@@ -49,6 +50,8 @@ public:
 
   // The gauges and the greeting for today's levels.
   void ShowTodayPower();
+  // The same for the given levels and day.
+  void ShowPower(int emotional, int intellectual, int physical, core::Date day);
 
   void FormCreate();
   void Panel2Click();
@@ -152,20 +155,33 @@ private:
   void describeForKeyboardAndReaders();
   TPanel *createContentPanel(const char *name);
   void layoutFrame();
+  QImage &drawingSurface();
 
-  QImage surface_;
+  // What a load gave the fields before the window was made.
+  void takeLoadedFields();
+
+  QImage surface_; // null until the first chart
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
-
-  friend core::Date birthDateOfField();
-  friend bool ComputeTodayLevelsUnlessRefused();
-  // The birth date text a level computation last refused; empty once one
-  // converts.
-  std::optional<QString> refusedBirthDate_;
 };
 
-// The process-wide reference to the content window.
-extern TForm2 *Form2;
+// The process-wide reference to the content window, made at its first
+// opening (app/forms.cpp gives the maker).
+extern OnDemand<TForm2> Form2;
+
+// The setup's first name and birth date as the window's fields (Edit1,
+// MaskEdit1) hold them: the tooltips, the level computations and the saves
+// read them here. Until the window is made, what a load gives the fields is
+// kept here, and the window takes it over when it is made.
+QString FieldFirstName();
+QString FieldBirthDate();
+// A load: the first name, the birth date and the projection date for the
+// fields, then today's levels on the power panel.
+void LoadFields(const QString &firstName, const QString &birthDate,
+                const QString &projectionDate);
+void ShowTodayPowerOnPanel();
+// Forgets what a load kept and the refused date: a fresh set of windows.
+void ResetFields();
 // Where the date chooser's OK puts its date: the projection field (true) or
 // the birth-date field (false). Set by the "Calendar" buttons.
 extern bool CalendarForProjection;

@@ -51,11 +51,6 @@ QString qs(const std::string &text) {
 } // namespace
 
 void TForm2::createChartLabels() {
-  // The surface covers the chart-mode window; its empty parts let the
-  // window's colour show.
-  surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_ARGB32_Premultiplied);
-  surface_.fill(Qt::transparent);
-
   QList<TLabel *> labels;
   const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
   const QFont arial13 = platform::font(QStringLiteral("Arial"), -13);
@@ -197,17 +192,30 @@ void TForm2::createButtonRow() {
 
 void TForm2::paintEvent(QPaintEvent *event) {
   TBorderlessForm::paintEvent(event);
+  if (surface_.isNull())
+    return;
   QPainter painter(this);
   painter.drawImage(event->rect(), surface_, event->rect());
 }
 
+QImage &TForm2::drawingSurface() {
+  // Made at the first chart, since most sessions never draw one; it covers
+  // the chart-mode window, and its empty parts let the window's colour show.
+  if (surface_.isNull()) {
+    surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_ARGB32_Premultiplied);
+    surface_.fill(Qt::transparent);
+  }
+  return surface_;
+}
+
 void TForm2::EraseChart() {
-  surface_.fill(Qt::transparent);
+  if (!surface_.isNull())
+    surface_.fill(Qt::transparent);
   update();
 }
 
 void TForm2::DrawGrid() {
-  QPainter painter(&surface_);
+  QPainter painter(&drawingSurface());
   chart::drawGrid(painter);
   update();
 }
@@ -235,7 +243,7 @@ void TForm2::DrawChart() {
   ChartDay = qs(chart.chartDay);
   core::applyChartLevels(chart);
 
-  QPainter painter(&surface_);
+  QPainter painter(&drawingSurface());
   chart::drawCurves(painter, chart);
   update();
 }

@@ -13,11 +13,16 @@
 using namespace calvorw;
 
 void TForm2::ShowTodayPower() {
-  NeatoMeter1->setProgress(core::EmotionalLevel);
-  NeatoMeter2->setProgress(core::IntellectualLevel);
-  NeatoMeter3->setProgress(core::PhysicalLevel);
-  const platform::Environment &e = platform::env();
-  const QString today = QString::fromStdString(core::formatShortDate(e.today(), e.regional.date));
+  ShowPower(core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
+            platform::env().today());
+}
+
+void TForm2::ShowPower(int emotional, int intellectual, int physical, core::Date day) {
+  NeatoMeter1->setProgress(emotional);
+  NeatoMeter2->setProgress(intellectual);
+  NeatoMeter3->setProgress(physical);
+  const QString today =
+      QString::fromStdString(core::formatShortDate(day, platform::env().regional.date));
   Label9->setText(QStringLiteral("Hello ") + Edit1->text() +
                   QStringLiteral(", this is for today, ") + today + QStringLiteral("."));
 }
@@ -48,36 +53,16 @@ void TForm2::BitBtn10Click() {
     OnOpenCalendar();
 }
 
-core::Date birthDateOfField() {
-  const platform::Environment &e = platform::env();
-  const QString text = Form2->MaskEdit1->text();
-  try {
-    const core::Date birth = core::parseDate(utf8(text), e.regional.date, e.today());
-    Form2->refusedBirthDate_.reset();
-    return birth;
-  } catch (const core::EConvertError &) {
-    Form2->refusedBirthDate_ = text;
-    throw;
-  }
-}
-
 void ComputeTodayLevels() {
   const core::Date birth = birthDateOfField();
   core::DayCount = core::computeDayCount(birth, platform::env().today());
   core::ComputeLevels();
 }
 
-bool ComputeTodayLevelsUnlessRefused() {
-  if (Form2->refusedBirthDate_ == Form2->MaskEdit1->text())
-    return false;
-  ComputeTodayLevels();
-  return true;
-}
-
 void SaveConfiguration(bool blinking) {
   core::Configuration config;
-  config.firstName = utf8(Form2->Edit1->text());
-  config.birthDate = utf8(Form2->MaskEdit1->text());
+  config.firstName = utf8(FieldFirstName());
+  config.birthDate = utf8(FieldBirthDate());
   config.blinking = blinking;
   core::writeConfigFile(platform::env().configPath, config);
 }

@@ -30,7 +30,7 @@ TImage *makeImage(QWidget *parent, const char *name, const QRect &geometry, cons
   image->setObjectName(name);
   image->setGeometry(geometry);
   image->setStretch(true);
-  image->setPicture(pictures::pixmap(QString::fromLatin1(picture)));
+  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
   return image;
 }
 

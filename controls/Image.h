@@ -5,14 +5,19 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 class TImage : public QWidget {
   Q_OBJECT
 
 public:
   explicit TImage(QWidget *parent = nullptr);
 
-  const QPixmap &Picture() const { return picture_; }
+  const QPixmap &Picture() const;
   void setPicture(const QPixmap &picture);
+  // The picture is read when first painted or asked for, so a window that is
+  // never opened never decodes its pictures.
+  void setPictureLoader(std::function<QPixmap()> load);
   bool Stretch() const { return stretch_; }
   void setStretch(bool value);
   bool Center() const { return center_; }
@@ -22,7 +27,8 @@ protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
-  QPixmap picture_;
+  mutable QPixmap picture_;
+  mutable std::function<QPixmap()> load_;
   bool stretch_ = false;
   bool center_ = false;
 };

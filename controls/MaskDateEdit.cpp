@@ -38,6 +38,12 @@ QString TMaskDateEdit::invalidInputMessage() {
   return QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 }
 
+QString TMaskDateEdit::heldText(const QString &value, QChar separator) {
+  DateMask laid(separator);
+  laid.setText(value);
+  return laid.text().trimmed() == value.trimmed() ? laid.text() : value;
+}
+
 void TMaskDateEdit::setText(const QString &value) {
   DateMask laid(mask_.separator());
   laid.setText(value);

@@ -29,6 +29,8 @@ public:
   // this class.
   QString text() const { return verbatim_ ? *verbatim_ : mask_.text(); }
   void setText(const QString &value);
+  // What text() gives after setText(value) in a field with that separator.
+  static QString heldText(const QString &value, QChar separator);
   // What the field shows, "_" in empty places.
   QString editText() const { return QLineEdit::text(); }
   // Whether the field holds a text the mask could not hold, as it was laid in.

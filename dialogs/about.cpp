@@ -7,7 +7,7 @@
 
 #include <QMenu>
 
-TForm3 *Form3 = nullptr;
+OnDemand<TForm3> Form3;
 
 namespace {
 
@@ -17,7 +17,7 @@ TImage *makeImage(QWidget *parent, const char *name, const QRect &geometry, cons
   image->setObjectName(name);
   image->setGeometry(geometry);
   image->setStretch(stretch);
-  image->setPicture(pictures::pixmap(QString::fromLatin1(picture)));
+  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
   return image;
 }
 

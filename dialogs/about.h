@@ -4,6 +4,7 @@
 // coming back at a random place once it has left the picture.
 #include "components/SmoothShow.h"
 #include "controls/BorderlessForm.h"
+#include "controls/OnDemand.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
@@ -44,4 +45,5 @@ private:
   QPointer<QMenu> trayMenu_;
 };
 
-extern TForm3 *Form3;
+// Made at the first opening (app/forms.cpp gives the maker).
+extern OnDemand<TForm3> Form3;

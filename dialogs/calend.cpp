@@ -7,7 +7,7 @@
 #include "platform/fonts.h"
 #include "resources/pictures.h"
 
-Tcalend1 *calend1 = nullptr;
+OnDemand<Tcalend1> calend1;
 QString ShownMonthName;
 
 const std::array<const char *, 12> MonthNameTable = {

@@ -5,6 +5,7 @@
 #include "components/SmoothShow.h"
 #include "controls/Bevel.h"
 #include "controls/BorderlessForm.h"
+#include "controls/OnDemand.h"
 #include "controls/Calendar.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
@@ -68,4 +69,5 @@ extern const std::array<const char *, 12> MonthNameTable;
 extern QString ShownMonthName;
 
 // The process-wide reference to the date chooser.
-extern Tcalend1 *calend1;
+// Made at the first opening (app/forms.cpp gives the maker).
+extern OnDemand<Tcalend1> calend1;

@@ -5,7 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
+#include <QResource>
+#include <QSysInfo>
+
+#include <png.h>
+
+#include <limits>
 
 namespace pictures {
 namespace {
@@ -35,12 +40,31 @@ const Entry *find(QStringView name) {
   return it == catalog().constEnd() ? nullptr : &*it;
 }
 
+// Decoded with libpng, the library Qt's own PNG reader uses: going through
+// QImageReader would load every image-format plugin to ask it about PNG first.
+QImage decodePng(const QString &path) {
+  const QByteArray bytes = QResource(path).uncompressedData();
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&png, bytes.constData(), size_t(bytes.size())))
+    return {};
+  // QImage::Format_ARGB32 is one 32-bit word per pixel: B, G, R, A in memory
+  // on a little-endian machine.
+  png.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+  QImage out(int(png.width), int(png.height), QImage::Format_ARGB32);
+  if (out.isNull() || !png_image_finish_read(&png, nullptr, out.bits(),
+                                             png_int_32(out.bytesPerLine()), nullptr)) {
+    png_image_free(&png);
+    return {};
+  }
+  return out;
+}
+
 } // namespace
 
 QImage image(QStringView name) {
   const Entry *e = find(name);
-  // Naming the format keeps Qt from loading every image plugin to probe it.
-  return e && e->picture ? QImage(e->path, "PNG") : QImage();
+  return e && e->picture ? decodePng(e->path) : QImage();
 }
 
 QPixmap pixmap(QStringView name) {
@@ -50,18 +74,29 @@ QPixmap pixmap(QStringView name) {
 
 namespace {
 
-QIcon loadIcon(const QString &base) {
+// "_16", "_256": a size variant's name after its picture's.
+bool isSizeSuffix(QStringView rest, int largest) {
+  if (rest.size() < 2 || rest.size() > 5 || rest[0] != u'_')
+    return false;
+  int size = 0;
+  for (QChar c : rest.mid(1)) {
+    if (!c.isDigit())
+      return false;
+    size = size * 10 + c.digitValue();
+  }
+  return size <= largest;
+}
+
+// The picture `base` and its size variants up to `largest` pixels.
+QIcon loadIcon(const QString &base, int largest) {
   QIcon out;
-  auto add = [&out](const QString &path) {
-    out.addPixmap(QPixmap::fromImage(QImage(path, "PNG")));
-  };
+  auto add = [&out](const QString &path) { out.addPixmap(QPixmap::fromImage(decodePng(path))); };
   if (const Entry *e = find(base); e && e->picture)
     add(e->path);
-  static const QRegularExpression sizeSuffix(QStringLiteral("^_\\d+$"));
   QStringList variants;
   for (auto it = catalog().constBegin(); it != catalog().constEnd(); ++it)
     if (it->picture && it.key().startsWith(base) &&
-        sizeSuffix.match(QStringView(it.key()).mid(base.size())).hasMatch())
+        isSizeSuffix(QStringView(it.key()).mid(base.size()), largest))
       variants.append(it->path);
   variants.sort();
   for (const QString &path : variants)
@@ -77,17 +112,27 @@ QHash<QString, QIcon> &madeIcons() {
   return made;
 }
 
-} // namespace
-
-QIcon icon(QStringView name) {
+QIcon madeIcon(const QString &base, int largest) {
   QHash<QString, QIcon> &made = madeIcons();
   if (made.isEmpty()) // pixmaps must go before the application does
     qAddPostRoutine([] { madeIcons().clear(); });
-  const QString base = name.toString().toLower();
-  auto it = made.constFind(base);
+  const QString key = base + u'<' + QString::number(largest);
+  auto it = made.constFind(key);
   if (it == made.constEnd())
-    it = made.insert(base, loadIcon(base));
+    it = made.insert(key, loadIcon(base, largest));
   return *it;
+}
+
+} // namespace
+
+QIcon icon(QStringView name) {
+  return madeIcon(name.toString().toLower(), std::numeric_limits<int>::max());
+}
+
+QIcon windowIcon() {
+  // The sizes window lists and title bars use; the larger ones reach docks and
+  // launchers from the installed theme icons, through the launcher file.
+  return madeIcon(QStringLiteral("calvoro"), 64);
 }
 
 QByteArray data(QStringView name) {

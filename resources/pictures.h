@@ -20,6 +20,9 @@ QPixmap pixmap(QStringView name);
 // icon("tray21") the 32 and the 16 pixel image).
 QIcon icon(QStringView name);
 
+// The program's window icon: icon("calvoro") up to 64 pixels.
+QIcon windowIcon();
+
 // The stored bytes of a picture or data file, as compiled in.
 QByteArray data(QStringView name);
 

@@ -81,9 +81,9 @@ long xResources() {
 
 int runningTimers() {
   int n = 0;
-  for (QWidget *w : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2),
-                     static_cast<QWidget *>(Form3), static_cast<QWidget *>(calend1)})
-    for (QTimer *t : w->findChildren<QTimer *>())
+  for (QWidget *w : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2.made()),
+                     static_cast<QWidget *>(Form3.made()), static_cast<QWidget *>(calend1.made())})
+    for (QTimer *t : w ? w->findChildren<QTimer *>() : QList<QTimer *>())
       n += t->isActive();
   return n;
 }
@@ -108,21 +108,21 @@ void openAndCloseEveryWindow() {
   Form1->powerClick();
   settle();
   Form2->Panel2Click();
-  waitHidden(Form2);
+  waitHidden(Form2.get());
   Form1->Timer3Timer(); // the refresh after the window closed
   Form1->card2Click();
   settle();
   Form1->hidewClick();
-  waitHidden(Form2);
+  waitHidden(Form2.get());
   Form1->Timer3Timer();
   Form3->showCentred();
   settle();
   Form3->hide();
-  waitHidden(Form3);
+  waitHidden(Form3.get());
   calend1->showCentred();
   settle();
   calend1->hide();
-  waitHidden(calend1);
+  waitHidden(calend1.get());
 }
 
 // Until only the tray's own timers run: an animation that is still ending

@@ -165,7 +165,7 @@ TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosi
   EXPECT_TRUE(CalendarForProjection);
   putOn({2001, 11, 15});
   QStringList atShowMe;
-  QObject::connect(Form2->BitBtn8, &QPushButton::clicked, Form2, [&] {
+  QObject::connect(Form2->BitBtn8, &QPushButton::clicked, Form2.get(), [&] {
     atShowMe << Form2->MaskEdit2->text() << (calend1->isVisible() ? "open" : "closed");
   });
   const QString birth = Form2->MaskEdit1->text();

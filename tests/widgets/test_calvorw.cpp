@@ -95,7 +95,7 @@ TEST_F(ContentWindow, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) {
     Form2->move(5, 5); // dragged aside: the command brings it back
     (Form1->*c.command)();
     EXPECT_TRUE(Form2->isVisible());
-    EXPECT_EQ(Form2->visiblePanel(), Form2->*c.panel);
+    EXPECT_EQ(Form2->visiblePanel(), Form2.get()->*c.panel);
     expectPanelMode();
     EXPECT_EQ(Form2->pos(), centredOrigin());
     EXPECT_TRUE(Form1->Timer3->isActive());
@@ -274,11 +274,11 @@ TEST_F(ContentWindow, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {
   Form1->powerClick();
   const QPoint start = Form2->pos();
   // A press on the top frame strip, then a move of (30, 20).
-  QTest::mousePress(Form2, Qt::LeftButton, {}, QPoint(100, 5));
+  QTest::mousePress(Form2.get(), Qt::LeftButton, {}, QPoint(100, 5));
   QMouseEvent move(QEvent::MouseMove, QPointF(130, 25), Form2->mapToGlobal(QPointF(130, 25)),
                    Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Form2, &move);
-  QTest::mouseRelease(Form2, Qt::LeftButton, {}, QPoint(130, 25));
+  QCoreApplication::sendEvent(Form2.get(), &move);
+  QTest::mouseRelease(Form2.get(), Qt::LeftButton, {}, QPoint(130, 25));
   EXPECT_EQ(Form2->pos(), start + QPoint(30, 20));
 
   const QPoint moved = Form2->pos();
@@ -331,7 +331,7 @@ TEST_F(ContentWindow, PixelsOfThePowerPanel) {
 TEST_F(ContentWindow, TheWindowAndItsFieldsOpenTheTrayMenuOnARightClick) {
   load();
   Form1->SetupClick();
-  for (QWidget *w : std::initializer_list<QWidget *>{Form2->Edit1, Form2->MaskEdit1, Form2}) {
+  for (QWidget *w : std::initializer_list<QWidget *>{Form2->Edit1, Form2->MaskEdit1, Form2.get()}) {
     SCOPED_TRACE(w->objectName().toStdString());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &event);

@@ -66,8 +66,8 @@ TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   EXPECT_EQ(Form2->pos(), centred({634, 440}));
   EXPECT_EQ(Form2->visiblePanel(), nullptr);
   for (TLabel *label : {Form2->Label31, Form2->Label44, Form2->Label42, Form2->Label43})
-    EXPECT_TRUE(label->isVisibleTo(Form2)) << label->objectName().toStdString();
-  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2));
+    EXPECT_TRUE(label->isVisibleTo(Form2.get())) << label->objectName().toStdString();
+  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2.get()));
   EXPECT_EQ(Form2->butpan->geometry(), QRect(15, 390, 601, 34));
   EXPECT_TRUE(Form2->Timer2->isActive());
   EXPECT_EQ(Form2->Timer2->interval(), 500);
@@ -191,8 +191,8 @@ TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
   load();
   Form2->BitBtn7Click();
   EXPECT_EQ(Form2->Label44->text(), "Here is your first month of life...");
-  EXPECT_FALSE(Form2->BitBtn5->isVisibleTo(Form2));
-  EXPECT_FALSE(Form2->BitBtn6->isVisibleTo(Form2));
+  EXPECT_FALSE(Form2->BitBtn5->isVisibleTo(Form2.get()));
+  EXPECT_FALSE(Form2->BitBtn6->isVisibleTo(Form2.get()));
   EXPECT_TRUE(Form2->Timer2->isActive());
   Form2->Timer2Timer();
   EXPECT_TRUE(Form2->Label31->text().endsWith("from 25/05/2001 to 23/06/2001"));
@@ -205,10 +205,10 @@ TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
   EXPECT_EQ(Form2->Panel1->pos(), QPoint(365, 228));
   EXPECT_EQ(Form2->pos(), centred({385, 248}));
   EXPECT_EQ(Form2->visiblePanel(), Form2->details);
-  EXPECT_TRUE(Form2->BitBtn5->isVisibleTo(Form2));
-  EXPECT_TRUE(Form2->BitBtn6->isVisibleTo(Form2));
+  EXPECT_TRUE(Form2->BitBtn5->isVisibleTo(Form2.get()));
+  EXPECT_TRUE(Form2->BitBtn6->isVisibleTo(Form2.get()));
   for (TLabel *label : {Form2->Label31, Form2->Label44, Form2->Label42, Form2->Label43})
-    EXPECT_FALSE(label->isVisibleTo(Form2)) << label->objectName().toStdString();
+    EXPECT_FALSE(label->isVisibleTo(Form2.get())) << label->objectName().toStdString();
   EXPECT_FALSE(surfaceHasCurves());
   // Today's levels are back: 25/05/2001 to 12/05/2024.
   EXPECT_EQ(core::DayCount, 8388);
@@ -252,7 +252,7 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   EXPECT_EQ(Form2->Color(), kSilver);
   for (TBitBtn *b :
        {Form2->BitBtn5, Form2->BitBtn2, Form2->BitBtn3, Form2->BitBtn4, Form2->BitBtn6})
-    EXPECT_TRUE(b->isVisibleTo(Form2)) << b->objectName().toStdString();
+    EXPECT_TRUE(b->isVisibleTo(Form2.get())) << b->objectName().toStdString();
   EXPECT_EQ(Form2->Label31->text(), headline);
   const QImage after = shot();
   EXPECT_EQ(after.pixelColor(45, 62), kSilver);
@@ -274,7 +274,7 @@ TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
     EXPECT_STREQ(error.what(), "There is no default printer currently selected");
   }
   EXPECT_EQ(Form2->Color(), kSilver);
-  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2));
+  EXPECT_TRUE(Form2->butpan->isVisibleTo(Form2.get()));
   EXPECT_EQ(shot(), before);
 }
 

@@ -234,6 +234,20 @@ TEST(Pictures, IconsGatherTheirSizeVariants) {
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
     EXPECT_EQ(sizes, traySizes) << name;
   }
+  const QList<QSize> window = pictures::windowIcon().availableSizes();
+  EXPECT_TRUE(window.contains(QSize(64, 64)));
+  EXPECT_FALSE(window.contains(QSize(128, 128)));
+}
+
+TEST(Pictures, EveryPictureReadsAsQtsOwnReaderReadsIt) {
+  for (const QString &name : pictures::names()) {
+    const QImage ours = pictures::image(name);
+    const QImage qts(QStringLiteral(":/pictures/") + name + QStringLiteral(".png"), "PNG");
+    ASSERT_FALSE(qts.isNull()) << name.toStdString();
+    EXPECT_EQ(ours.convertToFormat(QImage::Format_ARGB32),
+              qts.convertToFormat(QImage::Format_ARGB32))
+        << name.toStdString();
+  }
 }
 
 TEST(Pictures, MarksAreATickAndADotOnACheckerboard) {

@@ -1,0 +1,105 @@
+// The setup's fields as the rest of the program reads them, kept here until
+// the content window is made.
+#include "chart/calvorw.h"
+#include "chart/calvorw_widgets.h"
+#include "core/biorhythm.h"
+#include "core/date_text.h"
+#include "core/errors.h"
+#include "platform/environment.h"
+
+#include <utility>
+
+namespace {
+
+// What a load gave the fields while the window was not made yet.
+struct LoadedFields {
+  QString firstName, birthDate, projectionDate;
+  struct Power {
+    int emotional, intellectual, physical;
+    core::Date day;
+  };
+  std::optional<Power> power;
+};
+std::optional<LoadedFields> loaded;
+
+// The birth date text a level computation last refused; none once one converts.
+std::optional<QString> refusedBirthDate;
+
+QChar regionalSeparator() {
+  return QChar::fromLatin1(platform::env().regional.date.separator);
+}
+
+} // namespace
+
+QString FieldFirstName() {
+  if (!Form2.made() && loaded)
+    return loaded->firstName;
+  return Form2->Edit1->text();
+}
+
+QString FieldBirthDate() {
+  if (!Form2.made() && loaded)
+    return loaded->birthDate;
+  return Form2->MaskEdit1->text();
+}
+
+void LoadFields(const QString &firstName, const QString &birthDate,
+                const QString &projectionDate) {
+  if (TForm2 *form = Form2.made()) {
+    form->MaskEdit2->setText(projectionDate);
+    form->Edit1->setText(firstName);
+    form->MaskEdit1->setText(birthDate);
+    return;
+  }
+  // Kept as the fields would hold them.
+  const QChar separator = regionalSeparator();
+  loaded = LoadedFields{firstName, TMaskDateEdit::heldText(birthDate, separator),
+                        TMaskDateEdit::heldText(projectionDate, separator), std::nullopt};
+}
+
+void ShowTodayPowerOnPanel() {
+  if (TForm2 *form = Form2.made()) {
+    form->ShowTodayPower();
+    return;
+  }
+  if (loaded)
+    loaded->power = {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
+                     platform::env().today()};
+}
+
+void ResetFields() {
+  loaded.reset();
+  refusedBirthDate.reset();
+}
+
+void TForm2::takeLoadedFields() {
+  if (!loaded)
+    return;
+  const LoadedFields fields = *std::exchange(loaded, std::nullopt);
+  MaskEdit2->setText(fields.projectionDate);
+  Edit1->setText(fields.firstName);
+  MaskEdit1->setText(fields.birthDate);
+  if (fields.power)
+    ShowPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
+              fields.power->day);
+}
+
+core::Date birthDateOfField() {
+  const platform::Environment &e = platform::env();
+  const QString text = FieldBirthDate();
+  try {
+    const core::Date birth = core::parseDate(calvorw::utf8(text), e.regional.date, e.today());
+    refusedBirthDate.reset();
+    return birth;
+  } catch (const core::EConvertError &) {
+    refusedBirthDate = text;
+    throw;
+  }
+}
+
+bool ComputeTodayLevelsUnlessRefused() {
+  if (refusedBirthDate == FieldBirthDate())
+    return false;
+  ComputeTodayLevels();
+  return true;
+}
