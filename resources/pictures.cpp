@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
 #include <QResource>
 #include <QSysInfo>
 
@@ -60,6 +62,98 @@ QImage decodePng(const QString &path) {
   return out;
 }
 
+QSize pngSize(const QString &path) {
+  const QByteArray bytes = QResource(path).uncompressedData();
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&png, bytes.constData(), size_t(bytes.size())))
+    return {};
+  const QSize size(int(png.width), int(png.height));
+  png_image_free(&png);
+  return size;
+}
+
+// An icon whose pictures are decoded one size at a time, when a size is first
+// asked for: a tray asks for one of the six sizes each picture carries.
+class PictureIconEngine : public QIconEngine {
+public:
+  void addPicture(const QString &path) {
+    if (const QSize size = pngSize(path); !size.isEmpty())
+      pictures_.append({size, path, {}});
+  }
+
+  QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+    Picture *best = bestFor(size);
+    if (!best)
+      return {};
+    if (best->pixmap.isNull())
+      best->pixmap = QPixmap::fromImage(decodePng(best->path));
+    QPixmap out = best->pixmap;
+    // Never larger than asked for, as Qt's own icons.
+    if (out.width() > size.width() || out.height() > size.height())
+      out = out.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (mode != QIcon::Normal) // the style's disabled or selected look
+      out = QIcon(out).pixmap(out.size(), mode, state);
+    return out;
+  }
+
+  QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    QPixmap out = pixmap(size * scale, mode, state);
+    out.setDevicePixelRatio(scale);
+    return out;
+  }
+
+  void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QPixmap shown = scaledPixmap(rect.size(), mode, state, scale);
+    const QSize logical = shown.deviceIndependentSize().toSize();
+    painter->drawPixmap(QRect(QPoint(), logical).translated(rect.center() - QRect(QPoint(), logical).center()),
+                        shown);
+  }
+
+  QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+    const Picture *best = bestFor(size);
+    return best ? best->size.scaled(best->size.boundedTo(size), Qt::KeepAspectRatio) : QSize();
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> out;
+    for (const Picture &p : pictures_)
+      out.append(p.size);
+    return out;
+  }
+
+  bool isNull() override { return pictures_.isEmpty(); }
+  QString key() const override { return QStringLiteral("calvoro-picture"); }
+  QIconEngine *clone() const override { return new PictureIconEngine(*this); }
+
+private:
+  struct Picture {
+    QSize size;
+    QString path;
+    QPixmap pixmap; // null until first asked for
+  };
+
+  // The smallest picture at least as large as asked for, else the largest.
+  Picture *bestFor(const QSize &size) {
+    Picture *best = nullptr;
+    for (Picture &p : pictures_) {
+      const bool covers = p.size.width() >= size.width() && p.size.height() >= size.height();
+      const bool bestCovers = best && best->size.width() >= size.width() &&
+                              best->size.height() >= size.height();
+      const qint64 area = qint64(p.size.width()) * p.size.height();
+      const qint64 bestArea = best ? qint64(best->size.width()) * best->size.height() : 0;
+      if (!best || (covers && (!bestCovers || area < bestArea)) ||
+          (!covers && !bestCovers && area > bestArea))
+        best = &p;
+    }
+    return best;
+  }
+
+  QList<Picture> pictures_;
+};
+
 } // namespace
 
 QImage image(QStringView name) {
@@ -89,10 +183,9 @@ bool isSizeSuffix(QStringView rest, int largest) {
 
 // The picture `base` and its size variants up to `largest` pixels.
 QIcon loadIcon(const QString &base, int largest) {
-  QIcon out;
-  auto add = [&out](const QString &path) { out.addPixmap(QPixmap::fromImage(decodePng(path))); };
+  auto *engine = new PictureIconEngine;
   if (const Entry *e = find(base); e && e->picture)
-    add(e->path);
+    engine->addPicture(e->path);
   QStringList variants;
   for (auto it = catalog().constBegin(); it != catalog().constEnd(); ++it)
     if (it->picture && it.key().startsWith(base) &&
@@ -100,8 +193,12 @@ QIcon loadIcon(const QString &base, int largest) {
       variants.append(it->path);
   variants.sort();
   for (const QString &path : variants)
-    add(path);
-  return out;
+    engine->addPicture(path);
+  if (engine->isNull()) {
+    delete engine;
+    return {};
+  }
+  return QIcon(engine);
 }
 
 // Icons are kept once made: the blinking sets the same few icons every second,

@@ -239,6 +239,19 @@ TEST(Pictures, IconsGatherTheirSizeVariants) {
   EXPECT_FALSE(window.contains(QSize(128, 128)));
 }
 
+TEST(Pictures, AnIconGivesTheDrawingOfTheSizeAskedForAndNeverALargerOne) {
+  const QIcon tray = pictures::icon(u"tray21");
+  auto argbOf = [](const QPixmap &p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
+  for (int size : {16, 22, 24, 32, 48, 64})
+    EXPECT_EQ(argbOf(tray.pixmap(size, size)),
+              pictures::image(size == 32 ? QStringLiteral("tray21") : QStringLiteral("tray21_%1").arg(size))
+                  .convertToFormat(QImage::Format_ARGB32))
+        << size;
+  EXPECT_EQ(tray.pixmap(20, 20).size(), QSize(20, 20)); // the 22 drawing, made smaller
+  EXPECT_EQ(tray.pixmap(100, 100).size(), QSize(64, 64));
+  EXPECT_NE(argbOf(tray.pixmap(32, 32, QIcon::Disabled)), argbOf(tray.pixmap(32, 32)));
+}
+
 TEST(Pictures, EveryPictureReadsAsQtsOwnReaderReadsIt) {
   for (const QString &name : pictures::names()) {
     const QImage ours = pictures::image(name);
