@@ -29,10 +29,13 @@ public:
 };
 
 // The text of the error when there is no default printer.
-const char *noDefaultPrinterText();
+inline const char *noDefaultPrinterText() {
+  return "There is no default printer currently selected";
+}
 
 // The system's default printer through Qt's print support (CUPS on Linux).
-// Print support is loaded at the first print, not at start.
+// Print support is a module loaded at the first print, not at start; a
+// module that cannot be loaded fails that print with EPrinter.
 std::unique_ptr<Printer> makeDesktopPrinter();
 
 } // namespace platform

@@ -1,9 +1,8 @@
 #include "resources/pictures.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -17,30 +16,23 @@
 namespace pictures {
 namespace {
 
-struct Entry {
-  QString path;
-  bool picture = false;
-};
-
-// Lower-case name -> resource path, read once from the compiled-in folder.
-const QHash<QString, Entry> &catalog() {
-  static const QHash<QString, Entry> table = [] {
-    QHash<QString, Entry> out;
-    QDirIterator it(QStringLiteral(":/pictures"), QDir::Files);
-    while (it.hasNext()) {
-      const QFileInfo info(it.next());
-      out.insert(info.completeBaseName().toLower(),
-                 {info.filePath(), info.suffix().compare(u"png", Qt::CaseInsensitive) == 0});
-    }
-    return out;
-  }();
-  return table;
+// The compiled-in file of a name with that extension ("png" pictures, "bin"
+// data), looked up directly: listing the folder would cost about a
+// millisecond at start.
+QString resourcePath(QStringView name, QStringView extension) {
+  if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
+    return {};
+  const QString path =
+      QStringLiteral(":/pictures/") + name.toString().toLower() + u'.' + extension.toString();
+  return QResource(path).isValid() ? path : QString();
 }
 
-const Entry *find(QStringView name) {
-  const auto it = catalog().constFind(name.toString().toLower());
-  return it == catalog().constEnd() ? nullptr : &*it;
+QString picturePath(QStringView name) {
+  return resourcePath(name, u"png");
 }
+
+// The sizes pictures are drawn at besides their own, as name_16 ... name_256.
+constexpr int kDrawnSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // Decoded with libpng, the library Qt's own PNG reader uses: going through
 // QImageReader would load every image-format plugin to ask it about PNG first.
@@ -157,8 +149,8 @@ private:
 } // namespace
 
 QImage image(QStringView name) {
-  const Entry *e = find(name);
-  return e && e->picture ? decodePng(e->path) : QImage();
+  const QString path = picturePath(name);
+  return path.isEmpty() ? QImage() : decodePng(path);
 }
 
 QPixmap pixmap(QStringView name) {
@@ -168,32 +160,15 @@ QPixmap pixmap(QStringView name) {
 
 namespace {
 
-// "_16", "_256": a size variant's name after its picture's.
-bool isSizeSuffix(QStringView rest, int largest) {
-  if (rest.size() < 2 || rest.size() > 5 || rest[0] != u'_')
-    return false;
-  int size = 0;
-  for (QChar c : rest.mid(1)) {
-    if (!c.isDigit())
-      return false;
-    size = size * 10 + c.digitValue();
-  }
-  return size <= largest;
-}
-
 // The picture `base` and its size variants up to `largest` pixels.
 QIcon loadIcon(const QString &base, int largest) {
   auto *engine = new PictureIconEngine;
-  if (const Entry *e = find(base); e && e->picture)
-    engine->addPicture(e->path);
-  QStringList variants;
-  for (auto it = catalog().constBegin(); it != catalog().constEnd(); ++it)
-    if (it->picture && it.key().startsWith(base) &&
-        isSizeSuffix(QStringView(it.key()).mid(base.size()), largest))
-      variants.append(it->path);
-  variants.sort();
-  for (const QString &path : variants)
+  if (const QString path = picturePath(base); !path.isEmpty())
     engine->addPicture(path);
+  for (int size : kDrawnSizes)
+    if (size <= largest)
+      if (const QString path = picturePath(base + u'_' + QString::number(size)); !path.isEmpty())
+        engine->addPicture(path);
   if (engine->isNull()) {
     delete engine;
     return {};
@@ -233,24 +208,23 @@ QIcon windowIcon() {
 }
 
 QByteArray data(QStringView name) {
-  const Entry *e = find(name);
-  if (!e)
+  QString path = picturePath(name);
+  if (path.isEmpty())
+    path = resourcePath(name, u"bin");
+  if (path.isEmpty())
     return {};
-  QFile file(e->path);
+  QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool exists(QStringView name) {
-  const Entry *e = find(name);
-  return e && e->picture;
+  return !picturePath(name).isEmpty();
 }
 
 QStringList names() {
   QStringList out;
-  for (auto it = catalog().constBegin(); it != catalog().constEnd(); ++it)
-    if (it->picture)
-      out.append(it.key());
-  out.sort();
+  for (const QString &file : QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.png")}))
+    out.append(file.chopped(4));
   return out;
 }
 

@@ -10,8 +10,10 @@ trap 'rm -rf "$ROOT"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$ROOT" cmake --install "$BUILD" --prefix /usr >/dev/null
+LIBDIR=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$BUILD/CMakeCache.txt")
 EXPECTED="/etc/xdg/autostart/$ID.desktop
 /usr/bin/calvoro
+/usr/$LIBDIR/calvoro/calvoro-print.so
 /usr/share/applications/$ID.desktop
 /usr/share/metainfo/$ID.metainfo.xml"
 for size in 16 32 48 64 128 256; do

@@ -234,6 +234,16 @@ TEST(Pictures, IconsGatherTheirSizeVariants) {
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
     EXPECT_EQ(sizes, traySizes) << name;
   }
+  // Every drawing of a size belongs to its picture's icon.
+  for (const QString &name : pictures::names()) {
+    const qsizetype underscore = name.lastIndexOf(u'_');
+    bool sized = false;
+    const int size = underscore < 0 ? 0 : name.mid(underscore + 1).toInt(&sized);
+    if (sized) {
+      EXPECT_TRUE(pictures::icon(name.left(underscore)).availableSizes().contains(QSize(size, size)))
+          << name.toStdString();
+    }
+  }
   const QList<QSize> window = pictures::windowIcon().availableSizes();
   EXPECT_TRUE(window.contains(QSize(64, 64)));
   EXPECT_FALSE(window.contains(QSize(128, 128)));

@@ -1,9 +1,10 @@
-// The application's error report and message boxes.
+// The application's error report and message boxes, and a print that cannot be made.
 
 #include "core/errors.h"
 #include "platform/app_title.h"
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
+#include "platform/printer.h"
 #include "test_environment.h"
 
 #include <QAbstractButton>
@@ -126,3 +127,17 @@ TEST(MessageBoxes, WarningAndInformationHaveTheirCaptionAndOneButton) {
 }
 
 } // namespace
+
+TEST(DesktopPrinter, WithoutItsPrintModuleAPrintFailsWithAClearErrorAndDrawsNothing) {
+  // The tests' folder holds no print module.
+  const std::unique_ptr<platform::Printer> printer = platform::makeDesktopPrinter();
+  bool drawn = false;
+  try {
+    printer->printPage(QStringLiteral("Calvoro"), [&](QPainter &, int, int) { drawn = true; });
+    FAIL() << "printed without a print module";
+  } catch (const platform::EPrinter &error) {
+    EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("Printing is not available"))
+        << error.what();
+  }
+  EXPECT_FALSE(drawn);
+}

@@ -1,3 +1,6 @@
+// The print module: the default printer through Qt's print support (CUPS on
+// Linux). The program loads it at the first print, so print support costs
+// nothing in a session that never prints.
 #include "platform/printer.h"
 
 #include <QPainter>
@@ -5,7 +8,6 @@
 #include <QPrinterInfo>
 
 namespace platform {
-namespace {
 
 class QtPrinter final : public Printer {
 public:
@@ -27,14 +29,9 @@ public:
   }
 };
 
-} // namespace
-
-const char *noDefaultPrinterText() {
-  return "There is no default printer currently selected";
-}
-
-std::unique_ptr<Printer> makeDesktopPrinter() {
-  return std::make_unique<QtPrinter>();
-}
-
 } // namespace platform
+
+// The one entry the program looks up by name.
+extern "C" Q_DECL_EXPORT platform::Printer *calvoroNewPrinter() {
+  return new platform::QtPrinter;
+}
