@@ -58,6 +58,10 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   setPosition(TPosition::poScreenCenter);
   resize(244, 188);
 
+  // The icons first: they are what a session waits for at login.
+  createMenu();
+  createTrayIcons();
+
   Imagef = new TImage(this);
   Imagef->setObjectName(QStringLiteral("Imagef"));
   Imagef->setPicture(pictures::pixmap(u"logo"));
@@ -95,9 +99,6 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
   connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
   connect(Timer5, &QTimer::timeout, this, &TForm1::Timer5Timer);
-
-  createMenu();
-  createTrayIcons();
 
   Timer1->start();
   Timer5->start();
