@@ -2,7 +2,8 @@
 # Calvoro against the bare three-icon Qt program, alternately, on one virtual desktop.
 #   bench/perf.sh BUILD_DIR        (make perf)
 # Settings: PERF_RUNS (15), PERF_IDLE seconds of idle measurement (55, so the second memory
-# reading falls 60 s after start), PERF_CYCLES openings of the content window (50).
+# reading falls 60 s after start), PERF_CYCLES openings of the content window (50),
+# PERF_CHART_RUNS timings of "Show me" and " Print" (10, bench/perf_chart.sh).
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,7 +13,7 @@ CYCLES=${PERF_CYCLES:-50}
 CALVORO="$BUILD/app/calvoro"
 BARE="$BUILD/bench/bare_tray"
 WATCH="$BUILD/bench/embed_watch"
-for p in "$CALVORO" "$BARE" "$WATCH"; do
+for p in "$CALVORO" "$BARE" "$WATCH" "$BUILD/bench/pixel_watch"; do
   [ -x "$p" ] || { echo "perf: $p is missing; run make build first" >&2; exit 1; }
 done
 
@@ -101,6 +102,10 @@ for ((i = 1; i <= CYCLES; i++)); do
   fi
 done
 kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+
+# "Show me" to the chart drawn, " Print" to the job in the queue: a desktop and print server of their own.
+echo "perf: the chart and the print" >&2
+bash "$ROOT/bench/perf_chart.sh" "$BUILD" "$RESULTS"
 
 python3 - "$RESULTS" "$(nproc)" <<'PY'
 import statistics, sys

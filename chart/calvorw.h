@@ -9,8 +9,8 @@
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/MaskDateEdit.h"
-#include "controls/OnDemand.h"
 #include "controls/Memo.h"
+#include "controls/OnDemand.h"
 #include "controls/Panel.h"
 #include "core/date.h"
 
@@ -177,8 +177,7 @@ QString FieldFirstName();
 QString FieldBirthDate();
 // A load: the first name, the birth date and the projection date for the
 // fields, then today's levels on the power panel.
-void LoadFields(const QString &firstName, const QString &birthDate,
-                const QString &projectionDate);
+void LoadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate);
 void ShowTodayPowerOnPanel();
 // Forgets what a load kept and the refused date: a fresh set of windows.
 void ResetFields();

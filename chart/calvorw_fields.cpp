@@ -43,8 +43,7 @@ QString FieldBirthDate() {
   return Form2->MaskEdit1->text();
 }
 
-void LoadFields(const QString &firstName, const QString &birthDate,
-                const QString &projectionDate) {
+void LoadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
   if (TForm2 *form = Form2.made()) {
     form->MaskEdit2->setText(projectionDate);
     form->Edit1->setText(firstName);

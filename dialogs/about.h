@@ -4,9 +4,9 @@
 // coming back at a random place once it has left the picture.
 #include "components/SmoothShow.h"
 #include "controls/BorderlessForm.h"
-#include "controls/OnDemand.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
+#include "controls/OnDemand.h"
 #include "controls/Panel.h"
 
 #include <QPointer>

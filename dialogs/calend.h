@@ -5,10 +5,10 @@
 #include "components/SmoothShow.h"
 #include "controls/Bevel.h"
 #include "controls/BorderlessForm.h"
-#include "controls/OnDemand.h"
 #include "controls/Calendar.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
+#include "controls/OnDemand.h"
 #include "controls/SpinEdit.h"
 
 #include <QPushButton>

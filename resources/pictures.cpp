@@ -46,8 +46,8 @@ QImage decodePng(const QString &path) {
   // on a little-endian machine.
   png.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
   QImage out(int(png.width), int(png.height), QImage::Format_ARGB32);
-  if (out.isNull() || !png_image_finish_read(&png, nullptr, out.bits(),
-                                             png_int_32(out.bytesPerLine()), nullptr)) {
+  if (out.isNull() ||
+      !png_image_finish_read(&png, nullptr, out.bits(), png_int_32(out.bytesPerLine()), nullptr)) {
     png_image_free(&png);
     return {};
   }
@@ -100,8 +100,9 @@ public:
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     const QPixmap shown = scaledPixmap(rect.size(), mode, state, scale);
     const QSize logical = shown.deviceIndependentSize().toSize();
-    painter->drawPixmap(QRect(QPoint(), logical).translated(rect.center() - QRect(QPoint(), logical).center()),
-                        shown);
+    painter->drawPixmap(
+        QRect(QPoint(), logical).translated(rect.center() - QRect(QPoint(), logical).center()),
+        shown);
   }
 
   QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
@@ -132,8 +133,8 @@ private:
     Picture *best = nullptr;
     for (Picture &p : pictures_) {
       const bool covers = p.size.width() >= size.width() && p.size.height() >= size.height();
-      const bool bestCovers = best && best->size.width() >= size.width() &&
-                              best->size.height() >= size.height();
+      const bool bestCovers =
+          best && best->size.width() >= size.width() && best->size.height() >= size.height();
       const qint64 area = qint64(p.size.width()) * p.size.height();
       const qint64 bestArea = best ? qint64(best->size.width()) * best->size.height() : 0;
       if (!best || (covers && (!bestCovers || area < bestArea)) ||
@@ -223,7 +224,8 @@ bool exists(QStringView name) {
 
 QStringList names() {
   QStringList out;
-  for (const QString &file : QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.png")}))
+  for (const QString &file :
+       QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.png")}))
     out.append(file.chopped(4));
   return out;
 }

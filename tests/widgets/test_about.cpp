@@ -34,7 +34,8 @@ protected:
     return Form3->Image2->pos();
   }
   QString frameShown() {
-    const bool one = Form3->Image1->isVisibleTo(Form3.get()), two = Form3->Image2->isVisibleTo(Form3.get());
+    const bool one = Form3->Image1->isVisibleTo(Form3.get()),
+               two = Form3->Image2->isVisibleTo(Form3.get());
     return one && two ? "both" : one ? "wings up" : two ? "wings down" : "none";
   }
 

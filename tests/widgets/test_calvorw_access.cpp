@@ -25,7 +25,8 @@ protected:
 
 TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
   load();
-  for (QWidget *target : {static_cast<QWidget *>(Form2.get()), static_cast<QWidget *>(Form2->Edit1)}) {
+  for (QWidget *target :
+       {static_cast<QWidget *>(Form2.get()), static_cast<QWidget *>(Form2->Edit1)}) {
     Form1->SetupClick();
     ASSERT_TRUE(Form2->isVisible());
     QTest::keyClick(target, Qt::Key_Escape);

@@ -240,7 +240,8 @@ TEST(Pictures, IconsGatherTheirSizeVariants) {
     bool sized = false;
     const int size = underscore < 0 ? 0 : name.mid(underscore + 1).toInt(&sized);
     if (sized) {
-      EXPECT_TRUE(pictures::icon(name.left(underscore)).availableSizes().contains(QSize(size, size)))
+      EXPECT_TRUE(
+          pictures::icon(name.left(underscore)).availableSizes().contains(QSize(size, size)))
           << name.toStdString();
     }
   }
@@ -254,7 +255,8 @@ TEST(Pictures, AnIconGivesTheDrawingOfTheSizeAskedForAndNeverALargerOne) {
   auto argbOf = [](const QPixmap &p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
   for (int size : {16, 22, 24, 32, 48, 64})
     EXPECT_EQ(argbOf(tray.pixmap(size, size)),
-              pictures::image(size == 32 ? QStringLiteral("tray21") : QStringLiteral("tray21_%1").arg(size))
+              pictures::image(size == 32 ? QStringLiteral("tray21")
+                                         : QStringLiteral("tray21_%1").arg(size))
                   .convertToFormat(QImage::Format_ARGB32))
         << size;
   EXPECT_EQ(tray.pixmap(20, 20).size(), QSize(20, 20)); // the 22 drawing, made smaller
