@@ -85,8 +85,8 @@ private:
 // The process-wide reference to the main window.
 extern TForm1 *Form1;
 
-// Creates the four windows in their order (main window, content window,
-// About window, date chooser) and connects them; DestroyForms releases them
-// and clears the references.
+// Creates the main window and gives the content window, the About window and
+// the date chooser their makers, which build and connect each at its first
+// use; DestroyForms releases them and clears the references.
 void CreateForms();
 void DestroyForms();

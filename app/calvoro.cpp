@@ -1,5 +1,5 @@
-// Calvoro: the entry. One instance per user; four windows created in order,
-// then the message loop.
+// Calvoro: the entry. One instance per user; the main window with the tray
+// icons, then the message loop (the other windows come at their first opening).
 #include "app/calvor.h"
 #include "app/tray_notice.h"
 #include "platform/app_title.h"

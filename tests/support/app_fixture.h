@@ -1,5 +1,6 @@
 #pragma once
-// A fresh set of the program's four windows on an environment of fakes, with
+// A fresh set of the program's windows on an environment of fakes (the three
+// made on demand are made by a test's first use of them), with
 // the configuration file in a scratch folder. The start-up timers are held so
 // that each test drives the handlers itself.
 #include "test_environment.h"
