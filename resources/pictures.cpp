@@ -89,20 +89,18 @@ public:
     return out;
   }
 
-  QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                       qreal scale) override {
-    QPixmap out = pixmap(size * scale, mode, state);
-    out.setDevicePixelRatio(scale);
-    return out;
+  // `size` is in device pixels already; QIcon sets the pixel ratio.
+  QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override {
+    return pixmap(size, mode, state);
   }
 
   void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    const QPixmap shown = scaledPixmap(rect.size(), mode, state, scale);
-    const QSize logical = shown.deviceIndependentSize().toSize();
-    painter->drawPixmap(
-        QRect(QPoint(), logical).translated(rect.center() - QRect(QPoint(), logical).center()),
-        shown);
+    QPixmap shown = pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state);
+    shown.setDevicePixelRatio(scale);
+    QRect target(QPoint(), shown.deviceIndependentSize().toSize());
+    target.moveCenter(rect.center());
+    painter->drawPixmap(target, shown);
   }
 
   QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {

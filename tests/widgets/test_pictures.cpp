@@ -261,6 +261,10 @@ TEST(Pictures, AnIconGivesTheDrawingOfTheSizeAskedForAndNeverALargerOne) {
         << size;
   EXPECT_EQ(tray.pixmap(20, 20).size(), QSize(20, 20)); // the 22 drawing, made smaller
   EXPECT_EQ(tray.pixmap(100, 100).size(), QSize(64, 64));
+  // On a screen of two device pixels a point: the 32 drawing for 16 points.
+  const QPixmap sharp = tray.pixmap(QSize(16, 16), 2.0);
+  EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(16, 16));
+  EXPECT_EQ(argbOf(sharp), argbOf(tray.pixmap(32, 32)));
   EXPECT_NE(argbOf(tray.pixmap(32, 32, QIcon::Disabled)), argbOf(tray.pixmap(32, 32)));
 }
 
