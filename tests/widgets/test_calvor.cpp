@@ -354,6 +354,19 @@ TEST_F(MainWindow, SavingWritesTheFieldsAsTheyStandAndTheBlinkingChoice) {
   EXPECT_EQ(readConfig(), "\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
 }
 
+TEST_F(MainWindow, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsReading) {
+  loadWithBirthDate("11/05/2024", "1");
+  ASSERT_EQ(Form2.made(), nullptr);
+  Form1->saveClick();
+  EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
+  // The power panel shows what the load computed, as when the window was made at start.
+  env->today = core::Date{2024, 5, 13};
+  Form1->powerClick();
+  EXPECT_EQ(Form2->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(Form2->NeatoMeter1->Progress(), 61);
+  EXPECT_EQ(Form2->MaskEdit1->text(), "11/05/2024");
+}
+
 TEST_F(MainWindow, ASaveThatFailsShowsNoConfirmation) {
   loadWithBirthDate("11/05/2024");
   env->environment().configPath = dir.filePath("missing/Calvoro.ini").toStdString();

@@ -1,6 +1,7 @@
-// The gauge, the picture button and the read-only memo.
+// The gauge, the picture button, the read-only memo and the picture's late reading.
 #include "controls/BitBtn.h"
 #include "controls/Gauge.h"
+#include "controls/Image.h"
 #include "controls/Memo.h"
 
 #include <QLineEdit>
@@ -135,4 +136,30 @@ TEST(Memo, ReadOnlyCentredLinesWithAScrollBar) {
       if (image.pixel(x, y) == rgb(0, 255, 0))
         firstLime = x;
   EXPECT_GT(firstLime, 20);
+}
+
+TEST(Image, ReadsItsPictureOnceAndOnlyWhenFirstPainted) {
+  int reads = 0;
+  TImage image;
+  image.resize(8, 8);
+  image.setPictureLoader([&reads] {
+    ++reads;
+    QPixmap red(8, 8);
+    red.fill(Qt::red);
+    return red;
+  });
+  EXPECT_EQ(reads, 0);
+  const QImage shown = image.grab().toImage();
+  EXPECT_EQ(shown.pixel(4, 4), qRgb(255, 0, 0));
+  image.grab();
+  EXPECT_EQ(image.Picture().size(), QSize(8, 8));
+  EXPECT_EQ(reads, 1);
+  // A picture given later replaces one not read yet.
+  image.setPictureLoader([&reads] {
+    ++reads;
+    return QPixmap();
+  });
+  image.setPicture(QPixmap(2, 2));
+  EXPECT_EQ(image.Picture().size(), QSize(2, 2));
+  EXPECT_EQ(reads, 1);
 }
