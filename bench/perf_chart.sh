@@ -32,21 +32,14 @@ else
   echo "perf: not root, so the print is not timed" >&2
 fi
 calvoro_write_config Perf 25/05/2001 1
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 chart_open_projection
 
 # Jobs the queue has taken, printed or not.
 accepted_jobs() { lpstat -W all -o 2>/dev/null | wc -l; }
 
 for ((run = 1; run <= RUNS; run++)); do
-  # The projection field at (124, 143) of the panel; "Show me" at (122, 187).
-  xdotool mousemove $((CALVORO_FX + 10 + 124 + 6)) $((CALVORO_FY + 10 + 143 + 16)) click 1
-  desktop_key Home
-  xdotool type --delay 30 01062001
-  xdotool mousemove $((CALVORO_FX + 10 + 122 + 60)) $((CALVORO_FY + 10 + 187 + 12))
+  chart_type_first_day 01/06/2001
   t0=$(date +%s%N)
   xdotool click 1
   # The grid at the chart-size window's (36, 75), black, and (50, 56), white.

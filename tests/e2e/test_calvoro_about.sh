@@ -9,10 +9,7 @@ source "$(dirname "$0")/lib/calvoro.sh"
 
 calvoro_begin "$BUILD"
 calvoro_write_config Anna 12/05/1970 1
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 
 # The menu by the third icon; Down selects the first item: power, card2, blink, Setup, What,
 # help, about.

@@ -10,10 +10,7 @@ source "$(dirname "$0")/lib/chooser.sh"
 
 calvoro_begin "$BUILD"
 calvoro_write_config Anna 12/05/1970 1
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 
 # "Your power everyday", the second item of the menu: the projection panel.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)

@@ -10,10 +10,7 @@ source "$(dirname "$0")/lib/chart.sh"
 
 calvoro_begin "$BUILD"
 calvoro_write_config Anna 25/05/2001 1
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 
 chart_open_projection
 chart_show_me 01/06/2001

@@ -11,10 +11,7 @@ calvoro_begin "$BUILD"
 BIRTH=$(calvoro_birth_date_where 'e >= 35 && e <= 65 && i >= 35 && i <= 65 && p >= 35 && p <= 65')
 read -r E I P <<<"$(calvoro_levels "$BIRTH")"
 calvoro_write_config Anna "$BIRTH" 1
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 
 for try in 1 2 3 4 5 6; do
   desktop_click "$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)"

@@ -16,10 +16,7 @@ mkdir -p -m 700 "$(dirname "$CALVORO_CONFIG")"
 printf 'reserved\r\n  Anna  \r\n5/5/1970\r\n0\r\n' >"$CALVORO_CONFIG"
 stored=$(od -c "$CALVORO_CONFIG")
 
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 icon() { calvoro_tray_icons_in_order | sed -n "$1p" | cut -d' ' -f1; }
 
 # Opens the tray menu on the first icon and picks the item N downwards (separators skipped:

@@ -9,10 +9,7 @@ source "$(dirname "$0")/lib/calvoro.sh"
 
 calvoro_begin "$BUILD"
 calvoro_write_config Anna "$(calvoro_birth_date_where 'e >= 35 && e <= 65')" 0
-calvoro_start
-calvoro_wait_tray_icons 3
-SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
-desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+calvoro_start_past_splash
 
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 ICON=$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)

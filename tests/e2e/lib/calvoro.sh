@@ -63,6 +63,15 @@ calvoro_start() {
 }
 
 # Waits for the end of a process started here and prints its exit code.
+# Starts the program and waits for its three icons and the end of its splash, whose window id
+# stays in SPLASH.
+calvoro_start_past_splash() {
+  calvoro_start "$@"
+  calvoro_wait_tray_icons 3
+  SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
+  desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
+}
+
 calvoro_exit_code() {
   local pid=$1
   desktop_poll "${2:-$DESKTOP_TIMEOUT}" eval '! desktop_alive '"$pid" || return 1

@@ -2,6 +2,8 @@
 #
 #   chart_open_projection      the tray menu's "Your power everyday": the projection panel
 #   chart_projection_shown SHOT  the projection panel is on the window
+#   chart_type_first_day DATE  types DATE (dd/mm/yyyy) into the projection field and puts the
+#                              mouse on "Show me"
 #   chart_show_me DATE         types DATE (dd/mm/yyyy) into the projection field, presses
 #                              "Show me" and waits until the chart is drawn
 #   chart_shown SHOT           the chart is on the window: silver, the grid, the three curves
@@ -62,12 +64,17 @@ chart_shown() {
   done
 }
 
-chart_show_me() {
+chart_type_first_day() {
   # The projection field at (124, 143) of the panel, 117 x 32; "Show me" at (122, 187), 120 x 24.
   xdotool mousemove $((CALVORO_FX + 10 + 124 + 6)) $((CALVORO_FY + 10 + 143 + 16)) click 1
   desktop_key Home
   xdotool type --delay 30 "${1//\//}"
-  xdotool mousemove $((CALVORO_FX + 10 + 122 + 60)) $((CALVORO_FY + 10 + 187 + 12)) click 1
+  xdotool mousemove $((CALVORO_FX + 10 + 122 + 60)) $((CALVORO_FY + 10 + 187 + 12))
+}
+
+chart_show_me() {
+  chart_type_first_day "$1"
+  xdotool click 1
   desktop_poll 5 _chart_is_chart_size ||
     desktop_fail "no chart-size window (see $(calvoro_shot no-chart))"
   calvoro_poll_shot 5 "chart-$(date +%s%N)" chart_shown || desktop_fail "no chart: $CALVORO_WHY"

@@ -41,18 +41,22 @@ _desktop_track() {
   DESKTOP_NAMES+=("$2")
 }
 
+# Ends one process: SIGTERM, then SIGKILL after TICKS hundredths of a second (100).
+desktop_stop_pid() {
+  kill -TERM "$1" 2>/dev/null || return 0
+  for _ in $(seq "${2:-100}"); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.01
+  done
+  kill -KILL "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
 desktop_stop() {
-  local i pid
+  local i
   # Newest first: programs, then the tray, the window manager, the display.
   for ((i = ${#DESKTOP_PIDS[@]} - 1; i >= 0; i--)); do
-    pid=${DESKTOP_PIDS[$i]}
-    kill -TERM "$pid" 2>/dev/null || continue
-    for _ in $(seq 100); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.01
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    desktop_stop_pid "${DESKTOP_PIDS[$i]}"
   done
   DESKTOP_PIDS=()
   DESKTOP_NAMES=()

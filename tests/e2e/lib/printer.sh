@@ -99,13 +99,7 @@ printer_log() { tail -n 20 "$PRINTER_DIR/log/error_log" 2>/dev/null; }
 
 printer_stop() {
   if [ -n "$PRINTER_PID" ]; then
-    kill -TERM "$PRINTER_PID" 2>/dev/null || true
-    for _ in $(seq 200); do
-      kill -0 "$PRINTER_PID" 2>/dev/null || break
-      sleep 0.01
-    done
-    kill -KILL "$PRINTER_PID" 2>/dev/null || true
-    wait "$PRINTER_PID" 2>/dev/null || true
+    desktop_stop_pid "$PRINTER_PID" 200
     PRINTER_PID=""
   fi
   [ -n "$PRINTER_QUEUE_CONF" ] && rm -f "$PRINTER_QUEUE_CONF"
