@@ -14,6 +14,7 @@
 #include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
+#include "platform/resume_watch.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
@@ -21,7 +22,9 @@
 #include <QCursor>
 #include <QEvent>
 #include <QScreen>
+#include <algorithm>
 #include <array>
+#include <chrono>
 
 TForm1 *Form1 = nullptr;
 
@@ -99,6 +102,13 @@ TForm1::TForm1(QWidget *parent) : TBorderlessForm(parent) {
   connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
   connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
   connect(Timer5, &QTimer::timeout, this, &TForm1::Timer5Timer);
+  // Accurate to the second at most: a timer that fires early finds the same day and is set
+  // again for the rest.
+  midnightTimer = new QTimer(this);
+  midnightTimer->setObjectName(QStringLiteral("midnightTimer"));
+  midnightTimer->setSingleShot(true);
+  midnightTimer->setTimerType(Qt::VeryCoarseTimer);
+  connect(midnightTimer, &QTimer::timeout, this, &TForm1::dayMayHaveChanged);
 
   Timer1->start();
   Timer5->start();
@@ -179,15 +189,23 @@ void TForm1::createTrayIcons() {
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-  // The tray menu opens horizontally centred on the cursor, kept on screen.
+  // Every opening of the tray menu, from an icon or a window, is placed here: horizontally
+  // centred on the cursor, its top on the cursor's row or, where it does not fit below, its
+  // bottom; kept on screen. The point a window asked for may be stale (a borderless window
+  // that was never dragged can report an old origin).
   if (watched == PopupMenu && event->type() == QEvent::Show) {
     const QPoint cursor = QCursor::pos();
-    int x = cursor.x() - PopupMenu->width() / 2;
+    const QSize size = PopupMenu->size();
+    int x = cursor.x() - size.width() / 2;
+    int y = cursor.y();
     if (QScreen *screen = QGuiApplication::screenAt(cursor)) {
       const QRect area = screen->geometry();
-      x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - PopupMenu->width()));
+      if (y + size.height() > area.bottom() + 1)
+        y = cursor.y() - size.height();
+      x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+      y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     }
-    PopupMenu->move(x, PopupMenu->y());
+    PopupMenu->move(x, y);
   }
   return TBorderlessForm::eventFilter(watched, event);
 }
@@ -226,6 +244,7 @@ void TForm1::firstRunSetup() {
   Form2->Edit1->selectAll();
   Timer3->start();
   Timer4->start();
+  armMidnightRefresh();
 }
 
 void TForm1::LoadConfiguration() {
@@ -257,12 +276,13 @@ void TForm1::LoadConfiguration() {
   FirstNameCopy = QString::fromStdString(core::firstNameCopy(config.firstName));
 
   try {
+    levelsDay_ = e.today();
     ComputeTodayLevels();
   } catch (const core::EConvertError &error) {
-    // The icons are out of the tray at this point: show the error, then give
-    // the user the initial icons and the setup panel as a way back.
+    // The icons are out of the tray at this point: put them back, saying why they show no
+    // levels, then show the error and give the user the setup panel as a way back.
+    showUnreadableBirthDate();
     platform::reportError(QString::fromUtf8(error.what()));
-    showInitialIcons();
     firstRunSetup();
     return;
   }
@@ -273,6 +293,7 @@ void TForm1::LoadConfiguration() {
   if (blink->isChecked())
     Timer2->start();
   Timer4->start();
+  armMidnightRefresh();
 }
 
 // The three cycles in tray order, with today's shared levels.
@@ -328,36 +349,62 @@ void TForm1::Timer3Timer() {
 }
 
 void TForm1::Timer4Timer() {
+  // The timers stand still while the machine sleeps, and the clock may have been set.
+  armMidnightRefresh();
   refreshForToday();
 }
 
+void TForm1::dayMayHaveChanged() {
+  armMidnightRefresh();
+  if (platform::env().today() != levelsDay_)
+    refreshForToday();
+}
+
+void TForm1::armMidnightRefresh() {
+  const platform::Environment &e = platform::env();
+  if (!resumeWatch_)
+    resumeWatch_ = new platform::ResumeWatch([this] { dayMayHaveChanged(); }, this);
+  if (e.timeToMidnight)
+    midnightTimer->start(std::max(e.timeToMidnight(), std::chrono::milliseconds(0)) +
+                         std::chrono::seconds(1));
+}
+
 void TForm1::refreshForToday() {
+  const core::Date today = platform::env().today();
+  const bool newDay = today != levelsDay_;
+  levelsDay_ = today;
   // A birth date that does not convert leaves no levels to show: the icons
-  // go back to their initial pictures, and the error is raised once per
-  // date, not at every refresh.
+  // go back to their initial pictures with a tip that says so, and the error
+  // is raised once per date, not at every refresh.
   bool computed = false;
   try {
     computed = ComputeTodayLevelsUnlessRefused();
   } catch (const core::EConvertError &) {
-    showInitialIcons();
+    showUnreadableBirthDate();
     throw;
   }
   if (!computed) {
-    showInitialIcons();
+    showUnreadableBirthDate();
     return;
   }
   RefreshTrayIcons();
   if (blink->isChecked())
     Timer2->start();
+  if (newDay)
+    ShowTodayPowerOnPanel();
 }
 
-void TForm1::showInitialIcons() {
+QString unreadableBirthDateTip() {
+  return QStringLiteral("Your birth date cannot be read: right-click, Setup to set it");
+}
+
+void TForm1::showUnreadableBirthDate() {
   Timer2->stop();
   const std::array<std::pair<TTrayIconF *, const char16_t *>, 3> initial{
       {{TrayIcon21, u"tray21"}, {TrayIcon22, u"tray22"}, {TrayIcon23, u"tray23"}}};
   for (const auto &[icon, picture] : initial) {
     icon->setIcon(pictures::icon(QStringView(picture)));
-    icon->setToolTip(QString());
+    icon->setToolTip(unreadableBirthDateTip());
     icon->setActive(true);
   }
 }
@@ -464,7 +511,7 @@ void TForm1::Quit1Click() {
   hideIfMade(Form2);
   hideIfMade(calend1);
   hideIfMade(Form3);
-  for (QTimer *t : {Timer2, Timer3, Timer4, Timer5})
+  for (QTimer *t : {Timer2, Timer3, Timer4, Timer5, midnightTimer})
     t->stop();
   for (TTrayIconF *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);

@@ -8,6 +8,7 @@
 #include "components/cFormShaper.h"
 #include "controls/BorderlessForm.h"
 #include "controls/Image.h"
+#include "core/date.h"
 
 #include <QAction>
 #include <QIcon>
@@ -33,6 +34,9 @@ public:
   void Timer2Timer();
   void Timer3Timer();
   void Timer4Timer();
+  // The midnight timer and waking from sleep: a local day other than the one the levels were
+  // computed for refreshes the icons and the power panel.
+  void dayMayHaveChanged();
   void blinkClick();
 
   // Tray commands.
@@ -56,6 +60,7 @@ public:
 
   QTimer *Timer1; // released by the configuration load
   QTimer *Timer2, *Timer3, *Timer4, *Timer5;
+  QTimer *midnightTimer; // once, just past the next local midnight
   TTrayIconF *TrayIcon21, *TrayIcon22, *TrayIcon23;
   TBalloonHint *BalloonHint1; // every hint of the program as a balloon
 
@@ -76,11 +81,19 @@ private:
   void openPanel(TPanel *panel, bool hideAbout);
   void setTrayIconsFromHolders();
   void firstRunSetup();
-  // The refreshes of Timer3 and Timer4.
+  // The refreshes of Timer3, Timer4 and the new day; the first of a new day also turns the
+  // power panel to it.
   void refreshForToday();
-  // The tray as it starts: the initial pictures, no tooltips, no blinking.
-  void showInitialIcons();
+  // Starts the midnight timer again from the clock, and the watch for waking from sleep.
+  void armMidnightRefresh();
+  core::Date levelsDay_{};
+  QObject *resumeWatch_ = nullptr;
+  // No levels to show: the initial pictures, no blinking, and a tip that says why.
+  void showUnreadableBirthDate();
 };
+
+// The icons' tip while the birth date cannot be read.
+QString unreadableBirthDateTip();
 
 // The process-wide reference to the main window.
 extern TForm1 *Form1;

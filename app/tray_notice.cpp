@@ -14,7 +14,13 @@ QString missingTrayText() {
 void armMissingTrayNotice(QObject *owner, int delayMs) {
   QTimer::singleShot(delayMs, owner, [] {
     const platform::Environment &e = platform::env();
-    if (e.notifyArea && !e.notifyArea->hostPresent() && e.messageBoxes)
-      e.messageBoxes->information(missingTrayText());
+    platform::NotifyArea *area = e.notifyArea;
+    platform::MessageBoxes *boxes = e.messageBoxes;
+    if (!area || area->hostPresent() || !boxes)
+      return;
+    // A tray that comes while the box is up shows the icons: the box has nothing left to say.
+    area->setOnHostAppeared([boxes] { boxes->dismiss(missingTrayText()); });
+    boxes->information(missingTrayText());
+    area->setOnHostAppeared(nullptr);
   });
 }

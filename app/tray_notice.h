@@ -7,5 +7,6 @@
 // The text of the box.
 QString missingTrayText();
 
-// After `delayMs`, when no tray is there, shows the information box; never again afterwards.
+// After `delayMs`, when no tray is there, shows the information box, which closes by itself
+// when a tray registers; never again afterwards.
 void armMissingTrayNotice(QObject *owner, int delayMs);

@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <QResizeEvent>
 
@@ -83,9 +84,9 @@ void TForm2::setTrayMenu(QMenu *menu, QAction *blinkItem) {
   blinkItem_ = blinkItem;
   auto useMenu = [this](QWidget *w) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this, [this, w](const QPoint &pos) {
+    connect(w, &QWidget::customContextMenuRequested, this, [this] {
       if (trayMenu_)
-        trayMenu_->popup(w->mapToGlobal(pos));
+        trayMenu_->popup(QCursor::pos());
     });
   };
   useMenu(this);

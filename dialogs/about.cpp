@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "resources/pictures.h"
 
+#include <QCursor>
 #include <QMenu>
 
 OnDemand<TForm3> Form3;
@@ -67,9 +68,9 @@ TForm3::TForm3(QWidget *parent) : TBorderlessForm(parent) {
     panel->move(x, y);
     connect(panel, &TPanel::clicked, this, &TForm3::Panel2Click);
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(panel, &QWidget::customContextMenuRequested, this, [this, panel](const QPoint &pos) {
+    connect(panel, &QWidget::customContextMenuRequested, this, [this] {
       if (trayMenu_)
-        trayMenu_->popup(panel->mapToGlobal(pos));
+        trayMenu_->popup(QCursor::pos());
     });
     return panel;
   };

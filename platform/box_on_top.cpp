@@ -3,6 +3,9 @@
 #include "platform/region.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QWindow>
 
 namespace platform {
@@ -41,7 +44,20 @@ private:
 int execOnTop(QMessageBox &box) {
   // Setting the modality of a message box resets its window flags: first.
   box.setWindowModality(Qt::ApplicationModal);
-  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // A dialog of the program, with a title and a close button only: without the customize
+  // hint the window manager adds minimise and maximise, which crowd the caption out. Qt makes
+  // a dialog without a parent transient for the program's leader window.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+  // Wide enough for the caption beside the window manager's buttons: a box sized to a short
+  // text gets its caption cut.
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+    QFont title = box.font();
+    title.setBold(true);
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 120;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.winId(); // the native window, so that its exposure can be watched
   box.windowHandle()->installEventFilter(new RaiseWhenExposed(&box));
   box.show();

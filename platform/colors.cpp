@@ -55,8 +55,9 @@ QColor systemColor(int index, const QPalette &p) {
     return p.color(QPalette::Window);
   case 5: // window background
     return p.color(QPalette::Base);
-  case 6: // window frame
-    return p.color(QPalette::Shadow);
+  case 6: // window frame: the window text colour, black on a light scheme; the palette's
+          // shadow is a mid grey in Qt's styles
+    return p.color(QPalette::WindowText);
   case 7: // menu text
   case 8: // window text
     return p.color(QPalette::Text);

@@ -15,11 +15,13 @@ DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : QObject(parent) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (bus.isConnected() && SniNotifyArea::watcherPresent()) {
     sni_ = std::make_unique<SniNotifyArea>();
+    sni_->setOnHostAppeared([this] { hostAppeared(); });
     return;
   }
   // The X tray until a watcher shows up. Qt picks the kind of its own tray icons once, at the
   // first one, so they are made only while no watcher runs.
   x11_ = std::make_unique<QtNotifyArea>();
+  x11_->setOnHostAppeared([this] { hostAppeared(); });
   if (bus.isConnected()) {
     watcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
                                        QDBusServiceWatcher::WatchForRegistration, this);
@@ -84,6 +86,9 @@ void DesktopNotifyArea::moveToBus() {
   if (sni_)
     return;
   sni_ = std::make_unique<SniNotifyArea>();
+  sni_->setOnHostAppeared([this] { hostAppeared(); });
+  // The watcher may have come with its host.
+  QMetaObject::invokeMethod(sni_.get(), &SniNotifyArea::checkForHost, Qt::QueuedConnection);
   std::vector<std::pair<unsigned long, const NotifyRecord *>> records;
   for (const auto &[key, record] : shown_) {
     x11_->remove(record);

@@ -7,6 +7,7 @@
 #include "platform/printer.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <random>
 
@@ -17,6 +18,7 @@ namespace {
 Environment defaultEnvironment() {
   Environment e;
   e.today = localToday;
+  e.timeToMidnight = localTimeToMidnight;
   e.random = randomBelow;
   e.regional = regionalSettings();
   return e;
@@ -43,6 +45,12 @@ void setEnvironment(Environment environment) {
 core::Date localToday() {
   const QDate d = QDate::currentDate();
   return core::Date{d.year(), d.month(), d.day()};
+}
+
+std::chrono::milliseconds localTimeToMidnight() {
+  const QDateTime now = QDateTime::currentDateTime();
+  // Where a clock change skips midnight, the day starts at its first valid time.
+  return std::chrono::milliseconds(now.msecsTo(now.date().addDays(1).startOfDay()));
 }
 
 int randomBelow(int n) {

@@ -7,6 +7,7 @@
 #include "platform/regional_settings.h"
 #include "platform/user_folders.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,8 @@ class Printer;
 
 struct Environment {
   std::function<core::Date()> today; // today's local date
+  // The time left until the next local midnight; the clock of `today`.
+  std::function<std::chrono::milliseconds()> timeToMidnight;
   std::string configPath = configFilePath();
   std::function<int(int)> random; // a whole number in 0 .. n-1 for n > 0
   NotifyArea *notifyArea = nullptr;
@@ -37,6 +40,7 @@ void setEnvironment(Environment environment);
 
 // The real clock and random source.
 core::Date localToday();
+std::chrono::milliseconds localTimeToMidnight();
 int randomBelow(int n);
 
 // The desktop's own services, owned here; environment() hands them out.

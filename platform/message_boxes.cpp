@@ -6,21 +6,26 @@
 
 namespace platform {
 
-namespace {
-
-void showBox(QMessageBox::Icon icon, const char *caption, const QString &text) {
-  QMessageBox box(icon, QString::fromLatin1(caption), text, QMessageBox::Ok);
+void QtMessageBoxes::show(int icon, const char *caption, const QString &text) {
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption), text,
+                  QMessageBox::Ok);
+  open_.push_back(&box);
   execOnTop(box);
+  std::erase(open_, &box);
 }
 
-} // namespace
-
 void QtMessageBoxes::warning(const QString &text) {
-  showBox(QMessageBox::Warning, "Warning", text);
+  show(QMessageBox::Warning, "Warning", text);
 }
 
 void QtMessageBoxes::information(const QString &text) {
-  showBox(QMessageBox::Information, "Information", text);
+  show(QMessageBox::Information, "Information", text);
+}
+
+void QtMessageBoxes::dismiss(const QString &text) {
+  for (QMessageBox *box : open_)
+    if (box->text() == text)
+      box->done(QMessageBox::Ok);
 }
 
 } // namespace platform

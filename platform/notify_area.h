@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 class QMenu;
 
 namespace platform {
@@ -67,6 +70,18 @@ public:
   // Whether a tray is there to show the icons now. Icons added without one are kept and
   // appear when a tray does.
   virtual bool hostPresent() const { return true; }
+
+  // Called when a tray registers while the program runs: the icons show from then on.
+  void setOnHostAppeared(std::function<void()> handler) { onHostAppeared_ = std::move(handler); }
+
+protected:
+  void hostAppeared() const {
+    if (onHostAppeared_)
+      onHostAppeared_();
+  }
+
+private:
+  std::function<void()> onHostAppeared_;
 };
 
 // The tip as the tray keeps it.

@@ -1,11 +1,64 @@
 #include "platform/qt_notify_area.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QTimer>
+
+#if defined(CALVORO_HAVE_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
 
 namespace platform {
 
 namespace {
+
+#if defined(CALVORO_HAVE_XCB) && QT_CONFIG(xcb)
+// An X tray announces itself to every client with a MANAGER message on the root window once it
+// owns the tray selection; Qt embeds the icons then by itself, but tells nobody.
+class TrayManagerFilter : public QAbstractNativeEventFilter {
+public:
+  TrayManagerFilter(xcb_atom_t manager, std::function<void()> onManager)
+      : manager_(manager), onManager_(std::move(onManager)) {}
+
+  bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override {
+    if (eventType != "xcb_generic_event_t")
+      return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE &&
+        reinterpret_cast<const xcb_client_message_event_t *>(event)->type == manager_)
+      onManager_();
+    return false;
+  }
+
+private:
+  xcb_atom_t manager_;
+  std::function<void()> onManager_;
+};
+
+std::unique_ptr<QAbstractNativeEventFilter> watchForTrayManager(std::function<void()> onManager) {
+  auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+  if (!connection)
+    return nullptr;
+  static const char kManager[] = "MANAGER";
+  xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+      connection, xcb_intern_atom(connection, 0, sizeof kManager - 1, kManager), nullptr);
+  if (!reply)
+    return nullptr;
+  auto filter = std::make_unique<TrayManagerFilter>(reply->atom, std::move(onManager));
+  std::free(reply);
+  QCoreApplication::instance()->installNativeEventFilter(filter.get());
+  return filter;
+}
+#else
+std::unique_ptr<QAbstractNativeEventFilter> watchForTrayManager(std::function<void()>) {
+  return nullptr;
+}
+#endif
 
 // A record with an empty icon still takes its place in the tray, blank, as the tray shows
 // an icon without a picture; QSystemTrayIcon refuses to show without one.
@@ -17,7 +70,15 @@ QIcon blankIcon() {
 
 } // namespace
 
-QtNotifyArea::QtNotifyArea(QObject *parent) : QObject(parent) {}
+QtNotifyArea::QtNotifyArea(QObject *parent) : QObject(parent) {
+  // Qt's own handling of the message runs after the filter: look once it has.
+  trayManagerFilter_ = watchForTrayManager([this] {
+    QTimer::singleShot(0, this, [this] {
+      if (hostPresent())
+        hostAppeared();
+    });
+  });
+}
 
 QtNotifyArea::~QtNotifyArea() {
   for (auto &[key, entry] : icons_)

@@ -7,7 +7,10 @@
 #include <QSystemTrayIcon>
 
 #include <map>
+#include <memory>
 #include <utility>
+
+class QAbstractNativeEventFilter;
 
 namespace platform {
 
@@ -46,6 +49,7 @@ private:
   void finishRemoval(const Key &key);
 
   std::map<Key, Entry> icons_;
+  std::unique_ptr<QAbstractNativeEventFilter> trayManagerFilter_; // X only
 };
 
 } // namespace platform

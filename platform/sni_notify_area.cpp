@@ -37,6 +37,16 @@ SniNotifyArea::SniNotifyArea(QObject *parent)
       watcher_(new QDBusServiceWatcher(kWatcher, QDBusConnection::sessionBus(),
                                        QDBusServiceWatcher::WatchForRegistration, this)) {
   connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &SniNotifyArea::registerAll);
+  connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &SniNotifyArea::checkForHost,
+          Qt::QueuedConnection);
+  QDBusConnection::sessionBus().connect(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
+                                        kWatcher, QStringLiteral("StatusNotifierHostRegistered"),
+                                        this, SLOT(checkForHost()));
+}
+
+void SniNotifyArea::checkForHost() {
+  if (hostPresent())
+    hostAppeared();
 }
 
 SniNotifyArea::~SniNotifyArea() = default;

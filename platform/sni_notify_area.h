@@ -34,6 +34,9 @@ public:
   bool remove(const NotifyRecord &record) override;
   bool hostPresent() const override;
 
+  // A watcher came or a host registered: tells whoever waits for a tray when one is there.
+  Q_SLOT void checkForHost();
+
 private:
   using Key = std::pair<const QObject *, unsigned>;
   struct Entry {

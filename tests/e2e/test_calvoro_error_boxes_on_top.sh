@@ -2,7 +2,8 @@
 # Every error box opens on top of the program's own windows, focused, and can be seen: a stored
 # birth date that is not a date, at start-up over the splash; the same date refused by the
 # setup's OK over the stay-on-top content window; and the birth-date field left with a year
-# digit missing. Return closes each box, so each one had the keyboard.
+# digit missing. Return closes each box, so each one had the keyboard. The box is a dialog of
+# the program, without minimise and maximise.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_error_boxes_on_top.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -17,6 +18,7 @@ calvoro_start
 boxes_wait_box "$TITLE" 5
 SHOT=$(calvoro_shot 1-at-start)
 boxes_check_visible "$SHOT"
+boxes_check_dialog
 SPLASH=$(calvoro_window "Calvoro by Kaldo Prototyping")
 if [ -n "$SPLASH" ] && calvoro_is_viewable "$SPLASH"; then
   echo "the box opened while the splash was up"

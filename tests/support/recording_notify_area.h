@@ -28,6 +28,11 @@ public:
   bool hostPresent() const override { return host; }
 
   bool host = true; // whether a tray is there
+  // A tray registers.
+  void appear() {
+    host = true;
+    hostAppeared();
+  }
 
   QList<NotifyCall> calls;
   void clear() { calls.clear(); }

@@ -23,8 +23,13 @@ public:
   void warning(const QString &text) override { shown.append({QStringLiteral("Warning"), text}); }
   void information(const QString &text) override {
     shown.append({QStringLiteral("Information"), text});
+    if (whileShown)
+      whileShown();
   }
+  std::function<void()> whileShown; // runs as if while the box were open
+  void dismiss(const QString &text) override { dismissed.append(text); }
   QList<ShownBox> shown;
+  QStringList dismissed;
 };
 
 // Keeps the texts the error box would show (with the box's full stop rule applied).

@@ -8,6 +8,7 @@ TestEnvironment::TestEnvironment(core::Date today, std::string configPath)
     : today(today), previous_(platform::env()) {
   platform::Environment e;
   e.today = [this] { return this->today; };
+  e.timeToMidnight = [this] { return this->timeToMidnight; };
   e.configPath = std::move(configPath);
   e.random = [](int) { return 0; };
   e.notifyArea = &notifyArea;

@@ -19,6 +19,7 @@ public:
 
   // The fixed clock; change it to move "today".
   core::Date today;
+  std::chrono::milliseconds timeToMidnight{std::chrono::hours(12)};
   RecordingNotifyArea notifyArea;
   RecordingMessageBoxes messageBoxes;
   RecordingErrorReport errorReport;

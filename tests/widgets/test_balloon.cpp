@@ -312,6 +312,17 @@ TEST_F(BalloonHint, StylesChooseFontAndColours) {
   EXPECT_EQ(window()->look().fill, platform::toQColor(platform::clInfoBk));
 }
 
+TEST_F(BalloonHint, TheDefaultOutlineIsTheWindowFrameColour) {
+  window()->ActivateHint(QStringLiteral("outline"), cursor);
+  const QImage shown = window()->grab().toImage();
+  const Geometry g = geometry(shown.size(), window()->currentPosition(), hint.ShadowDepth());
+  // The window frame colour of a light scheme, as the application's palette is here.
+  const QColor frame(Qt::black);
+  EXPECT_EQ(shown.pixelColor(g.body.center().x(), g.body.top()), frame);
+  EXPECT_EQ(shown.pixelColor(g.body.left(), g.body.center().y()), frame);
+  EXPECT_NE(shown.pixelColor(g.body.center().x(), g.body.top() + 1), frame) << "one pixel wide";
+}
+
 TEST_F(BalloonHint, TakesOverEveryHintWhileActive) {
   QWidget control;
   control.setGeometry(250, 250, 100, 100);

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include <chrono>
+
 using namespace testing_support;
 
 namespace {
@@ -28,6 +30,14 @@ protected:
   QString shownTip(TTrayIconF *icon) {
     const platform::NotifyRecord *record = env->notifyArea.shown(icon);
     return record ? record->tip : QString();
+  }
+  // Each icon says that the birth date cannot be read and where to set it.
+  void expectUnreadableDateTips() {
+    const QString tip = unreadableBirthDateTip();
+    EXPECT_TRUE(tip.contains(Form1->Setup->text())) << tip.toStdString();
+    EXPECT_LE(tip.size(), platform::NotifyArea::kMaxTipLength - 1);
+    for (TTrayIconF *icon : {Form1->TrayIcon21, Form1->TrayIcon22, Form1->TrayIcon23})
+      EXPECT_EQ(shownTip(icon), tip);
   }
   void loadWithBirthDate(const QString &birth, const QByteArray &line4 = "0") {
     writeConfig("\r\nAnna\r\n" + birth.toLatin1() + "\r\n" + line4 + "\r\n");
@@ -160,6 +170,7 @@ TEST_F(MainWindow, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTheSet
   QCoreApplication::processEvents();
   EXPECT_EQ(env->errorReport.shown, QStringList{"'' is not a valid date."});
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
+  expectUnreadableDateTips();
   EXPECT_TRUE(Form2->isVisible());
   EXPECT_EQ(Form2->visiblePanel(), Form2->setup);
   EXPECT_EQ(Form2->Edit1->text(), "Anna");
@@ -301,7 +312,7 @@ TEST_F(MainWindow, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialI
   Form2->MaskEdit1->setText("31/04/2024");
   EXPECT_THROW(Form1->Timer4Timer(), core::EConvertError);
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
-  EXPECT_EQ(shownTip(Form1->TrayIcon21), "");
+  expectUnreadableDateTips();
   EXPECT_FALSE(Form1->Timer2->isActive());
   EXPECT_EQ(core::DayCount, 7);
 
@@ -311,6 +322,7 @@ TEST_F(MainWindow, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialI
   Form1->hidewClick();
   Form1->Timer3Timer();
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
+  expectUnreadableDateTips();
   EXPECT_TRUE(Form1->Timer4->isActive());
 
   // Another bad date is reported once more; a good one brings the levels back.
@@ -321,6 +333,31 @@ TEST_F(MainWindow, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialI
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
   Form2->MaskEdit1->setText("31/04/2024");
   EXPECT_THROW(Form1->Timer4Timer(), core::EConvertError);
+}
+
+TEST_F(MainWindow, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidnight) {
+  loadWithBirthDate("11/05/2024"); // day 1: 61, 59, 63
+  Form1->powerClick();
+  ASSERT_EQ(Form2->NeatoMeter1->Progress(), 61);
+  // The clock reaches midnight; the hourly timer is hours away.
+  env->timeToMidnight = std::chrono::milliseconds(0);
+  Form1->Timer4Timer();
+  env->today = core::Date{2024, 5, 13};
+  const core::Levels next = core::levelsFor(2);
+  ASSERT_NE(next.emotional, 61);
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return Form2->NeatoMeter1->Progress() == next.emotional; }, 5000));
+  EXPECT_EQ(Form2->NeatoMeter2->Progress(), next.intellectual);
+  EXPECT_EQ(Form2->NeatoMeter3->Progress(), next.physical);
+  EXPECT_EQ(Form2->Label9->text(), "Hello Anna, this is for today, 13/05/2024.");
+  EXPECT_EQ(shownTip(Form1->TrayIcon21), "Dear Anna, you have " + QString::number(next.emotional) +
+                                             " % of your emotional power");
+  EXPECT_TRUE(Form1->Timer4->isActive());
+
+  // The same day again (a wake-up, a tick that came early) refreshes nothing.
+  Form2->NeatoMeter1->setProgress(0);
+  Form1->dayMayHaveChanged();
+  EXPECT_EQ(Form2->NeatoMeter1->Progress(), 0);
 }
 
 TEST_F(MainWindow, SavingWithAWindowOpenWarnsAndWritesNothing) {

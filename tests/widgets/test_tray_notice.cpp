@@ -37,6 +37,19 @@ TEST_P(TrayNotice, TellsOnceWhenNoTrayIsThere) {
   }
 }
 
+TEST(TrayNoticeGoes, WhenATrayRegistersWhileItIsUp) {
+  TestEnvironment env;
+  env.notifyArea.host = false;
+  env.messageBoxes.whileShown = [&] { env.notifyArea.appear(); };
+  QObject owner;
+  armMissingTrayNotice(&owner, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !env.messageBoxes.shown.isEmpty(); }, 2000));
+  EXPECT_EQ(env.messageBoxes.dismissed, QStringList{missingTrayText()});
+  // Once closed, a tray that comes back later has no box to close.
+  env.notifyArea.appear();
+  EXPECT_EQ(env.messageBoxes.dismissed.size(), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, TrayNotice,
                          ::testing::Values(Case{false, false, 1}, Case{true, false, 0},
                                            Case{false, true, 0}));

@@ -11,6 +11,9 @@
 #                                    $BOX, its geometry in BOX_X, BOX_Y, BOX_W, BOX_H
 #   boxes_check_visible SHOT         the box's corners show the box's own light face, not a
 #                                    window over it
+#   boxes_check_dialog               the box is a dialog of the program: its type, transient for
+#                                    one of the program's windows, asking for no minimise or
+#                                    maximise
 #   boxes_close                      Return on the focused box; waits until it has gone
 
 boxes_stacking() {
@@ -78,6 +81,20 @@ boxes_check_visible() {
     ((r > 200 && g > 200 && b > 200)) ||
       desktop_fail "the box is not seen at its corner $x,$y ($r $g $b) in $shot"
   done
+}
+
+boxes_check_dialog() {
+  local props functions
+  props=$(xprop -id "$BOX" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _MOTIF_WM_HINTS 2>/dev/null)
+  grep -q '^_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_DIALOG' <<<"$props" ||
+    desktop_fail "the box $BOX is not a dialog: $props"
+  grep -q '^WM_TRANSIENT_FOR(WINDOW): window id # 0x' <<<"$props" ||
+    desktop_fail "the box $BOX is transient for no window: $props"
+  # The functions it asks of the window manager (bit 0 of the flags): no "all" (1), minimise
+  # (8) or maximise (16).
+  read -r flags functions _ <<<"$(sed -nE 's/^_MOTIF_WM_HINTS.* = (0x[0-9a-f]+), (0x[0-9a-f]+),.*/\1 \2/p' <<<"$props")"
+  [ -n "$functions" ] && ((flags & 1 && !(functions & 0x19))) ||
+    desktop_fail "the box $BOX asks for minimise or maximise: $props"
 }
 
 boxes_close() {
