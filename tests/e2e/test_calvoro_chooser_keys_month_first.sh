@@ -13,7 +13,8 @@ calvoro_begin "$BUILD"
 mkdir -p "$DESKTOP_DIR/locales"
 localedef -i en_US -f UTF-8 "$DESKTOP_DIR/locales/en_US.UTF-8" >/dev/null 2>&1 ||
   [ -d "$DESKTOP_DIR/locales/en_US.UTF-8" ] || { echo "SKIP: localedef cannot build en_US"; exit 77; }
-export LOCPATH="$DESKTOP_DIR/locales" LC_ALL=en_US.UTF-8
+export LOCPATH="$DESKTOP_DIR/locales"
+export LC_ALL=en_US.UTF-8 2>/dev/null
 
 calvoro_remove_config
 calvoro_start
@@ -38,14 +39,15 @@ xdotool key Escape
 closed_as_cancel Escape
 
 open_chooser
+calvoro_poll_shot 5 3-again chooser_shown || desktop_fail "the chooser does not show again: $CALVORO_WHY"
 # The 10th of this month, then Tab from the grid to OK.
 chooser_click_day 10
 xdotool key Tab
-calvoro_shot 3-ok-focused >/dev/null
+calvoro_shot 4-ok-focused >/dev/null
 xdotool key Return
 closed_as_cancel "Return on OK"
 PICKED="$(date +%m)/10/$(date +%Y)"
-calvoro_shot 4-filled >/dev/null
+calvoro_shot 5-filled >/dev/null
 
 # The setup's OK saves what the birth-date field holds: it read the day picked.
 xdotool mousemove $((CALVORO_FX + 10 + 60 + 56)) $((CALVORO_FY + 10 + 156 + 29)) click 1
