@@ -242,8 +242,7 @@ TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
     EXPECT_TRUE(Form3->stayOnTop()) << how;
   };
   for (QWidget *focus : std::initializer_list<QWidget *>{
-           calend1->Calendar1, calend1->label1, calend1->UpDown2->editor(),
-           calend1->updown1->editor(), calend1->Button1}) {
+           calend1->Calendar1, calend1->UpDown2->editor(), calend1->updown1->editor()}) {
     open();
     QTest::keyClick(focus, Qt::Key_Escape);
     expectClosed("Escape");
@@ -259,10 +258,6 @@ TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
   QTest::keyClick(calend1->label1, Qt::Key_Return);
   expectClosed("Return on OK");
   EXPECT_EQ(Form2->MaskEdit1->text(), "05/03/2001");
-  open();
-  putOn({2001, 3, 6});
-  QTest::keyClick(calend1->label1, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(Form2->MaskEdit1->text(), "06/03/2001");
 }
 
 TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
