@@ -25,8 +25,11 @@ std::optional<LoadedFields> loaded;
 // The birth date text a level computation last refused; none once one converts.
 std::optional<QString> refusedBirthDate;
 
-QChar regionalSeparator() {
-  return QChar::fromLatin1(platform::env().regional.date.separator);
+// What a date field would hold of a text.
+QString heldInDateField(const QString &text) {
+  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  return TMaskDateEdit::heldText(text, QChar::fromLatin1(regional.separator),
+                                 regional.order == core::DateOrder::YMD);
 }
 
 } // namespace
@@ -51,9 +54,8 @@ void LoadFields(const QString &firstName, const QString &birthDate, const QStrin
     return;
   }
   // Kept as the fields would hold them.
-  const QChar separator = regionalSeparator();
-  loaded = LoadedFields{firstName, TMaskDateEdit::heldText(birthDate, separator),
-                        TMaskDateEdit::heldText(projectionDate, separator), std::nullopt};
+  loaded = LoadedFields{firstName, heldInDateField(birthDate), heldInDateField(projectionDate),
+                        std::nullopt};
 }
 
 void ShowTodayPowerOnPanel() {

@@ -69,9 +69,10 @@ TMaskDateEdit *makeDateField(QWidget *parent, const char *name, const QRect &geo
   field->setFont(platform::font(QStringLiteral("Arial"), fontHeight));
   const core::RegionalDateFormat &regional = platform::env().regional.date;
   field->setDateSeparator(QChar::fromLatin1(regional.separator));
-  // The design text "01/01/0001", written with the regional separator.
-  field->setText(
-      QString::fromStdString(core::formatDate(core::Date{1, 1, 1}, "dd/mm/yyyy", regional)));
+  field->setYearFirst(regional.order == core::DateOrder::YMD);
+  // The design text "01/01/0001", written in the regional order and separator.
+  field->setText(QString::fromStdString(
+      core::formatDate(core::Date{1, 1, 1}, core::numericDatePattern(regional.order), regional)));
   field->setToolTip(QString::fromLatin1(hint));
   return field;
 }

@@ -4,12 +4,20 @@
 
 namespace {
 
+using Groups = std::array<std::pair<int, int>, 3>;
 // The groups of places between separators: [begin, end).
-constexpr std::array<std::pair<int, int>, 3> kGroups{{{0, 2}, {3, 5}, {6, 10}}};
+constexpr Groups kDayFirstGroups{{{0, 2}, {3, 5}, {6, 10}}};
+constexpr Groups kYearFirstGroups{{{0, 4}, {5, 7}, {8, 10}}};
 
 } // namespace
 
-DateMask::DateMask(QChar separator) : separator_(separator) {}
+DateMask::DateMask(QChar separator, bool yearFirst)
+    : separator_(separator), yearFirst_(yearFirst) {}
+
+void DateMask::setYearFirst(bool yearFirst) {
+  yearFirst_ = yearFirst;
+  clear();
+}
 
 QString DateMask::editText() const {
   QString out;
@@ -21,7 +29,7 @@ QString DateMask::editText() const {
 
 QString DateMask::text() const {
   QString out;
-  for (const auto &[begin, end] : kGroups) {
+  for (const auto &[begin, end] : yearFirst_ ? kYearFirstGroups : kDayFirstGroups) {
     if (begin > 0)
       out += separator_;
     QString digits;
@@ -73,14 +81,14 @@ int DateMask::firstMissing() const {
   return -1;
 }
 
-int DateMask::nextEditable(int pos) {
+int DateMask::nextEditable(int pos) const {
   pos = std::max(pos, 0);
   while (pos < kLength && isLiteral(pos))
     ++pos;
   return std::min(pos, int(kLength));
 }
 
-int DateMask::previousEditable(int pos) {
+int DateMask::previousEditable(int pos) const {
   pos = std::min(pos, int(kLength)) - 1;
   while (pos >= 0 && isLiteral(pos))
     --pos;

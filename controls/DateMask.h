@@ -3,6 +3,7 @@
 // digits, two optional month digits and four required year digits, with the
 // date separator between the groups. Empty places show as "_" while editing;
 // in the field's text they are blanks, gathered at the front of their group.
+// Where dates are written year first the year group leads: "0000/99/99".
 #include <QChar>
 #include <QString>
 
@@ -13,14 +14,19 @@ public:
   static constexpr int kLength = 10;
   static constexpr QChar kBlank = u'_';
 
-  explicit DateMask(QChar separator = u'/');
+  explicit DateMask(QChar separator = u'/', bool yearFirst = false);
 
   QChar separator() const { return separator_; }
   void setSeparator(QChar separator) { separator_ = separator; }
+  bool yearFirst() const { return yearFirst_; }
+  // Empties the field: its places move.
+  void setYearFirst(bool yearFirst);
 
-  static bool isLiteral(int pos) { return pos == 2 || pos == 5; }
+  bool isLiteral(int pos) const { return yearFirst_ ? pos == 4 || pos == 7 : pos == 2 || pos == 5; }
   // Year places must be filled; day and month places may stay empty.
-  static bool isRequired(int pos) { return pos >= 6 && pos < kLength; }
+  bool isRequired(int pos) const {
+    return yearFirst_ ? pos >= 0 && pos < 4 : pos >= 6 && pos < kLength;
+  }
   bool isEmpty(int pos) const { return cells_[pos].isNull(); }
 
   // What the field shows: every place, "_" for an empty one.
@@ -40,9 +46,9 @@ public:
   bool isComplete() const { return firstMissing() < 0; }
 
   // The first place at or after pos that takes a digit; kLength if none.
-  static int nextEditable(int pos);
+  int nextEditable(int pos) const;
   // The last place before pos that takes a digit; -1 if none.
-  static int previousEditable(int pos);
+  int previousEditable(int pos) const;
 
   // Types c at the cursor, overwriting and stepping over separators.
   // Returns the new cursor, or -1 when c is not accepted there.
@@ -55,4 +61,5 @@ public:
 private:
   std::array<QChar, kLength> cells_{};
   QChar separator_;
+  bool yearFirst_;
 };

@@ -38,14 +38,14 @@ QString TMaskDateEdit::invalidInputMessage() {
   return QStringLiteral("Invalid input value.  Use escape key to abandon changes");
 }
 
-QString TMaskDateEdit::heldText(const QString &value, QChar separator) {
-  DateMask laid(separator);
+QString TMaskDateEdit::heldText(const QString &value, QChar separator, bool yearFirst) {
+  DateMask laid(separator, yearFirst);
   laid.setText(value);
   return laid.text().trimmed() == value.trimmed() ? laid.text() : value;
 }
 
 void TMaskDateEdit::setText(const QString &value) {
-  DateMask laid(mask_.separator());
+  DateMask laid(mask_.separator(), mask_.yearFirst());
   laid.setText(value);
   // Blanks around a date carry nothing; anything else the mask would
   // change stays as it came.
@@ -68,6 +68,17 @@ void TMaskDateEdit::setDateSeparator(QChar separator) {
   mask_.setSeparator(separator);
   atFocus_.setSeparator(separator);
   display(cursorPosition());
+}
+
+void TMaskDateEdit::setYearFirst(bool yearFirst) {
+  if (yearFirst == mask_.yearFirst())
+    return;
+  // The digits in their places would change their meaning: the text is laid
+  // out anew.
+  const QString held = text();
+  mask_.setYearFirst(yearFirst);
+  atFocus_.setYearFirst(yearFirst);
+  setText(held);
 }
 
 void TMaskDateEdit::display(int cursor) {
@@ -132,12 +143,12 @@ void TMaskDateEdit::removeSelectionOr(bool backwards) {
     mask_.clearRange(cursor, cursor + static_cast<int>(selectedText().size()));
   } else if (backwards) {
     // Backspace empties the place before the cursor; nothing shifts.
-    cursor = DateMask::previousEditable(cursor);
+    cursor = mask_.previousEditable(cursor);
     if (cursor < 0)
       return;
     mask_.clearRange(cursor, cursor + 1);
   } else {
-    const int pos = DateMask::nextEditable(cursor);
+    const int pos = mask_.nextEditable(cursor);
     if (pos >= DateMask::kLength)
       return;
     mask_.clearRange(pos, pos + 1);

@@ -29,8 +29,9 @@ public:
   // this class.
   QString text() const { return verbatim_ ? *verbatim_ : mask_.text(); }
   void setText(const QString &value);
-  // What text() gives after setText(value) in a field with that separator.
-  static QString heldText(const QString &value, QChar separator);
+  // What text() gives after setText(value) in a field with that separator
+  // and order.
+  static QString heldText(const QString &value, QChar separator, bool yearFirst = false);
   // What the field shows, "_" in empty places.
   QString editText() const { return QLineEdit::text(); }
   // Whether the field holds a text the mask could not hold, as it was laid in.
@@ -39,6 +40,8 @@ public:
   // The date separator of the mask ("/" unless the regional settings say
   // otherwise).
   void setDateSeparator(QChar separator);
+  // The year group first ("0000/99/99"), where dates are written year first.
+  void setYearFirst(bool yearFirst);
 
   bool modified() const { return modified_; }
   // A verbatim text counts as complete: it is not being edited.

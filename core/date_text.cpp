@@ -186,4 +186,18 @@ std::string formatShortDate(const Date &date, const RegionalDateFormat &format) 
   return formatDate(date, format.shortDateFormat, format);
 }
 
+std::string numericDatePattern(DateOrder order, bool leadingZeros) {
+  const std::string day = leadingZeros ? "dd" : "d";
+  const std::string month = leadingZeros ? "mm" : "m";
+  switch (order) {
+  case DateOrder::MDY:
+    return month + '/' + day + "/yyyy";
+  case DateOrder::YMD:
+    return "yyyy/" + month + '/' + day;
+  case DateOrder::DMY:
+    break;
+  }
+  return day + '/' + month + "/yyyy";
+}
+
 } // namespace core

@@ -55,4 +55,10 @@ std::string formatDate(const Date &date, std::string_view pattern,
 // The date in the regional short date format.
 std::string formatShortDate(const Date &date, const RegionalDateFormat &format);
 
+// The all-numeric pattern of a date in the given field order: "dd/mm/yyyy",
+// "mm/dd/yyyy" or "yyyy/mm/dd"; "d/m/yyyy" and the like without leading
+// zeros. Written with formatDate, it reads back as the same day under any
+// format of that order and separator.
+std::string numericDatePattern(DateOrder order, bool leadingZeros = true);
+
 } // namespace core

@@ -7,6 +7,8 @@
 #include "platform/fonts.h"
 #include "resources/pictures.h"
 
+#include <QKeyEvent>
+
 OnDemand<Tcalend1> calend1;
 QString ShownMonthName;
 
@@ -21,7 +23,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
   auto *button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
-  button->setAutoDefault(false);
+  // Return presses the focused button, as Space does.
+  button->setAutoDefault(true);
   button->setToolTip(QString::fromLatin1(hint));
   return button;
 }
@@ -106,20 +109,27 @@ void Tcalend1::showMonthName() {
   Label2->setText(dateCaption());
 }
 
+QString Tcalend1::dateText(bool leadingZeros) const {
+  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  const core::Date shown{Calendar1->Year(), Calendar1->Month(), Calendar1->Day()};
+  return QString::fromStdString(
+      core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
+}
+
+void Tcalend1::showOkCaption() {
+  // The same form at opening and after a click, in the order the fields read.
+  label1->setText(QStringLiteral("OK for ") + dateText(false));
+}
+
 void Tcalend1::FormCreate() {
-  const platform::Environment &e = platform::env();
-  label1->setText(QStringLiteral("OK for ") +
-                  QString::fromStdString(core::formatShortDate(e.today(), e.regional.date)));
+  showOkCaption();
   updown1->setValue(Calendar1->Month());
   UpDown2->setValue(Calendar1->Year());
   showMonthName();
 }
 
 void Tcalend1::Calendar1Change() {
-  label1->setText(QStringLiteral("OK for %1/%2/%3")
-                      .arg(Calendar1->Day())
-                      .arg(Calendar1->Month())
-                      .arg(Calendar1->Year()));
+  showOkCaption();
   showMonthName();
 }
 
@@ -148,12 +158,9 @@ void Tcalend1::UpDown2Change() {
 }
 
 void Tcalend1::label1Click() {
-  auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
-  // The date fields read dates with the regional separator: a "/" would not
-  // convert where the separator is another.
-  const QChar separator = QChar::fromLatin1(platform::env().regional.date.separator);
-  const QString text = twoDigits(Calendar1->Day()) + separator + twoDigits(Calendar1->Month()) +
-                       separator + QString::number(Calendar1->Year());
+  // The date fields read dates in the regional order and separator: a
+  // day-first text would swap day and month where the month comes first.
+  const QString text = dateText(true);
   if (OnPutDate)
     OnPutDate(text);
   hide();
@@ -165,6 +172,16 @@ void Tcalend1::Button1Click() {
   hide();
   if (OnClosed)
     OnClosed();
+}
+
+void Tcalend1::keyPressEvent(QKeyEvent *event) {
+  // Escape is Cancel: the windows sent to the back must come back on top.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    Button1Click();
+    return;
+  }
+  TBorderlessForm::keyPressEvent(event);
 }
 
 void Tcalend1::FormShow() {

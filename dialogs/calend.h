@@ -28,9 +28,10 @@ public:
   void updown1Change();
   // The year field; a typed year takes effect at every keystroke.
   void UpDown2Change();
-  // OK: hands on the date as "dd/mm/yyyy", then closes.
+  // OK: hands on the date as "dd/mm/yyyy" in the regional order and
+  // separator, then closes.
   void label1Click();
-  // Cancel: closes; nothing is handed on.
+  // Cancel (also Escape): closes; nothing is handed on.
   void Button1Click();
 
   // "d Monthname yyyy" of the date on display, the month name as it was last
@@ -55,10 +56,14 @@ public:
   TSmoothShow *SmoothShow1;
 
 protected:
+  void keyPressEvent(QKeyEvent *event) override;
   void FormShow() override;
   void FormHide() override;
 
 private:
+  // The date on display as the date fields read it.
+  QString dateText(bool leadingZeros) const;
+  void showOkCaption();
   void showMonthName();
 };
 

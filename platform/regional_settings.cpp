@@ -11,19 +11,6 @@ bool isPatternLetter(QChar c) {
   return c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y');
 }
 
-// A numeric pattern in the given order, for Qt patterns that name months or weekdays.
-std::string numericPattern(core::DateOrder order) {
-  switch (order) {
-  case core::DateOrder::MDY:
-    return "mm/dd/yyyy";
-  case core::DateOrder::YMD:
-    return "yyyy/mm/dd";
-  case core::DateOrder::DMY:
-    break;
-  }
-  return "dd/mm/yyyy";
-}
-
 } // namespace
 
 QString timeLocaleName() {
@@ -76,7 +63,8 @@ core::RegionalDateFormat dateFormatFromQtPattern(const QString &qtPattern) {
   format.order = core::dateOrderOf(pattern);
   const bool numeric = dayLetters >= 1 && dayLetters <= 2 && monthLetters >= 1 &&
                        monthLetters <= 2 && yearLetters >= 1 && separatorFound;
-  format.shortDateFormat = numeric ? pattern : numericPattern(format.order);
+  // A pattern that names months or weekdays gives way to the numbers in its order.
+  format.shortDateFormat = numeric ? pattern : core::numericDatePattern(format.order);
   return format;
 }
 

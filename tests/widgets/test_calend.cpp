@@ -3,10 +3,13 @@
 #include "app/calvor.h"
 #include "app_fixture.h"
 #include "chart/calvorw.h"
+#include "core/biorhythm.h"
 #include "dialogs/about.h"
 #include "dialogs/calend.h"
+#include "platform/regional_settings.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,7 +42,7 @@ protected:
 };
 
 TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
-  EXPECT_EQ(calend1->label1->text(), "OK for 12/05/2024");
+  EXPECT_EQ(calend1->label1->text(), "OK for 12/5/2024");
   EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
   EXPECT_EQ(ShownMonthName, "Mei");
 }
@@ -174,6 +177,87 @@ TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosi
   EXPECT_EQ(Form2->MaskEdit1->text(), birth);
   EXPECT_FALSE(calend1->isVisible());
   EXPECT_TRUE(Form2->stayOnTop());
+}
+
+// What OK writes reads back as the day picked under every regional order, the
+// field takes it as typed too, and the caption keeps one form from opening on.
+TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
+  const struct {
+    const char *locale, *opening, *picked, *written;
+  } cases[] = {
+      {"C", "12/5/2024", "7/12/1970", "07/12/1970"},
+      {"en_GB.UTF-8", "12/5/2024", "7/12/1970", "07/12/1970"},
+      {"de_DE.UTF-8", "12.5.2024", "7.12.1970", "07.12.1970"},
+      {"en_US.UTF-8", "5/12/2024", "12/7/1970", "12/07/1970"},
+      {"sv_SE.UTF-8", "2024-5-12", "1970-12-7", "1970-12-07"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.locale);
+    env->environment().regional = platform::regionalSettingsFor(QString::fromLatin1(c.locale));
+    DestroyForms();
+    CreateForms();
+    Form1->Timer1->stop();
+    Form1->Timer5->stop();
+    Form1->SetupClick();
+    Form2->Edit1->setText("Anna");
+    Form2->BitBtn10Click();
+    EXPECT_EQ(calend1->label1->text(), QStringLiteral("OK for ") + c.opening);
+    putOn({1970, 12, 1});
+    // 1 December 1970 is a Tuesday: the 7th is the Monday of the second week.
+    QTest::mouseClick(calend1->Calendar1, Qt::LeftButton, {},
+                      calend1->Calendar1->cellRect(0, 2).center());
+    EXPECT_EQ(calend1->label1->text(), QStringLiteral("OK for ") + c.picked);
+    QTest::mouseClick(calend1->label1, Qt::LeftButton);
+    EXPECT_EQ(Form2->MaskEdit1->text(), c.written);
+    EXPECT_FALSE(Form2->MaskEdit1->isVerbatim());
+    // The environment fails the test on any error the setup's OK reports.
+    Form2->BitBtn1Click();
+    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+
+    Form1->SetupClick();
+    Form2->MaskEdit1->setText({});
+    QTest::keyClicks(Form2->MaskEdit1,
+                     QString::fromLatin1(c.written).remove(QRegularExpression("\\D")));
+    EXPECT_EQ(Form2->MaskEdit1->text(), c.written);
+    core::DayCount = 0;
+    Form2->BitBtn1Click();
+    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+  }
+}
+
+// Escape closes the chooser as Cancel does, from wherever the focus is; Return
+// presses the focused button.
+TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
+  Form1->SetupClick();
+  Form3->show();
+  Form2->MaskEdit1->setText("24/12/1970");
+  auto open = [] {
+    Form2->BitBtn10Click();
+    ASSERT_TRUE(calend1->isVisible());
+    ASSERT_FALSE(Form2->stayOnTop());
+  };
+  auto expectClosed = [](const char *how) {
+    EXPECT_FALSE(calend1->isVisible()) << how;
+    EXPECT_TRUE(Form2->stayOnTop()) << how;
+    EXPECT_TRUE(Form3->stayOnTop()) << how;
+  };
+  for (QWidget *focus : std::initializer_list<QWidget *>{
+           calend1->Calendar1, calend1->UpDown2->editor(), calend1->updown1->editor()}) {
+    open();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    expectClosed("Escape");
+  }
+  EXPECT_EQ(Form2->MaskEdit1->text(), "24/12/1970");
+
+  open();
+  putOn({2001, 3, 5});
+  QTest::keyClick(calend1->Button1, Qt::Key_Return);
+  expectClosed("Return on Cancel");
+  EXPECT_EQ(Form2->MaskEdit1->text(), "24/12/1970");
+  open();
+  QTest::keyClick(calend1->label1, Qt::Key_Return);
+  expectClosed("Return on OK");
+  EXPECT_EQ(Form2->MaskEdit1->text(), "05/03/2001");
 }
 
 TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {

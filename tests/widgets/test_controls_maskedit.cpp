@@ -49,6 +49,21 @@ TEST(DateMask, RegionalSeparator) {
   EXPECT_EQ(mask.text(), "12.05.1970");
 }
 
+TEST(DateMask, YearFirstLeadsWithTheRequiredYear) {
+  DateMask mask(u'-', true);
+  mask.setText("1970-5-7");
+  EXPECT_EQ(mask.editText(), "1970-_5-_7");
+  EXPECT_EQ(mask.text(), "1970- 5- 7");
+  EXPECT_TRUE(mask.isComplete());
+  mask.clear();
+  int cursor = 0;
+  for (QChar c : QStringLiteral("19701207"))
+    cursor = mask.type(cursor, c);
+  EXPECT_EQ(mask.text(), "1970-12-07");
+  mask.clearRange(2, 3);
+  EXPECT_EQ(mask.firstMissing(), 2);
+}
+
 namespace {
 
 struct Field : ::testing::Test {
