@@ -24,9 +24,16 @@ int main(int argc, char **argv) {
   platform::setEnvironment(services.environment());
 
   platform::InstanceLock lock;
-  if (!lock.tryAcquire()) {
+  switch (lock.tryAcquire()) {
+  case platform::InstanceLock::Result::held:
+    break;
+  case platform::InstanceLock::Result::anotherCopy:
     platform::env().messageBoxes->warning(QStringLiteral("Calvoro is already loaded..."));
     return 0;
+  case platform::InstanceLock::Result::failed:
+    // Running without the lock could make two copies write one file: say why, and end.
+    platform::env().messageBoxes->warning(QString::fromStdString(lock.failure()));
+    return 1;
   }
 
   // Signals and the session's end run the same quit sequence as the menu's command.

@@ -4,6 +4,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "core/errors.h"
 #include "core/text_encoding.h"
 #include "core/text_rules.h"
 
@@ -64,14 +65,18 @@ std::string decodeLine(std::string line, bool cut) {
 }
 
 // A CR inside a text reads as the blank that writing would put in its place,
-// so that what was read is saved back unchanged.
+// so that what was read is saved back unchanged. The cut comes before the
+// trim, so that a cut text has no blanks at its end to lose at the next read.
 std::string fieldOf(const std::string &line, bool cut) {
-  std::string text = trimBlanksAndControls(decodeLine(line, cut));
+  std::string text = trimBlanksAndControls(utf8Left(decodeLine(line, cut), kMaxLineCharacters));
   std::replace(text.begin(), text.end(), '\r', ' ');
   return text;
 }
 
-void appendLine(std::string &out, std::string_view text) {
+void appendLine(std::string &out, std::string_view text, const char *what) {
+  if (const size_t length = utf8Length(text); length > kMaxLineCharacters)
+    throw ELineTooLong(std::string(what) + " has " + std::to_string(length) +
+                       " characters; the file takes at most " + std::to_string(kMaxLineCharacters));
   for (char c : text)
     out += c == '\r' || c == '\n' ? ' ' : c;
   out += "\r\n";
@@ -90,10 +95,10 @@ Configuration parseConfigText(std::string_view bytes) {
 
 std::string configFileText(const Configuration &config) {
   std::string text;
-  appendLine(text, "");
-  appendLine(text, config.firstName);
-  appendLine(text, config.birthDate);
-  appendLine(text, config.blinking ? "0" : "1");
+  appendLine(text, "", "");
+  appendLine(text, config.firstName, "The first name");
+  appendLine(text, config.birthDate, "The birth date");
+  appendLine(text, config.blinking ? "0" : "1", "");
   return text;
 }
 

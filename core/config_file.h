@@ -21,10 +21,14 @@ namespace core {
 inline constexpr std::string_view kConfigPath =
     "C:\\Program Files\\Calvoro by KALDO Prototyping\\Calvoro.ini";
 
-// Reading keeps at most this many bytes of a line and looks at no more than
-// kMaxScanBytes of the file: the four lines of a real file are short, and a
-// huge or binary file must not fill the memory.
-inline constexpr size_t kMaxLineBytes = 4096;
+// The longest text a line holds, in characters. Saving refuses a longer text
+// (ELineTooLong) rather than cut it, so whatever is saved reads back whole.
+inline constexpr size_t kMaxLineCharacters = 4096;
+// Reading keeps at most this many bytes of a line, enough for the longest
+// text in UTF-8, and looks at no more than kMaxScanBytes of the file: a huge
+// or binary file must not fill the memory. A longer line, which no save
+// writes, is read as its first kMaxLineCharacters characters.
+inline constexpr size_t kMaxLineBytes = 4 * kMaxLineCharacters;
 inline constexpr size_t kMaxScanBytes = size_t{1024} * 1024;
 
 struct Configuration {
@@ -41,7 +45,8 @@ Configuration parseConfigText(std::string_view bytes);
 
 // The four lines as written, CR LF after each. The texts are written as given;
 // only a line break inside a text is written as a blank, so that the file
-// keeps its four lines.
+// keeps its four lines. A text of more than kMaxLineCharacters characters
+// raises ELineTooLong.
 std::string configFileText(const Configuration &config);
 
 // How the file reaches the disk. Failures raise EInOutError with the runtime's

@@ -18,6 +18,13 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// A text too long for its line of the configuration file: "The first name has
+// 5000 characters; the file takes at most 4096". Nothing is written.
+class ELineTooLong : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
 // A failed file operation. what() is the runtime's text for the error ("File
 // not found", "Disk full", "I/O error 5", ...); errorCode() is the system error
 // number (errno) it came from.

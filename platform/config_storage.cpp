@@ -8,11 +8,11 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,12 +117,12 @@ std::string temporaryPath(const std::string &target) {
          "-" + std::to_string(tick % 1000000) + ".tmp";
 }
 
-// The process that made a temporary file of ours, from its name; 0 when the name is not ours.
-pid_t temporaryOwner(const std::string &name, const std::string &prefix) {
+// True for the name of a temporary file of ours: "<prefix><pid>-<counter>-<tick>.tmp".
+bool isTemporaryName(const std::string &name, const std::string &prefix) {
   const std::string suffix = ".tmp";
   if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
       name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-    return 0;
+    return false;
   const std::string middle =
       name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
   int dashes = 0;
@@ -134,15 +134,15 @@ pid_t temporaryOwner(const std::string &name, const std::string &prefix) {
     } else if (c >= '0' && c <= '9') {
       digit = true;
     } else {
-      return 0;
+      return false;
     }
   }
-  if (dashes != 2 || !digit || middle.find('-') > 9)
-    return 0;
-  return static_cast<pid_t>(std::stol(middle.substr(0, middle.find('-'))));
+  return dashes == 2 && digit;
 }
 
-// Removes the temporary files of saves whose process has ended: they were killed mid-save.
+// Removes the temporary files of killed saves. A save holds a lock on its temporary file
+// until it ends, and the kernel drops the lock of a killed one; the process number in the
+// name tells nothing, since a new process may have it by now.
 void removeStaleTemporaries(const std::string &target) {
   const std::string folder = folderOf(target);
   const std::string prefix = "." + nameOf(target) + ".";
@@ -150,12 +150,21 @@ void removeStaleTemporaries(const std::string &target) {
   if (!dir)
     return;
   while (const dirent *entry = ::readdir(dir)) {
-    const pid_t owner = temporaryOwner(entry->d_name, prefix);
-    if (owner <= 0 || ::kill(owner, 0) == 0 || errno != ESRCH)
+    if (!isTemporaryName(entry->d_name, prefix))
       continue;
-    struct stat st {};
-    if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISREG(st.st_mode))
+    const int flags = O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
+    int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | flags);
+    if (fd < 0)
+      fd = ::openat(::dirfd(dir), entry->d_name, O_WRONLY | flags);
+    if (fd < 0)
+      continue;
+    FileDescriptor file(fd);
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(::dirfd(dir), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
       ::unlinkat(::dirfd(dir), entry->d_name, 0);
   }
   ::closedir(dir);
@@ -173,6 +182,8 @@ public:
         break;
     }
     error_ = fd_ < 0 ? errno : 0;
+    if (fd_ >= 0)
+      (void)::flock(fd_, LOCK_EX | LOCK_NB); // marks the save as going on (above)
     file_ = std::make_unique<FileDescriptor>(fd_);
   }
   TemporaryFile(const TemporaryFile &) = delete;
@@ -203,17 +214,77 @@ private:
   bool committed_ = false;
 };
 
-// Not atomic: for a file whose folder takes no new files. The new bytes go over the old ones
-// before the rest is cut, so that a shorter file never needs more room than the old one.
+// Writes at an offset, all of it or an error; `done` counts the bytes that went in.
+int writeAt(int fd, std::string_view bytes, off_t offset, size_t &done) {
+  done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      return errno;
+    if (n == 0)
+      return ENOSPC;
+    done += static_cast<size_t>(n);
+  }
+  return 0;
+}
+
+std::string readWhole(int fd) {
+  std::string bytes;
+  char buffer[8192];
+  for (;;) {
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      throw saveError(errno);
+    if (n == 0)
+      return bytes;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+}
+
+// Not atomic: for a file whose folder takes no new files. What can fail fails before the
+// old bytes are touched: the room for a longer file is taken first, and the file-size limit
+// is that room's limit too. Should the rewrite still fail, the bytes it changed are written
+// back and the old length restored. A kill between the steps leaves the old four lines
+// followed by zero bytes, or the new four lines followed by the old file's tail: the reader
+// looks at the first four lines only. Linux breaks a write off for a kill only between
+// pages, so a file of up to one page is never left half-new by a kill; a longer one can be,
+// and a power cut can tear either.
 void rewriteInPlace(const std::string &target, std::string_view bytes) {
-  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
   if (fd < 0)
     throw saveError(errno);
   FileDescriptor file(fd);
-  writeAll(fd, bytes);
-  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
-    throw saveError(errno);
-  flushAndClose(file);
+  const std::string old = readWhole(fd);
+  const auto oldSize = static_cast<off_t>(old.size());
+  const auto newSize = static_cast<off_t>(bytes.size());
+
+  if (newSize > oldSize)
+    if (const int err = ::posix_fallocate(fd, oldSize, newSize - oldSize)) {
+      (void)::ftruncate(fd, oldSize);
+      throw saveError(err);
+    }
+  size_t done = 0;
+  int err = writeAt(fd, bytes, 0, done);
+  if (err == 0 && newSize < oldSize && ::ftruncate(fd, newSize) != 0)
+    err = errno;
+  if (err == 0 && ::fsync(fd) != 0)
+    err = errno;
+  if (err != 0) {
+    // A failed write writes nothing, so the new bytes are those before `done`.
+    const size_t changed = std::min(old.size(), done);
+    size_t restored = 0;
+    (void)writeAt(fd, std::string_view(old).substr(0, changed), 0, restored);
+    (void)::ftruncate(fd, oldSize);
+    (void)::fsync(fd);
+    throw saveError(err);
+  }
+  if (const int closeError = file.close())
+    throw saveError(closeError);
 }
 
 } // namespace

@@ -4,9 +4,10 @@
 // the old file or the new one, never a part.
 //   - A symbolic link stays a link: the save goes to the file it points to.
 //   - When the file may be written but not replaced (its folder takes no new files, or is
-//     sticky and the file another user's), the file is rewritten in place instead.
-//   - Temporary files that killed saves left behind (".Calvoro.ini.<pid>-<n>-<t>.tmp" of a
-//     process that has ended) are removed at the next save.
+//     sticky and the file another user's), the file is rewritten in place instead; a
+//     rewrite that fails leaves the old bytes.
+//   - Temporary files that killed saves left behind (".Calvoro.ini.<pid>-<n>-<t>.tmp" that
+//     no save holds locked, whatever the process number) are removed at the next save.
 //   - The user's configuration folder (user_folders.h) is created, mode 700, at the first
 //     save; no other folder is ever created ("Invalid filename" when one is missing).
 

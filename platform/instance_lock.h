@@ -1,38 +1,45 @@
 #pragma once
-// The single-instance marker: one holder per user and name at a time. The kernel releases it
-// when the holder ends, however it ends, so it never goes stale.
+// The single-instance marker: one holder per user at a time. It is an abstract Unix socket
+// named after the lock and the user ID: no file or folder, nothing the environment chooses,
+// nothing to delete, and the kernel frees the name when the holder ends, however it ends.
+// Abstract names belong to a network namespace: copies started in different ones (a
+// sandbox without network, a test desktop) do not see each other.
 
+#include <memory>
 #include <string>
+
+class QSocketNotifier;
 
 namespace platform {
 
 class InstanceLock {
 public:
-  // A lock file named after `name` in the user's runtime folder ($XDG_RUNTIME_DIR), or in
-  // the user's configuration folder (created, mode 700) when there is none. Never in a
-  // folder that others can write into, where another user could take the name first.
-  explicit InstanceLock(const std::string &name = "Calvoro");
-  // A lock on the given file.
-  struct AtPath {
-    std::string path;
+  enum class Result {
+    held,        // this process holds the lock
+    anotherCopy, // another process of this user holds it
+    failed,      // it cannot be taken, and failure() says why and where
   };
-  explicit InstanceLock(AtPath path);
+
+  explicit InstanceLock(const std::string &name = "Calvoro");
   ~InstanceLock();
 
   InstanceLock(const InstanceLock &) = delete;
   InstanceLock &operator=(const InstanceLock &) = delete;
 
-  // True when this process now holds the lock (or held it already); false when another
-  // process holds it, or the lock file cannot be opened or belongs to another user.
-  bool tryAcquire();
+  Result tryAcquire();
   bool held() const { return fd_ >= 0; }
-  const std::string &path() const { return path_; }
-
-  static std::string defaultPath(const std::string &name);
+  // The socket's name as tools show it: "@Calvoro/1000".
+  std::string address() const;
+  // After Result::failed: a sentence for the user.
+  const std::string &failure() const { return failure_; }
 
 private:
-  std::string path_;
+  void answerKnocks();
+
+  std::string name_;
   int fd_ = -1;
+  std::string failure_;
+  std::unique_ptr<QSocketNotifier> knocks_;
 };
 
 } // namespace platform

@@ -11,15 +11,10 @@ SHOT="$BUILD/run-screenshot.png"
 [ -x "$BIN" ] || { echo "run: $BIN is missing; build first" >&2; exit 1; }
 
 # One Calvoro per user: a second one would only show its warning box, on a virtual display
-# no one sees. The program holds this lock file (platform/instance_lock.cpp) while it runs.
-if [[ "${XDG_RUNTIME_DIR:-}" == /* ]]; then
-  LOCK="$XDG_RUNTIME_DIR/Calvoro.lock"
-elif [[ "${XDG_CONFIG_HOME:-}" == /* ]]; then
-  LOCK="$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping/Calvoro.lock"
-else
-  LOCK="$HOME/.config/Calvoro by KALDO Prototyping/Calvoro.lock"
-fi
-if [ -e "$LOCK" ] && ! flock -n "$LOCK" true 2>/dev/null; then
+# no one sees. The program listens on the abstract socket @Calvoro/<uid> while it runs
+# (platform/instance_lock.cpp).
+if python3 -c 'import os, socket; socket.socket(socket.AF_UNIX).connect("\0Calvoro/%d" % os.geteuid())' \
+  2>/dev/null; then
   echo "run: Calvoro already runs for this user; its icons are in the tray"
   exit 0
 fi

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A second start on the same desktop (same user, same runtime folder) shows the warning
+# A second start on the same desktop (same user, here without a runtime folder) shows the warning
 # "Calvoro is already loaded...", adds no tray icon and leaves the first instance as it was;
 # closing the warning ends it with exit code 0.
 set -euo pipefail
@@ -27,7 +27,8 @@ BEFORE="$DESKTOP_DIR/tray-before.png"
 read -r _ x y _ <<<"$(echo "$ICONS" | tail -n 1)"
 convert "$CALVORO_LAST_SHOT" -crop "$((1024 - x))x32+$x+0" +repage "$BEFORE"
 
-calvoro_start second
+# Without a runtime folder: the lock is the user's, whatever the environment says.
+XDG_RUNTIME_DIR= calvoro_start second
 SECOND=$CALVORO_PID
 desktop_poll 5 eval '[ -n "$(calvoro_window Warning "$SECOND")" ]' || desktop_fail "no warning window"
 WARNING=$(calvoro_window Warning "$SECOND")

@@ -109,18 +109,47 @@ TEST(ConfigRead, Windows1252LinesKeepTheirAccents) {
 
 TEST(ConfigRead, LongLinesAreCutAndTheNextLineStillFound) {
   const Configuration c = parse("\r\n" + std::string(100000, 'a') + "\r\n12/05/1970\r\n1\r\n");
-  EXPECT_EQ(c.firstName, std::string(core::kMaxLineBytes, 'a'));
+  EXPECT_EQ(c.firstName, std::string(core::kMaxLineCharacters, 'a'));
   EXPECT_EQ(c.birthDate, "12/05/1970");
   EXPECT_FALSE(c.blinking);
 
   // A cut through a UTF-8 character drops the broken character; the line is
   // not taken for Windows-1252.
   std::string accents = "x";
-  for (int i = 0; i < 3000; ++i)
+  for (size_t i = 0; i < core::kMaxLineBytes; ++i)
     accents += "\xc3\xa9";
   const std::string name = parse("\r\n" + accents + "\r\n").firstName;
-  EXPECT_EQ(name, accents.substr(0, core::kMaxLineBytes - 1));
+  EXPECT_EQ(name, accents.substr(0, 1 + 2 * (core::kMaxLineCharacters - 1)));
   EXPECT_TRUE(core::isValidUtf8(name));
+}
+
+// What is read saves back whole and reads again the same, also a Windows-1252
+// line that grows when saved in UTF-8; a text too long for the file is refused
+// with its length, not cut.
+TEST(ConfigLimits, WhatIsReadSavesBackWholeAndLongerTextsAreRefused) {
+  const std::string legacy(3019, '\xe9');
+  const Configuration read = parse("\r\n" + legacy + "\r\n12/05/1970\r\n0\r\n");
+  EXPECT_EQ(read.firstName, core::windows1252ToUtf8(legacy));
+  EXPECT_EQ(parse(core::configFileText(read)), read);
+
+  std::string euros;
+  for (size_t i = 0; i < core::kMaxLineCharacters; ++i)
+    euros += "\xe2\x82\xac";
+  const Configuration longest{euros, "12/05/1970", true};
+  EXPECT_EQ(parse(core::configFileText(longest)), longest);
+
+  const auto refusal = [](const Configuration &config) -> std::string {
+    try {
+      core::configFileText(config);
+    } catch (const core::ELineTooLong &e) {
+      return e.what();
+    }
+    return "written";
+  };
+  EXPECT_EQ(refusal({euros + "s", "12/05/1970", true}),
+            "The first name has 4097 characters; the file takes at most 4096");
+  EXPECT_EQ(refusal({"Anna", std::string(5000, '1'), true}),
+            "The birth date has 5000 characters; the file takes at most 4096");
 }
 
 TEST(ConfigRead, HugeAndBinaryTextsLoadWithinBounds) {

@@ -13,10 +13,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
 #include <optional>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -182,6 +185,72 @@ TEST_F(ConfigStorage, AWritableFileInAFolderThatTakesNoNewFilesIsRewrittenInPlac
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
 }
 
+namespace {
+
+// A tmpfs of a few pages, mounted for one test.
+class SmallDisk {
+public:
+  SmallDisk(const std::string &where, const std::string &size) : where_(where) {
+    std::filesystem::create_directory(where);
+    mounted_ = ::mount("tmpfs", where.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_)
+      ::umount2(where_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  // Takes every free byte.
+  void fill() const {
+    FILE *f = std::fopen((where_ + "/filler").c_str(), "wb");
+    const std::string block(4096, 'f');
+    while (f && std::fwrite(block.data(), 1, block.size(), f) == block.size() &&
+           std::fflush(f) == 0) {
+    }
+    if (f)
+      std::fclose(f);
+  }
+
+private:
+  std::string where_;
+  bool mounted_ = false;
+};
+
+} // namespace
+
+// A rewrite in place that cannot finish leaves the old bytes, says why, and the next read
+// gives the old settings.
+TEST_F(ConfigStorage, AFailedRewriteInPlaceLeavesTheOldFile) {
+  const Configuration longer{"Bartholomew", "12/05/1970", true};
+  folder.write(kIni, kOld);
+  const std::string limited = inChild(folder, true, [&] {
+    ::chmod(folder.path("").c_str(), 0555);
+    ScopedLimit smallFiles(RLIMIT_FSIZE, kOld.size() + 1);
+    return errorOf([&] { save(folder.path(kIni), longer); });
+  });
+  EXPECT_EQ(limited, "I/O error " + std::to_string(EFBIG));
+  ::chmod(folder.path("").c_str(), 0700);
+  EXPECT_EQ(folder.read(kIni), kOld);
+
+  if (!runningAsRoot())
+    GTEST_SKIP() << "only root can mount a small file system";
+  SmallDisk disk(folder.path("disk"), "64k");
+  ASSERT_TRUE(disk.mounted());
+  // More than the one page the old file has.
+  std::string accents;
+  for (int i = 0; i < 3000; ++i)
+    accents += "\xc3\xa9";
+  const Configuration huge{accents, "12/05/1970", true};
+  folder.write("disk/" + kIni, kOld);
+  disk.fill();
+  ::chmod(folder.path("disk").c_str(), 0555);
+  const std::string full = inChild(folder, true, [&] {
+    return errorOf([&] { save(folder.path("disk/" + kIni), huge); }) + " | " +
+           core::readConfigFile(folder.path("disk/" + kIni)).firstName;
+  });
+  EXPECT_EQ(full, "Disk full | Anna");
+  EXPECT_TRUE(folder.read("disk/" + kIni) == kOld); // not the 6 kB of a failure
+}
+
 TEST_F(ConfigStorage, AnotherUsersWritableFileInAStickyFolderIsRewrittenInPlace) {
   if (!runningAsRoot())
     GTEST_SKIP() << "only root can give the file to another user";
@@ -204,13 +273,18 @@ TEST_F(ConfigStorage, AnotherUsersWritableFileInAStickyFolderIsRewrittenInPlace)
 TEST_F(ConfigStorage, TemporaryFilesOfEndedSavesGoAtTheNextSave) {
   const std::string dead = std::to_string(endedProcess());
   const std::string live = std::to_string(::getppid());
-  const std::vector<std::string> kept = {
-      "." + kIni + "." + live + "-0-1.tmp", // a save going on now
-      "." + kIni + "." + dead + "-x.tmp", ".Other.ini." + dead + "-0-1.tmp", "." + kIni + ".tmp"};
+  const std::string going = "." + kIni + "." + live + "-0-1.tmp"; // a save going on now
+  const std::vector<std::string> kept = {going, "." + kIni + "." + dead + "-x.tmp",
+                                         ".Other.ini." + dead + "-0-1.tmp", "." + kIni + ".tmp"};
   for (const std::string &name : kept)
     folder.write(name, "x");
+  const int going_fd = ::open(folder.path(going).c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(going_fd, LOCK_EX), 0);
   folder.write("." + kIni + "." + dead + "-3-123456.tmp", "x");
+  // A killed save's process number may be in use again by the time of the next save.
+  folder.write("." + kIni + "." + live + "-7-654321.tmp", "x");
   save(folder.path(kIni));
+  ::close(going_fd);
   std::vector<std::string> expected = kept;
   expected.push_back(kIni);
   std::sort(expected.begin(), expected.end());

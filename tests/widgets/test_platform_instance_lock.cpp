@@ -1,10 +1,12 @@
 // The single-instance lock across real processes. The other process is this test program
-// again, running only the holder below (chosen by a gtest filter and given the lock file in
-// its environment).
+// again, running only the holder below (chosen by a gtest filter and given the lock's name in
+// its environment). Each test uses a name of its own, so that test runs side by side and a
+// running Calvoro do not meet.
 
 #include "platform/instance_lock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -13,25 +15,30 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <spawn.h>
 #include <string>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr char kPathVar[] = "INSTANCE_LOCK_TEST_PATH";
+constexpr char kNameVar[] = "INSTANCE_LOCK_TEST_NAME";
 constexpr char kChildVar[] = "INSTANCE_LOCK_TEST_CHILD"; // "sleep": leave a child holding on
 
 // The holder: takes the lock, says so, and waits to be killed or told to go (stdin closes).
 TEST(InstanceLockHolder, DISABLED_Hold) {
-  const char *path = std::getenv(kPathVar);
-  ASSERT_TRUE(path);
-  platform::InstanceLock lock(platform::InstanceLock::AtPath{path});
-  const bool held = lock.tryAcquire();
+  const char *name = std::getenv(kNameVar);
+  ASSERT_TRUE(name);
+  platform::InstanceLock lock(name);
+  const bool held = lock.tryAcquire() == platform::InstanceLock::Result::held;
   const char *child = std::getenv(kChildVar);
   if (child && std::string(child) == "sleep") {
     // A child that would keep an inherited descriptor open. posix_spawn returns once the child
@@ -53,9 +60,9 @@ protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
   // Starts a holder and returns what it said.
-  std::string startHolder(QProcess &holder, bool withChild = false, pid_t *childPid = nullptr) {
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.insert(kPathVar, path());
+  std::string startHolder(QProcess &holder, bool withChild = false, pid_t *childPid = nullptr,
+                          QProcessEnvironment e = QProcessEnvironment::systemEnvironment()) {
+    e.insert(kNameVar, QString::fromStdString(name()));
     if (withChild)
       e.insert(kChildVar, "sleep");
     holder.setProcessEnvironment(e);
@@ -77,10 +84,13 @@ protected:
     }
   }
 
-  QString path() const { return dir.filePath("Calvoro.lock"); }
+  std::string name() const {
+    return "CalvoroTest-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  }
   bool tryHere() {
-    platform::InstanceLock lock(platform::InstanceLock::AtPath{path().toStdString()});
-    return lock.tryAcquire();
+    platform::InstanceLock lock(name());
+    return lock.tryAcquire() == platform::InstanceLock::Result::held;
   }
   // A killed process's threads may still be going down when its parent hears of its end; the
   // lock goes with the last of them.
@@ -138,64 +148,90 @@ TEST_F(InstanceLockTest, ChildProcessesOfTheHolderDoNotKeepIt) {
   EXPECT_TRUE(freeSoon());
 }
 
-TEST_F(InstanceLockTest, OneProcessHoldsItOnceAndAStaleFileIsNoObstacle) {
+TEST_F(InstanceLockTest, OneProcessHoldsItOnceAndNothingIsLeftBehind) {
   {
-    platform::InstanceLock lock(platform::InstanceLock::AtPath{path().toStdString()});
-    EXPECT_TRUE(lock.tryAcquire());
-    EXPECT_TRUE(lock.tryAcquire());
+    platform::InstanceLock lock(name());
+    EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held);
+    EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held);
     EXPECT_TRUE(lock.held());
-    EXPECT_FALSE(tryHere()); // another descriptor, even in this process
+    platform::InstanceLock again(name()); // another socket, even in this process
+    EXPECT_EQ(again.tryAcquire(), platform::InstanceLock::Result::anotherCopy);
   }
-  // The file is left behind; it carries no lock of its own.
-  EXPECT_TRUE(QFile::exists(path()));
   EXPECT_TRUE(tryHere());
 }
 
-TEST_F(InstanceLockTest, UnopenableFileRefuses) {
-  platform::InstanceLock lock(
-      platform::InstanceLock::AtPath{dir.filePath("missing/folder/x.lock").toStdString()});
-  EXPECT_FALSE(lock.tryAcquire());
-  EXPECT_FALSE(lock.held());
-}
+// Who holds the name without answering, or is another user, is not another copy of ours:
+// the refusal says so, and where.
+TEST_F(InstanceLockTest, ANameHeldByAStrangerIsAFailureWithItsOwnMessage) {
+  platform::InstanceLock probe(name());
+  const std::string text = probe.address().substr(1);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path + 1, text.data(), text.size());
+  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + text.size());
+  const int squatter = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  ASSERT_EQ(::bind(squatter, reinterpret_cast<sockaddr *>(&address), length), 0);
+  EXPECT_EQ(probe.tryAcquire(), platform::InstanceLock::Result::failed);
+  EXPECT_NE(probe.failure().find(probe.address() + ", is held by a process that does not answer"),
+            std::string::npos)
+      << probe.failure();
+  ::close(squatter);
 
-TEST(InstanceLockPath, PerUserRuntimeFolderOrTheUsersConfigurationFolder) {
-  QTemporaryDir dir;
-  const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_RUNTIME_DIR", "/run/user/1234");
-  EXPECT_EQ(platform::InstanceLock::defaultPath("Calvoro"), "/run/user/1234/Calvoro.lock");
-
-  // Without a runtime folder: never in a folder others can write into, where another user
-  // could make the file first.
-  qunsetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
-  const std::string folder = dir.filePath("config/Calvoro by KALDO Prototyping").toStdString();
-  EXPECT_EQ(platform::InstanceLock::defaultPath("Calvoro"), folder + "/Calvoro.lock");
-  {
-    platform::InstanceLock lock;
-    EXPECT_TRUE(lock.tryAcquire());
-    platform::InstanceLock second;
-    EXPECT_FALSE(second.tryAcquire());
-  }
-  struct stat st {};
-  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0700u);
-
-  qputenv("XDG_CONFIG_HOME", oldConfig);
-  if (oldConfig.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  if (!oldRuntime.isNull())
-    qputenv("XDG_RUNTIME_DIR", oldRuntime);
-}
-
-TEST_F(InstanceLockTest, ALockFileOfAnotherUserIsRefused) {
   if (::geteuid() != 0)
-    GTEST_SKIP() << "only root can give a file to another user";
-  QFile(path()).open(QIODevice::WriteOnly);
-  ASSERT_EQ(::chown(path().toUtf8().constData(), 65534, 65534), 0);
-  EXPECT_FALSE(tryHere());
-  ASSERT_EQ(::chown(path().toUtf8().constData(), 0, 0), 0);
-  EXPECT_TRUE(tryHere());
+    GTEST_SKIP() << "only root can be another user";
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t other = ::fork();
+  if (other == 0) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0 ||
+        ::bind(fd, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(fd, 4) != 0)
+      ::_exit(1);
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+  }
+  ::close(ready[1]);
+  char c = 0;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  ::close(ready[0]);
+  EXPECT_EQ(probe.tryAcquire(), platform::InstanceLock::Result::failed);
+  EXPECT_NE(probe.failure().find("is held by another user (user ID 65534)"), std::string::npos)
+      << probe.failure();
+  ::kill(other, SIGKILL);
+  ::waitpid(other, nullptr, 0);
+}
+
+// The lock is the same whatever the runtime folder says, and leaves no file to delete.
+TEST_F(InstanceLockTest, TheSameLockWhateverTheRuntimeFolder) {
+  QProcessEnvironment without = QProcessEnvironment::systemEnvironment();
+  without.remove("XDG_RUNTIME_DIR");
+  QProcess holder;
+  ASSERT_EQ(startHolder(holder, false, nullptr, without), "held");
+
+  const QString link = dir.filePath("link");
+  ASSERT_TRUE(QFile::link(dir.path(), link));
+  const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+  for (const QString &runtime : {dir.filePath("missing"), QStringLiteral("/"), link, dir.path()}) {
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    EXPECT_FALSE(tryHere()) << runtime.toStdString();
+  }
+  holder.kill();
+  ASSERT_TRUE(holder.waitForFinished(10000));
+  EXPECT_TRUE(freeSoon());
+
+  // Held here with a runtime folder; a start without one is refused.
+  platform::InstanceLock lock(name());
+  ASSERT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held);
+  QProcess second;
+  EXPECT_EQ(startHolder(second, false, nullptr, without), "refused");
+  second.closeWriteChannel();
+  second.waitForFinished(10000);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList{"link"});
+  if (old.isNull())
+    qunsetenv("XDG_RUNTIME_DIR");
+  else
+    qputenv("XDG_RUNTIME_DIR", old);
 }
 
 } // namespace
