@@ -1,5 +1,7 @@
 #include "platform/instance_lock.h"
 
+#include "platform/user_folders.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -9,10 +11,14 @@
 #include <chrono>
 #include <cstddef>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 
@@ -58,12 +64,76 @@ Holder holderOf(const AbstractAddress &a, uid_t &uid) {
 
 } // namespace
 
-InstanceLock::InstanceLock(const std::string &name) : name_(name) {}
+InstanceLock::InstanceLock(const std::string &name, std::string fallbackFolder)
+    : name_(name), fallbackFolder_(std::move(fallbackFolder)) {}
 
 InstanceLock::~InstanceLock() {
   knocks_.reset();
   if (fd_ >= 0)
     ::close(fd_); // frees the name
+  if (fileFd_ >= 0)
+    ::close(fileFd_);
+}
+
+std::string InstanceLock::fallbackPath() const {
+  return (fallbackFolder_.empty() ? userConfigFolder() : fallbackFolder_) + "/." + name_ + ".lock";
+}
+
+InstanceLock::FileLock InstanceLock::lockFile(bool create, std::string &why) {
+  const std::string path = fallbackPath();
+  if (create) {
+    const std::string folder = path.substr(0, path.rfind('/'));
+    if (const int err = createPrivateFolders(folder)) {
+      why = "the folder " + folder + " cannot be made: " + std::strerror(err);
+      return FileLock::failed;
+    }
+  }
+  // Never through a link, and only a file of our own in a folder of our own: nobody else
+  // can hold it or take it away.
+  const int fd =
+      ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
+  if (fd < 0) {
+    const int err = errno;
+    if (err == ENOENT && !create)
+      return FileLock::absent;
+    why = "the file " + path + " cannot be opened: " + std::strerror(err);
+    return FileLock::failed;
+  }
+  struct stat file {};
+  struct stat folder {};
+  const std::string folderPath = path.substr(0, path.rfind('/'));
+  if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode) || file.st_uid != ::geteuid() ||
+      ::stat(folderPath.c_str(), &folder) != 0 || folder.st_uid != ::geteuid() ||
+      (folder.st_mode & 077) != 0) {
+    ::close(fd);
+    why = "the file " + path + " is not a private file of this user";
+    return FileLock::failed;
+  }
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int err = errno;
+    ::close(fd);
+    if (err == EWOULDBLOCK)
+      return FileLock::busy;
+    why = "the file " + path + " cannot be locked: " + std::strerror(err);
+    return FileLock::failed;
+  }
+  fileFd_ = fd;
+  return FileLock::held;
+}
+
+InstanceLock::Result InstanceLock::tryFallback(const std::string &socketFailure) {
+  std::string why;
+  switch (lockFile(true, why)) {
+  case FileLock::held:
+    return Result::held;
+  case FileLock::busy:
+    return Result::anotherCopy;
+  case FileLock::absent:
+  case FileLock::failed:
+    break;
+  }
+  failure_ = socketFailure + "; and " + why;
+  return Result::failed;
 }
 
 std::string InstanceLock::address() const {
@@ -71,7 +141,7 @@ std::string InstanceLock::address() const {
 }
 
 InstanceLock::Result InstanceLock::tryAcquire() {
-  if (fd_ >= 0)
+  if (held())
     return Result::held;
   const AbstractAddress a = abstractAddress(lockText(name_));
   const std::string what = "Calvoro cannot check whether it is already running: its lock, the "
@@ -82,15 +152,19 @@ InstanceLock::Result InstanceLock::tryAcquire() {
   for (;;) {
     // Close-on-exec: a child process must not keep the lock after we end.
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) {
-      failure_ = what + "cannot be made: " + std::strerror(errno);
-      return Result::failed;
-    }
+    if (fd < 0)
+      return tryFallback(what + "cannot be made: " + std::strerror(errno));
     if (::bind(fd, reinterpret_cast<const sockaddr *>(&a.address), a.length) == 0) {
       if (::listen(fd, 16) != 0) {
         failure_ = what + "does not listen: " + std::strerror(errno);
         ::close(fd);
         return Result::failed;
+      }
+      // A copy that started while the name was taken runs on the fallback file.
+      std::string why;
+      if (lockFile(false, why) == FileLock::busy) {
+        ::close(fd);
+        return Result::anotherCopy;
       }
       fd_ = fd;
       answerKnocks();
@@ -99,22 +173,19 @@ InstanceLock::Result InstanceLock::tryAcquire() {
     const int err = errno;
     ::close(fd);
     if (err != EADDRINUSE) {
-      failure_ = what + "cannot be taken: " + std::strerror(err);
-      return Result::failed;
+      return tryFallback(what + "cannot be taken: " + std::strerror(err));
     }
     uid_t uid = 0;
     switch (holderOf(a, uid)) {
     case Holder::sameUser:
       return Result::anotherCopy;
     case Holder::otherUser:
-      failure_ = what + "is held by another user (user ID " + std::to_string(uid) + ")";
-      return Result::failed;
+      return tryFallback(what + "is held by another user (user ID " + std::to_string(uid) + ")");
     case Holder::silent:
       break;
     }
     if (std::chrono::steady_clock::now() > deadline) {
-      failure_ = what + "is held by a process that does not answer";
-      return Result::failed;
+      return tryFallback(what + "is held by a process that does not answer");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

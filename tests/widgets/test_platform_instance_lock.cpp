@@ -160,32 +160,74 @@ TEST_F(InstanceLockTest, OneProcessHoldsItOnceAndNothingIsLeftBehind) {
   EXPECT_TRUE(tryHere());
 }
 
-// Who holds the name without answering, or is another user, is not another copy of ours:
-// the refusal says so, and where.
-TEST_F(InstanceLockTest, ANameHeldByAStrangerIsAFailureWithItsOwnMessage) {
-  platform::InstanceLock probe(name());
-  const std::string text = probe.address().substr(1);
+// The abstract name of a lock, as bind() takes it.
+struct LockAddress {
   sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::memcpy(address.sun_path + 1, text.data(), text.size());
-  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + text.size());
-  const int squatter = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  ASSERT_EQ(::bind(squatter, reinterpret_cast<sockaddr *>(&address), length), 0);
-  EXPECT_EQ(probe.tryAcquire(), platform::InstanceLock::Result::failed);
-  EXPECT_NE(probe.failure().find(probe.address() + ", is held by a process that does not answer"),
-            std::string::npos)
-      << probe.failure();
-  ::close(squatter);
+  socklen_t length = 0;
+  explicit LockAddress(const platform::InstanceLock &lock) {
+    const std::string text = lock.address().substr(1);
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, text.data(), text.size());
+    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + text.size());
+  }
+  // Takes the name without answering; the descriptor, or -1.
+  int squat() const {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) != 0) {
+      ::close(fd);
+      return -1;
+    }
+    return fd;
+  }
+};
 
+// Who holds the name without answering, or is another user, is not another copy of ours:
+// the lock falls back to a file in the user's own folder, and a copy that gets the name later
+// still gives way to the copy on the fallback. Without a usable folder the refusal says why.
+TEST_F(InstanceLockTest, ANameTakenByAStrangerFallsBackToTheUsersOwnFile) {
+  const std::string folder = dir.filePath("config").toStdString();
+  platform::InstanceLock first(name(), folder);
+  const int squatter = LockAddress(first).squat();
+  ASSERT_GE(squatter, 0);
+  ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::Result::held) << first.failure();
+  EXPECT_TRUE(first.onFallback());
+  struct stat st {};
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  platform::InstanceLock second(name(), folder);
+  EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::Result::anotherCopy);
+  ::close(squatter);
+  platform::InstanceLock third(name(), folder);
+  EXPECT_EQ(third.tryAcquire(), platform::InstanceLock::Result::anotherCopy);
+
+  // No folder can be made under a file: the message names the socket and the folder.
+  QFile file(dir.filePath("file"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  platform::InstanceLock nowhere(name() + "-nowhere", dir.filePath("file/sub").toStdString());
+  const int squatter2 = LockAddress(nowhere).squat();
+  ASSERT_GE(squatter2, 0);
+  EXPECT_EQ(nowhere.tryAcquire(), platform::InstanceLock::Result::failed);
+  EXPECT_NE(nowhere.failure().find(nowhere.address() + ", is held by a process that does not " +
+                                   "answer; and the folder " +
+                                   dir.filePath("file/sub").toStdString() + " cannot be made"),
+            std::string::npos)
+      << nowhere.failure();
+  ::close(squatter2);
+}
+
+TEST_F(InstanceLockTest, ANameTakenByAnotherUserFallsBackToTheUsersOwnFile) {
   if (::geteuid() != 0)
     GTEST_SKIP() << "only root can be another user";
+  platform::InstanceLock lock(name(), dir.filePath("config").toStdString());
+  const LockAddress address(lock);
   int ready[2];
   ASSERT_EQ(::pipe(ready), 0);
   const pid_t other = ::fork();
   if (other == 0) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (::setgid(65534) != 0 || ::setuid(65534) != 0 ||
-        ::bind(fd, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(fd, 4) != 0)
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+      ::_exit(1);
+    const int fd = address.squat();
+    if (fd < 0 || ::listen(fd, 4) != 0)
       ::_exit(1);
     (void)!::write(ready[1], "x", 1);
     ::pause();
@@ -194,9 +236,8 @@ TEST_F(InstanceLockTest, ANameHeldByAStrangerIsAFailureWithItsOwnMessage) {
   char c = 0;
   ASSERT_EQ(::read(ready[0], &c, 1), 1);
   ::close(ready[0]);
-  EXPECT_EQ(probe.tryAcquire(), platform::InstanceLock::Result::failed);
-  EXPECT_NE(probe.failure().find("is held by another user (user ID 65534)"), std::string::npos)
-      << probe.failure();
+  EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held) << lock.failure();
+  EXPECT_TRUE(lock.onFallback());
   ::kill(other, SIGKILL);
   ::waitpid(other, nullptr, 0);
 }
