@@ -9,6 +9,8 @@
 #include "dialogs/calend.h"
 #include "platform/app_shell.h"
 
+#include <QEvent>
+
 namespace {
 
 TForm2 *makeContentWindow() {
@@ -33,6 +35,25 @@ TForm3 *makeAboutWindow() {
   return about;
 }
 
+void putWindowsBackOnTop() {
+  if (TForm2 *content = Form2.made())
+    content->setStayOnTop(true);
+  if (TForm3 *about = Form3.made())
+    about->setStayOnTop(true);
+}
+
+// However the chooser goes ("OK, hide all windows" too), the windows it sent
+// to the back are put back on top, as its OK and Cancel do.
+class ChooserHiding final : public QObject {
+public:
+  using QObject::QObject;
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::Hide && !event->spontaneous())
+      putWindowsBackOnTop();
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 Tcalend1 *makeDateChooser() {
   auto *chooser = new Tcalend1;
   chooser->OnPutDate = [](const QString &dateText) {
@@ -43,11 +64,8 @@ Tcalend1 *makeDateChooser() {
       Form2->MaskEdit1->setText(dateText);
     }
   };
-  chooser->OnClosed = [] {
-    Form2->setStayOnTop(true);
-    if (TForm3 *about = Form3.made())
-      about->setStayOnTop(true);
-  };
+  chooser->OnClosed = putWindowsBackOnTop;
+  chooser->installEventFilter(new ChooserHiding(chooser));
   return chooser;
 }
 

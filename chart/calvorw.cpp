@@ -125,6 +125,26 @@ void TForm2::resizeEvent(QResizeEvent *event) {
 void TForm2::showOnlyPanel(TPanel *panel) {
   for (TPanel *p : {help, what, setup, details, power})
     p->setVisible(p == panel);
+  keepFocusOn(panel);
+}
+
+void TForm2::keepFocusOn(TPanel *panel) {
+  // Hiding a panel leaves the keyboard focus where it was, and a hidden field
+  // would go on taking the keys the user types.
+  QWidget *focused = focusWidget();
+  if (focused && focused->isVisibleTo(this) && (!panel || panel->isAncestorOf(focused)))
+    return;
+  if (panel) {
+    for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
+      if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && panel->isAncestorOf(w) &&
+          w->isVisibleTo(this)) {
+        w->setFocus(Qt::OtherFocusReason);
+        return;
+      }
+    }
+  }
+  if (focused)
+    focused->clearFocus();
 }
 
 TPanel *TForm2::visiblePanel() const {

@@ -151,6 +151,9 @@ private:
   void enterChartMode();
   // The window back in silver with its button row and the chart on display.
   void restoreAfterPrint();
+  // The keyboard focus on the first control of `panel` that takes it, or on
+  // none: never in a hidden panel.
+  void keepFocusOn(TPanel *panel);
   // Names for screen readers, shadows hidden from them, Enter in the setup fields.
   void describeForKeyboardAndReaders();
   TPanel *createContentPanel(const char *name);

@@ -13,6 +13,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <optional>
+
 QString ChartDay;
 QString ChartStart;
 
@@ -28,11 +30,40 @@ struct LabelPlace {
   platform::TColor color;
 };
 
+// A date row: each date of its text centred on its own grid column, two
+// days (40 pixels) apart from `firstColumn` on. Laid out by the label's font
+// alone, blanks between the dates would let them drift off their columns.
+class DateRow final : public TLabel {
+public:
+  DateRow(QWidget *parent, int firstColumn) : TLabel(parent), firstColumn_(firstColumn) {}
+
+protected:
+  void paintEvent(QPaintEvent *) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    // A date is written with its separator, never with a blank.
+    const QStringList dates = text().split(u' ', Qt::SkipEmptyParts);
+    constexpr int kStep = 2 * core::kChartDayWidth;
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+      const int centre = firstColumn_ + kStep * int(i) - x();
+      painter.drawText(QRect(centre - kStep, 0, 2 * kStep, height()),
+                       Qt::AlignHCenter | Qt::AlignTop, dates[i]);
+    }
+  }
+
+private:
+  int firstColumn_;
+};
+
 // A label of the chart: fixed size, left-aligned unless said otherwise,
-// letting the window's colour show through.
+// letting the window's colour show through. A date row is given the column of
+// its first date.
 TLabel *chartLabel(TForm2 *form, const LabelPlace &place, const QFont &font,
-                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-  auto *label = new TLabel(form, QString::fromLatin1(place.text));
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
+                   std::optional<int> firstDateColumn = std::nullopt) {
+  TLabel *label = firstDateColumn ? new DateRow(form, *firstDateColumn) : new TLabel(form);
+  label->setText(QString::fromLatin1(place.text));
   label->setObjectName(QString::fromLatin1(place.name));
   label->setAutoSize(false);
   label->setGeometry(place.geometry);
@@ -88,11 +119,14 @@ void TForm2::createChartLabels() {
   for (const LabelPlace &place : scale)
     labels << chartLabel(this, place, arial11, Qt::AlignRight | Qt::AlignTop);
 
-  // The date rows are opaque on the window's colour.
+  // The date rows are opaque on the window's colour: the upper one holds the
+  // even days, the lower one the odd days.
+  labels << chartLabel(this,
+                       {&TForm2::Label20, "Label20", {0, 306, 637, 14}, "", platform::clBlack},
+                       arial9, Qt::AlignLeft | Qt::AlignTop, core::kChartLeft);
   labels << chartLabel(
-      this, {&TForm2::Label20, "Label20", {0, 306, 637, 14}, "", platform::clBlack}, arial9);
-  labels << chartLabel(
-      this, {&TForm2::Label21, "Label21", {-4, 320, 641, 14}, "", platform::clWhite}, arial9);
+      this, {&TForm2::Label21, "Label21", {-4, 320, 641, 14}, "", platform::clWhite}, arial9,
+      Qt::AlignLeft | Qt::AlignTop, core::kChartLeft + core::kChartDayWidth);
   Label20->setTransparent(false);
   Label21->setTransparent(false);
 

@@ -6,15 +6,35 @@
 #include "platform/fonts.h"
 
 #include <QLineEdit>
+#include <QPainter>
 
 using namespace calvorw;
+
+namespace {
+
+// The greeting on its black strip. The strip is painted with the text rather
+// than as an opaque background: an opaque child of the panel kept the pixels
+// of the panel shown before when the panels were switched with the window
+// hidden.
+class GreetingStrip final : public TLabel {
+public:
+  using TLabel::TLabel;
+
+protected:
+  void paintEvent(QPaintEvent *event) override {
+    QPainter(this).fillRect(rect(), palette().window());
+    TLabel::paintEvent(event);
+  }
+};
+
+} // namespace
 
 void TForm2::createPowerPanel() {
   power = createContentPanel("power");
   Image1 = makeImage(power, "Image1", power->rect(), "powerbg");
   Image1->setToolTip(QString::fromLatin1(kMenuHint));
 
-  Label9 = new TLabel(power);
+  Label9 = new GreetingStrip(power);
   Label9->setObjectName(QStringLiteral("Label9"));
   Label9->setAutoSize(false);
   Label9->setGeometry(1, 6, 365, 19);
@@ -22,7 +42,7 @@ void TForm2::createPowerPanel() {
   Label9->setFont(platform::font(QStringLiteral("Arial"), -16, platform::fsItalic));
   Label9->setFontColor(Qt::white);
   Label9->setColor(Qt::black);
-  Label9->setTransparent(false);
+  Label9->setTransparent(true);
 
   const QFont antiqua21 = platform::font(QStringLiteral("Book Antiqua"), -21);
   const QFont antiqua19 = platform::font(QStringLiteral("Book Antiqua"), -19);

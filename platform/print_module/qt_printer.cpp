@@ -3,6 +3,7 @@
 // nothing in a session that never prints.
 #include "platform/printer.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -18,6 +19,10 @@ public:
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setFullPage(false);
+    // The page starts at the corner of the printable area, not at the 10
+    // points of margin a printer is given by default.
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
     QPainter painter;
     if (!painter.begin(&printer))
       throw EPrinter("Printing failed: the printer did not accept the document");

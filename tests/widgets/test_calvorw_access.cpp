@@ -1,6 +1,7 @@
 // The content window by keyboard and for screen readers: Esc hides it, also from a field;
-// Enter in either setup field presses OK; gauges report their value, fields and corners their
-// names, and the shadow copies of captions are not there for a reader.
+// Enter in either setup field presses OK; typed keys never reach a field of a hidden panel; gauges
+// report their value, fields and corners their names, and the shadow copies of captions are not
+// there for a reader.
 #include "app/calvor.h"
 #include "app_fixture.h"
 #include "chart/calvorw.h"
@@ -44,6 +45,30 @@ TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(Form2->visiblePanel(), Form2->power);
     EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
+  }
+}
+
+TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
+  Form1->Timer1Timer(); // first run: the setup panel, the first name focused
+  Form2->Edit1->setText("anna");
+  Form2->MaskEdit1->setText("11/05/2024");
+  QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+  const QByteArray saved = readConfig();
+  // Keys go to the window's focus widget, or to the window itself.
+  for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Z, Qt::Key_Return})
+    QTest::keyClick(Form2->focusWidget() ? Form2->focusWidget() : Form2.get(), key);
+  EXPECT_EQ(readConfig(), saved);
+  EXPECT_EQ(Form2->Label9->text().left(11), "Hello Anna,");
+
+  // Switched while shown or while hidden, a panel has the focus on one of its
+  // own controls or nowhere.
+  for (void (TForm1::*command)() : {&TForm1::card2Click, &TForm1::powerClick, &TForm1::WhatClick,
+                                    &TForm1::SetupClick, &TForm1::card2Click}) {
+    Form2->Panel2Click();
+    (Form1->*command)();
+    if (const QWidget *focused = Form2->focusWidget()) {
+      EXPECT_TRUE(focused->isVisibleTo(Form2.get())) << focused->objectName().toStdString();
+    }
   }
 }
 

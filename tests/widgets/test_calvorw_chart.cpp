@@ -11,6 +11,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdlib>
+#include <tuple>
+
 using namespace testing_support;
 
 namespace {
@@ -86,6 +89,40 @@ TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   EXPECT_EQ(ChartStart, "01/06/2001");
   EXPECT_EQ(core::DayCount, 36);
   EXPECT_EQ(core::EmotionalLevel, core::levelsFor(36).emotional);
+}
+
+// The centres of the runs of ink (pixels nearer to `ink` than to the row's
+// background, since text is smoothed) along a row, gaps under three pixels
+// closing a run.
+QList<double> inkCentres(const QImage &row, const QColor &ink) {
+  const int inkGrey = qGray(ink.rgb()), backGrey = qGray(row.pixel(0, 0));
+  QList<int> inked;
+  for (int x = 0; x < row.width(); ++x)
+    for (int y = 0; y < row.height(); ++y)
+      if (std::abs(qGray(row.pixel(x, y)) - inkGrey) <
+          std::abs(qGray(row.pixel(x, y)) - backGrey)) {
+        inked << x;
+        break;
+      }
+  QList<double> centres;
+  for (qsizetype i = 0, first = 0; i < inked.size(); ++i)
+    if (i + 1 == inked.size() || inked[i + 1] - inked[i] > 3) {
+      centres << (inked[first] + inked[i]) / 2.0;
+      first = i + 1;
+    }
+  return centres;
+}
+
+TEST_F(ChartMode, EachDateIsCentredOnItsOwnColumn) {
+  load();
+  showMe("01/06/2001");
+  for (auto [row, ink, firstColumn] :
+       {std::tuple{Form2->Label20, kBlack, 30}, std::tuple{Form2->Label21, kWhite, 50}}) {
+    const QList<double> centres = inkCentres(row->grab().toImage(), ink);
+    ASSERT_EQ(centres.size(), 15) << row->objectName().toStdString();
+    for (int k = 0; k < 15; ++k)
+      EXPECT_NEAR(row->x() + centres[k], firstColumn + 40 * k, 2.0) << "date " << k;
+  }
 }
 
 TEST_F(ChartMode, GridAndCurvesOnTheSurface) {
@@ -241,7 +278,7 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   const auto at = [&page](int x, int y) { return page.pixelColor(2 * x + 1, 2 * y + 1); };
   EXPECT_EQ(at(45, 62), kWhite);           // between the grid lines
   EXPECT_EQ(at(40, 75), kBlack);           // a grid line
-  EXPECT_EQ(at(600, 312), kWhite);         // the upper date row after its text
+  EXPECT_EQ(at(616, 312), kWhite);         // the upper date row after its text
   EXPECT_EQ(at(15 + 3 + 54, 400), kWhite); // no button row
   EXPECT_NE(at(5, 200), kWhite);           // the left frame strip
   EXPECT_NE(at(629, 200), kWhite);         // the right one, 634 × 2 dots wide in all
@@ -256,7 +293,7 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   EXPECT_EQ(Form2->Label31->text(), headline);
   const QImage after = shot();
   EXPECT_EQ(after.pixelColor(45, 62), kSilver);
-  EXPECT_EQ(after.pixelColor(600, 312), kSilver);
+  EXPECT_EQ(after.pixelColor(616, 312), kSilver);
   const QRect priorMonth(15 + 3, 390 + 1, 108, 29); // the button is back
   EXPECT_NE(after.copy(priorMonth), onScreen.copy(priorMonth));
   EXPECT_TRUE(surfaceHasCurves());
