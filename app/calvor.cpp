@@ -262,7 +262,8 @@ void TForm1::LoadConfiguration() {
 
   const core::Configuration config = core::readConfigFile(e.configPath);
   LoadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
-             QString::fromStdString(core::formatDate(e.today(), "dd/mm/yyyy", e.regional.date)));
+             QString::fromStdString(core::formatDate(
+                 e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)));
   if (!config.blinking)
     blink->setChecked(false);
 

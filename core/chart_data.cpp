@@ -61,15 +61,18 @@ ChartData computeChart(const ChartInput &input) {
   chart.headline = utf8Left(std::string(input.firstName) + " (", 17);
   chart.headline += std::string(input.birthDate) + ") here is your power from " +
                     std::string(input.firstDay) + " to " +
-                    formatDate(last, "dd/mm/yyyy", input.format);
+                    formatDate(last, numericDatePattern(input.format.order), input.format);
 
   chart.upperDates = "     ";
   chart.lowerDates = "            ";
   chart.weekDays = "  ";
   bool upper = true;
   Date day = first;
+  // The rows in the regional order, as the fields read dates: "dd/mm/yy" day first.
+  std::string rowPattern = numericDatePattern(input.format.order);
+  rowPattern.replace(rowPattern.find("yyyy"), 4, "yy");
   for (int d = 0; d < kChartSegments; ++d) {
-    const std::string dateText = formatDate(day, "dd/mm/yy", input.format) + " ";
+    const std::string dateText = formatDate(day, rowPattern, input.format) + " ";
     (upper ? chart.upperDates : chart.lowerDates) += dateText;
     upper = !upper;
     (chart.weekDays += weekDayName(weekDay(day))) += ' ';
@@ -88,9 +91,9 @@ ChartData computeChart(const ChartInput &input) {
     previous = next;
   }
 
-  chart.lowerDates += formatDate(last, "dd/mm/yy", input.format);
+  chart.lowerDates += formatDate(last, rowPattern, input.format);
   chart.weekDays += weekDayName(weekDay(last));
-  chart.chartDay = formatDate(last, "dd/mm/yyyy", input.format);
+  chart.chartDay = formatDate(last, numericDatePattern(input.format.order), input.format);
   chart.dayCount = daysBetween(birth, last);
   chart.levels = previous;
   return chart;
@@ -114,7 +117,7 @@ void applyChartLevels(const ChartData &chart) {
 std::string priorFirstDay(std::string_view chartDay, const RegionalDateFormat &format,
                           const Date &today) {
   const Date last = parseDate(chartDay, format, today);
-  return formatDate(addDays(last, -(2 * kChartDays - 1)), "dd/mm/yyyy", format);
+  return formatDate(addDays(last, -(2 * kChartDays - 1)), numericDatePattern(format.order), format);
 }
 
 std::string nextFirstDay(std::string_view chartDay, const RegionalDateFormat &format,
@@ -124,7 +127,7 @@ std::string nextFirstDay(std::string_view chartDay, const RegionalDateFormat &fo
   // A short format with a two-digit year would read back in another century
   // for a day outside its window: the four-digit year keeps the period.
   if (tryParseDate(text, format, today) != next)
-    text = formatDate(next, "dd/mm/yyyy", format);
+    text = formatDate(next, numericDatePattern(format.order), format);
   return text;
 }
 

@@ -161,6 +161,44 @@ TEST(ChartData, RegionalSeparatorInEveryWrittenDate) {
   EXPECT_EQ(chart.chartDay, "30.06.2001");
 }
 
+// Every date the chart writes and later reads back, and every date it shows, follows the
+// regional order, so that month-first and year-first regions step the same days.
+TEST(ChartData, MonthStepsInEveryRegionalOrder) {
+  const struct {
+    core::RegionalDateFormat format;
+    const char *firstDay, *birth, *lastDay, *nextFirst, *priorFirst, *upperStart;
+  } cases[] = {
+      {{core::DateOrder::MDY, '/', "MM/dd/yyyy"},
+       "06/01/2001",
+       "05/25/2001",
+       "06/30/2001",
+       "07/01/2001",
+       "05/02/2001",
+       "     06/01/01"},
+      {{core::DateOrder::YMD, '-', "yyyy-MM-dd"},
+       "2001-06-01",
+       "2001-05-25",
+       "2001-06-30",
+       "2001-07-01",
+       "2001-05-02",
+       "     01-06-01"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.firstDay);
+    const core::ChartData chart =
+        core::computeChart(ChartInput{c.firstDay, c.birth, "Anna", c.format, kToday});
+    EXPECT_EQ(chart.chartDay, c.lastDay);
+    EXPECT_TRUE(chart.headline.ends_with(std::string(" to ") + c.lastDay)) << chart.headline;
+    EXPECT_TRUE(chart.upperDates.starts_with(c.upperStart)) << chart.upperDates;
+    EXPECT_EQ(chart.curves[0].best.substr(0, 7), "Best : ");
+    EXPECT_EQ(core::nextFirstDay(chart.chartDay, c.format, kToday), c.nextFirst);
+    EXPECT_EQ(core::priorFirstDay(chart.chartDay, c.format, kToday), c.priorFirst);
+    // Day count 7 on the first day: emotional at its top, as under day-first.
+    EXPECT_EQ(core::computeChart(ChartInput{c.nextFirst, c.birth, "", c.format, kToday}).firstDay,
+              (core::Date{2001, 7, 1}));
+  }
+}
+
 TEST(ChartData, NextMonthKeepsTheCenturyOfATwoDigitYear) {
   // Two-digit years read as 1976..2075 in 2026.
   const core::RegionalDateFormat yy{core::DateOrder::DMY, '.', "dd.mm.yy", 50};
