@@ -23,13 +23,15 @@ icon() { calvoro_tray_icons_in_order | sed -n "$1p" | cut -d' ' -f1; }
 # power, card2, blink, Setup, What, help, about, save, Quit1).
 menu_pick() {
   local known window
+  # The menu of the previous pick has to be gone first, or it would count as known.
+  [ -z "${MENU:-}" ] || desktop_poll 5 eval '! calvoro_is_viewable "$MENU"' || desktop_fail "the menu stays open"
   known=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
   desktop_right_click "$(icon 1)"
   _menu_up() {
     for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
       grep -qx "$window" <<<"$known" && continue
       read -r _ _ _ height _ <<<"$(calvoro_geometry "$window")"
-      ((height > 150)) && return 0
+      ((height > 150)) && MENU=$window && return 0
     done
     return 1
   }
@@ -54,7 +56,6 @@ calvoro_wait_refresh
 
 # Blinking off, then the save.
 menu_pick 3
-sleep 0.5
 menu_pick 8
 boxes_wait_box Information
 boxes_check_visible "$(calvoro_shot 2-saved)"

@@ -17,6 +17,7 @@ calvoro_wait_tray_icons 3
 calvoro_find_content_window
 calvoro_poll_shot 5 1-setup calvoro_setup_shown || desktop_fail "no setup panel: $CALVORO_WHY"
 
+desktop_wait_active "$CALVORO_FORM2"
 xdotool mousemove $((CALVORO_FX + 10 + 187 + 6)) $((CALVORO_FY + 10 + 137 + 20)) click 1
 desktop_key Home
 xdotool type --delay 30 12051970
@@ -30,6 +31,7 @@ desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"
   desktop_fail "the failed save left: $(ls -A "$CALVORO_CONFIG_DIR")"
 
 boxes_close
-sleep 0.5
+# The program goes on: its window takes the focus back.
+desktop_wait_active "$CALVORO_FORM2"
 desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended after the error"
 echo "PASS"

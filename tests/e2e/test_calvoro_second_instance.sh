@@ -42,10 +42,10 @@ for window in $(calvoro_tray_clients); do
 done
 desktop_alive "$SECOND" || desktop_fail "the second start ended before the warning was closed"
 
-xdotool windowactivate --sync "$WARNING" 2>/dev/null || true
+desktop_wait_active "$WARNING"
 desktop_key Return
-rc=$(calvoro_exit_code "$SECOND" 5) || desktop_fail "closing the warning did not end the second start"
-[ "$rc" = 0 ] || desktop_fail "the second start ended with exit code $rc"
+calvoro_wait_exit "$SECOND" 5 || desktop_fail "closing the warning did not end the second start"
+[ "$CALVORO_RC" = 0 ] || desktop_fail "the second start ended with exit code $CALVORO_RC"
 
 # The first instance goes on as before: same icons, same pictures.
 desktop_alive "$FIRST" || desktop_fail "the first instance ended"

@@ -22,6 +22,7 @@ calvoro_find_content_window
 calvoro_poll_shot 5 1-setup calvoro_setup_shown || desktop_fail "no setup panel: $CALVORO_WHY"
 
 # The first-name field has the focus: select its text and type over it.
+desktop_wait_active "$CALVORO_FORM2"
 desktop_key ctrl+a
 xdotool type --delay 30 anna
 # The birth-date field overwrites its places and steps over the separators.

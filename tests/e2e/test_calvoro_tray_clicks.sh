@@ -86,8 +86,8 @@ centre_x=$((ix + iwidth / 2 - width / 2))
 desktop_key Down Down Down Down Down Down Down Down Down
 calvoro_shot 5-menu-quit >/dev/null
 desktop_key Return
-rc=$(calvoro_exit_code "$CALVORO_PID" 5) || desktop_fail "\"Terminate Calvoro and Quit\" did not end the program"
-[ "$rc" = 0 ] || desktop_fail "the program ended with exit code $rc"
+calvoro_wait_exit "$CALVORO_PID" 5 || desktop_fail "\"Terminate Calvoro and Quit\" did not end the program"
+[ "$CALVORO_RC" = 0 ] || desktop_fail "the program ended with exit code $CALVORO_RC"
 calvoro_wait_tray_icons 0
 calvoro_shot 6-quit >/dev/null
 echo "PASS"

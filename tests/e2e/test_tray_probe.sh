@@ -15,22 +15,27 @@ LOG=$(desktop_output probe)
 desktop_wait_for_line "$LOG" '^running$'
 desktop_wait_tray_icons 3
 
-# Which icon is which: the colour at its centre on the screen.
+# Which icon is which: the colour at its centre on the screen, once all three are painted
+# (an icon is in the tray a moment before its picture is).
 SHOT="$DESKTOP_DIR/tray.png"
-desktop_screenshot "$SHOT"
 declare -A ICON
-while read -r window x y width height; do
-  read -r r g b <<<"$(desktop_pixel "$SHOT" $((x + width / 2)) $((y + height / 2)))"
-  case "$r $g $b" in
-  "255 0 0") ICON[red]=$window ;;
-  "0 255 0") ICON[green]=$window ;;
-  "0 0 255") ICON[blue]=$window ;;
-  *) desktop_fail "icon $window at $x,$y shows $r $g $b" ;;
-  esac
-done < <(desktop_tray_icons)
-for name in red green blue; do
-  [ -n "${ICON[$name]:-}" ] || desktop_fail "no $name icon on the screen"
-done
+_icons_painted() {
+  local window x y width height r g b
+  ICON=()
+  desktop_screenshot "$SHOT"
+  while read -r window x y width height; do
+    read -r r g b <<<"$(desktop_pixel "$SHOT" $((x + width / 2)) $((y + height / 2)))"
+    case "$r $g $b" in
+    "255 0 0") ICON[red]=$window ;;
+    "0 255 0") ICON[green]=$window ;;
+    "0 0 255") ICON[blue]=$window ;;
+    *) PAINT_WHY="icon $window at $x,$y shows $r $g $b" ;;
+    esac
+  done < <(desktop_tray_icons)
+  [ -n "${ICON[red]:-}" ] && [ -n "${ICON[green]:-}" ] && [ -n "${ICON[blue]:-}" ]
+}
+PAINT_WHY="not three icons"
+desktop_poll 5 _icons_painted || desktop_fail "$PAINT_WHY"
 
 expected=(running)
 expect() {
@@ -55,6 +60,7 @@ done
 for name in red green blue; do
   desktop_right_click "${ICON[$name]}"
   expect "menu $name"
+  desktop_wait_popup "$PROBE_PID"
   desktop_key Down Return
   expect "item $name"
   read -r _ x y width height <<<"$(desktop_tray_icons | awk -v w="${ICON[$name]}" '$1 == w')"
@@ -70,6 +76,7 @@ fi
 # Quitting from a menu takes all three icons out of the tray.
 desktop_right_click "${ICON[green]}"
 desktop_wait_for_line "$LOG" '^menu green$'
+desktop_wait_popup "$PROBE_PID"
 desktop_key Down Down Return
 desktop_poll 10 eval '! desktop_alive '"$PROBE_PID" || desktop_fail "the probe did not quit"
 desktop_wait_tray_icons 0

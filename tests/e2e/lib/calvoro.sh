@@ -62,7 +62,6 @@ calvoro_start() {
   CALVORO_PID=$DESKTOP_LAST_PID
 }
 
-# Waits for the end of a process started here and prints its exit code.
 # Starts the program and waits for its three icons and the end of its splash, whose window id
 # stays in SPLASH.
 calvoro_start_past_splash() {
@@ -72,16 +71,9 @@ calvoro_start_past_splash() {
   desktop_poll 8 eval '! calvoro_is_viewable "$SPLASH"' || desktop_fail "the splash did not go"
 }
 
-calvoro_exit_code() {
-  local pid=$1
-  desktop_poll "${2:-$DESKTOP_TIMEOUT}" eval '! desktop_alive '"$pid" || return 1
-  local rc=0
-  wait "$pid" || rc=$?
-  echo "$rc"
-}
-
-# Like calvoro_exit_code, in this shell: the code goes to CALVORO_RC. A command substitution
-# runs in a subshell, which can read the code only of a process this shell reaped already.
+# Waits for the end of a process started here; its exit code goes to CALVORO_RC. Never call
+# it in a command substitution: a subshell can read the code only of a process this shell had
+# reaped already, and gets -1 for one that was still running when the subshell began.
 calvoro_wait_exit() {
   local pid=$1
   desktop_poll "${2:-$DESKTOP_TIMEOUT}" eval '! desktop_alive '"$pid" || return 1
@@ -204,23 +196,23 @@ _calvoro_reference() {
   echo "$path"
 }
 
-# Prints the candidate picture nearest to what a slot of SHOT shows, and the distance.
+# Prints the candidate picture nearest to what a slot of SHOT shows, and the distance (the
+# root mean square of the difference, as ImageMagick's compare gives it). One process for all
+# candidates: a process per comparison made a look at the tray take seconds on a busy machine.
 calvoro_slot_picture() {
   local shot=$1 x=$2 y=$3 width=$4 height=$5
   shift 5
   local crop="$DESKTOP_DIR/slot-$x.png"
   convert "$shot" -crop "${width}x${height}+$x+$y" +repage "$crop"
-  local background name distance best="" best_distance=9
+  local background name args=()
   background=$(desktop_pixel "$crop" 0 0)
   for name in "$@"; do
-    distance=$(compare -metric RMSE "$crop" "$(_calvoro_reference "$name" "$width" "$height" "$background")" \
-      null: 2>&1 | sed -E 's/.*\((.*)\)/\1/')
-    if awk -v d="$distance" -v b="$best_distance" 'BEGIN {exit !(d < b)}'; then
-      best=$name
-      best_distance=$distance
-    fi
+    args+=("(" mpr:slot "$(_calvoro_reference "$name" "$width" "$height" "$background")"
+      -compose difference -composite -evaluate pow 2 ")")
   done
-  echo "$best $best_distance"
+  convert "$crop" -write mpr:slot +delete "${args[@]}" -format '%[fx:sqrt(mean)]\n' info: |
+    paste -d' ' <(printf '%s\n' "$@") - |
+    awk 'NR == 1 || $2 < best_distance {best = $1; best_distance = $2} END {print best, best_distance}'
 }
 
 _calvoro_candidates() {

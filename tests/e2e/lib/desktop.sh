@@ -10,9 +10,12 @@
 #   desktop_tray_icons                 one line per icon: "WINDOW X Y WIDTH HEIGHT" (screen coordinates)
 #   desktop_click / desktop_double_click / desktop_right_click WINDOW
 #   desktop_key KEY...                 key presses (xdotool names: Down, Return, Escape)
+#   desktop_wait_active WINDOW         waits until WINDOW has the focus (before typing into it)
+#   desktop_wait_popup PID             waits until a popup (menu) of PID is shown; DESKTOP_POPUP
 #   desktop_screenshot FILE            the whole screen
 #   desktop_pixel FILE X Y             "R G B" of one pixel of a picture
 #   desktop_wait_for_line FILE REGEX   waits until a line of FILE matches
+#   desktop_poll SECONDS COMMAND...    runs COMMAND until it succeeds, up to SECONDS (stretched)
 #   desktop_fail MESSAGE               reports, shows the programs' output and ends the test
 # Every process started here is stopped by its own PID when the script ends, also on failure.
 
@@ -23,14 +26,24 @@ DESKTOP_TIMEOUT=${DESKTOP_TIMEOUT:-10}
 
 _desktop_log() { echo "desktop: $*" >&2; }
 
-# Polls a command until it succeeds or the time (seconds, default DESKTOP_TIMEOUT) runs out.
+# Every time-out is a bound for a failure, never the time a step is expected to take: on a
+# loaded machine (CI runs beside other jobs on two cores) a window, a screenshot or a check
+# can take several times as long as on an idle one. DESKTOP_SLOWDOWN stretches them all.
+DESKTOP_SLOWDOWN=${DESKTOP_SLOWDOWN:-3}
+
+# Polls a command until it succeeds or the time (seconds, fractions allowed, stretched by
+# DESKTOP_SLOWDOWN) runs out. The command runs once more when the time is up, so that a slow
+# check that began just before the end and saw a state since changed does not decide.
 desktop_poll() {
-  local timeout=$1
+  local timeout_us
+  timeout_us=$(awk -v t="$1" -v s="$DESKTOP_SLOWDOWN" 'BEGIN {printf "%d", t * s * 1000000}')
   shift
-  local end=$((SECONDS + timeout))
+  # In microseconds: SECONDS counts whole seconds, so a time-out of 1 could end at once.
+  local end=$((${EPOCHREALTIME/[.,]/} + timeout_us))
   until "$@"; do
-    if ((SECONDS >= end)); then
-      return 1
+    if ((${EPOCHREALTIME/[.,]/} >= end)); then
+      "$@"
+      return
     fi
     sleep 0.02
   done
@@ -192,6 +205,34 @@ desktop_right_click() {
 }
 
 desktop_key() { xdotool key --delay 30 "$@"; }
+
+# Keys go to the window that has the focus when the server gets them, and a window manager
+# under load may give it to a new window late: type only once the window is the active one.
+_desktop_is_active() { (($(xdotool getactivewindow 2>/dev/null || echo 0) == $1)); }
+
+desktop_wait_active() {
+  desktop_poll "${2:-$DESKTOP_TIMEOUT}" _desktop_is_active "$1" ||
+    desktop_fail "window $1 did not get the focus (the focus is on $(xdotool getactivewindow 2>/dev/null))"
+}
+
+# A popup menu takes the keyboard only once it is mapped; keys sent before go elsewhere.
+# Waits for a shown window of process PID larger than a tray slot; its id in DESKTOP_POPUP.
+_desktop_popup_shown() {
+  local window width height
+  for window in $(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null); do
+    read -r width height <<<"$(xwininfo -id "$window" 2>/dev/null |
+      awk -F: '/^ *Width/ {w = $2 + 0} /^ *Height/ {h = $2 + 0} /Map State/ {m = $2}
+               END {if (m ~ /IsViewable/) print w, h}')"
+    ((${width:-0} > 40 && ${height:-0} > 40)) || continue
+    DESKTOP_POPUP=$window
+    return 0
+  done
+  return 1
+}
+
+desktop_wait_popup() {
+  desktop_poll "${2:-$DESKTOP_TIMEOUT}" _desktop_popup_shown "$1" || desktop_fail "no popup of process $1"
+}
 
 desktop_screenshot() { import -window root "$1" 2>/dev/null; }
 
