@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "chart/calvorw.h"
 #include "chart/chart_drawing.h"
+#include "chart/content_window.h"
 #include "core/chart_data.h"
 #include "platform/fonts.h"
 
@@ -35,9 +35,9 @@ BENCHMARK(GridAndCurvesOnTheSurface)->Unit(benchmark::kMicrosecond);
 
 // The content window in chart mode, as " Refresh" draws it.
 void WindowDrawGridAndDrawChart(benchmark::State &state) {
-  Form2.setMaker([] { return new TForm2; });
-  TForm2 &form = *Form2.get();
-  form.setOuterSize(TForm2::kChartWidth, TForm2::kChartHeight);
+  contentWindow.setMaker([] { return new ContentWindow; });
+  ContentWindow &form = *contentWindow.get();
+  form.setOuterSize(ContentWindow::kChartWidth, ContentWindow::kChartHeight);
   form.MaskEdit1->setText(QStringLiteral("12/05/1970"));
   FirstNameCopy = QStringLiteral("Anna");
   const bool paint = state.range(0) != 0;
@@ -49,7 +49,7 @@ void WindowDrawGridAndDrawChart(benchmark::State &state) {
     if (paint)
       benchmark::DoNotOptimize(form.grab());
   }
-  Form2.reset();
+  contentWindow.reset();
 }
 BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -1,7 +1,7 @@
 #include "controls/accessibility.h"
 
-#include "controls/Gauge.h"
-#include "controls/Panel.h"
+#include "controls/bar_gauge.h"
+#include "controls/bevel_panel.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -35,8 +35,8 @@ public:
 
 class GaugeAccess : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-  explicit GaugeAccess(TGauge *g) : QAccessibleWidget(g, QAccessible::ProgressBar) {}
-  TGauge *gauge() const { return static_cast<TGauge *>(widget()); }
+  explicit GaugeAccess(BarGauge *g) : QAccessibleWidget(g, QAccessible::ProgressBar) {}
+  BarGauge *gauge() const { return static_cast<BarGauge *>(widget()); }
 
   void *interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::ValueInterface)
@@ -57,11 +57,11 @@ public:
 
 class PanelAccess : public QAccessibleWidget {
 public:
-  explicit PanelAccess(TPanel *p) : QAccessibleWidget(p, QAccessible::Button) {}
+  explicit PanelAccess(BevelPanel *p) : QAccessibleWidget(p, QAccessible::Button) {}
   QString text(QAccessible::Text t) const override {
     QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty())
-      return static_cast<TPanel *>(widget())->Caption();
+      return static_cast<BevelPanel *>(widget())->Caption();
     return own;
   }
 };
@@ -70,13 +70,13 @@ QAccessibleInterface *describe(const QString &key, QObject *object) {
   auto *widget = qobject_cast<QWidget *>(object);
   if (!widget)
     return nullptr;
-  if (key == QLatin1String("TLabel"))
+  if (key == QLatin1String("TextLabel"))
     return new LabelAccess(static_cast<QLabel *>(widget));
-  if (key == QLatin1String("TGauge"))
-    return new GaugeAccess(static_cast<TGauge *>(widget));
+  if (key == QLatin1String("BarGauge"))
+    return new GaugeAccess(static_cast<BarGauge *>(widget));
   // Panels with a caption are pressed; the others only hold controls.
-  if (key == QLatin1String("TPanel") && !static_cast<TPanel *>(widget)->Caption().isEmpty())
-    return new PanelAccess(static_cast<TPanel *>(widget));
+  if (key == QLatin1String("BevelPanel") && !static_cast<BevelPanel *>(widget)->Caption().isEmpty())
+    return new PanelAccess(static_cast<BevelPanel *>(widget));
   return nullptr;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 struct NamedColor {
   const char *name;
-  TColor color;
+  ColorCode color;
 };
 
 constexpr std::array kColors{
@@ -86,7 +86,7 @@ QColor systemColor(int index, const QPalette &p) {
 
 } // namespace
 
-QColor toQColor(TColor color, const QPalette &palette) {
+QColor toQColor(ColorCode color, const QPalette &palette) {
   const auto bits = static_cast<std::uint32_t>(color);
   if (bits & 0x80000000u)
     return systemColor(static_cast<int>(bits & 0xFFu), palette);
@@ -94,11 +94,11 @@ QColor toQColor(TColor color, const QPalette &palette) {
                 static_cast<int>((bits >> 16) & 0xFFu));
 }
 
-QColor toQColor(TColor color) {
+QColor toQColor(ColorCode color) {
   return toQColor(color, QGuiApplication::palette());
 }
 
-std::optional<TColor> colorByName(const QString &name) {
+std::optional<ColorCode> colorByName(const QString &name) {
   for (const NamedColor &c : kColors)
     if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)
       return c.color;

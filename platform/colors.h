@@ -11,50 +11,50 @@
 
 namespace platform {
 
-using TColor = std::int32_t;
+using ColorCode = std::int32_t;
 
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clMaroon = 0x000080;
-inline constexpr TColor clGreen = 0x008000;
-inline constexpr TColor clOlive = 0x008080;
-inline constexpr TColor clNavy = 0x800000;
-inline constexpr TColor clPurple = 0x800080;
-inline constexpr TColor clTeal = 0x808000;
-inline constexpr TColor clGray = 0x808080;
-inline constexpr TColor clSilver = 0xC0C0C0;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clLime = 0x00FF00;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clFuchsia = 0xFF00FF;
-inline constexpr TColor clAqua = 0xFFFF00;
-inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr ColorCode clBlack = 0x000000;
+inline constexpr ColorCode clMaroon = 0x000080;
+inline constexpr ColorCode clGreen = 0x008000;
+inline constexpr ColorCode clOlive = 0x008080;
+inline constexpr ColorCode clNavy = 0x800000;
+inline constexpr ColorCode clPurple = 0x800080;
+inline constexpr ColorCode clTeal = 0x808000;
+inline constexpr ColorCode clGray = 0x808080;
+inline constexpr ColorCode clSilver = 0xC0C0C0;
+inline constexpr ColorCode clRed = 0x0000FF;
+inline constexpr ColorCode clLime = 0x00FF00;
+inline constexpr ColorCode clYellow = 0x00FFFF;
+inline constexpr ColorCode clBlue = 0xFF0000;
+inline constexpr ColorCode clFuchsia = 0xFF00FF;
+inline constexpr ColorCode clAqua = 0xFFFF00;
+inline constexpr ColorCode clWhite = 0xFFFFFF;
 
 // System colours: taken from the application's palette.
-inline constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
-inline constexpr TColor clActiveCaption = clSystemColor | 2;
-inline constexpr TColor clWindow = clSystemColor | 5;
-inline constexpr TColor clWindowFrame = clSystemColor | 6;
-inline constexpr TColor clMenu = clSystemColor | 4;
-inline constexpr TColor clMenuText = clSystemColor | 7;
-inline constexpr TColor clWindowText = clSystemColor | 8;
-inline constexpr TColor clHighlight = clSystemColor | 13;
-inline constexpr TColor clHighlightText = clSystemColor | 14;
-inline constexpr TColor clBtnFace = clSystemColor | 15;
-inline constexpr TColor clBtnShadow = clSystemColor | 16;
-inline constexpr TColor clGrayText = clSystemColor | 17;
-inline constexpr TColor clBtnText = clSystemColor | 18;
-inline constexpr TColor clBtnHighlight = clSystemColor | 20;
-inline constexpr TColor clInfoText = clSystemColor | 23;
-inline constexpr TColor clInfoBk = clSystemColor | 24;
+inline constexpr ColorCode clSystemColor = static_cast<ColorCode>(0x80000000u);
+inline constexpr ColorCode clActiveCaption = clSystemColor | 2;
+inline constexpr ColorCode clWindow = clSystemColor | 5;
+inline constexpr ColorCode clWindowFrame = clSystemColor | 6;
+inline constexpr ColorCode clMenu = clSystemColor | 4;
+inline constexpr ColorCode clMenuText = clSystemColor | 7;
+inline constexpr ColorCode clWindowText = clSystemColor | 8;
+inline constexpr ColorCode clHighlight = clSystemColor | 13;
+inline constexpr ColorCode clHighlightText = clSystemColor | 14;
+inline constexpr ColorCode clBtnFace = clSystemColor | 15;
+inline constexpr ColorCode clBtnShadow = clSystemColor | 16;
+inline constexpr ColorCode clGrayText = clSystemColor | 17;
+inline constexpr ColorCode clBtnText = clSystemColor | 18;
+inline constexpr ColorCode clBtnHighlight = clSystemColor | 20;
+inline constexpr ColorCode clInfoText = clSystemColor | 23;
+inline constexpr ColorCode clInfoBk = clSystemColor | 24;
 
 // The colour for a classic colour integer; system colours come from `palette`. An unknown
 // system index gives black.
-QColor toQColor(TColor color, const QPalette &palette);
+QColor toQColor(ColorCode color, const QPalette &palette);
 // The same with the application's palette.
-QColor toQColor(TColor color);
+QColor toQColor(ColorCode color);
 
 // The colour integer for a name such as "clSilver"; nothing for an unknown name.
-std::optional<TColor> colorByName(const QString &name);
+std::optional<ColorCode> colorByName(const QString &name);
 
 } // namespace platform

@@ -1,7 +1,7 @@
-// A small tray program for the end-to-end tests: three TTrayIconF icons, red, green and blue,
+// A small tray program for the end-to-end tests: three TrayIcon icons, red, green and blue,
 // each with its own menu. Every event it receives is written to standard output, one line each.
 
-#include "components/TrayIconF.h"
+#include "components/tray_icon.h"
 #include "platform/application.h"
 #include "platform/environment.h"
 
@@ -43,7 +43,7 @@ int main(int argc, char **argv) {
   std::vector<std::unique_ptr<QMenu>> menus;
   for (const Probe &p : probes) {
     const QString name = QString::fromLatin1(p.name);
-    auto *tray = new TTrayIconF(&owner);
+    auto *tray = new TrayIcon(&owner);
     auto menu = std::make_unique<QMenu>();
     QObject::connect(menu->addAction("Item " + name), &QAction::triggered,
                      [name] { say("item " + name); });

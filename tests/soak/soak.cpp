@@ -4,12 +4,12 @@
 // simulated hour the process's resident memory, open files, X resources and
 // running timers are written out, one line each, for the caller to compare.
 //   calvoro_soak HOURS CYCLES_PER_HOUR
-#include "app/calvor.h"
-#include "chart/calvorw.h"
+#include "app/main_window.h"
+#include "chart/content_window.h"
 #include "core/biorhythm.h"
 #include "core/date_text.h"
-#include "dialogs/about.h"
-#include "dialogs/calend.h"
+#include "dialogs/about_window.h"
+#include "dialogs/date_chooser.h"
 #include "platform/application.h"
 #include "platform/environment.h"
 #include "platform/error_report.h"
@@ -81,8 +81,9 @@ long xResources() {
 
 int runningTimers() {
   int n = 0;
-  for (QWidget *w : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2.made()),
-                     static_cast<QWidget *>(Form3.made()), static_cast<QWidget *>(calend1.made())})
+  for (QWidget *w :
+       {static_cast<QWidget *>(mainWindow), static_cast<QWidget *>(contentWindow.made()),
+        static_cast<QWidget *>(aboutWindow.made()), static_cast<QWidget *>(dateChooser.made())})
     for (QTimer *t : w ? w->findChildren<QTimer *>() : QList<QTimer *>())
       n += t->isActive();
   return n;
@@ -105,24 +106,24 @@ void waitHidden(QWidget *window) {
 }
 
 void openAndCloseEveryWindow() {
-  Form1->powerClick();
+  mainWindow->powerClick();
   settle();
-  Form2->Panel2Click();
-  waitHidden(Form2.get());
-  Form1->Timer3Timer(); // the refresh after the window closed
-  Form1->card2Click();
+  contentWindow->Panel2Click();
+  waitHidden(contentWindow.get());
+  mainWindow->Timer3Timer(); // the refresh after the window closed
+  mainWindow->card2Click();
   settle();
-  Form1->hidewClick();
-  waitHidden(Form2.get());
-  Form1->Timer3Timer();
-  Form3->showCentred();
+  mainWindow->hidewClick();
+  waitHidden(contentWindow.get());
+  mainWindow->Timer3Timer();
+  aboutWindow->showCentred();
   settle();
-  Form3->hide();
-  waitHidden(Form3.get());
-  calend1->showCentred();
+  aboutWindow->hide();
+  waitHidden(aboutWindow.get());
+  dateChooser->showCentred();
   settle();
-  calend1->hide();
-  waitHidden(calend1.get());
+  dateChooser->hide();
+  waitHidden(dateChooser.get());
 }
 
 // Until only the tray's own timers run: an animation that is still ending
@@ -130,7 +131,9 @@ void openAndCloseEveryWindow() {
 void waitQuiet() {
   QElapsedTimer t;
   t.start();
-  auto own = [] { return int(Form1->Timer2->isActive()) + int(Form1->Timer4->isActive()); };
+  auto own = [] {
+    return int(mainWindow->Timer2->isActive()) + int(mainWindow->Timer4->isActive());
+  };
   while (runningTimers() > own() && t.elapsed() < 5000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   settle();
@@ -160,39 +163,39 @@ int main(int argc, char **argv) {
   config.write("\r\nSoak\r\n12/05/1970\r\n0\r\n");
   config.close();
 
-  CreateForms();
-  Form1->show();
-  Form1->Timer1->stop();
-  Form1->Timer1Timer(); // the load
-  Form1->Timer5Timer(); // the splash ends
+  createWindows();
+  mainWindow->show();
+  mainWindow->Timer1->stop();
+  mainWindow->Timer1Timer(); // the load
+  mainWindow->Timer5Timer(); // the splash ends
   settle();
 
   int seconds = 0;
   for (int hour = 1; hour <= hours; ++hour) {
     for (int s = 0; s < 3600; ++s, ++seconds) {
-      if (Form1->Timer2->isActive())
-        Form1->Timer2Timer();
+      if (mainWindow->Timer2->isActive())
+        mainWindow->Timer2Timer();
       if (s % 60 == 0)
         QCoreApplication::processEvents();
     }
     const bool midnight = hour % 24 == 0;
     if (midnight)
       today = core::addDays(today, 1);
-    Form1->Timer4Timer();
+    mainWindow->Timer4Timer();
     for (int i = 0; i < cycles; ++i)
       openAndCloseEveryWindow();
     waitQuiet();
     // After the hourly refresh the icons speak of today's levels.
     const core::Levels expected = core::levelsFor(core::computeDayCount({1970, 5, 12}, today));
-    const bool follows =
-        Form1->TrayIcon21->ToolTip().contains(QStringLiteral(" %1 % ").arg(expected.emotional));
+    const bool follows = mainWindow->TrayIcon21->ToolTip().contains(
+        QStringLiteral(" %1 % ").arg(expected.emotional));
     std::printf("hour %d rss_kB %ld fds %d xres %ld timers %d today %04d-%02d-%02d follows %d "
                 "errors %lld\n",
                 hour, statusValue("VmRSS:"), openFiles(), xResources(), runningTimers(), today.year,
                 today.month, today.day, follows ? 1 : 0, static_cast<long long>(errors.size()));
     std::fflush(stdout);
   }
-  Form1->Quit1Click();
+  mainWindow->Quit1Click();
   settle();
   return errors.isEmpty() ? 0 : 1;
 }

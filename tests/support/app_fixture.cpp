@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 
-#include "app/calvor.h"
+#include "app/main_window.h"
 #include "core/biorhythm.h"
 #include "core/date_text.h"
 #include "resources/pictures.h"
@@ -13,13 +13,13 @@ void AppFixture::SetUp() {
   ASSERT_TRUE(dir.isValid());
   core::resetBiorhythmState();
   env = std::make_unique<TestEnvironment>(core::Date{2024, 5, 12}, configPath());
-  CreateForms();
-  Form1->Timer1->stop();
-  Form1->Timer5->stop();
+  createWindows();
+  mainWindow->Timer1->stop();
+  mainWindow->Timer5->stop();
 }
 
 void AppFixture::TearDown() {
-  DestroyForms();
+  destroyWindows();
   env.reset();
 }
 

@@ -1,8 +1,8 @@
 // The balloon hint: its numbers, its outline, its pixels over the screen's
 // picture, and how it comes, goes and hands the hints back.
-#include "components/Balloon.h"
-#include "components/BalloonWindow.h"
-#include "components/DTUtil.h"
+#include "components/balloon_drawing.h"
+#include "components/balloon_hint.h"
+#include "components/balloon_window.h"
 #include "platform/hint_display.h"
 #include "platform/region.h"
 
@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace balloon;
-using P = TBalloonPosition;
+using P = BalloonPosition;
 
 namespace {
 
@@ -99,28 +99,28 @@ TEST(BalloonGeometry, MaxWidthInPixels) {
 TEST(BalloonRegion, ShadowIsPartOfTheWindowsOutline) {
   const QSize size(141, 59);
   const Geometry g = geometry(size, P::bpAboveRight, 8);
-  const QRegion balloon = balloonRegion(g, TBalloonShape::bsRoundRect, 0, size);
+  const QRegion balloon = balloonRegion(g, BalloonShape::bsRoundRect, 0, size);
   EXPECT_TRUE(balloon.contains(QPoint(0, 51))) << "the tail's tip";
   EXPECT_TRUE(balloon.contains(QPoint(21, 31)));
   EXPECT_TRUE(balloon.contains(QPoint(70, 0))) << "the body's top";
   EXPECT_FALSE(balloon.contains(QPoint(15, 0))) << "a rounded corner";
   EXPECT_FALSE(balloon.contains(QPoint(70, 32))) << "below the body";
-  EXPECT_TRUE(balloonRegion(g, TBalloonShape::bsRectangle, 0, size).contains(QPoint(15, 0)));
+  EXPECT_TRUE(balloonRegion(g, BalloonShape::bsRectangle, 0, size).contains(QPoint(15, 0)));
 
-  const QRegion shaded = windowRegion(g, TBalloonShape::bsRoundRect, 8, size);
+  const QRegion shaded = windowRegion(g, BalloonShape::bsRoundRect, 8, size);
   EXPECT_EQ(shaded, balloon.united(balloon.translated(8, 8)));
   EXPECT_TRUE(shaded.contains(QPoint(136, 36)));
   EXPECT_FALSE(shaded.contains(QPoint(140, 2)));
   // Without a shadow the outline is the balloon alone.
   const Geometry flat = geometry({133, 51}, P::bpAboveRight, 0);
-  EXPECT_EQ(windowRegion(flat, TBalloonShape::bsRoundRect, 0, {133, 51}),
-            balloonRegion(flat, TBalloonShape::bsRoundRect, 0, {133, 51}));
+  EXPECT_EQ(windowRegion(flat, BalloonShape::bsRoundRect, 0, {133, 51}),
+            balloonRegion(flat, BalloonShape::bsRoundRect, 0, {133, 51}));
 }
 
 namespace {
 
 // A balloon painted over a background of known colours.
-QImage rendered(TBalloonShadowStyle style, int shadowDepth = 8) {
+QImage rendered(BalloonShadowStyle style, int shadowDepth = 8) {
   QImage back(141, 59, QImage::Format_RGB32);
   back.fill(QColor(40, 160, 220));
   Picture p;
@@ -140,11 +140,11 @@ QImage rendered(TBalloonShadowStyle style, int shadowDepth = 8) {
 // Outside the balloon: the screen's picture, black on every other pixel of
 // the shadow (x + y even) with the shaded style, black all over with the solid
 // one. Returns the number of shadow pixels seen.
-int checkAroundTheBalloon(const QImage &image, int shadowDepth, TBalloonShadowStyle style) {
+int checkAroundTheBalloon(const QImage &image, int shadowDepth, BalloonShadowStyle style) {
   const QColor back(40, 160, 220);
   const QSize size = image.size();
   const QRegion balloon = balloonRegion(geometry(size, P::bpAboveRight, shadowDepth),
-                                        TBalloonShape::bsRoundRect, 0, size);
+                                        BalloonShape::bsRoundRect, 0, size);
   const QRegion shadow = shadowDepth ? balloon.translated(shadowDepth, shadowDepth) : QRegion();
   int shadowPixels = 0;
   for (int y = 0; y < size.height(); ++y)
@@ -155,7 +155,7 @@ int checkAroundTheBalloon(const QImage &image, int shadowDepth, TBalloonShadowSt
       QColor expected = back;
       if (shadow.contains(QPoint(x, y))) {
         ++shadowPixels;
-        if (style == TBalloonShadowStyle::ssSolid || (x + y) % 2 == 0)
+        if (style == BalloonShadowStyle::ssSolid || (x + y) % 2 == 0)
           expected = Qt::black;
       }
       EXPECT_EQ(seen, expected) << x << "," << y;
@@ -168,8 +168,8 @@ int checkAroundTheBalloon(const QImage &image, int shadowDepth, TBalloonShadowSt
 } // namespace
 
 TEST(BalloonPaint, ShadowOverThePictureOfTheScreen) {
-  const QImage shaded = rendered(TBalloonShadowStyle::ssShaded);
-  EXPECT_GT(checkAroundTheBalloon(shaded, 8, TBalloonShadowStyle::ssShaded), 300);
+  const QImage shaded = rendered(BalloonShadowStyle::ssShaded);
+  EXPECT_GT(checkAroundTheBalloon(shaded, 8, BalloonShadowStyle::ssShaded), 300);
   // The body: outline at its edge, fill inside.
   EXPECT_EQ(shaded.pixelColor(70, 0), QColor(10, 20, 30));
   EXPECT_EQ(shaded.pixelColor(70, 2), QColor(255, 255, 225));
@@ -181,26 +181,26 @@ TEST(BalloonPaint, ShadowOverThePictureOfTheScreen) {
       ink += qGray(shaded.pixel(x, y)) < 128;
   EXPECT_GT(ink, 10) << "the text";
 
-  EXPECT_GT(checkAroundTheBalloon(rendered(TBalloonShadowStyle::ssSolid), 8,
-                                  TBalloonShadowStyle::ssSolid),
-            300);
-  EXPECT_EQ(checkAroundTheBalloon(rendered(TBalloonShadowStyle::ssShaded, 0), 0,
-                                  TBalloonShadowStyle::ssShaded),
+  EXPECT_GT(
+      checkAroundTheBalloon(rendered(BalloonShadowStyle::ssSolid), 8, BalloonShadowStyle::ssSolid),
+      300);
+  EXPECT_EQ(checkAroundTheBalloon(rendered(BalloonShadowStyle::ssShaded, 0), 0,
+                                  BalloonShadowStyle::ssShaded),
             0);
 }
 
 namespace {
 
-struct BalloonHint : ::testing::Test {
-  TBalloonHint hint;
-  TBalloonHintWindow *window() { return hint.hintWindow(); }
+struct BalloonHintTest : ::testing::Test {
+  BalloonHint hint;
+  BalloonHintWindow *window() { return hint.hintWindow(); }
   // Somewhere with room on every side of the offscreen screen.
   const QPoint cursor{300, 300};
 };
 
 } // namespace
 
-TEST_F(BalloonHint, ShowsTheTextAtTheCursorCutToItsShape) {
+TEST_F(BalloonHintTest, ShowsTheTextAtTheCursorCutToItsShape) {
   QWidget under;
   under.setGeometry(250, 150, 300, 300);
   under.show();
@@ -212,7 +212,7 @@ TEST_F(BalloonHint, ShowsTheTextAtTheCursorCutToItsShape) {
   EXPECT_EQ(window()->currentPosition(), P::bpAboveRight);
   const Geometry g = geometry(shown.size(), P::bpAboveRight, 8);
   EXPECT_EQ(platform::windowRegion(window())->toQRegion(),
-            windowRegion(g, TBalloonShape::bsRoundRect, 8, shown.size()));
+            windowRegion(g, BalloonShape::bsRoundRect, 8, shown.size()));
   // Cut to its shape it shows the screen as it is: a repaint beneath leaves it.
   under.repaint();
   QTest::qWait(20);
@@ -222,11 +222,11 @@ TEST_F(BalloonHint, ShowsTheTextAtTheCursorCutToItsShape) {
   EXPECT_EQ(window()->text().size(), 255);
   window()->ReleaseHint();
   EXPECT_FALSE(window()->isVisible());
-  EXPECT_FALSE(TBalloonWindow::hookInstalled());
+  EXPECT_FALSE(BalloonWindow::hookInstalled());
 }
 
-TEST_F(BalloonHint, WrapsLongTextsToTheMaximumWidth) {
-  const int screen = TBalloonBase::screenWidth();
+TEST_F(BalloonHintTest, WrapsLongTextsToTheMaximumWidth) {
+  const int screen = BalloonSettings::screenWidth();
   hint.setMaxWidth(5000);
   EXPECT_EQ(hint.MaxWidth(), screen);
   hint.setMaxWidth(-4);
@@ -245,7 +245,7 @@ TEST_F(BalloonHint, WrapsLongTextsToTheMaximumWidth) {
   EXPECT_LE(window()->width(), screen);
 }
 
-TEST_F(BalloonHint, NoHintWhileAMouseButtonIsDown) {
+TEST_F(BalloonHintTest, NoHintWhileAMouseButtonIsDown) {
   QWidget other;
   other.resize(100, 100);
   other.show();
@@ -253,16 +253,16 @@ TEST_F(BalloonHint, NoHintWhileAMouseButtonIsDown) {
   QTest::mousePress(&other, Qt::LeftButton, {}, {50, 50});
   window()->ActivateHint(QStringLiteral("hint"), cursor);
   EXPECT_FALSE(window()->isVisible());
-  TBalloonBehaviors allowed = hint.Behavior();
-  allowed.setFlag(TBalloonBehavior::bbNoShowMouseDown, false);
+  BalloonBehaviors allowed = hint.Behavior();
+  allowed.setFlag(BalloonBehavior::bbNoShowMouseDown, false);
   hint.setBehavior(allowed);
   window()->ActivateHint(QStringLiteral("hint"), cursor);
   EXPECT_TRUE(window()->isVisible());
   QTest::mouseRelease(&other, Qt::LeftButton, {}, {50, 50});
 }
 
-TEST_F(BalloonHint, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
-  hint.setBehavior(TBalloonBehavior::bbHideOnPaint);
+TEST_F(BalloonHintTest, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
+  hint.setBehavior(BalloonBehavior::bbHideOnPaint);
   QWidget under;
   under.setGeometry(250, 150, 300, 300);
   under.show();
@@ -271,13 +271,13 @@ TEST_F(BalloonHint, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
   window()->ActivateHint(QStringLiteral("first"), cursor);
   window()->ActivateHint(QStringLiteral("second, without hiding"), cursor);
   EXPECT_FALSE(platform::windowRegion(window())) << "a whole rectangle";
-  EXPECT_EQ(TBalloonWindow::shownBalloon(), window());
-  EXPECT_TRUE(TBalloonWindow::hookInstalled());
+  EXPECT_EQ(BalloonWindow::shownBalloon(), window());
+  EXPECT_TRUE(BalloonWindow::hookInstalled());
   // A repaint of the window under it: gone at the next turn of the loop.
   under.repaint();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window()->isVisible(); }, 2000));
-  EXPECT_FALSE(TBalloonWindow::hookInstalled());
-  EXPECT_EQ(TBalloonWindow::shownBalloon(), nullptr);
+  EXPECT_FALSE(BalloonWindow::hookInstalled());
+  EXPECT_EQ(BalloonWindow::shownBalloon(), nullptr);
 
   // A repaint away from it leaves it; a click anywhere takes it away.
   window()->ActivateHint(QStringLiteral("third"), cursor);
@@ -286,11 +286,11 @@ TEST_F(BalloonHint, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
   EXPECT_TRUE(window()->isVisible());
   QTest::mouseClick(&under, Qt::RightButton, {}, {290, 290});
   EXPECT_FALSE(window()->isVisible());
-  EXPECT_FALSE(TBalloonWindow::hookInstalled());
+  EXPECT_FALSE(BalloonWindow::hookInstalled());
 }
 
-TEST_F(BalloonHint, StylesChooseFontAndColours) {
-  hint.setStyle(THintStyle::hsCustom);
+TEST_F(BalloonHintTest, StylesChooseFontAndColours) {
+  hint.setStyle(HintStyle::hsCustom);
   hint.setFont(QFont(QStringLiteral("Liberation Serif"), 14));
   hint.setColor(platform::clLime);
   hint.setBorderColor(platform::clRed);
@@ -300,7 +300,7 @@ TEST_F(BalloonHint, StylesChooseFontAndColours) {
   EXPECT_EQ(window()->look().outline, QColor(255, 0, 0));
 
   // The desktop's status font when it has one, else the default hint font.
-  hint.setStyle(THintStyle::hsSystem);
+  hint.setStyle(HintStyle::hsSystem);
   window()->ActivateHint(QStringLiteral("system"), cursor);
   EXPECT_EQ(window()->look().font, defaultHintFont());
   const QFont general = QApplication::font();
@@ -312,7 +312,7 @@ TEST_F(BalloonHint, StylesChooseFontAndColours) {
   EXPECT_EQ(window()->look().fill, platform::toQColor(platform::clInfoBk));
 }
 
-TEST_F(BalloonHint, TheDefaultOutlineIsTheWindowFrameColour) {
+TEST_F(BalloonHintTest, TheDefaultOutlineIsTheWindowFrameColour) {
   window()->ActivateHint(QStringLiteral("outline"), cursor);
   const QImage shown = window()->grab().toImage();
   const Geometry g = geometry(shown.size(), window()->currentPosition(), hint.ShadowDepth());
@@ -323,7 +323,7 @@ TEST_F(BalloonHint, TheDefaultOutlineIsTheWindowFrameColour) {
   EXPECT_NE(shown.pixelColor(g.body.center().x(), g.body.top() + 1), frame) << "one pixel wide";
 }
 
-TEST_F(BalloonHint, TakesOverEveryHintWhileActive) {
+TEST_F(BalloonHintTest, TakesOverEveryHintWhileActive) {
   QWidget control;
   control.setGeometry(250, 250, 100, 100);
   control.show();
@@ -354,7 +354,7 @@ TEST_F(BalloonHint, TakesOverEveryHintWhileActive) {
   EXPECT_FALSE(window()->isVisible());
 
   platform::showHint(request);
-  QPointer<TBalloonHintWindow> old = window();
+  QPointer<BalloonHintWindow> old = window();
   hint.setActive(false);
   EXPECT_FALSE(hint.Active());
   EXPECT_EQ(hint.hintWindow(), nullptr);

@@ -1,8 +1,8 @@
 // The gauge, the picture button, the read-only memo and the picture's late reading.
-#include "controls/BitBtn.h"
-#include "controls/Gauge.h"
-#include "controls/Image.h"
-#include "controls/Memo.h"
+#include "controls/bar_gauge.h"
+#include "controls/glyph_button.h"
+#include "controls/picture_view.h"
+#include "controls/text_view.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -30,7 +30,7 @@ int countDark(const QImage &image, QRect area) {
 } // namespace
 
 TEST(Gauge, FillsFromTheBottomWithThePercentageOverIt) {
-  TGauge gauge;
+  BarGauge gauge;
   gauge.resize(80, 155);
   gauge.setForeColor(QColor(255, 0, 0));
   EXPECT_EQ(gauge.BackColor(), QColor(255, 255, 221));
@@ -54,7 +54,7 @@ TEST(Gauge, FillsFromTheBottomWithThePercentageOverIt) {
 }
 
 TEST(Gauge, ProgressStaysInRange) {
-  TGauge gauge;
+  BarGauge gauge;
   gauge.resize(80, 155);
   gauge.setProgress(150);
   EXPECT_EQ(gauge.Progress(), 100);
@@ -71,7 +71,7 @@ TEST(Gauge, ProgressStaysInRange) {
 TEST(BitBtn, TakesNoFocusAndClicks) {
   QWidget window;
   auto *edit = new QLineEdit(&window);
-  auto *button = new TBitBtn(&window, "  OK");
+  auto *button = new GlyphButton(&window, "  OK");
   auto *layout = new QVBoxLayout(&window);
   layout->addWidget(edit);
   layout->addWidget(button);
@@ -93,7 +93,7 @@ TEST(BitBtn, PictureStripAndPlacement) {
       strip.setPixel(x, y, qRgb(255, 0, 0));
       strip.setPixel(10 + x, y, qRgb(0, 0, 255));
     }
-  TBitBtn button(nullptr, "Next Month");
+  GlyphButton button(nullptr, "Next Month");
   button.resize(108, 29);
   button.setGlyph(QPixmap::fromImage(strip), 2);
   EXPECT_EQ(button.currentGlyph().toImage().pixel(2, 2), rgb(255, 0, 0));
@@ -111,13 +111,13 @@ TEST(BitBtn, PictureStripAndPlacement) {
   };
   const int left = redColumns();
   ASSERT_GE(left, 0);
-  button.setGlyphLayout(TButtonLayout::blGlyphRight);
+  button.setGlyphLayout(GlyphLayout::blGlyphRight);
   const int right = redColumns();
   EXPECT_GT(right, left + 30);
 }
 
 TEST(Memo, ReadOnlyCentredLinesWithAScrollBar) {
-  TMemo memo;
+  TextView memo;
   const QStringList lines = {"Biorhythm means rhythm of life.", "", "Critical Days.", ""};
   memo.setLines(lines);
   EXPECT_EQ(memo.Lines(), lines);
@@ -140,7 +140,7 @@ TEST(Memo, ReadOnlyCentredLinesWithAScrollBar) {
 
 TEST(Image, ReadsItsPictureOnceAndOnlyWhenFirstPainted) {
   int reads = 0;
-  TImage image;
+  PictureView image;
   image.resize(8, 8);
   image.setPictureLoader([&reads] {
     ++reads;

@@ -1,7 +1,7 @@
-// TTrayIconF against a recording tray: what reaches the tray and when, the events, the menu,
+// TrayIcon against a recording tray: what reaches the tray and when, the events, the menu,
 // the animation and the minimise/restore chain.
 
-#include "components/TrayIconF.h"
+#include "components/tray_icon.h"
 #include "platform/app_shell.h"
 #include "test_environment.h"
 
@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(TrayIconTest, SettingActiveToItsValueSendsNothing) {
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setToolTip("tip");
   tray.setActive(false);
@@ -62,7 +62,7 @@ TEST_F(TrayIconTest, SettingActiveToItsValueSendsNothing) {
 }
 
 TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setToolTip("Dear Anna");
   EXPECT_TRUE(env.notifyArea.calls.isEmpty());
@@ -76,7 +76,7 @@ TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
   EXPECT_EQ(add.record.flags, platform::nifMessage | platform::nifIcon | platform::nifTip);
   EXPECT_EQ(add.record.owner, &tray);
   EXPECT_EQ(add.record.id, 0u);
-  EXPECT_EQ(add.record.callbackMessage, TTrayIconF::CallbackMessage());
+  EXPECT_EQ(add.record.callbackMessage, TrayIcon::CallbackMessage());
   EXPECT_EQ(colorOf(add.record.icon), QColor(Qt::red));
   EXPECT_EQ(add.record.tip, "Dear Anna");
 
@@ -91,7 +91,7 @@ TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
 
 TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
   QApplication::setWindowIcon(solidIcon(Qt::blue));
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setToolTip("tip");
   tray.setActive(true);
   EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::blue));
@@ -106,7 +106,7 @@ TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
 }
 
 TEST_F(TrayIconTest, AddingWithoutToolTipIsFollowedByOneModifyOnceEventsRun) {
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   ASSERT_EQ(env.notifyArea.calls.size(), 1);
@@ -127,7 +127,7 @@ TEST_F(TrayIconTest, AddingWithoutToolTipIsFollowedByOneModifyOnceEventsRun) {
 }
 
 TEST_F(TrayIconTest, ToolTipKeepsItsFirst62Characters) {
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   const QString text =
@@ -142,11 +142,11 @@ TEST_F(TrayIconTest, ToolTipKeepsItsFirst62Characters) {
 }
 
 TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
-  TImageList images;
+  IconList images;
   images.Add(solidIcon(Qt::red));
   images.Add(solidIcon(Qt::green));
   images.Add(solidIcon(Qt::blue));
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setToolTip("tip");
   tray.setImages(&images);
@@ -186,8 +186,8 @@ TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
 }
 
 TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
-  TImageList images;
-  TTrayIconF tray(&owner);
+  IconList images;
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setAnimate(true); // no image list
@@ -204,10 +204,10 @@ TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
 }
 
 TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
-  auto images = std::make_unique<TImageList>();
+  auto images = std::make_unique<IconList>();
   images->Add(solidIcon(Qt::red));
   images->Add(solidIcon(Qt::green));
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setImages(images.get());
@@ -224,11 +224,11 @@ TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
 
 TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
   QStringList events;
-  std::unique_ptr<TTrayIconF> trays[3];
+  std::unique_ptr<TrayIcon> trays[3];
   const char *names[3] = {"emotional", "intellectual", "physical"};
   for (int i = 0; i < 3; ++i) {
-    trays[i] = std::make_unique<TTrayIconF>(&owner);
-    TTrayIconF *t = trays[i].get();
+    trays[i] = std::make_unique<TrayIcon>(&owner);
+    TrayIcon *t = trays[i].get();
     const QString name = names[i];
     t->setOnClick([&events, name, t](QObject *Sender) {
       EXPECT_EQ(Sender, t);
@@ -269,7 +269,7 @@ TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenCallsOnRightClick) {
       menu.close();
     });
   });
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setPopupMenu(&menu);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
@@ -292,7 +292,7 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
   bool shown = false;
   QObject::connect(menu.get(), &QMenu::aboutToShow, [&] { shown = true; });
   int rightClicks = 0;
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setPopupMenu(menu.get());
   tray.setOnRightClick(
       [&](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++rightClicks; });
@@ -308,11 +308,11 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
 
 TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
   int clicks = 0;
-  auto tray = std::make_unique<TTrayIconF>(&owner);
+  auto tray = std::make_unique<TrayIcon>(&owner);
   tray->setOnClick([&](QObject *) { ++clicks; });
   tray->setActive(true); // posts the tooltip reset too
   env.notifyArea.mouse(tray.get(), TrayMouse::LeftUp);
-  const TTrayIconF *gone = tray.get();
+  const TrayIcon *gone = tray.get();
   tray.reset();
   env.notifyArea.clear();
   processEvents();
@@ -322,9 +322,9 @@ TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
 }
 
 TEST_F(TrayIconTest, DestroyingAnActiveIconRemovesIt) {
-  auto tray = std::make_unique<TTrayIconF>(&owner);
+  auto tray = std::make_unique<TrayIcon>(&owner);
   tray->setActive(true);
-  const TTrayIconF *gone = tray.get();
+  const TrayIcon *gone = tray.get();
   tray.reset();
   EXPECT_FALSE(env.notifyArea.isShown(gone));
   EXPECT_EQ(env.notifyArea.calls.last().op, NotifyOp::Remove);
@@ -336,7 +336,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   QWidget main;
   main.show();
   shell.setMainForm(&main);
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setMinimizeApp(true);
   processEvents();
@@ -370,7 +370,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
 TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainForm) {
   platform::AppShell &shell = platform::AppShell::instance();
   shell.setShowMainForm(true);
-  TTrayIconF tray(&owner);
+  TrayIcon tray(&owner);
   tray.setMinimizeApp(true);
   shell.minimize();
   EXPECT_FALSE(shell.showMainForm());
@@ -382,8 +382,8 @@ TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
   platform::AppShell &shell = platform::AppShell::instance();
   QStringList calls;
   shell.setOnMinimize([&](QObject *) { calls << "application"; });
-  auto first = std::make_unique<TTrayIconF>(&owner);
-  auto second = std::make_unique<TTrayIconF>(&owner);
+  auto first = std::make_unique<TrayIcon>(&owner);
+  auto second = std::make_unique<TrayIcon>(&owner);
   first->setMinimizeApp(true);
   second->setMinimizeApp(true);
 
@@ -405,7 +405,7 @@ TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
   EXPECT_EQ(calls.size(), 3);
 
   // Without MinimizeApp a component only passes the call on.
-  TTrayIconF third(&owner);
+  TrayIcon third(&owner);
   shell.minimize();
   EXPECT_EQ(calls.size(), 4);
   EXPECT_FALSE(third.Active());

@@ -1,7 +1,7 @@
-// The notification area on QSystemTrayIcon, with TTrayIconF on top: records become tray
+// The notification area on QSystemTrayIcon, with TrayIcon on top: records become tray
 // icons, and the tray's activation reasons reach the right component as its events.
 
-#include "components/TrayIconF.h"
+#include "components/tray_icon.h"
 #include "platform/qt_notify_area.h"
 
 #include <QCoreApplication>
@@ -107,9 +107,9 @@ TEST(QtNotifyArea, ActivationReasonsReachTheRightComponent) {
   QtNotifyArea area;
   QObject form;
   QStringList events;
-  std::unique_ptr<TTrayIconF> trays[3];
+  std::unique_ptr<TrayIcon> trays[3];
   for (int i = 0; i < 3; ++i) {
-    trays[i] = std::make_unique<TTrayIconF>(&form, &area);
+    trays[i] = std::make_unique<TrayIcon>(&form, &area);
     const QString n = QString::number(21 + i);
     trays[i]->setOnClick([&events, n](QObject *) { events << "click " + n; });
     trays[i]->setOnDblClick([&events, n](QObject *) { events << "dblclick " + n; });

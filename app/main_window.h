@@ -1,0 +1,105 @@
+#pragma once
+// The main window: the three-second splash, then hidden for good. It owns
+// everything that lives in the tray: the three level icons, their menu, and
+// the timers that load the configuration, refresh the icons and blink them.
+#include "components/balloon_hint.h"
+#include "components/banner_menu.h"
+#include "components/tray_icon.h"
+#include "components/window_shaper.h"
+#include "controls/borderless_window.h"
+#include "controls/picture_view.h"
+#include "core/date.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QTimer>
+
+class BevelPanel;
+
+class MainWindow : public BorderlessWindow {
+  Q_OBJECT
+public:
+  explicit MainWindow(QWidget *parent = nullptr);
+
+  // Start-up and quit.
+  void FormCreate();
+  void Timer1Timer();
+  void Timer5Timer();
+  void Quit1Click();
+  void LoadConfiguration();
+
+  // The level icons and blinking.
+  void RefreshTrayIcons();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  // The midnight timer and waking from sleep: a local day other than the one the levels were
+  // computed for refreshes the icons and the power panel.
+  void dayMayHaveChanged();
+  void blinkClick();
+
+  // Tray commands.
+  void powerClick();
+  void card2Click();
+  void SetupClick();
+  void WhatClick();
+  void helpClick();
+  void aboutClick();
+  void saveClick();
+  void hidewClick();
+  void TrayIcon21Click(QObject *Sender);
+  void TrayIcon21DblClick(QObject *Sender);
+
+  // Released by the splash's end; null afterwards.
+  PictureView *Imagef;
+  WindowShaper *FormShaper1;
+  // The steady level icon of each cycle; blinking never changes them.
+  QIcon Image1, Image2, Image3;
+  QString EmotionalIconName, IntellectualIconName, PhysicalIconName;
+
+  QTimer *Timer1; // released by the configuration load
+  QTimer *Timer2, *Timer3, *Timer4, *Timer5;
+  QTimer *midnightTimer; // once, just past the next local midnight
+  TrayIcon *TrayIcon21, *TrayIcon22, *TrayIcon23;
+  BalloonHint *BalloonHint1; // every hint of the program as a balloon
+
+  QMenu *PopupMenu;
+  BannerMenu *PopupMenunew; // the tray menu's look: the green banner
+  QAction *power, *card2, *test2, *blink, *lin2, *Setup, *What, *help, *about, *test3, *save,
+      *Quit1, *ligne, *hidew, *OK;
+
+protected:
+  void FormHide() override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  void createMenu();
+  void createTrayIcons();
+  // The chart window on one of its panels, centred, with the tray refresh
+  // armed for when it closes.
+  void openPanel(BevelPanel *panel, bool hideAbout);
+  void setTrayIconsFromHolders();
+  void firstRunSetup();
+  // The refreshes of Timer3, Timer4 and the new day; the first of a new day also turns the
+  // power panel to it.
+  void refreshForToday();
+  // Starts the midnight timer again from the clock, and the watch for waking from sleep.
+  void armMidnightRefresh();
+  core::Date levelsDay_{};
+  QObject *resumeWatch_ = nullptr;
+  // No levels to show: the initial pictures, no blinking, and a tip that says why.
+  void showUnreadableBirthDate();
+};
+
+// The icons' tip while the birth date cannot be read.
+QString unreadableBirthDateTip();
+
+// The process-wide reference to the main window.
+extern MainWindow *mainWindow;
+
+// Creates the main window and gives the content window, the About window and
+// the date chooser their makers, which build and connect each at its first
+// use; destroyWindows releases them and clears the references.
+void createWindows();
+void destroyWindows();

@@ -1,0 +1,288 @@
+// Chart mode of the content window: the chart's labels, the button row, and
+// the grid and curves drawn on the window's persistent surface.
+#include "chart/content_window.h"
+#include "chart/content_window_parts.h"
+
+#include "chart/chart_drawing.h"
+#include "core/chart_data.h"
+#include "platform/colors.h"
+#include "platform/environment.h"
+#include "platform/fonts.h"
+#include "resources/pictures.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <optional>
+
+QString ChartDay;
+QString ChartStart;
+
+using content_parts::utf8;
+
+namespace {
+
+struct LabelPlace {
+  TextLabel *ContentWindow::*member;
+  const char *name;
+  QRect geometry;
+  const char *text;
+  platform::ColorCode color;
+};
+
+// A date row: each date of its text centred on its own grid column, two
+// days (40 pixels) apart from `firstColumn` on. Laid out by the label's font
+// alone, blanks between the dates would let them drift off their columns.
+class DateRow final : public TextLabel {
+public:
+  DateRow(QWidget *parent, int firstColumn) : TextLabel(parent), firstColumn_(firstColumn) {}
+
+protected:
+  void paintEvent(QPaintEvent *) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    // A date is written with its separator, never with a blank.
+    const QStringList dates = text().split(u' ', Qt::SkipEmptyParts);
+    constexpr int kStep = 2 * core::kChartDayWidth;
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+      const int centre = firstColumn_ + kStep * int(i) - x();
+      painter.drawText(QRect(centre - kStep, 0, 2 * kStep, height()),
+                       Qt::AlignHCenter | Qt::AlignTop, dates[i]);
+    }
+  }
+
+private:
+  int firstColumn_;
+};
+
+// A label of the chart: fixed size, left-aligned unless said otherwise,
+// letting the window's colour show through. A date row is given the column of
+// its first date.
+TextLabel *chartLabel(ContentWindow *form, const LabelPlace &place, const QFont &font,
+                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
+                      std::optional<int> firstDateColumn = std::nullopt) {
+  TextLabel *label = firstDateColumn ? new DateRow(form, *firstDateColumn) : new TextLabel(form);
+  label->setText(QString::fromLatin1(place.text));
+  label->setObjectName(QString::fromLatin1(place.name));
+  label->setAutoSize(false);
+  label->setGeometry(place.geometry);
+  label->setFont(font);
+  label->setFontColor(platform::toQColor(place.color));
+  label->setTransparent(true);
+  label->setAlignment(alignment);
+  form->*place.member = label;
+  return label;
+}
+
+QString qs(const std::string &text) {
+  return QString::fromStdString(text);
+}
+
+} // namespace
+
+void ContentWindow::createChartLabels() {
+  QList<TextLabel *> labels;
+  const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
+  const QFont arial13 = platform::font(QStringLiteral("Arial"), -13);
+  const QFont arial11 = platform::font(QStringLiteral("Arial"), -11);
+  const QFont arial9 = platform::font(QStringLiteral("Arial"), -9);
+
+  labels << chartLabel(this,
+                       {&ContentWindow::Label31,
+                        "Label31",
+                        {18, 9, 618, 18},
+                        "Hello, here is your power for this month...",
+                        platform::clBlack},
+                       arial16, Qt::AlignHCenter | Qt::AlignTop);
+  labels << chartLabel(
+      this, {&ContentWindow::Label44, "Label44", {28, 28, 634, 14}, "", platform::clBlack},
+      arial13);
+  labels << chartLabel(
+      this, {&ContentWindow::Label39, "Label39", {5, 27, 22, 17}, "%", platform::clBlack},
+      platform::font(QStringLiteral("Times New Roman"), -13), Qt::AlignRight | Qt::AlignTop);
+
+  // The scale, one label every 25 pixels down to the last, which sits higher
+  // so that it stays above the date rows.
+  const LabelPlace scale[] = {
+      {&ContentWindow::Label32, "Label32", {7, 45, 22, 17}, "100", platform::clBlack},
+      {&ContentWindow::Label34, "Label34", {7, 70, 22, 17}, "90", platform::clBlack},
+      {&ContentWindow::Label35, "Label35", {7, 95, 22, 17}, "80", platform::clBlack},
+      {&ContentWindow::Label36, "Label36", {7, 120, 22, 17}, "70", platform::clBlack},
+      {&ContentWindow::Label37, "Label37", {7, 145, 22, 17}, "60", platform::clBlack},
+      {&ContentWindow::Label38, "Label38", {7, 170, 22, 17}, "50", platform::clBlack},
+      {&ContentWindow::Label40, "Label40", {7, 195, 22, 17}, "40", platform::clBlack},
+      {&ContentWindow::Label41, "Label41", {7, 220, 22, 17}, "30", platform::clBlack},
+      {&ContentWindow::Label42, "Label42", {7, 245, 22, 17}, "20", platform::clBlack},
+      {&ContentWindow::Label43, "Label43", {7, 270, 22, 17}, "10", platform::clBlack},
+      {&ContentWindow::Label33, "Label33", {7, 289, 22, 17}, "0", platform::clBlack},
+  };
+  for (const LabelPlace &place : scale)
+    labels << chartLabel(this, place, arial11, Qt::AlignRight | Qt::AlignTop);
+
+  // The date rows are opaque on the window's colour: the upper one holds the
+  // even days, the lower one the odd days.
+  labels << chartLabel(
+      this, {&ContentWindow::Label20, "Label20", {0, 306, 637, 14}, "", platform::clBlack}, arial9,
+      Qt::AlignLeft | Qt::AlignTop, core::kChartLeft);
+  labels << chartLabel(
+      this, {&ContentWindow::Label21, "Label21", {-4, 320, 641, 14}, "", platform::clWhite}, arial9,
+      Qt::AlignLeft | Qt::AlignTop, core::kChartLeft + core::kChartDayWidth);
+  Label20->setTransparent(false);
+  Label21->setTransparent(false);
+
+  // Each heading in its curve's colour, then in black one pixel to the right
+  // and down, on top.
+  const QFont heading = platform::font(QStringLiteral("Arial"), -16, platform::fsUnderline);
+  const LabelPlace headings[] = {
+      {&ContentWindow::Label28,
+       "Label28",
+       {31, 337, 194, 19},
+       "Critical Emotional Days",
+       platform::clRed},
+      {&ContentWindow::Label58,
+       "Label58",
+       {32, 338, 194, 19},
+       "Critical Emotional Days",
+       platform::clBlack},
+      {&ContentWindow::Label29,
+       "Label29",
+       {233, 337, 203, 19},
+       "Critical Intellectual Days",
+       platform::clYellow},
+      {&ContentWindow::Label56,
+       "Label56",
+       {234, 338, 203, 19},
+       "Critical Intellectual Days",
+       platform::clBlack},
+      {&ContentWindow::Label30,
+       "Label30",
+       {441, 337, 192, 19},
+       "Critical Physical Days",
+       platform::clLime},
+      {&ContentWindow::Label57,
+       "Label57",
+       {442, 338, 192, 19},
+       "Critical Physical Days",
+       platform::clBlack},
+  };
+  for (const LabelPlace &place : headings)
+    labels << chartLabel(this, place, heading);
+
+  const LabelPlace lists[] = {
+      {&ContentWindow::Label22, "Label22", {21, 357, 206, 19}, "Best :", platform::clBlack},
+      {&ContentWindow::Label23, "Label23", {21, 371, 208, 19}, "Worst :", platform::clBlack},
+      {&ContentWindow::Label24, "Label24", {229, 357, 208, 19}, "Best :", platform::clBlack},
+      {&ContentWindow::Label25, "Label25", {231, 371, 206, 19}, "Worst :", platform::clBlack},
+      {&ContentWindow::Label26, "Label26", {437, 357, 196, 19}, "Best :", platform::clBlack},
+      {&ContentWindow::Label27, "Label27", {437, 371, 196, 19}, "Worst :", platform::clBlack},
+  };
+  for (const LabelPlace &place : lists)
+    labels << chartLabel(this, place, arial13);
+
+  // Beneath the frame and the content panels, which cover them in panel mode.
+  for (auto it = labels.rbegin(); it != labels.rend(); ++it)
+    (*it)->lower();
+  for (TextLabel *label : {Label31, Label44, Label42, Label43})
+    label->hide();
+}
+
+void ContentWindow::createButtonRow() {
+  butpan = new BevelPanel(this);
+  butpan->setObjectName(QStringLiteral("butpan"));
+  butpan->setGeometry(15, 390, 601, 34);
+  butpan->setBevelInner(BevelCut::bvNone);
+  butpan->setBevelOuter(BevelCut::bvNone);
+  butpan->setColor(platform::toQColor(platform::clSilver));
+
+  struct ButtonPlace {
+    GlyphButton *ContentWindow::*member;
+    const char *name;
+    int left;
+    const char *caption, *picture, *hint;
+    void (ContentWindow::*handler)();
+  };
+  const ButtonPlace buttons[] = {
+      {&ContentWindow::BitBtn5, "BitBtn5", 3, "Prior Month", "btn_prior",
+       "Click to see the biorythm prior month", &ContentWindow::BitBtn5Click},
+      {&ContentWindow::BitBtn2, "BitBtn2", 123, " Print", "btn_print", "Click to print the curves",
+       &ContentWindow::BitBtn2Click},
+      {&ContentWindow::BitBtn3, "BitBtn3", 243, " Refresh", "btn_refresh",
+       "Click to refresh the screen", &ContentWindow::BitBtn3Click},
+      {&ContentWindow::BitBtn4, "BitBtn4", 364, "Close", "btn_close", "Click to hide the window",
+       &ContentWindow::BitBtn4Click},
+      {&ContentWindow::BitBtn6, "BitBtn6", 484, "Next Month", "btn_next",
+       "Click to see the biorythm next month", &ContentWindow::BitBtn6Click},
+  };
+  for (const ButtonPlace &place : buttons) {
+    auto *button = new GlyphButton(butpan, QString::fromLatin1(place.caption));
+    button->setObjectName(QString::fromLatin1(place.name));
+    button->setGeometry(place.left, 1, 108, 29);
+    button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
+    button->setFlat(true);
+    button->setToolTip(QString::fromLatin1(place.hint));
+    connect(button, &QPushButton::clicked, this, place.handler);
+    this->*place.member = button;
+  }
+  BitBtn6->setGlyphLayout(GlyphLayout::blGlyphRight);
+  // Below the panel-mode window, so the row shows in chart mode only.
+  butpan->lower();
+}
+
+void ContentWindow::paintEvent(QPaintEvent *event) {
+  BorderlessWindow::paintEvent(event);
+  if (surface_.isNull())
+    return;
+  QPainter painter(this);
+  painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+QImage &ContentWindow::drawingSurface() {
+  // Made at the first chart, since most sessions never draw one; it covers
+  // the chart-mode window, and its empty parts let the window's colour show.
+  if (surface_.isNull()) {
+    surface_ = QImage(kChartWidth, kChartHeight, QImage::Format_ARGB32_Premultiplied);
+    surface_.fill(Qt::transparent);
+  }
+  return surface_;
+}
+
+void ContentWindow::EraseChart() {
+  if (!surface_.isNull())
+    surface_.fill(Qt::transparent);
+  update();
+}
+
+void ContentWindow::DrawGrid() {
+  QPainter painter(&drawingSurface());
+  chart::drawGrid(painter);
+  update();
+}
+
+void ContentWindow::DrawChart() {
+  const platform::Environment &e = platform::env();
+  const std::string firstDay = utf8(ChartDay), birth = utf8(MaskEdit1->text()),
+                    name = utf8(FirstNameCopy);
+  // Everything is computed before anything changes: a date that does not
+  // convert, or a period past the calendar's end, leaves the labels alone.
+  const core::ChartData chart =
+      core::computeChart({firstDay, birth, name, e.regional.date, e.today()});
+
+  TextLabel *const best[3] = {Label22, Label24, Label26};
+  TextLabel *const worst[3] = {Label23, Label25, Label27};
+  for (size_t c = 0; c < 3; ++c) {
+    best[c]->setText(qs(chart.curves[c].best));
+    worst[c]->setText(qs(chart.curves[c].worst));
+  }
+  ChartStart = qs(chart.chartStart);
+  Label31->setText(qs(chart.headline));
+  Label20->setText(qs(chart.upperDates));
+  Label21->setText(qs(chart.lowerDates));
+  Label44->setText(qs(chart.weekDays));
+  ChartDay = qs(chart.chartDay);
+  core::applyChartLevels(chart);
+
+  QPainter painter(&drawingSurface());
+  chart::drawCurves(painter, chart);
+  update();
+}

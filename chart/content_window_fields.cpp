@@ -1,0 +1,106 @@
+// The setup's fields as the rest of the program reads them, kept here until
+// the content window is made.
+#include "chart/content_window.h"
+#include "chart/content_window_parts.h"
+#include "core/biorhythm.h"
+#include "core/date_text.h"
+#include "core/errors.h"
+#include "platform/environment.h"
+
+#include <utility>
+
+namespace {
+
+// What a load gave the fields while the window was not made yet.
+struct LoadedFields {
+  QString firstName, birthDate, projectionDate;
+  struct Power {
+    int emotional, intellectual, physical;
+    core::Date day;
+  };
+  std::optional<Power> power;
+};
+std::optional<LoadedFields> loaded;
+
+// The birth date text a level computation last refused; none once one converts.
+std::optional<QString> refusedBirthDate;
+
+// What a date field would hold of a text.
+QString heldInDateField(const QString &text) {
+  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  return DateField::heldText(text, QChar::fromLatin1(regional.separator),
+                             regional.order == core::DateOrder::YMD);
+}
+
+} // namespace
+
+QString FieldFirstName() {
+  if (!contentWindow.made() && loaded)
+    return loaded->firstName;
+  return contentWindow->Edit1->text();
+}
+
+QString FieldBirthDate() {
+  if (!contentWindow.made() && loaded)
+    return loaded->birthDate;
+  return contentWindow->MaskEdit1->text();
+}
+
+void LoadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
+  if (ContentWindow *form = contentWindow.made()) {
+    form->MaskEdit2->setText(projectionDate);
+    form->Edit1->setText(firstName);
+    form->MaskEdit1->setText(birthDate);
+    return;
+  }
+  // Kept as the fields would hold them.
+  loaded = LoadedFields{firstName, heldInDateField(birthDate), heldInDateField(projectionDate),
+                        std::nullopt};
+}
+
+void ShowTodayPowerOnPanel() {
+  if (ContentWindow *form = contentWindow.made()) {
+    form->ShowTodayPower();
+    return;
+  }
+  if (loaded)
+    loaded->power = {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
+                     platform::env().today()};
+}
+
+void ResetFields() {
+  loaded.reset();
+  refusedBirthDate.reset();
+}
+
+void ContentWindow::takeLoadedFields() {
+  if (!loaded)
+    return;
+  const LoadedFields fields = *std::exchange(loaded, std::nullopt);
+  MaskEdit2->setText(fields.projectionDate);
+  Edit1->setText(fields.firstName);
+  MaskEdit1->setText(fields.birthDate);
+  if (fields.power)
+    ShowPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
+              fields.power->day);
+}
+
+core::Date birthDateOfField() {
+  const platform::Environment &e = platform::env();
+  const QString text = FieldBirthDate();
+  try {
+    const core::Date birth = core::parseDate(content_parts::utf8(text), e.regional.date, e.today());
+    refusedBirthDate.reset();
+    return birth;
+  } catch (const core::EConvertError &) {
+    refusedBirthDate = text;
+    throw;
+  }
+}
+
+bool ComputeTodayLevelsUnlessRefused() {
+  if (refusedBirthDate == FieldBirthDate())
+    return false;
+  ComputeTodayLevels();
+  return true;
+}

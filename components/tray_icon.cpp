@@ -1,0 +1,254 @@
+#include "components/tray_icon.h"
+
+#include "platform/app_shell.h"
+#include "platform/environment.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+
+QIcon IconList::GetIcon(int index) const {
+  if (index < 0 || index >= Count())
+    return QIcon();
+  return images_.at(index);
+}
+
+namespace {
+
+QString firstCharacters(const QString &text, int n) {
+  if (text.size() <= n)
+    return text;
+  if (text.at(n - 1).isHighSurrogate())
+    --n; // never split a character in two
+  return text.left(n);
+}
+
+} // namespace
+
+QEvent::Type TrayIcon::CallbackMessage() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+QEvent::Type TrayIcon::ResetToolTipMessage() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
+    : QObject(AOwner), FArea(area ? area : platform::env().notifyArea) {
+  CallbackMessage();
+  ResetToolTipMessage();
+  FTimer = new QTimer(this);
+  FTimer->setObjectName(QStringLiteral("AnimateTimer"));
+  FTimer->setInterval(FAnimateInterval);
+  connect(FTimer, &QTimer::timeout, this, &TrayIcon::AnimateTick);
+
+  FOnDblClick = [this](QObject *Sender) { AppRestore(Sender); };
+
+  // Chain into the application's minimise handler. The link holds a guarded pointer: when
+  // this component is gone while a later one still chains through it, the link passes on
+  // without calling in.
+  platform::AppShell &shell = platform::AppShell::instance();
+  FPrevMinimize = shell.onMinimize();
+  QPointer<TrayIcon> self(this);
+  auto previous = FPrevMinimize;
+  FMinimizeSerial = shell.setOnMinimize([self, previous](QObject *Sender) {
+    if (previous)
+      previous(Sender);
+    if (self)
+      self->AppMinimize(Sender);
+  });
+}
+
+TrayIcon::~TrayIcon() {
+  if (FActive)
+    RemoveIcon();
+  FTimer->stop();
+  platform::AppShell &shell = platform::AppShell::instance();
+  if (shell.onMinimizeSerial() == FMinimizeSerial)
+    shell.setOnMinimize(FPrevMinimize);
+}
+
+void TrayIcon::FillRecord(unsigned Parts) {
+  FRecord.owner = this;
+  FRecord.id = 0;
+  FRecord.flags = 0;
+  if (Parts & tpCallback) {
+    FRecord.flags |= platform::nifMessage;
+    FRecord.callbackMessage = CallbackMessage();
+  }
+  if (Parts & tpIcon) {
+    FRecord.flags |= platform::nifIcon;
+    FRecord.icon = FIcon;
+  }
+  if (Parts & tpTip) {
+    FRecord.flags |= platform::nifTip;
+    FRecord.tip = FToolTip;
+  }
+}
+
+bool TrayIcon::AddIcon() {
+  if (FIcon.isNull()) {
+    FIcon = QGuiApplication::windowIcon();
+    ModifyIcon(tpIcon); // fails harmlessly while the icon is not in the tray yet
+  }
+  FillRecord(tpCallback | tpIcon | tpTip);
+  FRecord.name = FName;
+  FRecord.menu = FPopupMenu;
+  const bool added = FArea && FArea->add(FRecord);
+  // A tooltip (and icon) set right after adding, before the event loop runs, reaches the tray
+  // when this reset arrives.
+  if (FToolTip.isEmpty())
+    QCoreApplication::postEvent(this, new QEvent(ResetToolTipMessage()));
+  return added;
+}
+
+bool TrayIcon::ModifyIcon(unsigned Parts) {
+  FillRecord(Parts);
+  if (!FActive)
+    return true;
+  return FArea && FArea->modify(FRecord);
+}
+
+bool TrayIcon::RemoveIcon() {
+  return FArea && FArea->remove(FRecord);
+}
+
+void TrayIcon::setActive(bool Value) {
+  if (Value == FActive)
+    return;
+  FActive = Value;
+  if (Value)
+    AddIcon();
+  else
+    RemoveIcon();
+}
+
+void TrayIcon::setShowDesigning(bool Value) {
+  // Only a form designer shows the icon for this; at run time the value is just kept.
+  FShowDesigning = Value;
+}
+
+void TrayIcon::setIcon(const QIcon &Value) {
+  if (&Value != &FIcon)
+    FIcon = Value;
+  ModifyIcon(tpIcon);
+}
+
+void TrayIcon::setToolTip(const QString &Value) {
+  FToolTip = firstCharacters(Value, kMaxToolTipLength);
+  ModifyIcon(tpIcon | tpTip);
+}
+
+void TrayIcon::setAnimateInterval(int Value) {
+  if (Value <= 0)
+    return;
+  FAnimateInterval = Value;
+  FTimer->setInterval(Value);
+}
+
+void TrayIcon::setAnimate(bool Value) {
+  if (Value) {
+    if (FAnimate || !FImages || FImages->Count() < 1 || !FActive)
+      return;
+    FSavedIcon = FIcon;
+    FFrame = 0;
+    FAnimate = true;
+    FTimer->start();
+  } else {
+    FTimer->stop();
+    // Only a running animation has an icon to put back; switching off an animation that is
+    // not running leaves the icon alone.
+    if (!FAnimate)
+      return;
+    FAnimate = false;
+    setIcon(FSavedIcon);
+  }
+}
+
+void TrayIcon::setImages(IconList *Value) {
+  if (Value == FImages)
+    return;
+  disconnect(FImagesGone);
+  FImages = Value;
+  if (Value)
+    FImagesGone = connect(Value, &QObject::destroyed, this, &TrayIcon::ImagesDestroyed);
+}
+
+void TrayIcon::ImagesDestroyed() {
+  setAnimate(false);
+  FImages = nullptr;
+}
+
+void TrayIcon::AnimateTick() {
+  if (!FImages || FImages->Count() < 1)
+    return;
+  if (FFrame >= FImages->Count() - 1)
+    FFrame = 0;
+  else
+    ++FFrame;
+  const QIcon frame = FImages->GetIcon(FFrame);
+  setIcon(frame);
+}
+
+void TrayIcon::AppRestore(QObject *) {
+  if (!FActive)
+    return;
+  platform::AppShell::instance().restore();
+  setActive(false);
+}
+
+void TrayIcon::AppMinimize(QObject *) {
+  if (!FMinimizeApp || FActive)
+    return;
+  platform::AppShell &shell = platform::AppShell::instance();
+  if (QWidget *main = shell.mainForm())
+    main->hide();
+  else
+    shell.setShowMainForm(false);
+  setActive(true);
+}
+
+void TrayIcon::TrayMouse(platform::TrayMouse Mouse) {
+  switch (Mouse) {
+  case platform::TrayMouse::LeftUp:
+    if (const NotifyHandler handler = FOnClick)
+      handler(this);
+    break;
+  case platform::TrayMouse::LeftDoubleClick:
+    if (const NotifyHandler handler = FOnDblClick)
+      handler(this);
+    break;
+  case platform::TrayMouse::MiddleUp:
+    if (const NotifyHandler handler = FOnMiddleClick)
+      handler(this);
+    break;
+  case platform::TrayMouse::RightUp: {
+    const QPoint at = QCursor::pos();
+    QPointer<TrayIcon> self(this);
+    if (QMenu *menu = FPopupMenu)
+      menu->exec(at);
+    // The menu's commands may have released this component.
+    if (!self)
+      return;
+    if (const MouseHandler handler = FOnRightClick)
+      handler(this, Qt::RightButton, Qt::NoModifier, at.x(), at.y());
+    break;
+  }
+  default:
+    break;
+  }
+}
+
+bool TrayIcon::event(QEvent *e) {
+  if (e->type() == ResetToolTipMessage()) {
+    setToolTip(FToolTip);
+    return true;
+  }
+  if (e->type() == CallbackMessage()) {
+    TrayMouse(static_cast<platform::NotifyCallbackEvent *>(e)->mouse());
+    return true;
+  }
+  return QObject::event(e);
+}

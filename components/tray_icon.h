@@ -1,0 +1,139 @@
+#pragma once
+// TrayIcon: one icon in the notification area. Keeps its picture and tooltip current, turns
+// the tray's mouse notifications into events and a popup menu, can animate the icon from an
+// image list, and can hide the application into the tray when it is minimised.
+
+#include "platform/notify_area.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QList>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+// A list of pictures, referenced by the components that show them.
+class IconList : public QObject {
+  Q_OBJECT
+public:
+  explicit IconList(QObject *AOwner = nullptr) : QObject(AOwner) {}
+
+  int Count() const { return static_cast<int>(images_.size()); }
+  void Add(const QIcon &icon) { images_.append(icon); }
+  void Clear() { images_.clear(); }
+  // Picture `index` as an icon; an empty icon outside 0 .. Count() - 1.
+  QIcon GetIcon(int index) const;
+
+private:
+  QList<QIcon> images_;
+};
+
+class TrayIcon : public QObject {
+  Q_OBJECT
+public:
+  using NotifyHandler = std::function<void(QObject *Sender)>;
+  using MouseHandler = std::function<void(QObject *Sender, Qt::MouseButton Button,
+                                          Qt::KeyboardModifiers Shift, int X, int Y)>;
+
+  static constexpr int kMaxToolTipLength = 62;
+
+  // Talks to `area`, or to the notification area of the current environment when none is
+  // given.
+  explicit TrayIcon(QObject *AOwner, platform::NotifyArea *area = nullptr);
+  ~TrayIcon() override;
+
+  bool Active() const { return FActive; }
+  void setActive(bool Value);
+  bool Animate() const { return FAnimate; }
+  void setAnimate(bool Value);
+  int AnimateInterval() const { return FAnimateInterval; }
+  void setAnimateInterval(int Value);
+  bool ShowDesigning() const { return FShowDesigning; }
+  void setShowDesigning(bool Value);
+  const QIcon &Icon() const { return FIcon; }
+  void setIcon(const QIcon &Value);
+  IconList *Images() const { return FImages; }
+  void setImages(IconList *Value);
+  bool MinimizeApp() const { return FMinimizeApp; }
+  void setMinimizeApp(bool Value) { FMinimizeApp = Value; }
+  const QString &ToolTip() const { return FToolTip; }
+  void setToolTip(const QString &Value);
+  // A stable name trays may list and remember the icon by; taken when the icon is added.
+  const QString &Name() const { return FName; }
+  void setName(const QString &Value) { FName = Value; }
+  QMenu *PopupMenu() const { return FPopupMenu; }
+  void setPopupMenu(QMenu *Value) { FPopupMenu = Value; }
+
+  const NotifyHandler &OnClick() const { return FOnClick; }
+  void setOnClick(NotifyHandler Handler) { FOnClick = std::move(Handler); }
+  // The built-in restore handler until another one is set.
+  const NotifyHandler &OnDblClick() const { return FOnDblClick; }
+  void setOnDblClick(NotifyHandler Handler) { FOnDblClick = std::move(Handler); }
+  // A middle click, which every tray reports, also where a double click never arrives.
+  const NotifyHandler &OnMiddleClick() const { return FOnMiddleClick; }
+  void setOnMiddleClick(NotifyHandler Handler) { FOnMiddleClick = std::move(Handler); }
+  const MouseHandler &OnRightClick() const { return FOnRightClick; }
+  void setOnRightClick(MouseHandler Handler) { FOnRightClick = std::move(Handler); }
+
+  // The built-in double-click handler: brings a minimised application back and takes the
+  // icon out of the tray.
+  void AppRestore(QObject *Sender);
+  // The minimise handler this component chains in: the previous handler first, then, with
+  // MinimizeApp, the application hides into the tray.
+  void AppMinimize(QObject *Sender);
+
+  // The animation timer's tick: the next picture of Images.
+  void AnimateTick();
+
+  // The posted events that stand for the tray's callback and the tooltip reset; the same
+  // types for every instance.
+  static QEvent::Type CallbackMessage();
+  static QEvent::Type ResetToolTipMessage();
+
+protected:
+  bool event(QEvent *e) override;
+
+private:
+  enum Part : unsigned {
+    tpIcon = platform::nifIcon,
+    tpTip = platform::nifTip,
+    tpCallback = platform::nifMessage
+  };
+  void FillRecord(unsigned Parts);
+  bool AddIcon();
+  bool ModifyIcon(unsigned Parts);
+  bool RemoveIcon();
+  void TrayMouse(platform::TrayMouse Mouse);
+  void ImagesDestroyed();
+
+  platform::NotifyArea *FArea;
+  platform::NotifyRecord FRecord;
+
+  bool FActive = false;
+  bool FAnimate = false;
+  int FAnimateInterval = 100;
+  bool FShowDesigning = false;
+  QIcon FIcon;
+  QIcon FSavedIcon; // the icon shown before the animation started
+  int FFrame = 0;
+  QTimer *FTimer; // "AnimateTimer"
+  QPointer<IconList> FImages;
+  QMetaObject::Connection FImagesGone;
+  bool FMinimizeApp = false;
+  QString FToolTip;
+  QString FName;
+  QPointer<QMenu> FPopupMenu;
+
+  NotifyHandler FOnClick;
+  NotifyHandler FOnDblClick;
+  NotifyHandler FOnMiddleClick;
+  MouseHandler FOnRightClick;
+
+  std::function<void(QObject *)> FPrevMinimize;
+  std::uint64_t FMinimizeSerial = 0;
+};

@@ -1,0 +1,147 @@
+#include "controls/borderless_window.h"
+
+#include "controls/accessibility.h"
+#include "platform/region.h"
+#include "platform/session.h"
+#include "platform/window_position.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
+
+BorderlessWindow::BorderlessWindow(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  // A tool window, which taskbars skip: the program lives in the tray and
+  // shows no taskbar buttons. Windows shown without activation, or without a
+  // window manager, would get no hints otherwise.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  controls::installAccessibility();
+}
+
+void BorderlessWindow::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    hide();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void BorderlessWindow::centreOnScreen() {
+  QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen)
+    return;
+  const QRect area = screen->geometry();
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void BorderlessWindow::showCentred() {
+  position_ = WindowPlacement::poScreenCenter;
+  if (isVisible()) {
+    centreOnScreen();
+    FormShow();
+  } else {
+    show();
+  }
+}
+
+bool BorderlessWindow::stayOnTop() const {
+  return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void BorderlessWindow::setStayOnTop(bool on) {
+  if (QWindow *window = windowHandle()) {
+    // Through the native window: QWidget::setWindowFlag would hide and
+    // re-create a visible window.
+    window->setFlag(Qt::WindowStaysOnTopHint, on);
+    overrideWindowFlags(on ? windowFlags() | Qt::WindowStaysOnTopHint
+                           : windowFlags() & ~Qt::WindowStaysOnTopHint);
+    platform::flushWindowSystem();
+  } else {
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  }
+}
+
+void BorderlessWindow::sendToBack() {
+  // A window manager keeps an "above" window above normal ones even when
+  // it is lowered: take it off the top first.
+  setStayOnTop(false);
+  lower();
+  platform::flushWindowSystem();
+}
+
+void BorderlessWindow::bringToFront() {
+  raise();
+  platform::flushWindowSystem();
+}
+
+void BorderlessWindow::setColor(const QColor &color) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+QColor BorderlessWindow::Color() const {
+  return palette().color(QPalette::Window);
+}
+
+bool BorderlessWindow::isSurfaceAt(const QPoint &pos) const {
+  // childAt() passes over mouse-transparent children.
+  return rect().contains(pos) && childAt(pos) == nullptr;
+}
+
+void BorderlessWindow::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  // Spontaneous show events come from the window system (de-iconifying)
+  // after the fact; ours come before the window is mapped.
+  if (event->spontaneous())
+    return;
+  if (position_ == WindowPlacement::poScreenCenter)
+    centreOnScreen();
+  FormShow();
+}
+
+void BorderlessWindow::hideEvent(QHideEvent *event) {
+  QWidget::hideEvent(event);
+  dragging_ = false;
+  if (!event->spontaneous())
+    FormHide();
+}
+
+void BorderlessWindow::mousePressEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton && isSurfaceAt(event->position().toPoint())) {
+    event->accept();
+    // A Wayland client cannot place its windows; the compositor moves it instead.
+    if (platform::onWayland() && windowHandle() && windowHandle()->startSystemMove())
+      return;
+    // The window follows the mouse by itself. The window manager's own move
+    // (startSystemMove) sometimes starts from a stale window position right
+    // after the window was shown and throws it across the screen.
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - platform::windowScreenOrigin(this);
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void BorderlessWindow::mouseMoveEvent(QMouseEvent *event) {
+  if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - dragOffset_);
+    event->accept();
+    return;
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void BorderlessWindow::mouseReleaseEvent(QMouseEvent *event) {
+  if (dragging_ && event->button() == Qt::LeftButton) {
+    dragging_ = false;
+    event->accept();
+    return;
+  }
+  QWidget::mouseReleaseEvent(event);
+}

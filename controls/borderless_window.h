@@ -1,0 +1,59 @@
+#pragma once
+// BorderlessWindow: the base of the program's windows. No border and no
+// caption (the outer size is the client size), stays on top of other
+// windows, and is moved by dragging its own surface: any point that is not
+// a child control, or is a control that lets the mouse through (labels,
+// pictures).
+#include <QColor>
+#include <QPoint>
+#include <QWidget>
+
+enum class WindowPlacement { poDesigned, poScreenCenter };
+
+class BorderlessWindow : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit BorderlessWindow(QWidget *parent = nullptr);
+
+  // WindowPlacement::poScreenCenter: centred on the screen every time the window is shown.
+  WindowPlacement Position() const { return position_; }
+  void setPosition(WindowPlacement value) { position_ = value; }
+  // Centres on the screen and shows. A window already visible jumps back to
+  // the centre and plays its show hook again, as if shown anew.
+  void showCentred();
+  void centreOnScreen();
+
+  // Switches stay-on-top in place, without hiding or re-creating the window.
+  bool stayOnTop() const;
+  void setStayOnTop(bool on);
+  // Takes the window off the top and puts it at the bottom of the stack.
+  void sendToBack();
+  void bringToFront();
+
+  // The window's background colour.
+  void setColor(const QColor &color);
+  QColor Color() const;
+
+  // Whether a press at pos (window coordinates) lands on the surface.
+  bool isSurfaceAt(const QPoint &pos) const;
+
+protected:
+  // Called when the window is about to appear (before it is mapped, so
+  // whatever it makes invisible never flashes) and once it has been hidden.
+  virtual void FormShow() {}
+  virtual void FormHide() {}
+
+  // Esc hides the window, as its "X" does.
+  void keyPressEvent(QKeyEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  WindowPlacement position_ = WindowPlacement::poDesigned;
+  bool dragging_ = false;
+  QPoint dragOffset_;
+};

@@ -1,0 +1,106 @@
+#include "controls/glyph_button.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+GlyphButton::GlyphButton(QWidget *parent, const QString &caption) : QPushButton(caption, parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAutoDefault(false);
+}
+
+void GlyphButton::setGlyph(const QPixmap &strip, int numGlyphs) {
+  strip_ = strip;
+  numGlyphs_ = std::max(1, numGlyphs);
+  if (!strip_.isNull() && !strip_.hasAlphaChannel()) {
+    const QImage image = strip_.toImage();
+    const QColor transparent = image.pixelColor(0, image.height() - 1);
+    strip_.setMask(strip_.createMaskFromColor(transparent, Qt::MaskInColor));
+  }
+  updateGeometry();
+  update();
+}
+
+QPixmap GlyphButton::glyph(int index) const {
+  if (strip_.isNull())
+    return {};
+  const int w = strip_.width() / numGlyphs_;
+  return strip_.copy(index * w, 0, w, strip_.height());
+}
+
+QPixmap GlyphButton::currentGlyph() const {
+  if (!isEnabled())
+    return glyph(numGlyphs_ >= 2 ? 1 : 0);
+  if (isDown() && numGlyphs_ >= 3)
+    return glyph(2);
+  return glyph(0);
+}
+
+void GlyphButton::setGlyphLayout(GlyphLayout value) {
+  layout_ = value;
+  update();
+}
+
+void GlyphButton::setSpacing(int value) {
+  spacing_ = value;
+  updateGeometry();
+  update();
+}
+
+void GlyphButton::setFontColor(const QColor &color) {
+  QPalette p = palette();
+  p.setColor(QPalette::ButtonText, color);
+  setPalette(p);
+}
+
+QSize GlyphButton::sizeHint() const {
+  const QFontMetrics metrics(font());
+  const QPixmap picture = glyph(0);
+  int w = metrics.horizontalAdvance(text()) + 16;
+  int h = metrics.height() + 8;
+  if (!picture.isNull()) {
+    w += picture.width() + spacing_;
+    h = std::max(h, picture.height() + 8);
+  }
+  return {w, h};
+}
+
+void GlyphButton::paintEvent(QPaintEvent *) {
+  QStylePainter p(this);
+  // The edge and the face come from the style; picture and caption are ours.
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  option.icon = QIcon();
+  p.drawControl(QStyle::CE_PushButtonBevel, option);
+
+  const QPixmap picture = currentGlyph();
+  const QFontMetrics metrics(font());
+  const int textWidth = metrics.horizontalAdvance(text());
+  const int gap = (!picture.isNull() && !text().isEmpty()) ? spacing_ : 0;
+  const int glyphWidth = picture.isNull() ? 0 : picture.width();
+  const int total = glyphWidth + gap + textWidth;
+  QRect area = rect();
+  // Pressed content moves down and right by a pixel.
+  if (isDown() || isChecked())
+    area.translate(1, 1);
+  int x = area.left() + (area.width() - total) / 2;
+  const int textX = layout_ == GlyphLayout::blGlyphLeft ? x + glyphWidth + gap : x;
+  const int glyphX = layout_ == GlyphLayout::blGlyphLeft ? x : x + textWidth + gap;
+  if (!picture.isNull()) {
+    const int glyphY = area.top() + (area.height() - picture.height()) / 2;
+    if (isEnabled() || numGlyphs_ >= 2) {
+      p.drawPixmap(glyphX, glyphY, picture);
+    } else {
+      p.setOpacity(0.5);
+      p.drawPixmap(glyphX, glyphY, picture);
+      p.setOpacity(1);
+    }
+  }
+  p.setFont(font());
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  p.drawText(QRect(textX, area.top(), textWidth + 1, area.height()),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+}

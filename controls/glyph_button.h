@@ -1,0 +1,45 @@
+#pragma once
+// GlyphButton: a push button with a caption and a picture beside it, never
+// taking the keyboard focus. The picture may be a strip of equal images:
+// normal, then disabled, then pressed. Flat buttons show no edge until
+// pressed.
+#include <QPixmap>
+#include <QPushButton>
+
+enum class GlyphLayout { blGlyphLeft, blGlyphRight };
+
+class GlyphButton : public QPushButton {
+  Q_OBJECT
+
+public:
+  explicit GlyphButton(QWidget *parent = nullptr, const QString &caption = {});
+
+  // A picture without transparency of its own takes its bottom-left pixel's
+  // colour as transparent.
+  void setGlyph(const QPixmap &strip, int numGlyphs = 1);
+  const QPixmap &Glyph() const { return strip_; }
+  int NumGlyphs() const { return numGlyphs_; }
+  // The image shown for the button's state now.
+  QPixmap currentGlyph() const;
+
+  GlyphLayout glyphLayout() const { return layout_; }
+  void setGlyphLayout(GlyphLayout value);
+  // Pixels between picture and caption.
+  int Spacing() const { return spacing_; }
+  void setSpacing(int value);
+
+  void setFontColor(const QColor &color);
+
+  QSize sizeHint() const override;
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
+private:
+  QPixmap glyph(int index) const;
+
+  QPixmap strip_;
+  int numGlyphs_ = 1;
+  GlyphLayout layout_ = GlyphLayout::blGlyphLeft;
+  int spacing_ = 4;
+};

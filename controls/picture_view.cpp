@@ -1,0 +1,53 @@
+#include "controls/picture_view.h"
+
+#include <QPainter>
+
+#include <utility>
+
+PictureView::PictureView(QWidget *parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+const QPixmap &PictureView::Picture() const {
+  if (load_)
+    picture_ = std::exchange(load_, nullptr)();
+  return picture_;
+}
+
+void PictureView::setPicture(const QPixmap &picture) {
+  load_ = nullptr;
+  picture_ = picture;
+  update();
+}
+
+void PictureView::setPictureLoader(std::function<QPixmap()> load) {
+  load_ = std::move(load);
+  picture_ = QPixmap();
+  update();
+}
+
+void PictureView::setStretch(bool value) {
+  stretch_ = value;
+  update();
+}
+
+void PictureView::setCenter(bool value) {
+  center_ = value;
+  update();
+}
+
+void PictureView::paintEvent(QPaintEvent *) {
+  const QPixmap &picture = Picture();
+  if (picture.isNull())
+    return;
+  QPainter p(this);
+  // Pixels are repeated, not blended, when stretched: the pictures are
+  // drawn for the screen pixel by pixel.
+  if (stretch_) {
+    p.drawPixmap(rect(), picture);
+  } else if (center_) {
+    p.drawPixmap((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture);
+  } else {
+    p.drawPixmap(0, 0, picture);
+  }
+}

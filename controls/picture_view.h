@@ -1,0 +1,34 @@
+#pragma once
+// PictureView: a picture at a fixed place, at its own size from the top-left
+// corner, centred, or stretched to the control's size. It lets the mouse
+// through, so it counts as the surface of the window beneath.
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+class PictureView : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit PictureView(QWidget *parent = nullptr);
+
+  const QPixmap &Picture() const;
+  void setPicture(const QPixmap &picture);
+  // The picture is read when first painted or asked for, so a window that is
+  // never opened never decodes its pictures.
+  void setPictureLoader(std::function<QPixmap()> load);
+  bool Stretch() const { return stretch_; }
+  void setStretch(bool value);
+  bool Center() const { return center_; }
+  void setCenter(bool value);
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
+private:
+  mutable QPixmap picture_;
+  mutable std::function<QPixmap()> load_;
+  bool stretch_ = false;
+  bool center_ = false;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// The About window: a framed picture with a credit and a contact line, and a
+// little winged creature that flaps its wings and drifts down and right,
+// coming back at a random place once it has left the picture.
+#include "components/smooth_show.h"
+#include "controls/bevel_panel.h"
+#include "controls/borderless_window.h"
+#include "controls/on_demand.h"
+#include "controls/picture_view.h"
+#include "controls/text_label.h"
+
+#include <QPointer>
+#include <QTimer>
+
+class QMenu;
+
+class AboutWindow : public BorderlessWindow {
+  Q_OBJECT
+public:
+  explicit AboutWindow(QWidget *parent = nullptr);
+
+  // The tray menu, the context menu of the "X" panels.
+  void setTrayMenu(QMenu *menu);
+
+  // Shows the window centred on the screen and sets the creature flying.
+  void openCentred();
+  // Any "X" panel: stops the creature and closes.
+  void Panel2Click();
+  // One wing beat and a drift; every 300 ms while the window is open.
+  void Timer1Timer();
+
+  PictureView *Image3;                             // the background
+  PictureView *Image7, *Image8, *Image10, *Image9; // top, bottom, left, right bars
+  TextLabel *Label16, *Label18;                    // credit and contact lines
+  PictureView *Image1, *Image2;                    // the creature, wings up and down
+  BevelPanel *Panel2, *Panel3, *Panel4, *Panel5;
+  QTimer *Timer1;
+  SmoothShow *SmoothShow1;
+
+protected:
+  void FormShow() override;
+  void FormHide() override;
+
+private:
+  QPointer<QMenu> trayMenu_;
+};
+
+// Made at the first opening (app/forms.cpp gives the maker).
+extern OnDemand<AboutWindow> aboutWindow;

@@ -1,0 +1,138 @@
+// The About window: the creature's walk, drawn from a scripted random source,
+// and its timer, which runs only while the window is open.
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "chart/content_window.h"
+#include "dialogs/about_window.h"
+
+#include <QScreen>
+#include <QTest>
+#include <deque>
+
+using namespace testing_support;
+
+namespace {
+
+class About : public AppFixture {
+protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    env->environment().random = [this](int n) {
+      asked.push_back(n);
+      int value = n - 1; // unscripted: the largest step
+      if (!script.empty()) {
+        value = script.front();
+        script.pop_front();
+      }
+      EXPECT_GE(value, 0);
+      EXPECT_LT(value, n);
+      return value;
+    };
+  }
+  QPoint creature() {
+    EXPECT_EQ(aboutWindow->Image1->pos(), aboutWindow->Image2->pos())
+        << "the frames share one place";
+    return aboutWindow->Image2->pos();
+  }
+  QString frameShown() {
+    const bool one = aboutWindow->Image1->isVisibleTo(aboutWindow.get()),
+               two = aboutWindow->Image2->isVisibleTo(aboutWindow.get());
+    return one && two ? "both" : one ? "wings up" : two ? "wings down" : "none";
+  }
+
+  std::deque<int> script;
+  std::vector<int> asked;
+};
+
+TEST_F(About, TheCreatureAlternatesItsFramesAndDriftsDownAndRight) {
+  EXPECT_EQ(frameShown(), "none");
+  EXPECT_EQ(creature(), QPoint(232, 134));
+  struct Tick {
+    std::vector<int> draws;
+    std::vector<int> asked; // the ranges drawn from
+    const char *shown;
+    QPoint at;
+  };
+  const Tick ticks[] = {
+      {{3, 2}, {10, 5}, "wings up", {234, 137}},
+      {{7, 9}, {10, 10}, "wings down", {243, 144}},
+      {{0, 0}, {10, 5}, "wings up", {243, 144}},
+      {{9, 4}, {10, 10}, "wings down", {247, 153}},
+  };
+  for (const Tick &t : ticks) {
+    script.assign(t.draws.begin(), t.draws.end());
+    asked.clear();
+    aboutWindow->Timer1Timer();
+    EXPECT_EQ(asked, t.asked);
+    EXPECT_EQ(frameShown(), t.shown);
+    EXPECT_EQ(creature(), t.at);
+  }
+}
+
+TEST_F(About, PastTheLowerOrRightEdgeItComesBackAtARandomPlace) {
+  struct Case {
+    QPoint from;
+    const char *shown; // before the tick
+    std::vector<int> asked;
+    QPoint at;
+  };
+  const Case cases[] = {
+      // Leaving is seen only on the way to the second frame.
+      {{100, 343}, "wings up", {362, 416, 10, 10}, {50 + 4, 200 + 3}},
+      {{398, 20}, "wings up", {362, 416, 10, 10}, {50 + 4, 200 + 3}},
+      {{397, 342}, "wings up", {10, 10}, {397 + 4, 342 + 3}},
+      {{100, 343}, "wings down", {10, 5}, {100 + 4, 343 + 3}},
+  };
+  for (const Case &c : cases) {
+    aboutWindow->Image1->move(c.from);
+    aboutWindow->Image2->move(c.from);
+    aboutWindow->Image1->setVisible(QString(c.shown) == "wings up");
+    aboutWindow->Image2->setVisible(QString(c.shown) == "wings down");
+    // Top, then left, then the sink and the drift of the tick.
+    script = c.asked.size() == 4 ? std::deque<int>{200, 50, 3, 4} : std::deque<int>{3, 4};
+    asked.clear();
+    aboutWindow->Timer1Timer();
+    EXPECT_EQ(asked, c.asked) << c.from.x() << "," << c.from.y() << " " << c.shown;
+    EXPECT_EQ(creature(), c.at) << c.from.x() << "," << c.from.y() << " " << c.shown;
+  }
+}
+
+TEST_F(About, FliesOnlyWhileOpenAndKeepsItsPlaceBetweenOpenings) {
+  mainWindow->aboutClick();
+  ASSERT_TRUE(aboutWindow->isVisible());
+  EXPECT_TRUE(aboutWindow->Timer1->isActive());
+  const QRect screen = aboutWindow->screen()->geometry();
+  EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
+  aboutWindow->Timer1Timer();
+  aboutWindow->Timer1Timer();
+  const QPoint flown = creature();
+  ASSERT_NE(flown, QPoint(232, 134));
+
+  // Hidden with the other windows: no more ticks until it is opened again.
+  aboutWindow->move(10, 10);
+  mainWindow->hidewClick();
+  EXPECT_FALSE(aboutWindow->isVisible());
+  EXPECT_FALSE(aboutWindow->Timer1->isActive());
+
+  // The About command closes the content window and centres the About window again.
+  mainWindow->powerClick();
+  ASSERT_TRUE(contentWindow->isVisible());
+  mainWindow->aboutClick();
+  EXPECT_FALSE(contentWindow->isVisible());
+  EXPECT_TRUE(aboutWindow->isVisible());
+  EXPECT_TRUE(aboutWindow->Timer1->isActive());
+  EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
+  EXPECT_EQ(creature(), flown);
+
+  // A click on a tray icon opens the content window beside it.
+  mainWindow->TrayIcon21Click(nullptr);
+  EXPECT_TRUE(contentWindow->isVisible());
+  EXPECT_TRUE(aboutWindow->isVisible());
+
+  // Any "X" stops the creature and closes the window.
+  QTest::mouseClick(aboutWindow->Panel5, Qt::LeftButton, {}, {10, 10});
+  EXPECT_FALSE(aboutWindow->isVisible());
+  EXPECT_FALSE(aboutWindow->Timer1->isActive());
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+// The content window by keyboard and for screen readers: Esc hides it, also from a field;
+// Enter in either setup field presses OK; typed keys never reach a field of a hidden panel; gauges
+// report their value, fields and corners their names, and the shadow copies of captions are not
+// there for a reader.
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "chart/content_window.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QCoreApplication>
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+class Access : public AppFixture {
+protected:
+  void load() {
+    writeConfig("\r\nAnna\r\n11/05/2024\r\n0\r\n");
+    mainWindow->Timer1Timer();
+    QCoreApplication::processEvents();
+  }
+};
+
+TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
+  load();
+  for (QWidget *target : {static_cast<QWidget *>(contentWindow.get()),
+                          static_cast<QWidget *>(contentWindow->Edit1)}) {
+    mainWindow->SetupClick();
+    ASSERT_TRUE(contentWindow->isVisible());
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_FALSE(contentWindow->isVisible());
+  }
+}
+
+TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
+  mainWindow->Timer1Timer(); // first run: the setup panel
+  for (QWidget *field : {static_cast<QWidget *>(contentWindow->Edit1),
+                         static_cast<QWidget *>(contentWindow->MaskEdit1)}) {
+    contentWindow->showOnlyPanel(contentWindow->setup);
+    contentWindow->Edit1->setText("anna");
+    contentWindow->MaskEdit1->setText("11/05/2024");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
+    EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
+  }
+}
+
+TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
+  mainWindow->Timer1Timer(); // first run: the setup panel, the first name focused
+  contentWindow->Edit1->setText("anna");
+  contentWindow->MaskEdit1->setText("11/05/2024");
+  QTest::keyClick(contentWindow->Edit1, Qt::Key_Return);
+  const QByteArray saved = readConfig();
+  // Keys go to the window's focus widget, or to the window itself.
+  for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Z, Qt::Key_Return})
+    QTest::keyClick(
+        contentWindow->focusWidget() ? contentWindow->focusWidget() : contentWindow.get(), key);
+  EXPECT_EQ(readConfig(), saved);
+  EXPECT_EQ(contentWindow->Label9->text().left(11), "Hello Anna,");
+
+  // Switched while shown or while hidden, a panel has the focus on one of its
+  // own controls or nowhere.
+  for (void (MainWindow::*command)() :
+       {&MainWindow::card2Click, &MainWindow::powerClick, &MainWindow::WhatClick,
+        &MainWindow::SetupClick, &MainWindow::card2Click}) {
+    contentWindow->Panel2Click();
+    (mainWindow->*command)();
+    if (const QWidget *focused = contentWindow->focusWidget()) {
+      EXPECT_TRUE(focused->isVisibleTo(contentWindow.get())) << focused->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
+  load();
+  mainWindow->SetupClick();
+  QAccessibleInterface *gauge = QAccessible::queryAccessibleInterface(contentWindow->NeatoMeter1);
+  ASSERT_TRUE(gauge);
+  EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
+  EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
+  ASSERT_TRUE(gauge->valueInterface());
+  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->NeatoMeter1->Progress());
+  EXPECT_EQ(gauge->text(QAccessible::Value),
+            QStringLiteral("%1%").arg(contentWindow->NeatoMeter1->PercentDone()));
+
+  QAccessibleInterface *corner = QAccessible::queryAccessibleInterface(contentWindow->Panel1);
+  EXPECT_EQ(corner->role(), QAccessible::Button);
+  EXPECT_EQ(corner->text(QAccessible::Name), "Hide the window");
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(contentWindow->MaskEdit1)->text(QAccessible::Name),
+      "Birth date");
+
+  QAccessibleInterface *shadow = QAccessible::queryAccessibleInterface(contentWindow->Label53);
+  QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(contentWindow->Label4);
+  EXPECT_TRUE(shadow->state().invisible);
+  EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
+  EXPECT_FALSE(caption->state().invisible);
+  EXPECT_EQ(caption->text(QAccessible::Name), "Note here your first name ");
+}
+
+} // namespace

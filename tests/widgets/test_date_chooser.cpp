@@ -1,0 +1,295 @@
+// The date chooser: its month and year fields stepping through the grid, the
+// date it hands on, and what it keeps between openings.
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "chart/content_window.h"
+#include "core/biorhythm.h"
+#include "dialogs/about_window.h"
+#include "dialogs/date_chooser.h"
+#include "platform/regional_settings.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+class Chooser : public AppFixture {
+protected:
+  // Puts the chooser on a date the way a user would have got there.
+  void putOn(core::Date date) {
+    dateChooser->Calendar1->setCalendarDate(date);
+    dateChooser->UpDown2->setValue(date.year);
+    dateChooser->updown1->setValue(date.month);
+  }
+  // A click on an arrow of a field: +1 up, -1 down.
+  void clickArrow(SpinField *field, int direction) {
+    const QRect box = field->rect().adjusted(2, 2, -2, -2);
+    const QPoint at(box.right() - 6, direction > 0 ? box.top() + 3 : box.bottom() - 3);
+    ASSERT_EQ(field->arrowAt(at), direction);
+    QTest::mouseClick(field, Qt::LeftButton, {}, at);
+  }
+  QStringList state() {
+    return {QString::number(dateChooser->Calendar1->Day()) + "/" +
+                QString::number(dateChooser->Calendar1->Month()) + "/" +
+                QString::number(dateChooser->Calendar1->Year()),
+            dateChooser->updown1->text(), dateChooser->UpDown2->text(),
+            dateChooser->Label2->text()};
+  }
+};
+
+TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
+  EXPECT_EQ(dateChooser->label1->text(), "OK for 12/5/2024");
+  EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
+  EXPECT_EQ(ShownMonthName, "Mei");
+}
+
+TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
+  struct Case {
+    const char *what;
+    core::Date from;
+    bool monthField;
+    int direction;
+    QStringList after; // grid d/m/y, month field, year field, label
+    bool error;
+  };
+  const Case cases[] = {
+      {"month 12 up",
+       {2024, 12, 15},
+       true,
+       1,
+       {"15/1/2025", "1", "2025", "15 Januari 2025"},
+       false},
+      {"month 1 down",
+       {2024, 1, 15},
+       true,
+       -1,
+       {"15/12/2023", "12", "2023", "15 December 2023"},
+       false},
+      {"month 3 up", {2024, 3, 15}, true, 1, {"15/4/2024", "4", "2024", "15 April 2024"}, false},
+      {"year 1900 down", {1900, 6, 2}, false, -1, {"2/6/1900", "6", "1900", "2 Juni 1900"}, false},
+      {"31 January to February",
+       {2024, 1, 31},
+       true,
+       1,
+       {"31/1/2024", "2", "2024", "31 Januari 2024"},
+       true},
+      {"29 February 2000 to 2001",
+       {2000, 2, 29},
+       false,
+       1,
+       {"29/2/2000", "2", "2001", "29 Februri 2000"},
+       true},
+      {"year 10000", {9999, 8, 1}, false, 1, {"1/8/9999", "8", "10000", "1 Augustus 9999"}, true},
+  };
+  for (const Case &c : cases) {
+    env->errorReport.shown.clear();
+    env->expectErrors = c.error;
+    putOn(c.from);
+    clickArrow(c.monthField ? dateChooser->updown1 : dateChooser->UpDown2, c.direction);
+    EXPECT_EQ(state(), c.after) << c.what;
+    EXPECT_EQ(env->errorReport.shown,
+              c.error ? QStringList{"Invalid argument to date encode."} : QStringList{})
+        << c.what;
+  }
+}
+
+TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
+  putOn({2024, 12, 15});
+  QStringList log;
+  dateChooser->updown1->OnChange = [&](QObject *) {
+    log << "month " + dateChooser->updown1->text();
+    dateChooser->updown1Change();
+    log << "month done";
+  };
+  dateChooser->UpDown2->OnChange = [&](QObject *) {
+    log << "year " + dateChooser->UpDown2->text();
+    dateChooser->UpDown2Change();
+  };
+  dateChooser->Calendar1->OnChange = [&](QObject *) {
+    log << "grid " + QString::number(dateChooser->Calendar1->Month());
+    dateChooser->Calendar1Change();
+  };
+  dateChooser->updown1->stepUp();
+  EXPECT_EQ(log, (QStringList{"month 13", "year 2025", "grid 12", "month 1", "grid 1", "month done",
+                              "month done"}));
+
+  // A typed year takes effect at every keystroke, and 0 becomes 1900.
+  log.clear();
+  QLineEdit *year = dateChooser->UpDown2->editor();
+  year->selectAll();
+  QTest::keyClicks(year, "1985");
+  EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
+                              "year 1985", "grid 1"}));
+  year->selectAll();
+  QTest::keyClicks(year, "0");
+  EXPECT_EQ(dateChooser->UpDown2->text(), "1900");
+  EXPECT_EQ(dateChooser->Calendar1->Year(), 1900);
+}
+
+TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
+  putOn({2001, 3, 1});
+  // 1 March 2001 is a Thursday: the 5th is the Monday of the second week.
+  QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
+                    dateChooser->Calendar1->cellRect(0, 2).center());
+  EXPECT_EQ(dateChooser->label1->text(), "OK for 5/3/2001");
+  EXPECT_EQ(state(), (QStringList{"5/3/2001", "3", "2001", "5 Mart 2001"}));
+}
+
+TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) {
+  mainWindow->SetupClick();
+  aboutWindow->show();
+  QTest::mouseClick(contentWindow->BitBtn10, Qt::LeftButton);
+  EXPECT_FALSE(CalendarForProjection);
+  ASSERT_TRUE(dateChooser->isVisible());
+  EXPECT_FALSE(contentWindow->stayOnTop());
+  EXPECT_FALSE(aboutWindow->stayOnTop());
+
+  putOn({2001, 3, 1});
+  QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
+                    dateChooser->Calendar1->cellRect(0, 2).center());
+  EXPECT_EQ(dateChooser->label1->text(), "OK for 5/3/2001");
+  QSignalSpy showMe(contentWindow->BitBtn8, &QPushButton::clicked);
+  QTest::mouseClick(dateChooser->label1, Qt::LeftButton);
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
+  EXPECT_EQ(showMe.count(), 0) << "the setup's own OK confirms";
+  EXPECT_FALSE(dateChooser->isVisible());
+  EXPECT_TRUE(contentWindow->stayOnTop());
+  EXPECT_TRUE(aboutWindow->stayOnTop());
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+}
+
+TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
+  mainWindow->card2Click();
+  QTest::mouseClick(contentWindow->BitBtn9, Qt::LeftButton);
+  EXPECT_TRUE(CalendarForProjection);
+  putOn({2001, 11, 15});
+  QStringList atShowMe;
+  QObject::connect(contentWindow->BitBtn8, &QPushButton::clicked, contentWindow.get(), [&] {
+    atShowMe << contentWindow->MaskEdit2->text() << (dateChooser->isVisible() ? "open" : "closed");
+  });
+  const QString birth = contentWindow->MaskEdit1->text();
+  dateChooser->label1Click();
+  EXPECT_EQ(atShowMe, (QStringList{"15/11/2001", "open"}));
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), birth);
+  EXPECT_FALSE(dateChooser->isVisible());
+  EXPECT_TRUE(contentWindow->stayOnTop());
+}
+
+// What OK writes reads back as the day picked under every regional order, the
+// field takes it as typed too, and the caption keeps one form from opening on.
+TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
+  const struct {
+    const char *locale, *opening, *picked, *written;
+  } cases[] = {
+      {"C", "12/5/2024", "7/12/1970", "07/12/1970"},
+      {"en_GB.UTF-8", "12/5/2024", "7/12/1970", "07/12/1970"},
+      {"de_DE.UTF-8", "12.5.2024", "7.12.1970", "07.12.1970"},
+      {"en_US.UTF-8", "5/12/2024", "12/7/1970", "12/07/1970"},
+      {"sv_SE.UTF-8", "2024-5-12", "1970-12-7", "1970-12-07"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.locale);
+    env->environment().regional = platform::regionalSettingsFor(QString::fromLatin1(c.locale));
+    destroyWindows();
+    createWindows();
+    mainWindow->Timer1->stop();
+    mainWindow->Timer5->stop();
+    mainWindow->SetupClick();
+    contentWindow->Edit1->setText("Anna");
+    contentWindow->BitBtn10Click();
+    EXPECT_EQ(dateChooser->label1->text(), QStringLiteral("OK for ") + c.opening);
+    putOn({1970, 12, 1});
+    // 1 December 1970 is a Tuesday: the 7th is the Monday of the second week.
+    QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
+                      dateChooser->Calendar1->cellRect(0, 2).center());
+    EXPECT_EQ(dateChooser->label1->text(), QStringLiteral("OK for ") + c.picked);
+    QTest::mouseClick(dateChooser->label1, Qt::LeftButton);
+    EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
+    EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
+    // The environment fails the test on any error the setup's OK reports.
+    contentWindow->BitBtn1Click();
+    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+
+    mainWindow->SetupClick();
+    contentWindow->MaskEdit1->setText({});
+    QTest::keyClicks(contentWindow->MaskEdit1,
+                     QString::fromLatin1(c.written).remove(QRegularExpression("\\D")));
+    EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
+    core::DayCount = 0;
+    contentWindow->BitBtn1Click();
+    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+  }
+}
+
+// Escape closes the chooser as Cancel does, from wherever the focus is; Return
+// presses the focused button.
+TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
+  mainWindow->SetupClick();
+  aboutWindow->show();
+  contentWindow->MaskEdit1->setText("24/12/1970");
+  auto open = [] {
+    contentWindow->BitBtn10Click();
+    ASSERT_TRUE(dateChooser->isVisible());
+    ASSERT_FALSE(contentWindow->stayOnTop());
+  };
+  auto expectClosed = [](const char *how) {
+    EXPECT_FALSE(dateChooser->isVisible()) << how;
+    EXPECT_TRUE(contentWindow->stayOnTop()) << how;
+    EXPECT_TRUE(aboutWindow->stayOnTop()) << how;
+  };
+  for (QWidget *focus :
+       std::initializer_list<QWidget *>{dateChooser->Calendar1, dateChooser->UpDown2->editor(),
+                                        dateChooser->updown1->editor()}) {
+    open();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    expectClosed("Escape");
+  }
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+
+  open();
+  putOn({2001, 3, 5});
+  QTest::keyClick(dateChooser->Button1, Qt::Key_Return);
+  expectClosed("Return on Cancel");
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+  open();
+  QTest::keyClick(dateChooser->label1, Qt::Key_Return);
+  expectClosed("Return on OK");
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
+}
+
+TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
+  mainWindow->SetupClick();
+  contentWindow->MaskEdit1->setText("24/12/1970");
+  contentWindow->BitBtn10Click();
+  putOn({1999, 7, 4});
+  // Centred the first time, then where the user left it.
+  EXPECT_EQ(dateChooser->geometry().center(), dateChooser->screen()->geometry().center());
+  dateChooser->move(30, 40);
+  QTest::mouseClick(dateChooser->Button1, Qt::LeftButton);
+  EXPECT_FALSE(dateChooser->isVisible());
+  EXPECT_TRUE(contentWindow->stayOnTop());
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+
+  contentWindow->BitBtn10Click();
+  ASSERT_TRUE(dateChooser->isVisible());
+  EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
+  EXPECT_EQ(dateChooser->pos(), QPoint(30, 40));
+  EXPECT_EQ(dateChooser->label1->text(), "OK for 4/7/1999");
+}
+
+TEST_F(Chooser, IsDraggedByItsBackgroundAndLabelButNotByItsControls) {
+  EXPECT_TRUE(dateChooser->isSurfaceAt({5, 180}));
+  EXPECT_TRUE(dateChooser->isSurfaceAt(dateChooser->Label2->geometry().center()));
+  for (QWidget *control : std::initializer_list<QWidget *>{
+           dateChooser->Calendar1, dateChooser->label1, dateChooser->Button1, dateChooser->UpDown2,
+           dateChooser->updown1})
+    EXPECT_FALSE(dateChooser->isSurfaceAt(control->geometry().center()))
+        << control->objectName().toStdString();
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+// Stored birth dates as the program loads, reports and saves them: a text
+// that is not a date in the regional format is named as stored and never
+// reshaped, and the fields follow the regional date separator.
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "chart/content_window.h"
+#include "core/biorhythm.h"
+#include "core/errors.h"
+#include "dialogs/date_chooser.h"
+
+#include <QCoreApplication>
+
+using namespace testing_support;
+
+namespace {
+
+class StoredDates : public AppFixture {
+protected:
+  // The windows again, made under the environment as it now stands.
+  void recreateForms() {
+    destroyWindows();
+    createWindows();
+    mainWindow->Timer1->stop();
+    mainWindow->Timer5->stop();
+  }
+  void load(const QByteArray &birth) {
+    writeConfig("\r\nAnna\r\n" + birth + "\r\n0\r\n");
+    mainWindow->Timer1Timer();
+    QCoreApplication::processEvents();
+  }
+  // The user closes the setup the load opened, then saves from the tray.
+  void closeAndSave() {
+    contentWindow->Panel2Click();
+    mainWindow->Timer3Timer();
+    mainWindow->saveClick();
+  }
+  QByteArray storedBirthLine() const { return readConfig().split('\n').value(2).chopped(1); }
+};
+
+TEST_F(StoredDates, AreNamedAsStoredAndWrittenBackUnchanged) {
+  const struct {
+    QByteArray stored;
+    QString error; // empty: converts
+  } cases[] = {
+      {"5.5.1970", "'5.5.1970' is not a valid date."},
+      {"12-05-1970x", "'12-05-1970x' is not a valid date."},
+      {"12/05/1970x", "'12/05/1970x' is not a valid date."},
+      {"31/02/1990", "'31/02/1990' is not a valid date."},
+      {"garbage", "'garbage' is not a valid date."},
+      {"5/5/1970", ""},
+      {"12/05/70", ""},
+  };
+  env->expectErrors = true;
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.stored.toStdString());
+    recreateForms();
+    env->errorReport.shown.clear();
+    load(c.stored);
+    EXPECT_EQ(contentWindow->MaskEdit1->text(), QString::fromLatin1(c.stored));
+    if (c.error.isEmpty()) {
+      EXPECT_TRUE(env->errorReport.shown.isEmpty());
+      EXPECT_FALSE(contentWindow->isVisible());
+      mainWindow->saveClick();
+    } else {
+      EXPECT_EQ(env->errorReport.shown, QStringList{c.error});
+      EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+      closeAndSave();
+      EXPECT_EQ(env->errorReport.shown.size(), 1) << "closing the setup reports it again";
+    }
+    EXPECT_EQ(storedBirthLine(), c.stored);
+  }
+}
+
+TEST_F(StoredDates, AnUnreadableDateIsReportedAtTheLoadAndWhenTheUserActsOnly) {
+  env->expectErrors = true;
+  load("5.5.1970");
+  ASSERT_EQ(env->errorReport.shown.size(), 1);
+  contentWindow->Panel2Click();
+  mainWindow->Timer3Timer();
+  mainWindow->Timer4Timer();
+  mainWindow->Timer4Timer();
+  EXPECT_EQ(env->errorReport.shown.size(), 1);
+  EXPECT_EQ(env->notifyArea.shown(mainWindow->TrayIcon21) != nullptr, true);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "tray21");
+
+  // The setup's OK is the user asking: the same date is refused again, and
+  // nothing is written.
+  const QByteArray before = readConfig();
+  mainWindow->SetupClick();
+  EXPECT_THROW(contentWindow->BitBtn1Click(), core::EConvertError);
+  EXPECT_EQ(readConfig(), before);
+  contentWindow->Panel2Click();
+  mainWindow->Timer3Timer();
+  EXPECT_EQ(env->errorReport.shown.size(), 1);
+}
+
+class DotSeparator : public StoredDates {
+protected:
+  void SetUp() override {
+    StoredDates::SetUp();
+    env->environment().regional = platform::regionalSettingsFor(QStringLiteral("de_DE.UTF-8"));
+    ASSERT_EQ(env->environment().regional.date.separator, '.');
+    recreateForms();
+  }
+};
+
+TEST_F(DotSeparator, TheFirstRunShowsTheLevelsOfTheDesignDate) {
+  mainWindow->Timer1Timer();
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "01.01.0001");
+  EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
+  contentWindow->Panel2Click();
+  mainWindow->Timer3Timer(); // the environment fails the test on any error
+  const core::Levels levels = core::levelsFor(core::daysBetween(core::Date{1, 1, 1}, env->today));
+  EXPECT_EQ(core::EmotionalLevel, levels.emotional);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon),
+            "emotio" + QString::number(core::LevelIconIndex(levels.emotional)));
+}
+
+TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) {
+  load("11.05.2024");
+  EXPECT_EQ(core::DayCount, 1);
+  EXPECT_EQ(contentWindow->MaskEdit2->text(), "12.05.2024");
+  mainWindow->SetupClick();
+  contentWindow->MaskEdit1->setText("05.05.2024");
+  contentWindow->BitBtn1Click();
+  EXPECT_EQ(storedBirthLine(), "05.05.2024");
+
+  // A date picked in the chooser (it opens on today) arrives with the regional
+  // separator too, and converts.
+  contentWindow->BitBtn10Click();
+  dateChooser->label1Click();
+  EXPECT_EQ(contentWindow->MaskEdit1->text(), "12.05.2024");
+  contentWindow->BitBtn1Click();
+
+  recreateForms();
+  env->expectErrors = true;
+  load("11/05/2024");
+  EXPECT_EQ(env->errorReport.shown, QStringList{"'11/05/2024' is not a valid date."});
+}
+
+} // namespace
