@@ -10,7 +10,6 @@
 
 #include <map>
 #include <memory>
-#include <utility>
 
 class QDBusServiceWatcher;
 
@@ -33,7 +32,6 @@ public:
   bool onBus() const { return sni_ != nullptr; }
 
 private:
-  using Key = std::pair<const QObject *, unsigned>;
   NotifyArea &current() const;
   void moveToBus();
 
@@ -41,8 +39,8 @@ private:
   std::unique_ptr<SniNotifyArea> sni_;
   QDBusServiceWatcher *watcher_ = nullptr;
   // What each present icon shows, to hand it over when the kind of tray changes.
-  std::map<Key, NotifyRecord> shown_;
-  std::map<Key, unsigned long> order_; // when each was added
+  std::map<NotifyKey, NotifyRecord> shown_;
+  std::map<NotifyKey, unsigned long> order_; // when each was added
   unsigned long added_ = 0;
   std::map<const QObject *, QMetaObject::Connection> owners_;
 };

@@ -44,6 +44,9 @@ struct NotifyRecord {
   QMenu *menu = nullptr;
 };
 
+// Which icon a record means: its owner and id.
+using NotifyKey = std::pair<const QObject *, unsigned>;
+
 // Posted to a record's owner, with the record's callback message as event type.
 class NotifyCallbackEvent : public QEvent {
 public:

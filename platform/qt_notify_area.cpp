@@ -70,7 +70,7 @@ QIcon blankIcon() {
 
 } // namespace
 
-QtNotifyArea::QtNotifyArea(QObject *parent) : QObject(parent) {
+QtNotifyArea::QtNotifyArea(QObject *parent) : NotifyAreaBase(parent) {
   // Qt's own handling of the message runs after the filter: look once it has.
   trayManagerFilter_ = watchForTrayManager([this] {
     QTimer::singleShot(0, this, [this] {
@@ -80,10 +80,7 @@ QtNotifyArea::QtNotifyArea(QObject *parent) : QObject(parent) {
   });
 }
 
-QtNotifyArea::~QtNotifyArea() {
-  for (auto &[key, entry] : icons_)
-    delete entry.icon;
-}
+QtNotifyArea::~QtNotifyArea() = default;
 
 bool QtNotifyArea::mouseFor(QSystemTrayIcon::ActivationReason reason, TrayMouse *mouse) {
   switch (reason) {
@@ -110,102 +107,37 @@ bool QtNotifyArea::hostPresent() const {
 }
 
 QSystemTrayIcon *QtNotifyArea::trayIcon(const QObject *owner, unsigned id) const {
-  auto it = icons_.find({owner, id});
-  return it == icons_.end() || it->second.removed ? nullptr : it->second.icon;
+  return static_cast<QSystemTrayIcon *>(presenter({owner, id}));
 }
 
-void QtNotifyArea::apply(Entry &entry, const NotifyRecord &record) {
-  if (record.flags & nifMessage) {
-    entry.record.flags |= nifMessage;
-    entry.record.callbackMessage = record.callbackMessage;
-  }
-  if (record.flags & nifIcon)
-    entry.icon->setIcon(record.icon.isNull() ? blankIcon() : record.icon);
-  if (record.flags & nifTip)
-    entry.icon->setToolTip(trayTip(record.tip));
-}
-
-bool QtNotifyArea::add(const NotifyRecord &record) {
-  if (!record.owner)
-    return false;
-  const Key key{record.owner, record.id};
-  if (auto it = icons_.find(key); it != icons_.end()) {
-    Entry &entry = it->second;
-    if (!entry.removed)
-      return false;
-    // Put back before it went: the same tray icon, with only what this record gives.
-    entry.removed = false;
-    entry.record.flags = 0;
-    entry.record.callbackMessage = QEvent::None;
-    if (!(record.flags & nifIcon))
-      entry.icon->setIcon(blankIcon());
-    if (!(record.flags & nifTip))
-      entry.icon->setToolTip(QString());
-    apply(entry, record);
-    return true;
-  }
-
-  Entry entry;
-  entry.icon = new QSystemTrayIcon(this);
-  entry.icon->setIcon(blankIcon());
-  entry.record.owner = record.owner;
-  entry.record.id = record.id;
-  apply(entry, record);
-  connect(entry.icon, &QSystemTrayIcon::activated, this,
-          [this, key](QSystemTrayIcon::ActivationReason reason) {
+QObject *QtNotifyArea::createPresenter(const NotifyRecord &,
+                                       std::function<void(TrayMouse)> clicked) {
+  auto *icon = new QSystemTrayIcon(this);
+  icon->setIcon(blankIcon());
+  connect(icon, &QSystemTrayIcon::activated, this,
+          [clicked = std::move(clicked)](QSystemTrayIcon::ActivationReason reason) {
             TrayMouse mouse;
-            auto it = icons_.find(key);
-            if (it != icons_.end() && !it->second.removed && mouseFor(reason, &mouse))
-              postTrayMouse(it->second.record, mouse);
+            if (mouseFor(reason, &mouse))
+              clicked(mouse);
           });
-  // An owner that goes without removing its icon takes the icon along.
-  entry.ownerGone = connect(record.owner, &QObject::destroyed, this,
-                            [this](QObject *owner) { forgetOwner(owner); });
-  entry.icon->show();
-  icons_.emplace(key, std::move(entry));
-  return true;
+  return icon;
 }
 
-bool QtNotifyArea::modify(const NotifyRecord &record) {
-  auto it = icons_.find({record.owner, record.id});
-  if (it == icons_.end() || it->second.removed)
-    return false;
-  apply(it->second, record);
-  return true;
+void QtNotifyArea::showIcon(QObject *presenter, const QIcon &icon) {
+  static_cast<QSystemTrayIcon *>(presenter)->setIcon(icon.isNull() ? blankIcon() : icon);
 }
 
-bool QtNotifyArea::remove(const NotifyRecord &record) {
-  const Key key{record.owner, record.id};
-  auto it = icons_.find(key);
-  if (it == icons_.end() || it->second.removed)
-    return false;
-  it->second.removed = true;
-  QTimer::singleShot(0, this, [this, key] { finishRemoval(key); });
-  return true;
+void QtNotifyArea::showTip(QObject *presenter, const QString &tip) {
+  static_cast<QSystemTrayIcon *>(presenter)->setToolTip(tip);
 }
 
-void QtNotifyArea::finishRemoval(const Key &key) {
-  auto it = icons_.find(key);
-  if (it == icons_.end() || !it->second.removed)
-    return;
-  QSystemTrayIcon *icon = it->second.icon;
-  disconnect(it->second.ownerGone);
-  icons_.erase(it);
-  icon->hide();
-  // Removing may happen inside the icon's own signal; let it finish first.
-  icon->deleteLater();
+void QtNotifyArea::presenterAdded(const NotifyKey &, QObject *presenter) {
+  static_cast<QSystemTrayIcon *>(presenter)->show();
 }
 
-void QtNotifyArea::forgetOwner(const QObject *owner) {
-  for (auto it = icons_.begin(); it != icons_.end();) {
-    if (it->first.first == owner) {
-      it->second.icon->hide();
-      it->second.icon->deleteLater();
-      it = icons_.erase(it);
-    } else {
-      ++it;
-    }
-  }
+void QtNotifyArea::retirePresenter(QObject *presenter) {
+  static_cast<QSystemTrayIcon *>(presenter)->hide();
+  NotifyAreaBase::retirePresenter(presenter);
 }
 
 } // namespace platform

@@ -33,7 +33,7 @@ QString itemTitle(const NotifyRecord &record) {
 } // namespace
 
 SniNotifyArea::SniNotifyArea(QObject *parent)
-    : QObject(parent),
+    : NotifyAreaBase(parent),
       watcher_(new QDBusServiceWatcher(kWatcher, QDBusConnection::sessionBus(),
                                        QDBusServiceWatcher::WatchForRegistration, this)) {
   connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &SniNotifyArea::registerAll);
@@ -69,98 +69,31 @@ bool SniNotifyArea::hostPresent() const {
   return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
 }
 
-void SniNotifyArea::apply(Entry &entry, const NotifyRecord &record) {
-  if (record.flags & nifMessage) {
-    entry.record.flags |= nifMessage;
-    entry.record.callbackMessage = record.callbackMessage;
-  }
-  if (record.flags & nifIcon)
-    entry.item->setIcon(record.icon);
-  if (record.flags & nifTip)
-    entry.item->setTip(trayTip(record.tip));
+QObject *SniNotifyArea::createPresenter(const NotifyRecord &record,
+                                        std::function<void(TrayMouse)> clicked) {
+  return new sni::Item(itemId(record), itemTitle(record), record.menu, ++serial_,
+                       std::move(clicked));
 }
 
-bool SniNotifyArea::add(const NotifyRecord &record) {
-  const Key key{record.owner, record.id};
-  if (!record.owner)
-    return false;
-  if (auto it = items_.find(key); it != items_.end()) {
-    Entry &entry = it->second;
-    if (!entry.removed)
-      return false;
-    entry.removed = false;
-    entry.record.flags = 0;
-    entry.record.callbackMessage = QEvent::None;
-    if (!(record.flags & nifIcon))
-      entry.item->setIcon(QIcon());
-    if (!(record.flags & nifTip))
-      entry.item->setTip(QString());
-    apply(entry, record);
-    return true;
-  }
-  Entry entry;
-  entry.record.owner = record.owner;
-  entry.record.id = record.id;
-  entry.item = std::make_unique<sni::Item>(itemId(record), itemTitle(record), record.menu,
-                                           ++serial_, [this, key](TrayMouse mouse) {
-                                             auto it = items_.find(key);
-                                             if (it != items_.end() && !it->second.removed)
-                                               postTrayMouse(it->second.record, mouse);
-                                           });
-  apply(entry, record);
-  entry.ownerGone = connect(record.owner, &QObject::destroyed, this,
-                            [this](QObject *owner) { forgetOwner(owner); });
-  items_.emplace(key, std::move(entry));
+void SniNotifyArea::showIcon(QObject *presenter, const QIcon &icon) {
+  static_cast<sni::Item *>(presenter)->setIcon(icon);
+}
+
+void SniNotifyArea::showTip(QObject *presenter, const QString &tip) {
+  static_cast<sni::Item *>(presenter)->setTip(tip);
+}
+
+void SniNotifyArea::presenterAdded(const NotifyKey &key, QObject *) {
   queue_.push_back(key);
   registerNext();
-  return true;
-}
-
-bool SniNotifyArea::modify(const NotifyRecord &record) {
-  auto it = items_.find({record.owner, record.id});
-  if (it == items_.end() || it->second.removed)
-    return false;
-  apply(it->second, record);
-  return true;
-}
-
-bool SniNotifyArea::remove(const NotifyRecord &record) {
-  const Key key{record.owner, record.id};
-  auto it = items_.find(key);
-  if (it == items_.end() || it->second.removed)
-    return false;
-  it->second.removed = true;
-  QTimer::singleShot(0, this, [this, key] { finishRemoval(key); });
-  return true;
-}
-
-void SniNotifyArea::finishRemoval(const Key &key) {
-  auto it = items_.find(key);
-  if (it == items_.end() || !it->second.removed)
-    return;
-  disconnect(it->second.ownerGone);
-  // The item may be answering the host's click that led here; let that finish first.
-  it->second.item.release()->deleteLater();
-  items_.erase(it);
-}
-
-void SniNotifyArea::forgetOwner(const QObject *owner) {
-  for (auto it = items_.begin(); it != items_.end();) {
-    if (it->first.first == owner) {
-      it->second.item.release()->deleteLater();
-      it = items_.erase(it);
-    } else {
-      ++it;
-    }
-  }
 }
 
 void SniNotifyArea::registerAll() {
   // In the order the items were made, so that hosts list them in that order.
-  std::vector<std::pair<QString, Key>> present;
-  for (const auto &[key, entry] : items_)
-    if (!entry.removed)
-      present.emplace_back(entry.item->serviceName(), key);
+  std::vector<std::pair<QString, NotifyKey>> present;
+  forEachPresent([&present](const NotifyKey &key, QObject *presenter) {
+    present.emplace_back(static_cast<sni::Item *>(presenter)->serviceName(), key);
+  });
   std::sort(present.begin(), present.end(), [](const auto &a, const auto &b) {
     return a.first.section('-', -1).toInt() < b.first.section('-', -1).toInt();
   });
@@ -172,10 +105,10 @@ void SniNotifyArea::registerAll() {
 
 void SniNotifyArea::registerNext() {
   while (!registering_ && !queue_.empty()) {
-    const Key key = queue_.front();
+    const NotifyKey key = queue_.front();
     queue_.erase(queue_.begin());
-    auto it = items_.find(key);
-    if (it == items_.end() || it->second.removed)
+    auto *waiting = static_cast<sni::Item *>(presenter(key));
+    if (!waiting)
       continue;
     registering_ = true;
     // The answer, or a watcher that does not answer (or an item that goes meanwhile) within
@@ -200,7 +133,7 @@ void SniNotifyArea::registerNext() {
       self->registerNext();
     };
     QTimer::singleShot(2000, this, [next] { next(true); });
-    it->second.item->registerWithWatcher(next);
+    waiting->registerWithWatcher(next);
   }
 }
 
