@@ -24,7 +24,7 @@ inline constexpr int kMaxShadowDepth = 16;
 // Hint texts are cut to this many characters.
 inline constexpr int kMaxTextLength = 255;
 
-// The widest balloon in pixels for a MaxWidth setting on a screen this wide:
+// The widest balloon in pixels for a maxWidth setting on a screen this wide:
 // a negative setting divides the screen width, a positive one is pixels; 0
 // means no limit beyond the screen.
 int maxWidthPixels(int maxWidth, int screenWidth);

@@ -80,7 +80,7 @@ public:
     control_ = request.control;
     text_ = request.text;
     window->setHintControl(request.control);
-    window->ActivateHint(request.text, request.cursorPos);
+    window->activateHint(request.text, request.cursorPos);
     if (window->isVisible())
       startWatching();
     else
@@ -90,7 +90,7 @@ public:
   void hideHint() override {
     stopWatching();
     if (window)
-      window->ReleaseHint();
+      window->releaseHint();
   }
 
   QPointer<BalloonHintWindow> window;

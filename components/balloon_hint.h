@@ -25,38 +25,38 @@ public:
   explicit BalloonSettings(QObject *owner = nullptr);
   ~BalloonSettings() override;
 
-  platform::ColorCode BorderColor() const { return FBorderColor; }
+  platform::ColorCode borderColor() const { return FBorderColor; }
   void setBorderColor(platform::ColorCode value) { FBorderColor = value; }
-  platform::ColorCode Color() const { return FColor; }
+  platform::ColorCode color() const { return FColor; }
   void setColor(platform::ColorCode value) { FColor = value; }
-  // Font and its colour (FontColor) are used for the hsCustom style.
-  const QFont &Font() const { return FFont; }
+  // font() and its colour (fontColor) are used for the hsCustom style.
+  const QFont &font() const { return FFont; }
   void setFont(const QFont &value) { FFont = value; }
-  platform::ColorCode FontColor() const { return FFontColor; }
+  platform::ColorCode fontColor() const { return FFontColor; }
   void setFontColor(platform::ColorCode value) { FFontColor = value; }
-  int MaxWidth() const { return FMaxWidth; }
+  int maxWidth() const { return FMaxWidth; }
   // Negative: a part of the screen width; positive: pixels, at most the
   // screen width (a wider value is stored as the screen width); 0: the
   // screen width. The width in pixels is taken from the screen now.
   void setMaxWidth(int value);
-  BalloonBehaviors Behavior() const { return FBehavior; }
+  BalloonBehaviors behavior() const { return FBehavior; }
   void setBehavior(BalloonBehaviors value) { FBehavior = value; }
-  BalloonPosition Position() const { return FPosition; }
+  BalloonPosition position() const { return FPosition; }
   void setPosition(BalloonPosition value) { FPosition = value; }
-  int ShadowDepth() const { return FShadowDepth; }
+  int shadowDepth() const { return FShadowDepth; }
   // Kept within 0..16.
   void setShadowDepth(int value);
-  BalloonShadowStyle ShadowStyle() const { return FShadowStyle; }
+  BalloonShadowStyle shadowStyle() const { return FShadowStyle; }
   void setShadowStyle(BalloonShadowStyle value) { FShadowStyle = value; }
-  BalloonShape Shape() const { return FShape; }
+  BalloonShape shape() const { return FShape; }
   void setShape(BalloonShape value) { FShape = value; }
-  HintStyle Style() const { return FStyle; }
+  HintStyle style() const { return FStyle; }
   void setStyle(HintStyle value) { FStyle = value; }
 
-  // The widest balloon in pixels, computed when MaxWidth was set.
+  // The widest balloon in pixels, computed when maxWidth was set.
   int maxWidthPixels() const { return maxPixels_; }
 
-  // The width of the screen MaxWidth is measured on: the primary screen's.
+  // The width of the screen maxWidth is measured on: the primary screen's.
   static int screenWidth();
 
 private:
@@ -82,7 +82,7 @@ public:
   explicit BalloonHint(QObject *owner = nullptr);
   ~BalloonHint() override;
 
-  bool Active() const { return FActive; }
+  bool isActive() const { return FActive; }
   // True: hints show as balloons from the next one on; False: the plain
   // hint comes back. A hint on screen goes either way.
   void setActive(bool value);

@@ -92,7 +92,7 @@ protected:
       break;
     case QEvent::Paint: {
       auto *widget = qobject_cast<QWidget *>(watched);
-      const BalloonBehaviors behavior = balloon->settings()->Behavior();
+      const BalloonBehaviors behavior = balloon->settings()->behavior();
       if (!widget || widget->window() == balloon ||
           behavior.testFlag(BalloonBehavior::bbUseRegions) ||
           !behavior.testFlag(BalloonBehavior::bbHideOnPaint))
@@ -176,22 +176,22 @@ void BalloonWindow::setText(const QString &text) {
 void BalloonWindow::computeSize(QPoint cursor) {
   const BalloonSettings *s = settings();
   const int width = balloon::measuringWidth(cursor.x(), screenRect(cursor), s->maxWidthPixels(),
-                                            s->ShadowDepth());
+                                            s->shadowDepth());
   const QRect measured =
       QFontMetrics(font()).boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text_);
-  resize(balloon::windowSize(measured.size(), s->ShadowDepth()));
+  resize(balloon::windowSize(measured.size(), s->shadowDepth()));
 }
 
 void BalloonWindow::chooseLook() {
   using platform::toQColor;
   const BalloonSettings *s = settings();
-  switch (s->Style()) {
+  switch (s->style()) {
   case HintStyle::hsDefault:
     look_ = {balloon::defaultHintFont(), toQColor(platform::clInfoText),
              toQColor(platform::clInfoBk), toQColor(platform::clWindowFrame)};
     break;
   case HintStyle::hsCustom:
-    look_ = {s->Font(), toQColor(s->FontColor()), toQColor(s->Color()), toQColor(s->BorderColor())};
+    look_ = {s->font(), toQColor(s->fontColor()), toQColor(s->color()), toQColor(s->borderColor())};
     break;
   case HintStyle::hsSystem:
     look_ = {platform::statusFont().value_or(balloon::defaultHintFont()),
@@ -207,9 +207,9 @@ balloon::Picture BalloonWindow::picture() const {
   balloon::Picture p;
   p.client = size();
   p.position = position_;
-  p.shape = s->Shape();
-  p.shadowDepth = s->ShadowDepth();
-  p.shadowStyle = s->ShadowStyle();
+  p.shape = s->shape();
+  p.shadowDepth = s->shadowDepth();
+  p.shadowStyle = s->shadowStyle();
   p.look = look_;
   p.text = text_;
   p.background = background_;
@@ -221,7 +221,7 @@ void BalloonWindow::showAt(QPoint cursor) {
   chooseLook();
   computeSize(cursor);
   const balloon::Placement placed =
-      balloon::placeOnScreen(s->Position(), cursor, size(), screenRect(cursor));
+      balloon::placeOnScreen(s->position(), cursor, size(), screenRect(cursor));
   position_ = placed.position;
   const QRect target(placed.topLeft, size());
 
@@ -243,10 +243,10 @@ void BalloonWindow::showAt(QPoint cursor) {
   background_ = picture;
 
   move(target.topLeft());
-  if (s->Behavior().testFlag(BalloonBehavior::bbUseRegions)) {
-    const balloon::Geometry g = balloon::geometry(size(), position_, s->ShadowDepth());
+  if (s->behavior().testFlag(BalloonBehavior::bbUseRegions)) {
+    const balloon::Geometry g = balloon::geometry(size(), position_, s->shadowDepth());
     platform::setWindowRegion(this, platform::Region::fromQRegion(balloon::windowRegion(
-                                        g, s->Shape(), s->ShadowDepth(), size())));
+                                        g, s->shape(), s->shadowDepth(), size())));
   } else {
     platform::setWindowRegion(this, std::nullopt);
   }
@@ -281,9 +281,9 @@ BalloonHintWindow::BalloonHintWindow(QWidget *parent) : BalloonWindow(parent) {
   setSettings(balloonSettings());
 }
 
-void BalloonHintWindow::ActivateHint(const QString &text, std::optional<QPoint> cursor) {
+void BalloonHintWindow::activateHint(const QString &text, std::optional<QPoint> cursor) {
   const BalloonSettings *s = settings();
-  if (s->Behavior().testFlag(BalloonBehavior::bbNoShowMouseDown) &&
+  if (s->behavior().testFlag(BalloonBehavior::bbNoShowMouseDown) &&
       (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton))) {
     cancelHint();
     return;
@@ -297,6 +297,6 @@ void BalloonHintWindow::ActivateHint(const QString &text, std::optional<QPoint> 
   showAt(cursor.value_or(QCursor::pos()));
 }
 
-void BalloonHintWindow::ReleaseHint() {
+void BalloonHintWindow::releaseHint() {
   cancelHint();
 }

@@ -80,7 +80,7 @@ public:
 
   // Shows the hint at the cursor (or at `cursor` when given); with
   // bbNoShowMouseDown a hint due while a mouse button is down is cancelled.
-  void ActivateHint(const QString &text, std::optional<QPoint> cursor = std::nullopt);
+  void activateHint(const QString &text, std::optional<QPoint> cursor = std::nullopt);
   // Hides the balloon.
-  void ReleaseHint();
+  void releaseHint();
 };

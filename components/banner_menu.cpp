@@ -1,6 +1,5 @@
 #include "components/banner_menu.h"
 
-#include "components/banner_menu_style.h"
 #include "core/menu_banner.h"
 #include "resources/pictures.h"
 
@@ -47,14 +46,14 @@ BannerMenu::BannerMenu(QObject *AOwner) : QObject(AOwner) {
   FCheckBoxWidth = std::max(systemWidth, FCheckMark.width() + 4);
   FExtraItemWidth = std::max(0, systemWidth - 1);
   FCheckBoxHeight = std::max(systemHeight, FCheckMark.height() + 4);
-  ReloadDefaultFont();
+  reloadDefaultFont();
 }
 
 BannerMenu::~BannerMenu() {
-  UnhookAll();
+  unhookAll();
 }
 
-int BannerMenu::Tag(const QAction *Item) {
+int BannerMenu::tag(const QAction *Item) {
   return Item ? Item->property(kTagProperty).toInt() : 0;
 }
 
@@ -65,97 +64,97 @@ void BannerMenu::setTag(QAction *Item, int Value) {
 
 // --- Properties: each takes effect at once -------------------------------------------------
 
-void BannerMenu::Changed() {
+void BannerMenu::changed() {
   FBannerDirty = true;
-  ApplyLayout();
+  applyLayout();
 }
 
 void BannerMenu::setBannerImage(int Value) {
   FBannerImage = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerJustification(BannerJustification Value) {
   FBannerJustification = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerWidth(int Value) {
   FBannerWidth = std::max(0, Value);
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerText(const QString &Value) {
   FBannerText = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerFont(const QFont &Value) {
   FBannerFont = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerFontColor(platform::ColorCode Value) {
   FBannerFontColor = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerColor(platform::ColorCode Value) {
   FBannerColor = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerEndColor(platform::ColorCode Value) {
   FBannerEndColor = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBannerNumColors(int Value) {
   FBannerNumColors = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setBanner(bool Value) {
   FBanner = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setItemHeight(int Value) {
   FItemHeight = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setItemWidth(int Value) {
   FItemWidth = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setFont(const QFont &Value) {
   FFont = Value;
   FDefaultFont = false;
-  Changed();
+  changed();
 }
 void BannerMenu::setFontColor(platform::ColorCode Value) {
   FFontColor = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setHiliteFont(const QFont &Value) {
   FHiliteFont = Value;
   FDefaultFont = false;
-  Changed();
+  changed();
 }
 void BannerMenu::setHiliteFontColor(platform::ColorCode Value) {
   FHiliteFontColor = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setDefaultFont(bool Value) {
   FDefaultFont = Value;
   if (Value)
-    ReloadDefaultFont();
-  Changed();
+    reloadDefaultFont();
+  changed();
 }
 void BannerMenu::setBrush(platform::ColorCode Value) {
   FBrush = Value;
-  Changed();
+  changed();
 }
 void BannerMenu::setHiliteBar(platform::ColorCode Value) {
   FHiliteBar = Value;
-  Changed();
+  changed();
 }
-void BannerMenu::setMenus97Look(CheckMarkLook Value) {
-  FMenus97Look = Value;
-  Changed();
+void BannerMenu::setLook(CheckMarkLook Value) {
+  FLook = Value;
+  changed();
 }
 
-void BannerMenu::ReloadDefaultFont() {
+void BannerMenu::reloadDefaultFont() {
   if (!FDefaultFont)
     return;
   FFont = QApplication::font("QMenu");
@@ -167,33 +166,33 @@ void BannerMenu::ReloadDefaultFont() {
 void BannerMenu::setPopupMenu(QMenu *Value) {
   if (Value == FPopupMenu)
     return;
-  UnhookAll();
+  unhookAll();
   disconnect(FOpening);
   disconnect(FGone);
   FPopupMenu = Value;
   if (!Value)
     return;
-  FOpening = connect(Value, &QMenu::aboutToShow, this, &BannerMenu::MenuOpening);
+  FOpening = connect(Value, &QMenu::aboutToShow, this, &BannerMenu::menuOpening);
   FGone = connect(Value, &QObject::destroyed, this, [this](QObject *menu) {
-    UnhookAll(menu);
+    unhookAll(menu);
     FPopupMenu = nullptr;
   });
-  ConvertItems(Value);
+  convertItems(Value);
   FBannerDirty = true;
 }
 
-void BannerMenu::ConvertItems(QMenu *Menu) {
-  Hook(Menu);
+void BannerMenu::convertItems(QMenu *Menu) {
+  hook(Menu);
   for (QAction *item : Menu->actions()) {
     if (item->menu())
-      ConvertItems(item->menu());
+      convertItems(item->menu());
     // A titled separator is never chosen.
     if (!item->isSeparator() && item->text().startsWith(u'-') && item->text() != u"-")
       item->setEnabled(false);
   }
 }
 
-void BannerMenu::Hook(QMenu *Menu) {
+void BannerMenu::hook(QMenu *Menu) {
   for (const Hooked &h : std::as_const(FHooked))
     if (h.menu == Menu)
       return;
@@ -204,18 +203,18 @@ void BannerMenu::Hook(QMenu *Menu) {
   h.font = Menu->font();
   h.margins = Menu->contentsMargins();
   // The style belongs to the menu, so it goes with a menu destroyed before us.
-  h.style = new BannerMenuStyle(this, Menu);
+  h.style = new BannerMenuStyle(this, this, Menu);
   Menu->setStyle(h.style);
   Menu->installEventFilter(this);
   FHooked.append(h);
-  ApplyLayout();
+  applyLayout();
 }
 
-void BannerMenu::UnhookAll() {
-  UnhookAll(nullptr);
+void BannerMenu::unhookAll() {
+  unhookAll(nullptr);
 }
 
-void BannerMenu::UnhookAll(const QObject *dying) {
+void BannerMenu::unhookAll(const QObject *dying) {
   for (Hooked &h : FHooked) {
     if (h.object == dying || !h.menu)
       continue;
@@ -232,14 +231,14 @@ void BannerMenu::UnhookAll(const QObject *dying) {
 
 // The menus take our font (Qt measures the shortcut column with it) and, for the top level,
 // a left margin as wide as the band.
-void BannerMenu::ApplyLayout() {
+void BannerMenu::applyLayout() {
   for (const Hooked &h : std::as_const(FHooked)) {
     if (!h.menu)
       continue;
     if (h.menu->font() != FFont)
       h.menu->setFont(FFont);
     QMargins margins = h.margins;
-    if (FBanner && IsTopLevelMenu(h.menu))
+    if (FBanner && isTopLevelMenu(h.menu))
       margins.setLeft(margins.left() + FBannerWidth);
     if (h.menu->contentsMargins() != margins)
       h.menu->setContentsMargins(margins);
@@ -248,17 +247,17 @@ void BannerMenu::ApplyLayout() {
 }
 
 // Every opening converts items added since, and gives the band a fresh size.
-void BannerMenu::MenuOpening() {
-  ReloadDefaultFont();
+void BannerMenu::menuOpening() {
+  reloadDefaultFont();
   if (FPopupMenu)
-    ConvertItems(FPopupMenu);
+    convertItems(FPopupMenu);
   FBannerDirty = true;
-  ApplyLayout();
+  applyLayout();
 }
 
 // --- The band --------------------------------------------------------------------------------
 
-void BannerMenu::ComputeBannerRect() {
+void BannerMenu::computeBannerRect() {
   FBannerRect = QRect();
   if (!FPopupMenu)
     return;
@@ -280,7 +279,7 @@ void BannerMenu::ComputeBannerRect() {
     FBannerRect = QRect(left - FBannerWidth, top, FBannerWidth, bottom - top);
 }
 
-QPixmap BannerMenu::BuildBanner(qreal ratio) const {
+QPixmap BannerMenu::buildBanner(qreal ratio) const {
   const QSize size = FBannerRect.size();
   QPixmap pixmap(size * ratio);
   pixmap.setDevicePixelRatio(ratio);
@@ -315,24 +314,24 @@ QPixmap BannerMenu::BuildBanner(qreal ratio) const {
   return pixmap;
 }
 
-void BannerMenu::PaintBanner(QMenu *Menu) {
+void BannerMenu::paintBanner(QMenu *Menu) {
   if (FBannerDirty) {
     FBannerCache = QPixmap();
     FBannerDirty = false;
-    ComputeBannerRect();
+    computeBannerRect();
   }
   if (!FBanner || FBannerRect.isEmpty())
     return;
   const qreal ratio = Menu->devicePixelRatioF();
   if (FBannerCache.isNull() || FBannerCache.devicePixelRatio() != ratio)
-    FBannerCache = BuildBanner(ratio);
+    FBannerCache = buildBanner(ratio);
   QPainter p(Menu);
   p.drawPixmap(FBannerRect.topLeft(), FBannerCache);
 }
 
 // --- Events of the menus ---------------------------------------------------------------------
 
-QAction *BannerMenu::FindAccelerator(const QMenu *Menu, QChar Key) {
+QAction *BannerMenu::findAccelerator(const QMenu *Menu, QChar Key) {
   if (!Menu)
     return nullptr;
   const QChar wanted = Key.toCaseFolded();
@@ -362,15 +361,15 @@ bool BannerMenu::eventFilter(QObject *watched, QEvent *event) {
   switch (event->type()) {
   case QEvent::Paint:
     // The band goes over what the menu painted, its separators included.
-    if (FPainting || !IsTopLevelMenu(menu))
+    if (FPainting || !isTopLevelMenu(menu))
       return false;
     FPainting = true;
     QCoreApplication::sendEvent(menu, event);
     FPainting = false;
-    PaintBanner(menu);
+    paintBanner(menu);
     return true;
   case QEvent::Resize:
-    if (IsTopLevelMenu(menu))
+    if (isTopLevelMenu(menu))
       FBannerDirty = true;
     return false;
   case QEvent::KeyPress: {
@@ -381,7 +380,7 @@ bool BannerMenu::eventFilter(QObject *watched, QEvent *event) {
       return false;
     if (key->text().size() != 1 || !key->text().at(0).isPrint())
       return false;
-    QAction *item = FindAccelerator(menu, key->text().at(0));
+    QAction *item = findAccelerator(menu, key->text().at(0));
     if (!item)
       return false;
     menu->setActiveAction(item);

@@ -7,8 +7,9 @@
 // host that draws the menu itself) keep their captions, separators, checks and commands.
 //
 // An item whose caption begins with "-" (or a separator with a text) is a titled separator.
-// An item's tag (BannerMenu::Tag) of -1 or above 255 gets the banner only.
+// An item's tag (BannerMenu::tag) of -1 or above 255 gets the banner only.
 
+#include "components/banner_menu_style.h"
 #include "platform/colors.h"
 
 #include <QFont>
@@ -28,7 +29,7 @@ class QStyleOptionMenuItem;
 enum class BannerJustification { bjCenter, bjTop, bjBottom };
 enum class CheckMarkLook { Boxed, Plain };
 
-class BannerMenu : public QObject {
+class BannerMenu : public QObject, public MenuItemPainter {
   Q_OBJECT
 public:
   // Custom drawing of one item; returning true leaves the item as the handler drew it.
@@ -42,83 +43,83 @@ public:
   ~BannerMenu() override;
 
   // When 0 or more, the banner's text area ends higher by the band's width + 4.
-  int BannerImage() const { return FBannerImage; }
+  int bannerImage() const { return FBannerImage; }
   void setBannerImage(int Value);
   BannerJustification bannerJustification() const { return FBannerJustification; }
   void setBannerJustification(BannerJustification Value);
-  int BannerWidth() const { return FBannerWidth; }
+  int bannerWidth() const { return FBannerWidth; }
   void setBannerWidth(int Value);
-  const QString &BannerText() const { return FBannerText; }
+  const QString &bannerText() const { return FBannerText; }
   void setBannerText(const QString &Value);
-  const QFont &BannerFont() const { return FBannerFont; }
+  const QFont &bannerFont() const { return FBannerFont; }
   void setBannerFont(const QFont &Value);
-  platform::ColorCode BannerFontColor() const { return FBannerFontColor; }
+  platform::ColorCode bannerFontColor() const { return FBannerFontColor; }
   void setBannerFontColor(platform::ColorCode Value);
-  platform::ColorCode BannerColor() const { return FBannerColor; } // top of the gradient
+  platform::ColorCode bannerColor() const { return FBannerColor; } // top of the gradient
   void setBannerColor(platform::ColorCode Value);
-  platform::ColorCode BannerEndColor() const { return FBannerEndColor; } // bottom
+  platform::ColorCode bannerEndColor() const { return FBannerEndColor; } // bottom
   void setBannerEndColor(platform::ColorCode Value);
-  int BannerNumColors() const { return FBannerNumColors; }
+  int bannerNumColors() const { return FBannerNumColors; }
   void setBannerNumColors(int Value);
-  bool Banner() const { return FBanner; }
+  bool hasBanner() const { return FBanner; }
   void setBanner(bool Value);
 
-  QMenu *PopupMenu() const { return FPopupMenu; }
+  QMenu *popupMenu() const { return FPopupMenu; }
   void setPopupMenu(QMenu *Value);
 
-  const DrawItemHandler &OnDrawItem() const { return FOnDrawItem; }
+  const DrawItemHandler &onDrawItem() const { return FOnDrawItem; }
   void setOnDrawItem(DrawItemHandler Handler) { FOnDrawItem = std::move(Handler); }
-  const HintHandler &OnHint() const { return FOnHint; }
+  const HintHandler &onHint() const { return FOnHint; }
   void setOnHint(HintHandler Handler) { FOnHint = std::move(Handler); }
-  const MeasureItemHandler &OnMeasureItem() const { return FOnMeasureItem; }
+  const MeasureItemHandler &onMeasureItem() const { return FOnMeasureItem; }
   void setOnMeasureItem(MeasureItemHandler Handler) { FOnMeasureItem = std::move(Handler); }
 
-  int ItemHeight() const { return FItemHeight; } // 0: measured
+  int itemHeight() const { return FItemHeight; } // 0: measured
   void setItemHeight(int Value);
-  int ItemWidth() const { return FItemWidth; } // 0: measured
+  int itemWidth() const { return FItemWidth; } // 0: measured
   void setItemWidth(int Value);
 
-  // Font of normal items; setting it (or HiliteFont) ends DefaultFont.
-  const QFont &Font() const { return FFont; }
+  // Font of normal items; setting it (or hiliteFont) ends usesDefaultFont.
+  const QFont &font() const { return FFont; }
   void setFont(const QFont &Value);
-  platform::ColorCode FontColor() const { return FFontColor; }
+  platform::ColorCode fontColor() const { return FFontColor; }
   void setFontColor(platform::ColorCode Value);
-  const QFont &HiliteFont() const { return FHiliteFont; }
+  const QFont &hiliteFont() const { return FHiliteFont; }
   void setHiliteFont(const QFont &Value);
-  platform::ColorCode HiliteFontColor() const { return FHiliteFontColor; }
+  platform::ColorCode hiliteFontColor() const { return FHiliteFontColor; }
   void setHiliteFontColor(platform::ColorCode Value);
-  // Font follows the desktop's menu font, HiliteFont copies it.
-  bool DefaultFont() const { return FDefaultFont; }
+  // font() follows the desktop's menu font, hiliteFont() copies it.
+  bool usesDefaultFont() const { return FDefaultFont; }
   void setDefaultFont(bool Value);
 
   // Background of normal items and of the mark boxes.
-  platform::ColorCode Brush() const { return FBrush; }
+  platform::ColorCode brush() const { return FBrush; }
   void setBrush(platform::ColorCode Value);
-  platform::ColorCode HiliteBar() const { return FHiliteBar; }
+  platform::ColorCode hiliteBar() const { return FHiliteBar; }
   void setHiliteBar(platform::ColorCode Value);
-  CheckMarkLook Menus97Look() const { return FMenus97Look; }
-  void setMenus97Look(CheckMarkLook Value);
+  CheckMarkLook look() const { return FLook; }
+  void setLook(CheckMarkLook Value);
 
   // The painter while an item is drawn; null otherwise.
-  QPainter *Canvas() const { return FCanvas; }
-  int CheckBoxWidth() const { return FCheckBoxWidth; }
-  int CheckBoxHeight() const { return FCheckBoxHeight; }
+  QPainter *canvas() const { return FCanvas; }
+  int checkBoxWidth() const { return FCheckBoxWidth; }
+  int checkBoxHeight() const { return FCheckBoxHeight; }
   // What every item gets beyond its measured width: the base style's check-mark width less
   // one. The measured width alone leaves the widest caption a few pixels short of its text.
-  int ExtraItemWidth() const { return FExtraItemWidth; }
+  int extraItemWidth() const { return FExtraItemWidth; }
   // The band in the open menu's coordinates, as of the last opening.
-  QRect BannerRect() const { return FBannerRect; }
+  QRect bannerRect() const { return FBannerRect; }
 
-  static int Tag(const QAction *Item);
+  static int tag(const QAction *Item);
   static void setTag(QAction *Item, int Value);
 
-  // What the menus' style asks of the component (Menus97Items.cpp).
-  QSize MeasureItem(QMenu *Menu, const QStyleOptionMenuItem &Option);
-  void DrawMenuItem(QPainter *Painter, QMenu *Menu, const QStyleOptionMenuItem &Option);
-  bool IsTopLevelMenu(const QMenu *Menu) const { return Menu && Menu == FPopupMenu; }
+  // What the menus' style asks of the component (banner_menu_items.cpp).
+  QSize measureItem(QMenu *Menu, const QStyleOptionMenuItem &Option) override;
+  void drawMenuItem(QPainter *Painter, QMenu *Menu, const QStyleOptionMenuItem &Option) override;
+  bool isTopLevelMenu(const QMenu *Menu) const { return Menu && Menu == FPopupMenu; }
   // The item an accelerator key opens in `Menu`: the first enabled one whose "&" character
   // is `Key`, compared without regard to case.
-  static QAction *FindAccelerator(const QMenu *Menu, QChar Key);
+  static QAction *findAccelerator(const QMenu *Menu, QChar Key);
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -136,25 +137,25 @@ private:
   };
 
   // Unhooks every menu but `dying`, which is forgotten without being touched.
-  void UnhookAll(const QObject *dying);
-  void ConvertItems(QMenu *Menu);
-  void Hook(QMenu *Menu);
-  void UnhookAll();
-  void ApplyLayout();
-  void MenuOpening();
-  void ReloadDefaultFont();
-  void Changed();
-  void ComputeBannerRect();
-  void PaintBanner(QMenu *Menu);
-  QPixmap BuildBanner(qreal ratio) const;
-  QImage MarkFor(bool radio, const QColor &brush) const;
+  void unhookAll(const QObject *dying);
+  void convertItems(QMenu *Menu);
+  void hook(QMenu *Menu);
+  void unhookAll();
+  void applyLayout();
+  void menuOpening();
+  void reloadDefaultFont();
+  void changed();
+  void computeBannerRect();
+  void paintBanner(QMenu *Menu);
+  QPixmap buildBanner(qreal ratio) const;
+  QImage markFor(bool radio, const QColor &brush) const;
 
-  // Menus97Items.cpp
-  int MeasureItemHeight(const QString &Caption) const;
-  int MeasureItemWidth(QMenu *Menu) const;
-  int QtShortcutWidth(QMenu *Menu) const;
-  void DrawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect);
-  void DrawItemText(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect,
+  // banner_menu_items.cpp
+  int measureItemHeight(const QString &Caption) const;
+  int measureItemWidth(QMenu *Menu) const;
+  int qtShortcutWidth(QMenu *Menu) const;
+  void drawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect);
+  void drawItemText(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect,
                     const QString &Text, const QString &Shortcut, bool Enabled);
 
   int FBannerImage = -1;
@@ -180,7 +181,7 @@ private:
   bool FDefaultFont = true;
   platform::ColorCode FBrush = platform::clBtnFace;
   platform::ColorCode FHiliteBar = platform::clHighlight;
-  CheckMarkLook FMenus97Look = CheckMarkLook::Boxed;
+  CheckMarkLook FLook = CheckMarkLook::Boxed;
 
   QPainter *FCanvas = nullptr;
   QImage FCheckMark, FRadioMark;

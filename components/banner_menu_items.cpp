@@ -71,12 +71,12 @@ void frame3D(QPainter *p, const QRect &r, const QColor &topLeft, const QColor &b
 
 // --- Measuring -------------------------------------------------------------------------------
 
-int BannerMenu::MeasureItemHeight(const QString &Caption) const {
+int BannerMenu::measureItemHeight(const QString &Caption) const {
   const QFontMetrics fm(FFont);
   return std::max(FCheckBoxHeight, textSize(fm, Caption).height() + 4);
 }
 
-int BannerMenu::MeasureItemWidth(QMenu *Menu) const {
+int BannerMenu::measureItemWidth(QMenu *Menu) const {
   const QFontMetrics fm(FFont);
   std::vector<core::MenuItemMeasure> level;
   for (const QAction *sibling : Menu->actions()) {
@@ -92,13 +92,13 @@ int BannerMenu::MeasureItemWidth(QMenu *Menu) const {
   // The "&" of an accelerator takes no room already: taking its width off once more would cut
   // the widest caption when every item has one.
   int width = core::menuLevelWidth(level, FCheckBoxWidth);
-  if (IsTopLevelMenu(Menu))
+  if (isTopLevelMenu(Menu))
     width += FBannerWidth;
   return width;
 }
 
 // The shortcut column Qt adds to every item's width by itself.
-int BannerMenu::QtShortcutWidth(QMenu *Menu) const {
+int BannerMenu::qtShortcutWidth(QMenu *Menu) const {
   const QFontMetrics fm = Menu->fontMetrics();
   int width = 0;
   for (const QAction *item : Menu->actions())
@@ -108,10 +108,10 @@ int BannerMenu::QtShortcutWidth(QMenu *Menu) const {
   return width;
 }
 
-QSize BannerMenu::MeasureItem(QMenu *Menu, const QStyleOptionMenuItem &Option) {
+QSize BannerMenu::measureItem(QMenu *Menu, const QStyleOptionMenuItem &Option) {
   const QString caption = captionOf(Option);
-  int height = FItemHeight != 0 ? FItemHeight : MeasureItemHeight(caption);
-  int width = FItemWidth != 0 ? FItemWidth : MeasureItemWidth(Menu);
+  int height = FItemHeight != 0 ? FItemHeight : measureItemHeight(caption);
+  int width = FItemWidth != 0 ? FItemWidth : measureItemWidth(Menu);
   if (FOnMeasureItem) {
     QAction *item = nullptr;
     const bool separator = Option.menuItemType == QStyleOptionMenuItem::Separator;
@@ -129,15 +129,15 @@ QSize BannerMenu::MeasureItem(QMenu *Menu, const QStyleOptionMenuItem &Option) {
   // In the menu's own layout the band is its left margin, and the shortcut column is added
   // by Qt.
   width += FExtraItemWidth;
-  if (FBanner && IsTopLevelMenu(Menu))
+  if (FBanner && isTopLevelMenu(Menu))
     width -= FBannerWidth;
-  width -= QtShortcutWidth(Menu);
+  width -= qtShortcutWidth(Menu);
   return {std::max(width, 0), std::max(height, 0)};
 }
 
 // --- Drawing ---------------------------------------------------------------------------------
 
-QImage BannerMenu::MarkFor(bool radio, const QColor &brush) const {
+QImage BannerMenu::markFor(bool radio, const QColor &brush) const {
   QImage mark = (radio ? FRadioMark : FCheckMark).convertToFormat(QImage::Format_ARGB32);
   const QRgb white = qRgb(255, 255, 255);
   for (int y = 0; y < mark.height(); ++y) {
@@ -149,7 +149,7 @@ QImage BannerMenu::MarkFor(bool radio, const QColor &brush) const {
   return mark;
 }
 
-void BannerMenu::DrawMenuItem(QPainter *Painter, QMenu *Menu, const QStyleOptionMenuItem &Option) {
+void BannerMenu::drawMenuItem(QPainter *Painter, QMenu *Menu, const QStyleOptionMenuItem &Option) {
   QAction *item = Menu->actionAt(Option.rect.center());
   const bool selected = Option.state & QStyle::State_Selected;
   if (selected && item && FOnHint) {
@@ -165,17 +165,17 @@ void BannerMenu::DrawMenuItem(QPainter *Painter, QMenu *Menu, const QStyleOption
       platform::toQColor(selected ? platform::clHighlightText : FFontColor, Option.palette));
   if (!(FOnDrawItem && FOnDrawItem(Menu, item, Option.state, Option.rect))) {
     QRect rect = Option.rect;
-    if (FBanner && IsTopLevelMenu(Menu))
+    if (FBanner && isTopLevelMenu(Menu))
       rect.setLeft(rect.left() + 2);
-    const int tag = Tag(item);
-    if (tag >= 0 && tag <= 255)
-      DrawItemBody(Painter, Option, rect);
+    const int itemTag = tag(item);
+    if (itemTag >= 0 && itemTag <= 255)
+      drawItemBody(Painter, Option, rect);
   }
   FCanvas = nullptr;
   Painter->restore();
 }
 
-void BannerMenu::DrawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect) {
+void BannerMenu::drawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect) {
   const QPalette &palette = Option.palette;
   auto colour = [&](platform::ColorCode c) { return platform::toQColor(c, palette); };
   QString caption = captionOf(Option);
@@ -198,20 +198,20 @@ void BannerMenu::DrawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, Q
 
   const int markWidth = FCheckMark.width();
   if (enabled && Option.checked) {
-    const QRect box(Rect.left(), Rect.top(), markWidth + 4, MeasureItemHeight(caption));
-    if (FMenus97Look == CheckMarkLook::Boxed) {
+    const QRect box(Rect.left(), Rect.top(), markWidth + 4, measureItemHeight(caption));
+    if (FLook == CheckMarkLook::Boxed) {
       p->fillRect(box.adjusted(0, 0, 1, 0), colour(FBrush));
       const QColor light = colour(platform::clBtnHighlight);
       const QColor dark = colour(platform::clBtnShadow);
       frame3D(p, box, selected ? light : dark, selected ? dark : light);
     }
     const bool radio = Option.checkType == QStyleOptionMenuItem::Exclusive;
-    p->drawImage(QPoint(Rect.left() + 1, Rect.top() + 1), MarkFor(radio, colour(FBrush)));
+    p->drawImage(QPoint(Rect.left() + 1, Rect.top() + 1), markFor(radio, colour(FBrush)));
   }
 
   Rect.setLeft(Rect.left() + markWidth + 7);
   const QString text = titled ? caption.mid(1) : caption;
-  DrawItemText(p, Option, Rect, text, shortcutOf(Option), enabled);
+  drawItemText(p, Option, Rect, text, shortcutOf(Option), enabled);
 
   if (Option.menuItemType == QStyleOptionMenuItem::SubMenu) {
     // The submenu's arrow, in the text's colour, at the right end.
@@ -226,7 +226,7 @@ void BannerMenu::DrawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, Q
   }
 }
 
-void BannerMenu::DrawItemText(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect,
+void BannerMenu::drawItemText(QPainter *p, const QStyleOptionMenuItem &Option, QRect Rect,
                               const QString &Text, const QString &Shortcut, bool Enabled) {
   const bool selected = Enabled && (Option.state & QStyle::State_Selected);
   QFont font = selected ? FHiliteFont : FFont;

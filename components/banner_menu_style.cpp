@@ -1,6 +1,5 @@
 #include "components/banner_menu_style.h"
 
-#include "components/banner_menu.h"
 #include "platform/colors.h"
 
 #include <QMenu>
@@ -20,8 +19,8 @@ bool isPlainSeparator(const QStyleOptionMenuItem &item) {
 
 } // namespace
 
-BannerMenuStyle::BannerMenuStyle(BannerMenu *Owner, QObject *parent)
-    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), owner_(Owner) {
+BannerMenuStyle::BannerMenuStyle(MenuItemPainter *items, QObject *guard, QObject *parent)
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), items_(items), guard_(guard) {
   setParent(parent);
 }
 
@@ -48,11 +47,11 @@ int BannerMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const
 
 QSize BannerMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
                                         const QSize &size, const QWidget *widget) const {
-  if (type == CT_MenuItem && owner_) {
+  if (type == CT_MenuItem && guard_) {
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     auto *menu = qobject_cast<QMenu *>(const_cast<QWidget *>(widget));
     if (item && menu && !isPlainSeparator(*item))
-      return owner_->MeasureItem(menu, *item);
+      return items_->measureItem(menu, *item);
     // A plain separator keeps its height and spans whatever width the items take.
     if (item && menu)
       return {1, QProxyStyle::sizeFromContents(type, option, size, widget).height()};
@@ -62,11 +61,11 @@ QSize BannerMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *o
 
 void BannerMenuStyle::drawControl(ControlElement element, const QStyleOption *option,
                                   QPainter *painter, const QWidget *widget) const {
-  if (element == CE_MenuItem && owner_) {
+  if (element == CE_MenuItem && guard_) {
     const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
     auto *menu = qobject_cast<QMenu *>(const_cast<QWidget *>(widget));
     if (item && menu && !isPlainSeparator(*item)) {
-      owner_->DrawMenuItem(painter, menu, *item);
+      items_->drawMenuItem(painter, menu, *item);
       return;
     }
   }

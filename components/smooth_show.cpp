@@ -47,7 +47,7 @@ QWidget *makeFrameWindow(const QColor &color) {
 
 SmoothShow::SmoothShow(QObject *owner) : QObject(owner), timer_(new QTimer(this)) {
   timer_->setTimerType(Qt::PreciseTimer);
-  connect(timer_, &QTimer::timeout, this, &SmoothShow::Step);
+  connect(timer_, &QTimer::timeout, this, &SmoothShow::step);
   if (auto *widget = qobject_cast<QWidget *>(owner))
     setControl(widget);
 }
@@ -109,7 +109,7 @@ QRect SmoothShow::largeRect() const {
   return placedRect(maxLeft_, maxTop_, maxWidth_, maxHeight_);
 }
 
-void SmoothShow::Execute() {
+void SmoothShow::execute() {
   if (running_ || !control_ || !enabled_)
     return;
   running_ = true;
@@ -132,13 +132,13 @@ void SmoothShow::Execute() {
   if (delay_ > 0)
     timer_->start();
   QPointer<SmoothShow> self(this);
-  Step();
+  step();
   // Without a delay there would be no ticks: draw the rest of the run now.
   while (delay_ == 0 && self && running_ && runCount_ == run)
-    Step();
+    step();
 }
 
-void SmoothShow::Step() {
+void SmoothShow::step() {
   if (!running_ || !frame_)
     return;
   const QRect current(between(start_.left(), end_.left(), progress_),
@@ -171,8 +171,8 @@ void SmoothShow::Step() {
 void SmoothShow::finish() {
   timer_->stop();
   QPointer<SmoothShow> self(this);
-  if (OnFinishing)
-    OnFinishing(this);
+  if (onFinishing)
+    onFinishing(this);
   if (!self)
     return;
   delete frame_.data();
@@ -180,8 +180,8 @@ void SmoothShow::finish() {
     platform::setWindowRegion(control_, savedRegion_);
   savedRegion_.reset();
   running_ = false;
-  if (OnFinish)
-    OnFinish(this);
+  if (onFinish)
+    onFinish(this);
 }
 
 void SmoothShow::abandon(bool restoreControl) {

@@ -33,51 +33,51 @@ public:
   // own region back. No event is called from here.
   ~SmoothShow() override;
 
-  QColor Color() const { return color_; }
+  QColor color() const { return color_; }
   void setColor(const QColor &value) { color_ = value; }
-  int BorderWidth() const { return borderWidth_; }
+  int borderWidth() const { return borderWidth_; }
   void setBorderWidth(int value) { borderWidth_ = value < 0 ? 0 : value; }
-  uint16_t Delay() const { return delay_; }
+  uint16_t delay() const { return delay_; }
   void setDelay(uint16_t value) { delay_ = value; }
-  bool Enabled() const { return enabled_; }
+  bool isEnabled() const { return enabled_; }
   void setEnabled(bool value) { enabled_ = value; }
   MinLocation minLocation() const { return minLocation_; }
   void setMinLocation(MinLocation value) { minLocation_ = value; }
-  int MinLeft() const { return minLeft_; }
+  int minLeft() const { return minLeft_; }
   void setMinLeft(int value) { minLeft_ = value; }
-  int MinTop() const { return minTop_; }
+  int minTop() const { return minTop_; }
   void setMinTop(int value) { minTop_ = value; }
-  uint16_t MinWidth() const { return minWidth_; }
+  uint16_t minWidth() const { return minWidth_; }
   void setMinWidth(uint16_t value) { minWidth_ = value; }
-  uint16_t MinHeight() const { return minHeight_; }
+  uint16_t minHeight() const { return minHeight_; }
   void setMinHeight(uint16_t value) { minHeight_ = value; }
   MaxLocation maxLocation() const { return maxLocation_; }
   void setMaxLocation(MaxLocation value) { maxLocation_ = value; }
-  int MaxLeft() const { return maxLeft_; }
+  int maxLeft() const { return maxLeft_; }
   void setMaxLeft(int value) { maxLeft_ = value; }
-  int MaxTop() const { return maxTop_; }
+  int maxTop() const { return maxTop_; }
   void setMaxTop(int value) { maxTop_ = value; }
-  uint16_t MaxWidth() const { return maxWidth_; }
+  uint16_t maxWidth() const { return maxWidth_; }
   void setMaxWidth(uint16_t value) { maxWidth_ = value; }
-  uint16_t MaxHeight() const { return maxHeight_; }
+  uint16_t maxHeight() const { return maxHeight_; }
   void setMaxHeight(uint16_t value) { maxHeight_ = value; }
-  bool Reverse() const { return reverse_; }
+  bool isReversed() const { return reverse_; }
   void setReverse(bool value) { reverse_ = value; }
 
-  QWidget *Control() const { return control_; }
+  QWidget *control() const { return control_; }
   // Ignored while a run is under way. Cleared when the control is destroyed.
   void setControl(QWidget *value);
 
   // Starts one run in the direction of Reverse; returns once the first step
   // is drawn. Ignored while running, without a control, or when disabled.
   // With a Delay of 0 the whole run is drawn at once.
-  void Execute();
+  void execute();
   bool running() const { return running_; }
 
   // Called at the last step while the frame still exists and the control is
-  // still invisible; OnFinish once the control has its region back.
-  NotifyHandler OnFinishing;
-  NotifyHandler OnFinish;
+  // still invisible; onFinish once the control has its region back.
+  NotifyHandler onFinishing;
+  NotifyHandler onFinish;
 
   // The two ends of a run as (Left, Top, Width, Height).
   QRect smallRect() const;
@@ -94,7 +94,7 @@ public:
   QWidget *frameWindow() const { return frame_; }
 
   // One step of the run; the step timer calls it.
-  void Step();
+  void step();
 
 private:
   void finish();

@@ -7,8 +7,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-QIcon IconList::GetIcon(int index) const {
-  if (index < 0 || index >= Count())
+QIcon IconList::icon(int index) const {
+  if (index < 0 || index >= count())
     return QIcon();
   return images_.at(index);
 }
@@ -25,26 +25,26 @@ QString firstCharacters(const QString &text, int n) {
 
 } // namespace
 
-QEvent::Type TrayIcon::CallbackMessage() {
+QEvent::Type TrayIcon::callbackMessage() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
   return type;
 }
 
-QEvent::Type TrayIcon::ResetToolTipMessage() {
+QEvent::Type TrayIcon::resetToolTipMessage() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
   return type;
 }
 
 TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
     : QObject(AOwner), FArea(area ? area : platform::env().notifyArea) {
-  CallbackMessage();
-  ResetToolTipMessage();
+  callbackMessage();
+  resetToolTipMessage();
   FTimer = new QTimer(this);
   FTimer->setObjectName(QStringLiteral("AnimateTimer"));
   FTimer->setInterval(FAnimateInterval);
-  connect(FTimer, &QTimer::timeout, this, &TrayIcon::AnimateTick);
+  connect(FTimer, &QTimer::timeout, this, &TrayIcon::animateTick);
 
-  FOnDblClick = [this](QObject *Sender) { AppRestore(Sender); };
+  FOnDblClick = [this](QObject *Sender) { restoreApp(Sender); };
 
   // Chain into the application's minimise handler. The link holds a guarded pointer: when
   // this component is gone while a later one still chains through it, the link passes on
@@ -57,26 +57,26 @@ TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
     if (previous)
       previous(Sender);
     if (self)
-      self->AppMinimize(Sender);
+      self->appMinimized(Sender);
   });
 }
 
 TrayIcon::~TrayIcon() {
   if (FActive)
-    RemoveIcon();
+    removeIcon();
   FTimer->stop();
   platform::AppShell &shell = platform::AppShell::instance();
   if (shell.onMinimizeSerial() == FMinimizeSerial)
     shell.setOnMinimize(FPrevMinimize);
 }
 
-void TrayIcon::FillRecord(unsigned Parts) {
+void TrayIcon::fillRecord(unsigned Parts) {
   FRecord.owner = this;
   FRecord.id = 0;
   FRecord.flags = 0;
   if (Parts & tpCallback) {
     FRecord.flags |= platform::nifMessage;
-    FRecord.callbackMessage = CallbackMessage();
+    FRecord.callbackMessage = callbackMessage();
   }
   if (Parts & tpIcon) {
     FRecord.flags |= platform::nifIcon;
@@ -88,30 +88,30 @@ void TrayIcon::FillRecord(unsigned Parts) {
   }
 }
 
-bool TrayIcon::AddIcon() {
+bool TrayIcon::addIcon() {
   if (FIcon.isNull()) {
     FIcon = QGuiApplication::windowIcon();
-    ModifyIcon(tpIcon); // fails harmlessly while the icon is not in the tray yet
+    modifyIcon(tpIcon); // fails harmlessly while the icon is not in the tray yet
   }
-  FillRecord(tpCallback | tpIcon | tpTip);
+  fillRecord(tpCallback | tpIcon | tpTip);
   FRecord.name = FName;
   FRecord.menu = FPopupMenu;
   const bool added = FArea && FArea->add(FRecord);
   // A tooltip (and icon) set right after adding, before the event loop runs, reaches the tray
   // when this reset arrives.
   if (FToolTip.isEmpty())
-    QCoreApplication::postEvent(this, new QEvent(ResetToolTipMessage()));
+    QCoreApplication::postEvent(this, new QEvent(resetToolTipMessage()));
   return added;
 }
 
-bool TrayIcon::ModifyIcon(unsigned Parts) {
-  FillRecord(Parts);
+bool TrayIcon::modifyIcon(unsigned Parts) {
+  fillRecord(Parts);
   if (!FActive)
     return true;
   return FArea && FArea->modify(FRecord);
 }
 
-bool TrayIcon::RemoveIcon() {
+bool TrayIcon::removeIcon() {
   return FArea && FArea->remove(FRecord);
 }
 
@@ -120,9 +120,9 @@ void TrayIcon::setActive(bool Value) {
     return;
   FActive = Value;
   if (Value)
-    AddIcon();
+    addIcon();
   else
-    RemoveIcon();
+    removeIcon();
 }
 
 void TrayIcon::setShowDesigning(bool Value) {
@@ -133,12 +133,12 @@ void TrayIcon::setShowDesigning(bool Value) {
 void TrayIcon::setIcon(const QIcon &Value) {
   if (&Value != &FIcon)
     FIcon = Value;
-  ModifyIcon(tpIcon);
+  modifyIcon(tpIcon);
 }
 
 void TrayIcon::setToolTip(const QString &Value) {
   FToolTip = firstCharacters(Value, kMaxToolTipLength);
-  ModifyIcon(tpIcon | tpTip);
+  modifyIcon(tpIcon | tpTip);
 }
 
 void TrayIcon::setAnimateInterval(int Value) {
@@ -150,7 +150,7 @@ void TrayIcon::setAnimateInterval(int Value) {
 
 void TrayIcon::setAnimate(bool Value) {
   if (Value) {
-    if (FAnimate || !FImages || FImages->Count() < 1 || !FActive)
+    if (FAnimate || !FImages || FImages->count() < 1 || !FActive)
       return;
     FSavedIcon = FIcon;
     FFrame = 0;
@@ -173,33 +173,33 @@ void TrayIcon::setImages(IconList *Value) {
   disconnect(FImagesGone);
   FImages = Value;
   if (Value)
-    FImagesGone = connect(Value, &QObject::destroyed, this, &TrayIcon::ImagesDestroyed);
+    FImagesGone = connect(Value, &QObject::destroyed, this, &TrayIcon::imagesDestroyed);
 }
 
-void TrayIcon::ImagesDestroyed() {
+void TrayIcon::imagesDestroyed() {
   setAnimate(false);
   FImages = nullptr;
 }
 
-void TrayIcon::AnimateTick() {
-  if (!FImages || FImages->Count() < 1)
+void TrayIcon::animateTick() {
+  if (!FImages || FImages->count() < 1)
     return;
-  if (FFrame >= FImages->Count() - 1)
+  if (FFrame >= FImages->count() - 1)
     FFrame = 0;
   else
     ++FFrame;
-  const QIcon frame = FImages->GetIcon(FFrame);
+  const QIcon frame = FImages->icon(FFrame);
   setIcon(frame);
 }
 
-void TrayIcon::AppRestore(QObject *) {
+void TrayIcon::restoreApp(QObject *) {
   if (!FActive)
     return;
   platform::AppShell::instance().restore();
   setActive(false);
 }
 
-void TrayIcon::AppMinimize(QObject *) {
+void TrayIcon::appMinimized(QObject *) {
   if (!FMinimizeApp || FActive)
     return;
   platform::AppShell &shell = platform::AppShell::instance();
@@ -210,7 +210,7 @@ void TrayIcon::AppMinimize(QObject *) {
   setActive(true);
 }
 
-void TrayIcon::TrayMouse(platform::TrayMouse Mouse) {
+void TrayIcon::handleTrayMouse(platform::TrayMouse Mouse) {
   switch (Mouse) {
   case platform::TrayMouse::LeftUp:
     if (const NotifyHandler handler = FOnClick)
@@ -242,12 +242,12 @@ void TrayIcon::TrayMouse(platform::TrayMouse Mouse) {
 }
 
 bool TrayIcon::event(QEvent *e) {
-  if (e->type() == ResetToolTipMessage()) {
+  if (e->type() == resetToolTipMessage()) {
     setToolTip(FToolTip);
     return true;
   }
-  if (e->type() == CallbackMessage()) {
-    TrayMouse(static_cast<platform::NotifyCallbackEvent *>(e)->mouse());
+  if (e->type() == callbackMessage()) {
+    handleTrayMouse(static_cast<platform::NotifyCallbackEvent *>(e)->mouse());
     return true;
   }
   return QObject::event(e);

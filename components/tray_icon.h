@@ -23,11 +23,11 @@ class IconList : public QObject {
 public:
   explicit IconList(QObject *AOwner = nullptr) : QObject(AOwner) {}
 
-  int Count() const { return static_cast<int>(images_.size()); }
-  void Add(const QIcon &icon) { images_.append(icon); }
-  void Clear() { images_.clear(); }
-  // Picture `index` as an icon; an empty icon outside 0 .. Count() - 1.
-  QIcon GetIcon(int index) const;
+  int count() const { return static_cast<int>(images_.size()); }
+  void add(const QIcon &icon) { images_.append(icon); }
+  void clear() { images_.clear(); }
+  // Picture `index` as an icon; an empty icon outside 0 .. count() - 1.
+  QIcon icon(int index) const;
 
 private:
   QList<QIcon> images_;
@@ -47,53 +47,53 @@ public:
   explicit TrayIcon(QObject *AOwner, platform::NotifyArea *area = nullptr);
   ~TrayIcon() override;
 
-  bool Active() const { return FActive; }
+  bool isActive() const { return FActive; }
   void setActive(bool Value);
-  bool Animate() const { return FAnimate; }
+  bool isAnimated() const { return FAnimate; }
   void setAnimate(bool Value);
-  int AnimateInterval() const { return FAnimateInterval; }
+  int animateInterval() const { return FAnimateInterval; }
   void setAnimateInterval(int Value);
-  bool ShowDesigning() const { return FShowDesigning; }
+  bool showDesigning() const { return FShowDesigning; }
   void setShowDesigning(bool Value);
-  const QIcon &Icon() const { return FIcon; }
+  const QIcon &icon() const { return FIcon; }
   void setIcon(const QIcon &Value);
-  IconList *Images() const { return FImages; }
+  IconList *images() const { return FImages; }
   void setImages(IconList *Value);
-  bool MinimizeApp() const { return FMinimizeApp; }
+  bool minimizeApp() const { return FMinimizeApp; }
   void setMinimizeApp(bool Value) { FMinimizeApp = Value; }
-  const QString &ToolTip() const { return FToolTip; }
+  const QString &toolTip() const { return FToolTip; }
   void setToolTip(const QString &Value);
   // A stable name trays may list and remember the icon by; taken when the icon is added.
-  const QString &Name() const { return FName; }
+  const QString &name() const { return FName; }
   void setName(const QString &Value) { FName = Value; }
-  QMenu *PopupMenu() const { return FPopupMenu; }
+  QMenu *popupMenu() const { return FPopupMenu; }
   void setPopupMenu(QMenu *Value) { FPopupMenu = Value; }
 
-  const NotifyHandler &OnClick() const { return FOnClick; }
+  const NotifyHandler &onClick() const { return FOnClick; }
   void setOnClick(NotifyHandler Handler) { FOnClick = std::move(Handler); }
   // The built-in restore handler until another one is set.
-  const NotifyHandler &OnDblClick() const { return FOnDblClick; }
-  void setOnDblClick(NotifyHandler Handler) { FOnDblClick = std::move(Handler); }
+  const NotifyHandler &onDoubleClick() const { return FOnDblClick; }
+  void setOnDoubleClick(NotifyHandler Handler) { FOnDblClick = std::move(Handler); }
   // A middle click, which every tray reports, also where a double click never arrives.
-  const NotifyHandler &OnMiddleClick() const { return FOnMiddleClick; }
+  const NotifyHandler &onMiddleClick() const { return FOnMiddleClick; }
   void setOnMiddleClick(NotifyHandler Handler) { FOnMiddleClick = std::move(Handler); }
-  const MouseHandler &OnRightClick() const { return FOnRightClick; }
+  const MouseHandler &onRightClick() const { return FOnRightClick; }
   void setOnRightClick(MouseHandler Handler) { FOnRightClick = std::move(Handler); }
 
   // The built-in double-click handler: brings a minimised application back and takes the
   // icon out of the tray.
-  void AppRestore(QObject *Sender);
+  void restoreApp(QObject *Sender);
   // The minimise handler this component chains in: the previous handler first, then, with
-  // MinimizeApp, the application hides into the tray.
-  void AppMinimize(QObject *Sender);
+  // minimizeApp, the application hides into the tray.
+  void appMinimized(QObject *Sender);
 
-  // The animation timer's tick: the next picture of Images.
-  void AnimateTick();
+  // The animation timer's tick: the next picture of images().
+  void animateTick();
 
   // The posted events that stand for the tray's callback and the tooltip reset; the same
   // types for every instance.
-  static QEvent::Type CallbackMessage();
-  static QEvent::Type ResetToolTipMessage();
+  static QEvent::Type callbackMessage();
+  static QEvent::Type resetToolTipMessage();
 
 protected:
   bool event(QEvent *e) override;
@@ -104,12 +104,12 @@ private:
     tpTip = platform::nifTip,
     tpCallback = platform::nifMessage
   };
-  void FillRecord(unsigned Parts);
-  bool AddIcon();
-  bool ModifyIcon(unsigned Parts);
-  bool RemoveIcon();
-  void TrayMouse(platform::TrayMouse Mouse);
-  void ImagesDestroyed();
+  void fillRecord(unsigned Parts);
+  bool addIcon();
+  bool modifyIcon(unsigned Parts);
+  bool removeIcon();
+  void handleTrayMouse(platform::TrayMouse Mouse);
+  void imagesDestroyed();
 
   platform::NotifyArea *FArea;
   platform::NotifyRecord FRecord;

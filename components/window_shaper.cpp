@@ -92,7 +92,7 @@ void WindowShaper::setShape(QIODevice &stream) {
   loadRegionData(std::move(data));
 }
 
-void WindowShaper::loadFormShape(const QByteArray &stored) {
+void WindowShaper::loadShape(const QByteArray &stored) {
   if (stored.isEmpty()) {
     clearShape();
     return;
@@ -107,7 +107,7 @@ void WindowShaper::loadFormShape(const QByteArray &stored) {
   loadRegionData(std::move(*data));
 }
 
-QByteArray WindowShaper::saveFormShape() const {
+QByteArray WindowShaper::saveShape() const {
   QByteArray out;
   if (data_.empty())
     return out;

@@ -17,26 +17,26 @@ class QIODevice;
 
 class WindowShaper : public QObject {
   Q_OBJECT
-  Q_PROPERTY(bool Active READ Active WRITE setActive)
-  Q_PROPERTY(QWidget *ControlToShape READ ControlToShape WRITE setControlToShape)
-  Q_PROPERTY(QByteArray Shape READ Shape WRITE setShape)
+  Q_PROPERTY(bool active READ isActive WRITE setActive)
+  Q_PROPERTY(QWidget *controlToShape READ controlToShape WRITE setControlToShape)
+  Q_PROPERTY(QByteArray shape READ shape WRITE setShape)
 
 public:
-  // The owner is the form shaped when no ControlToShape is given.
+  // The owner is the form shaped when no control to shape is given.
   explicit WindowShaper(QWidget *owner);
   // Releases the data only: the window keeps the region it has.
   ~WindowShaper() override;
 
-  bool Active() const { return active_; }
+  bool isActive() const { return active_; }
   virtual void setActive(bool value);
 
-  QWidget *ControlToShape() const { return controlToShape_; }
+  QWidget *controlToShape() const { return controlToShape_; }
   virtual void setControlToShape(QWidget *value);
 
   // The shape in the stored layout, as a new byte array of the caller's.
-  QByteArray Shape() const { return saveFormShape(); }
-  // Loads the shape from the whole array (see loadFormShape).
-  void setShape(const QByteArray &stored) { loadFormShape(stored); }
+  QByteArray shape() const { return saveShape(); }
+  // Loads the shape from the whole array (see loadShape).
+  void setShape(const QByteArray &stored) { loadShape(stored); }
   // Loads from a stream: emptiness is judged on the stream's whole size,
   // reading starts at its current position.
   void setShape(QIODevice &stream);
@@ -46,11 +46,11 @@ public:
   // applying it: an active shaper keeps the old region until switched off
   // and on again. A length that promises more bytes than follow clears the
   // shape like empty data, and nothing is allocated beyond what is there.
-  void loadFormShape(const QByteArray &stored);
+  void loadShape(const QByteArray &stored);
   // N then the N bytes; nothing at all for an empty shape.
-  QByteArray saveFormShape() const;
+  QByteArray saveShape() const;
 
-  // The window the shape goes to: ControlToShape, else the owner.
+  // The window the shape goes to: the control to shape, else the owner.
   QWidget *target() const;
   // The region data held (N bytes).
   const std::vector<uint8_t> &regionData() const { return data_; }

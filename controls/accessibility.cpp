@@ -45,13 +45,13 @@ public:
   }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value)
-      return QStringLiteral("%1%").arg(gauge()->PercentDone());
+      return QStringLiteral("%1%").arg(gauge()->percentDone());
     return QAccessibleWidget::text(t);
   }
-  QVariant currentValue() const override { return gauge()->Progress(); }
+  QVariant currentValue() const override { return gauge()->progress(); }
   void setCurrentValue(const QVariant &) override {} // read only
-  QVariant maximumValue() const override { return gauge()->MaxValue(); }
-  QVariant minimumValue() const override { return gauge()->MinValue(); }
+  QVariant maximumValue() const override { return gauge()->maxValue(); }
+  QVariant minimumValue() const override { return gauge()->minValue(); }
   QVariant minimumStepSize() const override { return 1; }
 };
 
@@ -61,7 +61,7 @@ public:
   QString text(QAccessible::Text t) const override {
     QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty())
-      return static_cast<BevelPanel *>(widget())->Caption();
+      return static_cast<BevelPanel *>(widget())->caption();
     return own;
   }
 };
@@ -75,7 +75,7 @@ QAccessibleInterface *describe(const QString &key, QObject *object) {
   if (key == QLatin1String("BarGauge"))
     return new GaugeAccess(static_cast<BarGauge *>(widget));
   // Panels with a caption are pressed; the others only hold controls.
-  if (key == QLatin1String("BevelPanel") && !static_cast<BevelPanel *>(widget)->Caption().isEmpty())
+  if (key == QLatin1String("BevelPanel") && !static_cast<BevelPanel *>(widget)->caption().isEmpty())
     return new PanelAccess(static_cast<BevelPanel *>(widget));
   return nullptr;
 }

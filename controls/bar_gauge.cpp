@@ -30,7 +30,7 @@ void BarGauge::setProgress(int value) {
   update();
 }
 
-int BarGauge::PercentDone() const {
+int BarGauge::percentDone() const {
   const int64_t range = int64_t(maxValue_) - minValue_;
   if (range <= 0)
     return 0;
@@ -38,7 +38,7 @@ int BarGauge::PercentDone() const {
 }
 
 int BarGauge::filledHeight() const {
-  return barRect().height() * PercentDone() / 100;
+  return barRect().height() * percentDone() / 100;
 }
 
 void BarGauge::setForeColor(const QColor &value) {
@@ -74,6 +74,6 @@ void BarGauge::paintEvent(QPaintEvent *) {
   if (showText_) {
     p.setPen(palette().color(QPalette::WindowText));
     p.setFont(font());
-    p.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("%1%").arg(PercentDone()));
+    p.drawText(bar, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("%1%").arg(percentDone()));
   }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // BarGauge: a vertical bar that fills from the bottom in proportion to
-// Progress between MinValue and MaxValue, with the percentage as text
+// Progress between minValue and maxValue, with the percentage as text
 // ("NN%") centred over it and a thin border.
 #include <QColor>
 #include <QWidget>
@@ -11,22 +11,22 @@ class BarGauge : public QWidget {
 public:
   explicit BarGauge(QWidget *parent = nullptr);
 
-  int MinValue() const { return minValue_; }
+  int minValue() const { return minValue_; }
   void setMinValue(int value);
-  int MaxValue() const { return maxValue_; }
+  int maxValue() const { return maxValue_; }
   void setMaxValue(int value);
-  // Kept within MinValue..MaxValue.
-  int Progress() const { return progress_; }
+  // Kept within minValue..maxValue.
+  int progress() const { return progress_; }
   void setProgress(int value);
   // Whole percent of the range that Progress has reached.
-  int PercentDone() const;
+  int percentDone() const;
 
-  QColor ForeColor() const { return foreColor_; }
+  QColor foreColor() const { return foreColor_; }
   void setForeColor(const QColor &value);
   // Pale yellow unless set.
-  QColor BackColor() const { return backColor_; }
+  QColor backColor() const { return backColor_; }
   void setBackColor(const QColor &value);
-  bool ShowText() const { return showText_; }
+  bool showText() const { return showText_; }
   void setShowText(bool value);
   void setFontColor(const QColor &value);
 

@@ -107,7 +107,7 @@ void BevelPanel::paintEvent(QPaintEvent *) {
   };
   bevel(bevelOuter_);
   bevel(bevelInner_);
-  p.fillRect(r, Color());
+  p.fillRect(r, color());
   if (!caption_.isEmpty()) {
     p.setPen(pal.color(QPalette::WindowText));
     p.setFont(font());

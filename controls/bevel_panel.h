@@ -14,21 +14,21 @@ class BevelPanel : public QWidget {
 public:
   explicit BevelPanel(QWidget *parent = nullptr);
 
-  BevelCut BevelInner() const { return bevelInner_; }
+  BevelCut bevelInner() const { return bevelInner_; }
   void setBevelInner(BevelCut value);
-  BevelCut BevelOuter() const { return bevelOuter_; }
+  BevelCut bevelOuter() const { return bevelOuter_; }
   void setBevelOuter(BevelCut value);
-  int BevelWidth() const { return bevelWidth_; }
+  int bevelWidth() const { return bevelWidth_; }
   void setBevelWidth(int value);
-  PanelBorder BorderStyle() const { return borderStyle_; }
+  PanelBorder borderStyle() const { return borderStyle_; }
   void setBorderStyle(PanelBorder value);
   // Flat: a single-line border is one dark line; otherwise a sunken edge.
-  bool Flat() const { return flat_; }
+  bool isFlat() const { return flat_; }
   void setFlat(bool value);
 
-  QString Caption() const { return caption_; }
+  QString caption() const { return caption_; }
   void setCaption(const QString &value);
-  QColor Color() const { return palette().color(QPalette::Window); }
+  QColor color() const { return palette().color(QPalette::Window); }
   void setColor(const QColor &value);
   void setFontColor(const QColor &value);
 

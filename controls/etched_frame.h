@@ -13,7 +13,7 @@ public:
 
   explicit EtchedFrame(QWidget *parent = nullptr);
 
-  Style BevelStyle() const { return style_; }
+  Style bevelStyle() const { return style_; }
   void setBevelStyle(Style value);
 
 protected:

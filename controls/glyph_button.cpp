@@ -22,7 +22,7 @@ void GlyphButton::setGlyph(const QPixmap &strip, int numGlyphs) {
   update();
 }
 
-QPixmap GlyphButton::glyph(int index) const {
+QPixmap GlyphButton::glyphAt(int index) const {
   if (strip_.isNull())
     return {};
   const int w = strip_.width() / numGlyphs_;
@@ -31,10 +31,10 @@ QPixmap GlyphButton::glyph(int index) const {
 
 QPixmap GlyphButton::currentGlyph() const {
   if (!isEnabled())
-    return glyph(numGlyphs_ >= 2 ? 1 : 0);
+    return glyphAt(numGlyphs_ >= 2 ? 1 : 0);
   if (isDown() && numGlyphs_ >= 3)
-    return glyph(2);
-  return glyph(0);
+    return glyphAt(2);
+  return glyphAt(0);
 }
 
 void GlyphButton::setGlyphLayout(GlyphLayout value) {
@@ -56,7 +56,7 @@ void GlyphButton::setFontColor(const QColor &color) {
 
 QSize GlyphButton::sizeHint() const {
   const QFontMetrics metrics(font());
-  const QPixmap picture = glyph(0);
+  const QPixmap picture = glyphAt(0);
   int w = metrics.horizontalAdvance(text()) + 16;
   int h = metrics.height() + 8;
   if (!picture.isNull()) {

@@ -17,15 +17,15 @@ public:
   // A picture without transparency of its own takes its bottom-left pixel's
   // colour as transparent.
   void setGlyph(const QPixmap &strip, int numGlyphs = 1);
-  const QPixmap &Glyph() const { return strip_; }
-  int NumGlyphs() const { return numGlyphs_; }
+  const QPixmap &glyph() const { return strip_; }
+  int numGlyphs() const { return numGlyphs_; }
   // The image shown for the button's state now.
   QPixmap currentGlyph() const;
 
   GlyphLayout glyphLayout() const { return layout_; }
   void setGlyphLayout(GlyphLayout value);
   // Pixels between picture and caption.
-  int Spacing() const { return spacing_; }
+  int spacing() const { return spacing_; }
   void setSpacing(int value);
 
   void setFontColor(const QColor &color);
@@ -36,7 +36,7 @@ protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
-  QPixmap glyph(int index) const;
+  QPixmap glyphAt(int index) const;
 
   QPixmap strip_;
   int numGlyphs_ = 1;

@@ -39,12 +39,12 @@ void MonthGrid::setDay(int value) {
   changeTo(core::encodeDate(year_, month_, value));
 }
 
-core::Date MonthGrid::CalendarDate() const {
+core::Date MonthGrid::calendarDate() const {
   return {year_, month_, day_};
 }
 
 void MonthGrid::setCalendarDate(const core::Date &date) {
-  if (date == CalendarDate())
+  if (date == calendarDate())
     return;
   changeTo(core::encodeDate(date.year, date.month, date.day));
 }
@@ -54,8 +54,8 @@ void MonthGrid::changeTo(const core::Date &date) {
   month_ = date.month;
   day_ = date.day;
   update();
-  if (OnChange)
-    OnChange(this);
+  if (onChange)
+    onChange(this);
 }
 
 void MonthGrid::setStartOfWeek(int value) {

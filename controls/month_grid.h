@@ -10,7 +10,7 @@
 // nothing. A year or month that would give a day that does not exist (31
 // into a 30-day month, 29 February into a common year, a year past 9999)
 // raises core::EDateError and keeps the date. Every change that happens
-// redraws the grid and raises OnChange.
+// redraws the grid and raises onChange.
 #include <QWidget>
 
 #include <functional>
@@ -27,19 +27,19 @@ public:
 
   explicit MonthGrid(QWidget *parent = nullptr);
 
-  int Year() const { return year_; }
+  int year() const { return year_; }
   void setYear(int value);
-  int Month() const { return month_; }
+  int month() const { return month_; }
   void setMonth(int value);
-  int Day() const { return day_; }
+  int day() const { return day_; }
   void setDay(int value);
 
-  core::Date CalendarDate() const;
+  core::Date calendarDate() const;
   // Sets the whole date at once; EDateError when it does not exist.
   void setCalendarDate(const core::Date &date);
 
   // The first column's weekday: 0 = Sunday, 1 = Monday, ... 6 = Saturday.
-  int StartOfWeek() const { return startOfWeek_; }
+  int startOfWeek() const { return startOfWeek_; }
   void setStartOfWeek(int value);
 
   // The cell text at (column, row); row 0 is the day-name header.
@@ -50,7 +50,7 @@ public:
   // The cell of the day on display.
   QPoint selectedCell() const;
 
-  NotifyHandler OnChange;
+  NotifyHandler onChange;
 
 protected:
   void paintEvent(QPaintEvent *event) override;

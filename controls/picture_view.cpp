@@ -8,7 +8,7 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-const QPixmap &PictureView::Picture() const {
+const QPixmap &PictureView::picture() const {
   if (load_)
     picture_ = std::exchange(load_, nullptr)();
   return picture_;
@@ -37,17 +37,17 @@ void PictureView::setCenter(bool value) {
 }
 
 void PictureView::paintEvent(QPaintEvent *) {
-  const QPixmap &picture = Picture();
-  if (picture.isNull())
+  const QPixmap &shown = picture();
+  if (shown.isNull())
     return;
   QPainter p(this);
   // Pixels are repeated, not blended, when stretched: the pictures are
   // drawn for the screen pixel by pixel.
   if (stretch_) {
-    p.drawPixmap(rect(), picture);
+    p.drawPixmap(rect(), shown);
   } else if (center_) {
-    p.drawPixmap((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture);
+    p.drawPixmap((width() - shown.width()) / 2, (height() - shown.height()) / 2, shown);
   } else {
-    p.drawPixmap(0, 0, picture);
+    p.drawPixmap(0, 0, shown);
   }
 }

@@ -13,14 +13,14 @@ class PictureView : public QWidget {
 public:
   explicit PictureView(QWidget *parent = nullptr);
 
-  const QPixmap &Picture() const;
+  const QPixmap &picture() const;
   void setPicture(const QPixmap &picture);
   // The picture is read when first painted or asked for, so a window that is
   // never opened never decodes its pictures.
   void setPictureLoader(std::function<QPixmap()> load);
-  bool Stretch() const { return stretch_; }
+  bool stretch() const { return stretch_; }
   void setStretch(bool value);
-  bool Center() const { return center_; }
+  bool isCentred() const { return center_; }
   void setCenter(bool value);
 
 protected:

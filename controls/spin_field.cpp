@@ -10,7 +10,7 @@
 #include <algorithm>
 
 // The text part. A change is passed on after the line edit has finished
-// handling the event that made it, so that a handler failing in OnChange
+// handling the event that made it, so that a handler failing in onChange
 // never leaves the line edit half way through its own work.
 class SpinEditor : public QLineEdit {
 public:
@@ -65,7 +65,7 @@ void SpinField::setMaxValue(int value) {
   maxValue_ = value;
 }
 
-int SpinField::Value() const {
+int SpinField::value() const {
   bool ok = false;
   const int value = editor_->text().toInt(&ok);
   return ok ? value : minValue_;
@@ -89,13 +89,13 @@ void SpinField::setText(const QString &text) {
 }
 
 void SpinField::change() {
-  if (OnChange)
-    OnChange(this);
+  if (onChange)
+    onChange(this);
 }
 
 void SpinField::editorLeft() {
   // A typed value is held to the range only now.
-  setValue(Value());
+  setValue(value());
 }
 
 QRect SpinField::arrowRect(int direction) const {

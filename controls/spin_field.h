@@ -1,9 +1,9 @@
 #pragma once
 // SpinField: a number field with an up and a down arrow. The text is the
-// truth: Value() is the number in it (a text that is not a number reads as
-// MinValue), a value set by the program is clamped to the range, a typed
+// truth: value() is the number in it (a text that is not a number reads as
+// minValue), a value set by the program is clamped to the range, a typed
 // value only when the field loses the focus. Every change of the text
-// raises OnChange at once, also when the program sets the value, so that
+// raises onChange at once, also when the program sets the value, so that
 // handlers setting each other's fields re-enter one another.
 #include <QWidget>
 
@@ -19,31 +19,31 @@ public:
 
   explicit SpinField(QWidget *parent = nullptr);
 
-  int MinValue() const { return minValue_; }
+  int minValue() const { return minValue_; }
   void setMinValue(int value);
-  int MaxValue() const { return maxValue_; }
+  int maxValue() const { return maxValue_; }
   void setMaxValue(int value);
-  int Increment() const { return increment_; }
+  int increment() const { return increment_; }
   void setIncrement(int value) { increment_ = value; }
 
-  int Value() const;
-  // Clamped to MinValue..MaxValue; OnChange when the text changes.
+  int value() const;
+  // Clamped to minValue..maxValue; onChange when the text changes.
   void setValue(int value);
 
   QString text() const;
-  // Sets the text as typed, without clamping; OnChange when it changes.
+  // Sets the text as typed, without clamping; onChange when it changes.
   void setText(const QString &text);
   QLineEdit *editor() const { return editor_; }
 
   // One step up or down, as a click on an arrow does.
-  void stepUp() { setValue(Value() + increment_); }
-  void stepDown() { setValue(Value() - increment_); }
+  void stepUp() { setValue(value() + increment_); }
+  void stepDown() { setValue(value() - increment_); }
 
   // The arrow under a point, in this widget's coordinates: +1 up, -1 down,
   // 0 none.
   int arrowAt(const QPoint &pos) const;
 
-  NotifyHandler OnChange;
+  NotifyHandler onChange;
 
 protected:
   void paintEvent(QPaintEvent *event) override;

@@ -16,11 +16,11 @@ void TextView::setLines(const QStringList &lines) {
   setPlainText(lines.join(u'\n'));
 }
 
-QStringList TextView::Lines() const {
+QStringList TextView::lines() const {
   return toPlainText().split(u'\n');
 }
 
-Qt::Alignment TextView::TextAlignment() const {
+Qt::Alignment TextView::textAlignment() const {
   return document()->defaultTextOption().alignment();
 }
 

@@ -14,9 +14,9 @@ public:
   // Each entry one line; an empty last entry ends the text with a line
   // break.
   void setLines(const QStringList &lines);
-  QStringList Lines() const;
+  QStringList lines() const;
 
-  Qt::Alignment TextAlignment() const;
+  Qt::Alignment textAlignment() const;
   void setTextAlignment(Qt::Alignment alignment);
 
   void setColor(const QColor &background);

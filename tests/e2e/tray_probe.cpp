@@ -51,7 +51,7 @@ int main(int argc, char **argv) {
     QObject::connect(menu.get(), &QMenu::aboutToShow, [name] { say("menu " + name); });
     tray->setPopupMenu(menu.get());
     tray->setOnClick([name](QObject *) { say("click " + name); });
-    tray->setOnDblClick([name](QObject *) { say("dblclick " + name); });
+    tray->setOnDoubleClick([name](QObject *) { say("dblclick " + name); });
     tray->setOnRightClick([name](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
       say(QStringLiteral("rightclick %1 %2 %3").arg(name).arg(x).arg(y));
     });

@@ -205,7 +205,7 @@ TEST_F(BalloonHintTest, ShowsTheTextAtTheCursorCutToItsShape) {
   under.setGeometry(250, 150, 300, 300);
   under.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&under));
-  window()->ActivateHint(QStringLiteral("Click here and drag to move the mixer..."), cursor);
+  window()->activateHint(QStringLiteral("Click here and drag to move the mixer..."), cursor);
   ASSERT_TRUE(window()->isVisible());
   const QRect shown = window()->geometry();
   EXPECT_EQ(shown.bottomLeft() + QPoint(0, 1), cursor) << "above and right of the cursor";
@@ -218,9 +218,9 @@ TEST_F(BalloonHintTest, ShowsTheTextAtTheCursorCutToItsShape) {
   QTest::qWait(20);
   EXPECT_TRUE(window()->isVisible());
   // Text longer than the buffer is cut.
-  window()->ActivateHint(QString(300, QLatin1Char('x')), cursor);
+  window()->activateHint(QString(300, QLatin1Char('x')), cursor);
   EXPECT_EQ(window()->text().size(), 255);
-  window()->ReleaseHint();
+  window()->releaseHint();
   EXPECT_FALSE(window()->isVisible());
   EXPECT_FALSE(BalloonWindow::hookInstalled());
 }
@@ -228,19 +228,19 @@ TEST_F(BalloonHintTest, ShowsTheTextAtTheCursorCutToItsShape) {
 TEST_F(BalloonHintTest, WrapsLongTextsToTheMaximumWidth) {
   const int screen = BalloonSettings::screenWidth();
   hint.setMaxWidth(5000);
-  EXPECT_EQ(hint.MaxWidth(), screen);
+  EXPECT_EQ(hint.maxWidth(), screen);
   hint.setMaxWidth(-4);
   EXPECT_EQ(hint.maxWidthPixels(), screen / 4);
   const QString words = QStringLiteral("word ").repeated(60);
-  window()->ActivateHint(words, cursor);
+  window()->activateHint(words, cursor);
   EXPECT_LE(window()->width(), screen / 4);
   EXPECT_GT(window()->height(), 59 + 13) << "wrapped onto several lines";
   // One word wider than the maximum is not broken.
-  window()->ActivateHint(QString(60, QLatin1Char('W')), cursor);
+  window()->activateHint(QString(60, QLatin1Char('W')), cursor);
   EXPECT_GT(window()->width(), screen / 4);
   // 0: as wide as the screen allows.
   hint.setMaxWidth(0);
-  window()->ActivateHint(words, cursor);
+  window()->activateHint(words, cursor);
   EXPECT_GT(window()->width(), screen / 4);
   EXPECT_LE(window()->width(), screen);
 }
@@ -251,12 +251,12 @@ TEST_F(BalloonHintTest, NoHintWhileAMouseButtonIsDown) {
   other.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   QTest::mousePress(&other, Qt::LeftButton, {}, {50, 50});
-  window()->ActivateHint(QStringLiteral("hint"), cursor);
+  window()->activateHint(QStringLiteral("hint"), cursor);
   EXPECT_FALSE(window()->isVisible());
-  BalloonBehaviors allowed = hint.Behavior();
+  BalloonBehaviors allowed = hint.behavior();
   allowed.setFlag(BalloonBehavior::bbNoShowMouseDown, false);
   hint.setBehavior(allowed);
-  window()->ActivateHint(QStringLiteral("hint"), cursor);
+  window()->activateHint(QStringLiteral("hint"), cursor);
   EXPECT_TRUE(window()->isVisible());
   QTest::mouseRelease(&other, Qt::LeftButton, {}, {50, 50});
 }
@@ -268,8 +268,8 @@ TEST_F(BalloonHintTest, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
   under.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&under));
 
-  window()->ActivateHint(QStringLiteral("first"), cursor);
-  window()->ActivateHint(QStringLiteral("second, without hiding"), cursor);
+  window()->activateHint(QStringLiteral("first"), cursor);
+  window()->activateHint(QStringLiteral("second, without hiding"), cursor);
   EXPECT_FALSE(platform::windowRegion(window())) << "a whole rectangle";
   EXPECT_EQ(BalloonWindow::shownBalloon(), window());
   EXPECT_TRUE(BalloonWindow::hookInstalled());
@@ -280,7 +280,7 @@ TEST_F(BalloonHintTest, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
   EXPECT_EQ(BalloonWindow::shownBalloon(), nullptr);
 
   // A repaint away from it leaves it; a click anywhere takes it away.
-  window()->ActivateHint(QStringLiteral("third"), cursor);
+  window()->activateHint(QStringLiteral("third"), cursor);
   under.repaint(QRect(250, 250, 10, 10));
   QTest::qWait(20);
   EXPECT_TRUE(window()->isVisible());
@@ -294,28 +294,28 @@ TEST_F(BalloonHintTest, StylesChooseFontAndColours) {
   hint.setFont(QFont(QStringLiteral("Liberation Serif"), 14));
   hint.setColor(platform::clLime);
   hint.setBorderColor(platform::clRed);
-  window()->ActivateHint(QStringLiteral("custom"), cursor);
+  window()->activateHint(QStringLiteral("custom"), cursor);
   EXPECT_EQ(window()->look().font.family(), QStringLiteral("Liberation Serif"));
   EXPECT_EQ(window()->look().fill, QColor(0, 255, 0));
   EXPECT_EQ(window()->look().outline, QColor(255, 0, 0));
 
   // The desktop's status font when it has one, else the default hint font.
   hint.setStyle(HintStyle::hsSystem);
-  window()->ActivateHint(QStringLiteral("system"), cursor);
+  window()->activateHint(QStringLiteral("system"), cursor);
   EXPECT_EQ(window()->look().font, defaultHintFont());
   const QFont general = QApplication::font();
   QFont status(QStringLiteral("Liberation Mono"), 11);
   QApplication::setFont(status, "QStatusBar");
-  window()->ActivateHint(QStringLiteral("system"), cursor);
+  window()->activateHint(QStringLiteral("system"), cursor);
   QApplication::setFont(general, "QStatusBar");
   EXPECT_EQ(window()->look().font.family(), QStringLiteral("Liberation Mono"));
   EXPECT_EQ(window()->look().fill, platform::toQColor(platform::clInfoBk));
 }
 
 TEST_F(BalloonHintTest, TheDefaultOutlineIsTheWindowFrameColour) {
-  window()->ActivateHint(QStringLiteral("outline"), cursor);
+  window()->activateHint(QStringLiteral("outline"), cursor);
   const QImage shown = window()->grab().toImage();
-  const Geometry g = geometry(shown.size(), window()->currentPosition(), hint.ShadowDepth());
+  const Geometry g = geometry(shown.size(), window()->currentPosition(), hint.shadowDepth());
   // The window frame colour of a light scheme, as the application's palette is here.
   const QColor frame(Qt::black);
   EXPECT_EQ(shown.pixelColor(g.body.center().x(), g.body.top()), frame);
@@ -356,7 +356,7 @@ TEST_F(BalloonHintTest, TakesOverEveryHintWhileActive) {
   platform::showHint(request);
   QPointer<BalloonHintWindow> old = window();
   hint.setActive(false);
-  EXPECT_FALSE(hint.Active());
+  EXPECT_FALSE(hint.isActive());
   EXPECT_EQ(hint.hintWindow(), nullptr);
   EXPECT_TRUE(!old || !old->isVisible()) << "the hint on screen goes";
   platform::showHint(request);

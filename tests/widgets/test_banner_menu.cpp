@@ -90,23 +90,23 @@ TEST_F(BannerMenuTest, ItemsAreAsWideAsTheWidestCaptionWithTheirMarkColumnAndThe
     menu.addSeparator();
     menu.addAction("&Last");
     openAndGrab(menu);
-    const int expected = c.expected(look.Font()) + look.ExtraItemWidth();
-    const int height = std::max(kBox, QFontMetrics(look.Font()).height() + 6);
+    const int expected = c.expected(look.font()) + look.extraItemWidth();
+    const int height = std::max(kBox, QFontMetrics(look.font()).height() + 6);
     for (QAction *item : menu.actions()) {
       if (item->isSeparator())
         continue;
       const QRect r = menu.actionGeometry(item);
-      EXPECT_EQ(r.width() + look.BannerWidth(), expected)
+      EXPECT_EQ(r.width() + look.bannerWidth(), expected)
           << c.what << ": " << item->text().toStdString();
       EXPECT_EQ(r.height(), height) << c.what;
-      EXPECT_EQ(r.left(), 3 + look.BannerWidth()) << c.what; // right of the border and the band
+      EXPECT_EQ(r.left(), 3 + look.bannerWidth()) << c.what; // right of the border and the band
     }
     EXPECT_EQ(menu.width(), expected + 2 * 3) << c.what;
     // The text starts 2 + 24 pixels right of the band, and the widest caption fits.
     const QRect first = menu.actionGeometry(menu.actions().first());
     int widest = 0;
     for (QString caption : c.captions)
-      widest = std::max(widest, textWidth(look.Font(), caption.remove("|sub").section('\t', 0, 0)));
+      widest = std::max(widest, textWidth(look.font(), caption.remove("|sub").section('\t', 0, 0)));
     EXPECT_GE(first.right() + 1 - (first.left() + 2 + 24), widest) << c.what;
     menu.close();
   }
@@ -120,8 +120,8 @@ TEST_F(BannerMenuTest, FixedItemSizesAndSubmenusWithoutTheBand) {
   look.setItemWidth(150);
   openAndGrab(menu);
   EXPECT_EQ(menu.actionGeometry(menu.actions().at(1)).height(), 30);
-  EXPECT_EQ(menu.actionGeometry(menu.actions().at(1)).width() + look.BannerWidth(),
-            150 + look.ExtraItemWidth());
+  EXPECT_EQ(menu.actionGeometry(menu.actions().at(1)).width() + look.bannerWidth(),
+            150 + look.extraItemWidth());
   menu.close();
 
   look.setItemHeight(0);
@@ -130,7 +130,7 @@ TEST_F(BannerMenuTest, FixedItemSizesAndSubmenusWithoutTheBand) {
   // One level of one item: half a box more, and no band in a submenu.
   const QRect r = sub->actionGeometry(sub->actions().at(0));
   EXPECT_EQ(r.width(),
-            textWidth(look.Font(), "One item only") + kBox / 2 + kBox + look.ExtraItemWidth());
+            textWidth(look.font(), "One item only") + kBox / 2 + kBox + look.extraItemWidth());
   EXPECT_EQ(r.left(), 3);
   sub->close();
 }
@@ -141,7 +141,7 @@ TEST_F(BannerMenuTest, TheBandRunsFromGreenAtTheTopToLimeAtTheBottomWithItsTextU
                               "Save your configuration", "Terminate Calvoro and Quit"})
     caption == QStringLiteral("-") ? (void)menu.addSeparator() : (void)menu.addAction(caption);
   const QImage shot = openAndGrab(menu);
-  const QRect band = look.BannerRect();
+  const QRect band = look.bannerRect();
   ASSERT_EQ(band.width(), 20);
   EXPECT_EQ(band.top(), menu.actionGeometry(menu.actions().first()).top());
   EXPECT_EQ(band.bottom(), menu.actionGeometry(menu.actions().last()).bottom());
@@ -162,7 +162,7 @@ TEST_F(BannerMenuTest, TheBandRunsFromGreenAtTheTopToLimeAtTheBottomWithItsTextU
         left = std::min(left, x), right = std::max(right, x);
       }
   ASSERT_GE(bottom, 0) << "no text in the band";
-  const int textLength = QFontMetrics(look.BannerFont()).horizontalAdvance("KALDO Prototyping");
+  const int textLength = QFontMetrics(look.bannerFont()).horizontalAdvance("KALDO Prototyping");
   EXPECT_NEAR(bottom - top, textLength, 4);
   EXPECT_LE(right - left, 16);
   const int middle = (top + bottom) / 2; // a whole pixel
@@ -174,7 +174,7 @@ TEST_F(BannerMenuTest, SixteenBandsOfOneColourEach) {
   for (int i = 0; i < 12; ++i)
     menu.addAction(QStringLiteral("Item %1").arg(i));
   const QImage shot = openAndGrab(menu);
-  const QRect band = look.BannerRect();
+  const QRect band = look.bannerRect();
   const int greens[] = {128, 136, 145, 153, 162, 170, 179, 187,
                         196, 204, 213, 221, 230, 238, 247, 255};
   for (int i = 0; i < 16; ++i) {
@@ -191,13 +191,13 @@ TEST_F(BannerMenuTest, EveryOpeningGivesTheBandTheMenusNewHeight) {
   menu.addAction("One");
   menu.addAction("Two");
   openAndGrab(menu);
-  const int before = look.BannerRect().height();
+  const int before = look.bannerRect().height();
   menu.close();
   menu.addAction("Three");
   menu.addAction("Four");
   const QImage shot = openAndGrab(menu);
-  EXPECT_EQ(look.BannerRect().height(), 2 * before);
-  EXPECT_EQ(shot.pixelColor(look.BannerRect().left() + 1, look.BannerRect().bottom()),
+  EXPECT_EQ(look.bannerRect().height(), 2 * before);
+  EXPECT_EQ(shot.pixelColor(look.bannerRect().left() + 1, look.bannerRect().bottom()),
             rgb(0, 255, 0));
 }
 
@@ -246,7 +246,7 @@ TEST_F(BannerMenuTest, DetachingOrLosingTheMenuGivesThePlainLookBack) {
   look.setPopupMenu(other.get());
   EXPECT_NE(other->style(), QApplication::style());
   other.reset();
-  EXPECT_EQ(look.PopupMenu(), nullptr);
+  EXPECT_EQ(look.popupMenu(), nullptr);
 }
 
 // --- The main window's tray menu -------------------------------------------------------------

@@ -17,7 +17,7 @@ struct YearField {
     spin.setMinValue(1900);
     spin.setMaxValue(10000);
     spin.setValue(1900);
-    spin.OnChange = [this](QObject *) { seen.append(spin.Value()); };
+    spin.onChange = [this](QObject *) { seen.append(spin.value()); };
   }
   SpinField spin;
   QList<int> seen;
@@ -34,7 +34,7 @@ TEST(SpinEdit, ValueIsTheNumberInTheTextAndCodeIsClamped) {
   for (const Case &c : {Case{"1985", 1985}, Case{"19", 19}, Case{"", 1900}, Case{"-", 1900},
                         Case{"20000", 20000}, Case{"0", 0}}) {
     f.spin.setText(QString::fromLatin1(c.text));
-    EXPECT_EQ(f.spin.Value(), c.value) << c.text;
+    EXPECT_EQ(f.spin.value(), c.value) << c.text;
   }
 
   struct Set {
@@ -88,7 +88,7 @@ struct Grid {
     grid.resize(199, 97);
     grid.setStartOfWeek(1);
     grid.setCalendarDate(date);
-    grid.OnChange = [this](QObject *) { changes++; };
+    grid.onChange = [this](QObject *) { changes++; };
   }
   MonthGrid grid;
   int changes = 0;
@@ -142,7 +142,7 @@ TEST(Calendar, RefusesAndIgnoresAsAMonthGridDoes) {
     } else {
       set();
     }
-    EXPECT_EQ(g.grid.CalendarDate(), c.to) << what;
+    EXPECT_EQ(g.grid.calendarDate(), c.to) << what;
     EXPECT_EQ(g.changes, c.to != c.from ? 1 : 0) << what;
   }
 }
@@ -176,10 +176,10 @@ TEST(Calendar, LaysTheMonthOutFromMondayWithBlankCellsOutside) {
 TEST(Calendar, AClickOrAnArrowKeySetsTheDayWithinTheMonth) {
   Grid g({2026, 12, 6});
   QTest::mouseClick(&g.grid, Qt::LeftButton, {}, g.grid.cellRect(2, 3).center());
-  EXPECT_EQ(g.grid.Day(), 16);
+  EXPECT_EQ(g.grid.day(), 16);
   QTest::mouseClick(&g.grid, Qt::LeftButton, {}, g.grid.cellRect(0, 1).center()); // blank
   QTest::mouseClick(&g.grid, Qt::LeftButton, {}, g.grid.cellRect(2, 0).center()); // header
-  EXPECT_EQ(g.grid.Day(), 16);
+  EXPECT_EQ(g.grid.day(), 16);
   EXPECT_EQ(g.changes, 1);
 
   struct Key {
@@ -189,9 +189,9 @@ TEST(Calendar, AClickOrAnArrowKeySetsTheDayWithinTheMonth) {
   for (const Key &k : {Key{Qt::Key_Right, 17}, Key{Qt::Key_Down, 24}, Key{Qt::Key_Down, 31},
                        Key{Qt::Key_Down, 31}, Key{Qt::Key_Left, 30}, Key{Qt::Key_Up, 23}}) {
     QTest::keyClick(&g.grid, k.key);
-    EXPECT_EQ(g.grid.Day(), k.day);
+    EXPECT_EQ(g.grid.day(), k.day);
   }
   g.grid.setDay(1);
   QTest::keyClick(&g.grid, Qt::Key_Left);
-  EXPECT_EQ(g.grid.CalendarDate(), (core::Date{2026, 12, 1}));
+  EXPECT_EQ(g.grid.calendarDate(), (core::Date{2026, 12, 1}));
 }

@@ -33,10 +33,10 @@ TEST(Gauge, FillsFromTheBottomWithThePercentageOverIt) {
   BarGauge gauge;
   gauge.resize(80, 155);
   gauge.setForeColor(QColor(255, 0, 0));
-  EXPECT_EQ(gauge.BackColor(), QColor(255, 255, 221));
+  EXPECT_EQ(gauge.backColor(), QColor(255, 255, 221));
   EXPECT_EQ(gauge.font().pixelSize(), 16);
   gauge.setProgress(30);
-  EXPECT_EQ(gauge.PercentDone(), 30);
+  EXPECT_EQ(gauge.percentDone(), 30);
   EXPECT_EQ(gauge.filledHeight(), 153 * 30 / 100);
 
   const QImage image = gauge.grab().toImage();
@@ -57,15 +57,15 @@ TEST(Gauge, ProgressStaysInRange) {
   BarGauge gauge;
   gauge.resize(80, 155);
   gauge.setProgress(150);
-  EXPECT_EQ(gauge.Progress(), 100);
+  EXPECT_EQ(gauge.progress(), 100);
   EXPECT_EQ(gauge.filledHeight(), 153);
   gauge.setProgress(-5);
-  EXPECT_EQ(gauge.PercentDone(), 0);
+  EXPECT_EQ(gauge.percentDone(), 0);
   gauge.setMinValue(50);
   gauge.setProgress(75);
-  EXPECT_EQ(gauge.PercentDone(), 50);
+  EXPECT_EQ(gauge.percentDone(), 50);
   gauge.setMaxValue(50);
-  EXPECT_EQ(gauge.PercentDone(), 0) << "an empty range shows nothing";
+  EXPECT_EQ(gauge.percentDone(), 0) << "an empty range shows nothing";
 }
 
 TEST(BitBtn, TakesNoFocusAndClicks) {
@@ -120,11 +120,11 @@ TEST(Memo, ReadOnlyCentredLinesWithAScrollBar) {
   TextView memo;
   const QStringList lines = {"Biorhythm means rhythm of life.", "", "Critical Days.", ""};
   memo.setLines(lines);
-  EXPECT_EQ(memo.Lines(), lines);
+  EXPECT_EQ(memo.lines(), lines);
   EXPECT_TRUE(memo.toPlainText().endsWith(u'\n'));
   EXPECT_TRUE(memo.isReadOnly());
   EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(memo.TextAlignment(), Qt::AlignHCenter);
+  EXPECT_EQ(memo.textAlignment(), Qt::AlignHCenter);
   memo.setColor(Qt::black);
   memo.setFontColor(QColor(0, 255, 0));
   memo.resize(351, 213);
@@ -152,7 +152,7 @@ TEST(Image, ReadsItsPictureOnceAndOnlyWhenFirstPainted) {
   const QImage shown = image.grab().toImage();
   EXPECT_EQ(shown.pixel(4, 4), qRgb(255, 0, 0));
   image.grab();
-  EXPECT_EQ(image.Picture().size(), QSize(8, 8));
+  EXPECT_EQ(image.picture().size(), QSize(8, 8));
   EXPECT_EQ(reads, 1);
   // A picture given later replaces one not read yet.
   image.setPictureLoader([&reads] {
@@ -160,6 +160,6 @@ TEST(Image, ReadsItsPictureOnceAndOnlyWhenFirstPainted) {
     return QPixmap();
   });
   image.setPicture(QPixmap(2, 2));
-  EXPECT_EQ(image.Picture().size(), QSize(2, 2));
+  EXPECT_EQ(image.picture().size(), QSize(2, 2));
   EXPECT_EQ(reads, 1);
 }

@@ -25,7 +25,7 @@ struct Smooth : ::testing::Test {
   void runToEnd() {
     QPointer<SmoothShow> alive(smooth);
     for (int i = 0; i < 20 && alive && alive->running(); ++i)
-      alive->Step();
+      alive->step();
   }
 };
 
@@ -44,25 +44,25 @@ const QList<QRect> kHiding = {
 
 TEST_F(Smooth, Defaults) {
   SmoothShow plain(nullptr);
-  EXPECT_EQ(plain.Control(), nullptr);
-  EXPECT_EQ(plain.Color(), QColor(0, 0, 0));
-  EXPECT_EQ(plain.BorderWidth(), 1);
-  EXPECT_EQ(plain.Delay(), 50);
-  EXPECT_TRUE(plain.Enabled());
-  EXPECT_FALSE(plain.Reverse());
+  EXPECT_EQ(plain.control(), nullptr);
+  EXPECT_EQ(plain.color(), QColor(0, 0, 0));
+  EXPECT_EQ(plain.borderWidth(), 1);
+  EXPECT_EQ(plain.delay(), 50);
+  EXPECT_TRUE(plain.isEnabled());
+  EXPECT_FALSE(plain.isReversed());
   EXPECT_EQ(plain.minLocation(), MinLocation::mlCenter);
   EXPECT_EQ(plain.maxLocation(), MaxLocation::xlDefault);
-  EXPECT_EQ(QRect(plain.MinLeft(), plain.MinTop(), plain.MinWidth(), plain.MinHeight()),
+  EXPECT_EQ(QRect(plain.minLeft(), plain.minTop(), plain.minWidth(), plain.minHeight()),
             QRect(0, 0, 27, 27));
-  EXPECT_EQ(QRect(plain.MaxLeft(), plain.MaxTop(), plain.MaxWidth(), plain.MaxHeight()),
+  EXPECT_EQ(QRect(plain.maxLeft(), plain.maxTop(), plain.maxWidth(), plain.maxHeight()),
             QRect(100, 100, 127, 127));
-  EXPECT_EQ(smooth->Control(), &window);
-  plain.Execute(); // no control: nothing
+  EXPECT_EQ(smooth->control(), &window);
+  plain.execute(); // no control: nothing
   EXPECT_FALSE(plain.running());
 }
 
 TEST_F(Smooth, ShowingDrawsTheTenFramesThenTheWindow) {
-  smooth->Execute();
+  smooth->execute();
   ASSERT_TRUE(smooth->running());
   EXPECT_EQ(smooth->framesDrawn(), kShowing.mid(0, 1)) << "Execute draws the first step";
   EXPECT_TRUE(windowInvisible());
@@ -75,7 +75,7 @@ TEST_F(Smooth, ShowingDrawsTheTenFramesThenTheWindow) {
 
 TEST_F(Smooth, HidingDrawsTheSameProgressFromTheOtherEnd) {
   smooth->setReverse(true);
-  smooth->Execute();
+  smooth->execute();
   runToEnd();
   EXPECT_EQ(smooth->framesDrawn(), kHiding);
 }
@@ -88,9 +88,9 @@ TEST_F(Smooth, FrameIsAHollowColouredWindowThatTakesNoFocus) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   edit->setFocus();
   smooth->setBorderWidth(3);
-  smooth->Execute();
+  smooth->execute();
   for (int i = 0; i < 3; ++i)
-    smooth->Step(); // 36 x 27 now
+    smooth->step(); // 36 x 27 now
   QWidget *frame = smooth->frameWindow();
   ASSERT_NE(frame, nullptr);
   EXPECT_TRUE(frame->isVisible());
@@ -106,30 +106,30 @@ TEST_F(Smooth, FrameIsAHollowColouredWindowThatTakesNoFocus) {
 
 TEST_F(Smooth, FrameNarrowerThanTwoBordersIsFilled) {
   smooth->setBorderWidth(5);
-  smooth->Execute();
-  smooth->Step(); // 8 x 6
+  smooth->execute();
+  smooth->step(); // 8 x 6
   EXPECT_EQ(smooth->frameWindow()->mask(), QRegion(0, 0, 8, 6));
   runToEnd();
 }
 
 TEST_F(Smooth, ExecuteAndControlChangesWhileRunningAreIgnored) {
   QWidget other;
-  smooth->Execute();
-  smooth->Step();
+  smooth->execute();
+  smooth->step();
   smooth->setReverse(true);
-  smooth->Execute();
+  smooth->execute();
   smooth->setControl(&other);
-  EXPECT_EQ(smooth->Control(), &window);
+  EXPECT_EQ(smooth->control(), &window);
   EXPECT_EQ(smooth->framesDrawn().size(), 2);
   runToEnd();
   EXPECT_EQ(smooth->framesDrawn(), kShowing);
   smooth->setControl(&other);
-  EXPECT_EQ(smooth->Control(), &other);
+  EXPECT_EQ(smooth->control(), &other);
 }
 
 TEST_F(Smooth, DisabledLeavesTheWindowAlone) {
   smooth->setEnabled(false);
-  smooth->Execute();
+  smooth->execute();
   EXPECT_FALSE(smooth->running());
   EXPECT_TRUE(smooth->framesDrawn().isEmpty());
   EXPECT_TRUE(window.mask().isEmpty());
@@ -138,7 +138,7 @@ TEST_F(Smooth, DisabledLeavesTheWindowAlone) {
 TEST_F(Smooth, WindowGetsItsOwnRegionBack) {
   const auto shape = platform::Region::roundRect(0, 0, 400, 300, 40, 40);
   platform::setWindowRegion(&window, shape);
-  smooth->Execute();
+  smooth->execute();
   EXPECT_TRUE(windowInvisible());
   runToEnd();
   ASSERT_TRUE(platform::windowRegion(&window).has_value());
@@ -148,21 +148,21 @@ TEST_F(Smooth, WindowGetsItsOwnRegionBack) {
 
 TEST_F(Smooth, EventsComeWithTheFrameStillUpAndThenWithTheWindowBack) {
   int finishing = 0, finish = 0;
-  smooth->OnFinishing = [&](QObject *sender) {
+  smooth->onFinishing = [&](QObject *sender) {
     ++finishing;
     EXPECT_EQ(sender, smooth);
     EXPECT_NE(smooth->frameWindow(), nullptr);
     EXPECT_TRUE(windowInvisible());
     EXPECT_EQ(finish, 0);
   };
-  smooth->OnFinish = [&](QObject *sender) {
+  smooth->onFinish = [&](QObject *sender) {
     ++finish;
     EXPECT_EQ(sender, smooth);
     EXPECT_EQ(smooth->frameWindow(), nullptr);
     EXPECT_FALSE(platform::windowRegion(&window).has_value());
     EXPECT_FALSE(smooth->running());
   };
-  smooth->Execute();
+  smooth->execute();
   EXPECT_EQ(finishing, 0);
   runToEnd();
   EXPECT_EQ(finishing, 1);
@@ -172,8 +172,8 @@ TEST_F(Smooth, EventsComeWithTheFrameStillUpAndThenWithTheWindowBack) {
 TEST_F(Smooth, ZeroDelayFinishesAtOnce) {
   smooth->setDelay(0);
   int finish = 0;
-  smooth->OnFinish = [&](QObject *) { ++finish; };
-  smooth->Execute();
+  smooth->onFinish = [&](QObject *) { ++finish; };
+  smooth->execute();
   EXPECT_FALSE(smooth->running());
   EXPECT_EQ(smooth->framesDrawn(), kShowing);
   EXPECT_EQ(finish, 1);
@@ -182,7 +182,7 @@ TEST_F(Smooth, ZeroDelayFinishesAtOnce) {
 
 TEST_F(Smooth, RunOnTheTimerReachesTheEnd) {
   smooth->setDelay(1);
-  smooth->Execute();
+  smooth->execute();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !smooth->running(); }, 5000));
   EXPECT_EQ(smooth->framesDrawn(), kShowing);
 }
@@ -192,21 +192,21 @@ TEST_F(Smooth, DestroyedControlIsNotTouchedAndTheFrameGoes) {
   control->setGeometry(10, 10, 50, 50);
   SmoothShow other(nullptr);
   other.setControl(control);
-  other.Execute();
-  other.Step();
+  other.execute();
+  other.step();
   QPointer<QWidget> frame = other.frameWindow();
   ASSERT_TRUE(frame);
   delete control;
-  EXPECT_EQ(other.Control(), nullptr);
+  EXPECT_EQ(other.control(), nullptr);
   EXPECT_FALSE(other.running());
   EXPECT_FALSE(frame);
-  other.Step(); // a late tick does nothing
+  other.step(); // a late tick does nothing
 }
 
 TEST_F(Smooth, OwnerDestroyedDuringARun) {
   auto *owner = new QWidget;
   auto *component = new SmoothShow(owner);
-  component->Execute();
+  component->execute();
   QPointer<QWidget> frame = component->frameWindow();
   ASSERT_TRUE(frame);
   delete owner; // takes the component with it
@@ -216,8 +216,8 @@ TEST_F(Smooth, OwnerDestroyedDuringARun) {
 TEST_F(Smooth, DestroyedComponentUndoesItsRun) {
   const auto shape = platform::Region(QRect(0, 0, 100, 100));
   platform::setWindowRegion(&window, shape);
-  smooth->Execute();
-  smooth->Step();
+  smooth->execute();
+  smooth->step();
   QPointer<QWidget> frame = smooth->frameWindow();
   ASSERT_TRUE(windowInvisible());
   delete smooth;
@@ -228,11 +228,11 @@ TEST_F(Smooth, DestroyedComponentUndoesItsRun) {
 
 TEST_F(Smooth, ComponentDeletedFromItsOwnEvent) {
   QPointer<QWidget> frame;
-  smooth->OnFinishing = [&](QObject *) {
+  smooth->onFinishing = [&](QObject *) {
     frame = smooth->frameWindow();
     delete smooth;
   };
-  smooth->Execute();
+  smooth->execute();
   runToEnd();
   EXPECT_FALSE(frame);
   EXPECT_FALSE(platform::windowRegion(&window).has_value());
@@ -275,7 +275,7 @@ TEST_F(Smooth, ExtremeCustomRectanglesDoNotOverflow) {
   smooth->setMaxTop(INT32_MIN);
   smooth->setBorderWidth(INT32_MAX);
   smooth->setDelay(0);
-  smooth->Execute();
+  smooth->execute();
   ASSERT_EQ(smooth->framesDrawn().size(), 10);
   // Places beyond any screen are held at a billion pixels.
   const int far = 1 << 30;

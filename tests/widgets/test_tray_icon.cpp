@@ -76,7 +76,7 @@ TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
   EXPECT_EQ(add.record.flags, platform::nifMessage | platform::nifIcon | platform::nifTip);
   EXPECT_EQ(add.record.owner, &tray);
   EXPECT_EQ(add.record.id, 0u);
-  EXPECT_EQ(add.record.callbackMessage, TrayIcon::CallbackMessage());
+  EXPECT_EQ(add.record.callbackMessage, TrayIcon::callbackMessage());
   EXPECT_EQ(colorOf(add.record.icon), QColor(Qt::red));
   EXPECT_EQ(add.record.tip, "Dear Anna");
 
@@ -94,7 +94,7 @@ TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
   TrayIcon tray(&owner);
   tray.setToolTip("tip");
   tray.setActive(true);
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::blue));
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::blue));
   const platform::NotifyRecord *shown = env.notifyArea.shown(&tray);
   ASSERT_TRUE(shown);
   EXPECT_EQ(colorOf(shown->icon), QColor(Qt::blue));
@@ -135,27 +135,27 @@ TEST_F(TrayIconTest, ToolTipKeepsItsFirst62Characters) {
   ASSERT_EQ(text.size(), 66);
   const QString seventy = text + "abcd";
   tray.setToolTip(seventy);
-  EXPECT_EQ(tray.ToolTip(), seventy.left(62));
+  EXPECT_EQ(tray.toolTip(), seventy.left(62));
   EXPECT_EQ(env.notifyArea.shown(&tray)->tip, seventy.left(62));
   tray.setToolTip("short");
-  EXPECT_EQ(tray.ToolTip(), "short");
+  EXPECT_EQ(tray.toolTip(), "short");
 }
 
 TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
   IconList images;
-  images.Add(solidIcon(Qt::red));
-  images.Add(solidIcon(Qt::green));
-  images.Add(solidIcon(Qt::blue));
+  images.add(solidIcon(Qt::red));
+  images.add(solidIcon(Qt::green));
+  images.add(solidIcon(Qt::blue));
   TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setToolTip("tip");
   tray.setImages(&images);
 
   tray.setAnimate(true); // not in the tray: ignored
-  EXPECT_FALSE(tray.Animate());
+  EXPECT_FALSE(tray.isAnimated());
   tray.setActive(true);
   tray.setAnimate(true);
-  ASSERT_TRUE(tray.Animate());
+  ASSERT_TRUE(tray.isAnimated());
   auto *timer = tray.findChild<QTimer *>("AnimateTimer");
   ASSERT_TRUE(timer);
   EXPECT_TRUE(timer->isActive());
@@ -165,24 +165,24 @@ TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
   EXPECT_EQ(timer->interval(), 100);
   tray.setAnimateInterval(250);
   EXPECT_EQ(timer->interval(), 250);
-  EXPECT_EQ(tray.AnimateInterval(), 250);
+  EXPECT_EQ(tray.animateInterval(), 250);
 
   QList<QColor> shown;
   for (int i = 0; i < 4; ++i) {
-    tray.AnimateTick();
+    tray.animateTick();
     shown.append(colorOf(env.notifyArea.shown(&tray)->icon));
   }
   EXPECT_EQ(shown, (QList<QColor>{Qt::green, Qt::blue, Qt::red, Qt::green}));
 
   tray.setAnimate(false);
   EXPECT_FALSE(timer->isActive());
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
   EXPECT_EQ(colorOf(env.notifyArea.shown(&tray)->icon), QColor(Qt::yellow));
 
   // Switching off again leaves the icon as it is.
   tray.setIcon(solidIcon(Qt::cyan));
   tray.setAnimate(false);
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::cyan));
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::cyan));
 }
 
 TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
@@ -191,35 +191,35 @@ TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setAnimate(true); // no image list
-  EXPECT_FALSE(tray.Animate());
+  EXPECT_FALSE(tray.isAnimated());
   tray.setImages(&images);
   tray.setAnimate(true); // an empty one
-  EXPECT_FALSE(tray.Animate());
-  images.Add(solidIcon(Qt::magenta));
+  EXPECT_FALSE(tray.isAnimated());
+  images.add(solidIcon(Qt::magenta));
   tray.setAnimate(true);
-  ASSERT_TRUE(tray.Animate());
-  tray.AnimateTick();
-  tray.AnimateTick();
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::magenta));
+  ASSERT_TRUE(tray.isAnimated());
+  tray.animateTick();
+  tray.animateTick();
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::magenta));
 }
 
 TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
   auto images = std::make_unique<IconList>();
-  images->Add(solidIcon(Qt::red));
-  images->Add(solidIcon(Qt::green));
+  images->add(solidIcon(Qt::red));
+  images->add(solidIcon(Qt::green));
   TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setImages(images.get());
   tray.setAnimate(true);
-  tray.AnimateTick();
+  tray.animateTick();
   images.reset();
-  EXPECT_EQ(tray.Images(), nullptr);
-  EXPECT_FALSE(tray.Animate());
+  EXPECT_EQ(tray.images(), nullptr);
+  EXPECT_FALSE(tray.isAnimated());
   EXPECT_FALSE(tray.findChild<QTimer *>("AnimateTimer")->isActive());
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
-  tray.AnimateTick(); // a late tick finds no pictures
-  EXPECT_EQ(colorOf(tray.Icon()), QColor(Qt::yellow));
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
+  tray.animateTick(); // a late tick finds no pictures
+  EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
 }
 
 TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
@@ -234,7 +234,7 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
       EXPECT_EQ(Sender, t);
       events << "click " + name;
     });
-    t->setOnDblClick([&events, name, t](QObject *Sender) {
+    t->setOnDoubleClick([&events, name, t](QObject *Sender) {
       EXPECT_EQ(Sender, t);
       events << "dblclick " + name;
     });
@@ -299,7 +299,7 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   menu.reset();
-  EXPECT_EQ(tray.PopupMenu(), nullptr);
+  EXPECT_EQ(tray.popupMenu(), nullptr);
   env.notifyArea.mouse(&tray, TrayMouse::RightUp);
   processEvents();
   EXPECT_FALSE(shown);
@@ -344,19 +344,19 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   shell.minimize();
   processEvents(); // the window system's answers to the state change
   EXPECT_FALSE(main.isVisible());
-  EXPECT_TRUE(tray.Active());
+  EXPECT_TRUE(tray.isActive());
   EXPECT_TRUE(env.notifyArea.isShown(&tray));
 
   env.notifyArea.mouse(&tray, TrayMouse::LeftDoubleClick);
   processEvents();
   EXPECT_TRUE(main.isVisible());
   EXPECT_FALSE(main.isMinimized());
-  EXPECT_FALSE(tray.Active());
+  EXPECT_FALSE(tray.isActive());
   EXPECT_FALSE(env.notifyArea.isShown(&tray));
 
   // A handler set by code replaces the restore handler.
   int own = 0;
-  tray.setOnDblClick([&](QObject *) { ++own; });
+  tray.setOnDoubleClick([&](QObject *) { ++own; });
   processEvents();
   shell.minimize();
   processEvents();
@@ -364,7 +364,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   processEvents();
   EXPECT_EQ(own, 1);
   EXPECT_FALSE(main.isVisible());
-  EXPECT_TRUE(tray.Active());
+  EXPECT_TRUE(tray.isActive());
 }
 
 TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainForm) {
@@ -374,7 +374,7 @@ TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainForm) {
   tray.setMinimizeApp(true);
   shell.minimize();
   EXPECT_FALSE(shell.showMainForm());
-  EXPECT_TRUE(tray.Active());
+  EXPECT_TRUE(tray.isActive());
   shell.setShowMainForm(true);
 }
 
@@ -389,15 +389,15 @@ TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
 
   shell.minimize();
   EXPECT_EQ(calls, QStringList{"application"});
-  EXPECT_TRUE(first->Active());
-  EXPECT_TRUE(second->Active());
+  EXPECT_TRUE(first->isActive());
+  EXPECT_TRUE(second->isActive());
 
   // The first one goes while the second still chains through it.
   first.reset();
   second->setActive(false);
   shell.minimize();
   EXPECT_EQ(calls, (QStringList{"application", "application"}));
-  EXPECT_TRUE(second->Active());
+  EXPECT_TRUE(second->isActive());
 
   // The last one installed puts back what it found.
   second.reset();
@@ -408,7 +408,7 @@ TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
   TrayIcon third(&owner);
   shell.minimize();
   EXPECT_EQ(calls.size(), 4);
-  EXPECT_FALSE(third.Active());
+  EXPECT_FALSE(third.isActive());
 }
 
 } // namespace

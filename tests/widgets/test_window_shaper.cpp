@@ -54,24 +54,24 @@ TEST_F(Shaped, StoredBytesRoundTripExactly) {
   const QByteArray stored = sampleStored();
   ASSERT_EQ(stored.size(), 12468);
   EXPECT_EQ(le32(stored, 0), 12464u);
-  shaper.loadFormShape(stored);
-  EXPECT_FALSE(shaper.Active());
+  shaper.loadShape(stored);
+  EXPECT_FALSE(shaper.isActive());
   EXPECT_TRUE(unshaped()) << "loading applies nothing";
-  EXPECT_EQ(shaper.saveFormShape(), stored);
+  EXPECT_EQ(shaper.saveShape(), stored);
   EXPECT_EQ(shaper.regionData().size(), 12464u);
 
   // Loaded again from what was saved: the same 777 rectangles.
   WindowShaper again(&form);
-  again.setShape(shaper.Shape());
+  again.setShape(shaper.shape());
   const auto region = platform::Region::fromRegionData(again.regionData());
   ASSERT_TRUE(region.has_value());
   EXPECT_EQ(region->rects(), sampleRects());
 }
 
 TEST_F(Shaped, ActiveAppliesOnceAndOffRestoresTheWholeWindow) {
-  shaper.loadFormShape(sampleStored());
+  shaper.loadShape(sampleStored());
   shaper.setActive(true);
-  EXPECT_TRUE(shaper.Active());
+  EXPECT_TRUE(shaper.isActive());
   const QRegion applied = platform::Region(sampleRects()).toQRegion();
   EXPECT_EQ(form.mask(), applied);
 
@@ -81,30 +81,30 @@ TEST_F(Shaped, ActiveAppliesOnceAndOffRestoresTheWholeWindow) {
   EXPECT_EQ(form.mask(), QRegion(0, 0, 5, 5));
 
   shaper.setActive(false);
-  EXPECT_FALSE(shaper.Active());
+  EXPECT_FALSE(shaper.isActive());
   EXPECT_TRUE(unshaped());
 }
 
 TEST_F(Shaped, EmptyShapeClearsAndSavesAsNothing) {
   shaper.setActive(true);
-  EXPECT_FALSE(shaper.Active()) << "no data: nothing to apply";
+  EXPECT_FALSE(shaper.isActive()) << "no data: nothing to apply";
 
-  shaper.loadFormShape(sampleStored());
+  shaper.loadShape(sampleStored());
   shaper.setActive(true);
   ASSERT_FALSE(unshaped());
-  shaper.loadFormShape(QByteArray());
+  shaper.loadShape(QByteArray());
   EXPECT_TRUE(unshaped()) << "an empty shape takes the region off";
-  EXPECT_TRUE(shaper.Active()) << "the flag stays as it was";
-  EXPECT_TRUE(shaper.saveFormShape().isEmpty());
-  EXPECT_TRUE(shaper.Shape().isEmpty());
+  EXPECT_TRUE(shaper.isActive()) << "the flag stays as it was";
+  EXPECT_TRUE(shaper.saveShape().isEmpty());
+  EXPECT_TRUE(shaper.shape().isEmpty());
 }
 
 TEST_F(Shaped, NewShapeWaitsForReactivation) {
-  shaper.loadFormShape(sampleStored());
+  shaper.loadShape(sampleStored());
   shaper.setActive(true);
   const QRegion first = form.mask();
   const auto second = platform::Region(QRect(0, 0, 50, 50));
-  shaper.loadFormShape(bytes(core::encodeStoredShape(second.toRegionData())));
+  shaper.loadShape(bytes(core::encodeStoredShape(second.toRegionData())));
   EXPECT_EQ(form.mask(), first);
   shaper.setActive(false);
   shaper.setActive(true);
@@ -114,11 +114,11 @@ TEST_F(Shaped, NewShapeWaitsForReactivation) {
 TEST_F(Shaped, ChangingTheTargetUnshapesTheOldAndLeavesTheNewUnshaped) {
   QWidget other;
   other.resize(244, 180);
-  shaper.loadFormShape(sampleStored());
+  shaper.loadShape(sampleStored());
   shaper.setActive(true);
   ASSERT_FALSE(unshaped());
   shaper.setControlToShape(&other);
-  EXPECT_FALSE(shaper.Active());
+  EXPECT_FALSE(shaper.isActive());
   EXPECT_TRUE(unshaped());
   EXPECT_TRUE(other.mask().isEmpty());
   EXPECT_EQ(shaper.target(), &other);
@@ -129,25 +129,25 @@ TEST_F(Shaped, ChangingTheTargetUnshapesTheOldAndLeavesTheNewUnshaped) {
 
 TEST_F(Shaped, DestroyedTargetIsForgotten) {
   auto *other = new QWidget;
-  shaper.loadFormShape(sampleStored());
+  shaper.loadShape(sampleStored());
   shaper.setControlToShape(other);
   shaper.setActive(true);
   delete other;
-  EXPECT_EQ(shaper.ControlToShape(), nullptr);
-  EXPECT_FALSE(shaper.Active());
+  EXPECT_EQ(shaper.controlToShape(), nullptr);
+  EXPECT_FALSE(shaper.isActive());
   EXPECT_TRUE(unshaped()) << "the owner is not touched";
   EXPECT_EQ(shaper.target(), &form);
 }
 
 TEST_F(Shaped, ShapeReadsAreIndependentCopies) {
-  shaper.loadFormShape(sampleStored());
-  QByteArray a = shaper.Shape();
-  const QByteArray b = shaper.Shape();
+  shaper.loadShape(sampleStored());
+  QByteArray a = shaper.shape();
+  const QByteArray b = shaper.shape();
   EXPECT_EQ(a, b);
   EXPECT_NE(a.constData(), b.constData());
   a[10] = char(a[10] ^ 0x5a);
   EXPECT_EQ(b, sampleStored());
-  EXPECT_EQ(shaper.Shape(), sampleStored());
+  EXPECT_EQ(shaper.shape(), sampleStored());
 }
 
 TEST_F(Shaped, StreamReadsFromItsPosition) {
@@ -156,7 +156,7 @@ TEST_F(Shaped, StreamReadsFromItsPosition) {
   stream.open(QIODevice::ReadOnly);
   stream.seek(4);
   shaper.setShape(stream);
-  EXPECT_EQ(shaper.saveFormShape(), sampleStored());
+  EXPECT_EQ(shaper.saveShape(), sampleStored());
 }
 
 // Lengths and headers that do not match the bytes never shape the window and
@@ -185,12 +185,12 @@ TEST_F(Shaped, HostileDataLeaveTheWindowUnshaped) {
     SCOPED_TRACE(c.what);
     // Shaped with good data first: a bad load must not keep or make a shape.
     shaper.setActive(false);
-    shaper.loadFormShape(sampleStored());
+    shaper.loadShape(sampleStored());
     shaper.setActive(true);
     ASSERT_FALSE(unshaped());
     shaper.setActive(false);
 
-    shaper.loadFormShape(c.stored);
+    shaper.loadShape(c.stored);
     shaper.setActive(true);
     EXPECT_TRUE(unshaped());
     EXPECT_LE(shaper.regionData().size(), size_t(c.stored.size()));
