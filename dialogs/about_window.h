@@ -25,21 +25,23 @@ public:
   // Shows the window centred on the screen and sets the creature flying.
   void openCentred();
   // Any "X" panel: stops the creature and closes.
-  void Panel2Click();
+  void closeCornerClicked();
   // One wing beat and a drift; every 300 ms while the window is open.
-  void Timer1Timer();
+  void moveCreature();
 
-  PictureView *Image3;                             // the background
-  PictureView *Image7, *Image8, *Image10, *Image9; // top, bottom, left, right bars
-  TextLabel *Label16, *Label18;                    // credit and contact lines
-  PictureView *Image1, *Image2;                    // the creature, wings up and down
-  BevelPanel *Panel2, *Panel3, *Panel4, *Panel5;
-  QTimer *Timer1;
-  SmoothShow *SmoothShow1;
+  PictureView *backgroundPicture; // the background
+  PictureView *topFrameBar, *bottomFrameBar, *leftFrameBar,
+      *rightFrameBar;                               // top, bottom, left, right bars
+  TextLabel *creditLabel, *contactLabel;            // credit and contact lines
+  PictureView *creatureWingsUp, *creatureWingsDown; // the creature, wings up and down
+  BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner,
+      *bottomRightCloseCorner;
+  QTimer *creatureTimer;
+  SmoothShow *showAnimation;
 
 protected:
-  void FormShow() override;
-  void FormHide() override;
+  void onShowing() override;
+  void onHidden() override;
 
 private:
   QPointer<QMenu> trayMenu_;
