@@ -22,15 +22,24 @@ class MainWindow : public BorderlessWindow {
 public:
   explicit MainWindow(QWidget *parent = nullptr);
 
-  // Start-up and quit.
-  void shapeSplash();
+  // The quit sequence: the menu command, the session's end and the signals.
+  void quitProgram();
+  // The tray menu, also the context menu of the other windows' "X" panels.
+  QMenu *trayMenu;
+  QAction *blinkingAction;
+
+  // for the tests and the wiring
+
+  // Start-up.
   void loadAtStart();
   void endSplash();
-  void quitProgram();
-  void loadConfiguration();
+  QTimer *loadTimer; // deleted by the load
+  QTimer *splashTimer;
+  // Released by the splash's end; null afterwards.
+  PictureView *splashPicture;
+  WindowShaper *splashShaper;
 
   // The level icons and blinking.
-  void refreshTrayIcons();
   void blinkStep();
   void refreshWhenContentHidden();
   void hourlyRefresh();
@@ -38,6 +47,11 @@ public:
   // computed for refreshes the icons and the power panel.
   void dayMayHaveChanged();
   void toggleBlinking();
+  QTimer *blinkTimer, *refreshOnCloseTimer, *hourlyRefreshTimer;
+  TrayIcon *emotionalTrayIcon, *intellectualTrayIcon, *physicalTrayIcon;
+  // The steady level icon of each cycle; blinking never changes them.
+  QIcon emotionalSteadyIcon, intellectualSteadyIcon, physicalSteadyIcon;
+  QString emotionalIconName, intellectualIconName, physicalIconName;
 
   // Tray commands.
   void openTodayPower();
@@ -50,31 +64,16 @@ public:
   void hideAllWindows();
   void trayIconClicked(QObject *Sender);
   void trayIconDoubleClicked(QObject *Sender);
-
-  // Released by the splash's end; null afterwards.
-  PictureView *splashPicture;
-  WindowShaper *splashShaper;
-  // The steady level icon of each cycle; blinking never changes them.
-  QIcon emotionalSteadyIcon, intellectualSteadyIcon, physicalSteadyIcon;
-  QString emotionalIconName, intellectualIconName, physicalIconName;
-
-  QTimer *loadTimer; // released by the configuration load
-  QTimer *blinkTimer, *refreshOnCloseTimer, *hourlyRefreshTimer, *splashTimer;
-  QTimer *midnightTimer; // once, just past the next local midnight
-  TrayIcon *emotionalTrayIcon, *intellectualTrayIcon, *physicalTrayIcon;
-  BalloonHint *balloonHints; // every hint of the program as a balloon
-
-  QMenu *trayMenu;
-  BannerMenu *trayMenuBanner; // the tray menu's look: the green banner
-  QAction *todayPowerAction, *everydayPowerAction, *blinkingSeparator, *blinkingAction,
-      *setupSeparator, *setupAction, *explanationAction, *guideAction, *aboutAction, *saveSeparator,
-      *saveAction, *quitAction, *hideSeparator, *hideAllAction, *closeMenuAction;
+  QAction *setupAction;
 
 protected:
   void onHidden() override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  void shapeSplash();
+  void loadConfiguration();
+  void refreshTrayIcons();
   void createMenu();
   void createTrayIcons();
   // The chart window on one of its panels, centred, with the tray refresh
@@ -91,6 +90,13 @@ private:
   QObject *resumeWatch_ = nullptr;
   // No levels to show: the initial pictures, no blinking, and a tip that says why.
   void showUnreadableBirthDate();
+
+  QTimer *midnightTimer; // once, just past the next local midnight
+  BalloonHint *balloonHints;
+  BannerMenu *trayMenuBanner;
+  QAction *todayPowerAction, *everydayPowerAction, *blinkingSeparator, *setupSeparator,
+      *explanationAction, *guideAction, *aboutAction, *saveSeparator, *saveAction, *quitAction,
+      *hideSeparator, *hideAllAction, *closeMenuAction;
 };
 
 // The icons' tip while the birth date cannot be read.

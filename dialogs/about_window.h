@@ -24,28 +24,28 @@ public:
 
   // Shows the window centred on the screen and sets the creature flying.
   void openCentred();
-  // Any "X" panel: stops the creature and closes.
-  void closeCornerClicked();
+  // for the tests and the wiring
   // One wing beat and a drift; every 300 ms while the window is open.
   void moveCreature();
-
-  PictureView *backgroundPicture; // the background
-  PictureView *topFrameBar, *bottomFrameBar, *leftFrameBar,
-      *rightFrameBar;                               // top, bottom, left, right bars
-  TextLabel *creditLabel, *contactLabel;            // credit and contact lines
-  PictureView *creatureWingsUp, *creatureWingsDown; // the creature, wings up and down
-  BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner,
-      *bottomRightCloseCorner;
   QTimer *creatureTimer;
-  SmoothShow *showAnimation;
+  PictureView *creatureWingsUp, *creatureWingsDown;
+  BevelPanel *bottomRightCloseCorner;
 
 protected:
   void onShowing() override;
   void onHidden() override;
 
 private:
+  // Any "X" panel: stops the creature and closes.
+  void closeCornerClicked();
+
+  PictureView *backgroundPicture;
+  PictureView *topFrameBar, *bottomFrameBar, *leftFrameBar, *rightFrameBar;
+  TextLabel *creditLabel, *contactLabel;
+  BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner;
+  SmoothShow *showAnimation;
   QPointer<QMenu> trayMenu_;
 };
 
-// Made at the first opening (app/forms.cpp gives the maker).
+// Made at the first opening (app/windows.cpp gives the maker).
 extern OnDemand<AboutWindow> aboutWindow;

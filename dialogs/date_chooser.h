@@ -22,7 +22,14 @@ class DateChooser : public BorderlessWindow {
 public:
   explicit DateChooser(QWidget *parent = nullptr);
 
-  void showStartDate();
+  // Where OK puts the date text (the content window's birth-date or
+  // projection field); runs before the chooser hides.
+  std::function<void(const QString &dateText)> onPutDate;
+  // After OK or Cancel has hidden the chooser: the windows sent to the back
+  // for it stay on top again.
+  std::function<void()> onClosed;
+
+  // for the tests and the wiring
   void gridChanged();
   // The month field; 0 and 13 step into the previous or next year.
   void monthFieldChanged();
@@ -31,29 +38,12 @@ public:
   // OK: hands on the date as "dd/mm/yyyy" in the regional order and
   // separator, then closes.
   void acceptDate();
-  // Cancel (also Escape): closes; nothing is handed on.
-  void cancel();
-
-  // "d Monthname yyyy" of the date on display, the month name as it was last
-  // looked up.
-  QString dateCaption() const;
-
-  // Where OK puts the date text (the content window's birth-date or
-  // projection field); runs before the chooser hides.
-  std::function<void(const QString &dateText)> onPutDate;
-  // After OK or Cancel has hidden the chooser: the windows sent to the back
-  // for it stay on top again.
-  std::function<void()> onClosed;
-
-  PictureView *backgroundPicture;
-  EtchedFrame *etchedFrame;
   TextLabel *dateCaptionLabel;
   MonthGrid *monthGrid;
-  QPushButton *okButton; // OK, its caption the date on display
-  SpinField *yearField;  // year, 1900 .. 10000
-  SpinField *monthField; // month, 0 .. 13
+  QPushButton *okButton; // its caption the date on display
+  SpinField *yearField;  // 1900 .. 10000
+  SpinField *monthField; // 0 .. 13
   QPushButton *cancelButton;
-  SmoothShow *showAnimation;
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -61,10 +51,20 @@ protected:
   void onHidden() override;
 
 private:
+  void showStartDate();
+  // Cancel (also Escape): closes; nothing is handed on.
+  void cancel();
+  // "d Monthname yyyy" of the date on display, the month name as it was last
+  // looked up.
+  QString dateCaption() const;
   // The date on display as the date fields read it.
   QString dateText(bool leadingZeros) const;
   void showOkCaption();
   void showMonthName();
+
+  PictureView *backgroundPicture;
+  EtchedFrame *etchedFrame;
+  SmoothShow *showAnimation;
 };
 
 // The month names by month number (index 0 is January), as the chooser
@@ -74,5 +74,5 @@ extern const std::array<const char *, 12> monthNames;
 extern QString shownMonthName;
 
 // The process-wide reference to the date chooser.
-// Made at the first opening (app/forms.cpp gives the maker).
+// Made at the first opening (app/windows.cpp gives the maker).
 extern OnDemand<DateChooser> dateChooser;
