@@ -40,12 +40,12 @@ int main(int argc, char **argv) {
   platform::QuitRequests quitRequests;
   QObject::connect(&quitRequests, &platform::QuitRequests::requested, [] {
     if (mainWindow)
-      mainWindow->Quit1Click();
+      mainWindow->quitProgram();
   });
   // A quit from elsewhere (the platform ending the loop) still takes the icons out first.
   QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
     if (mainWindow)
-      mainWindow->Quit1Click();
+      mainWindow->quitProgram();
   });
 
   QApplication::setWindowIcon(pictures::windowIcon());

@@ -42,7 +42,7 @@ struct TrayCycle {
 };
 
 QString cycleIconName(const char *prefix, int level) {
-  return QString::fromLatin1(prefix) + QString::number(core::LevelIconIndex(level));
+  return QString::fromLatin1(prefix) + QString::number(core::levelIconIndex(level));
 }
 
 // The content and About windows and the date chooser exist only once opened.
@@ -65,26 +65,26 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   createMenu();
   createTrayIcons();
 
-  Imagef = new PictureView(this);
-  Imagef->setObjectName(QStringLiteral("Imagef"));
-  Imagef->setPicture(pictures::pixmap(u"logo"));
-  Imagef->setGeometry(-2, 50, 241, 127);
+  splashPicture = new PictureView(this);
+  splashPicture->setObjectName(QStringLiteral("splashPicture"));
+  splashPicture->setPicture(pictures::pixmap(u"logo"));
+  splashPicture->setGeometry(-2, 50, 241, 127);
 
-  FormShaper1 = new WindowShaper(this);
-  FormShaper1->setObjectName(QStringLiteral("FormShaper1"));
-  FormShaper1->loadFormShape(pictures::logoOutline());
+  splashShaper = new WindowShaper(this);
+  splashShaper->setObjectName(QStringLiteral("splashShaper"));
+  splashShaper->loadFormShape(pictures::logoOutline());
 
-  BalloonHint1 = new BalloonHint(this);
-  BalloonHint1->setObjectName(QStringLiteral("BalloonHint1"));
-  BalloonHint1->setBorderColor(platform::clBlack);
-  BalloonHint1->setColor(platform::clInfoBk);
-  BalloonHint1->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
-  BalloonHint1->setMaxWidth(-4);
-  BalloonHint1->setBehavior(BalloonBehavior::bbNoShowMouseDown | BalloonBehavior::bbUseRegions |
+  balloonHints = new BalloonHint(this);
+  balloonHints->setObjectName(QStringLiteral("balloonHints"));
+  balloonHints->setBorderColor(platform::clBlack);
+  balloonHints->setColor(platform::clInfoBk);
+  balloonHints->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  balloonHints->setMaxWidth(-4);
+  balloonHints->setBehavior(BalloonBehavior::bbNoShowMouseDown | BalloonBehavior::bbUseRegions |
                             BalloonBehavior::bbHideOnPaint);
-  BalloonHint1->setPosition(BalloonPosition::bpAboveRight);
-  BalloonHint1->setShadowDepth(8);
-  BalloonHint1->setShape(BalloonShape::bsRoundRect);
+  balloonHints->setPosition(BalloonPosition::bpAboveRight);
+  balloonHints->setShadowDepth(8);
+  balloonHints->setShape(BalloonShape::bsRoundRect);
 
   auto timer = [this](const char *name, int interval) {
     auto *t = new QTimer(this);
@@ -92,16 +92,16 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
     t->setInterval(interval);
     return t;
   };
-  Timer1 = timer("Timer1", 1);
-  Timer2 = timer("Timer2", 1000);
-  Timer3 = timer("Timer3", 1000);
-  Timer4 = timer("Timer4", 3600000);
-  Timer5 = timer("Timer5", 3000);
-  connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-  connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2Timer);
-  connect(Timer3, &QTimer::timeout, this, &MainWindow::Timer3Timer);
-  connect(Timer4, &QTimer::timeout, this, &MainWindow::Timer4Timer);
-  connect(Timer5, &QTimer::timeout, this, &MainWindow::Timer5Timer);
+  loadTimer = timer("loadTimer", 1);
+  blinkTimer = timer("blinkTimer", 1000);
+  refreshOnCloseTimer = timer("refreshOnCloseTimer", 1000);
+  hourlyRefreshTimer = timer("hourlyRefreshTimer", 3600000);
+  splashTimer = timer("splashTimer", 3000);
+  connect(loadTimer, &QTimer::timeout, this, &MainWindow::loadAtStart);
+  connect(blinkTimer, &QTimer::timeout, this, &MainWindow::blinkStep);
+  connect(refreshOnCloseTimer, &QTimer::timeout, this, &MainWindow::refreshWhenContentHidden);
+  connect(hourlyRefreshTimer, &QTimer::timeout, this, &MainWindow::hourlyRefresh);
+  connect(splashTimer, &QTimer::timeout, this, &MainWindow::endSplash);
   // Accurate to the second at most: a timer that fires early finds the same day and is set
   // again for the rest.
   midnightTimer = new QTimer(this);
@@ -110,63 +110,63 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   midnightTimer->setTimerType(Qt::VeryCoarseTimer);
   connect(midnightTimer, &QTimer::timeout, this, &MainWindow::dayMayHaveChanged);
 
-  Timer1->start();
-  Timer5->start();
-  FormCreate();
+  loadTimer->start();
+  splashTimer->start();
+  shapeSplash();
 }
 
 void MainWindow::createMenu() {
-  PopupMenu = new QMenu(this);
-  PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-  PopupMenu->installEventFilter(this);
+  trayMenu = new QMenu(this);
+  trayMenu->setObjectName(QStringLiteral("trayMenu"));
+  trayMenu->installEventFilter(this);
   auto item = [this](const char *name, const char *caption) {
     QAction *action =
-        caption ? PopupMenu->addAction(QString::fromLatin1(caption)) : PopupMenu->addSeparator();
+        caption ? trayMenu->addAction(QString::fromLatin1(caption)) : trayMenu->addSeparator();
     action->setObjectName(name);
     return action;
   };
-  power = item("power", "Your power today");
-  card2 = item("card2", "Your power everyday");
-  test2 = item("test2", nullptr);
-  blink = item("blink", "Blinking Icons");
-  blink->setCheckable(true);
-  blink->setChecked(true);
-  lin2 = item("lin2", nullptr);
-  Setup = item("Setup", "Setup");
-  What = item("What", "What is Biorythm ?");
-  help = item("help", "How works Calvoro ?");
-  about = item("about", "About Calvoro by KALDO");
-  test3 = item("test3", nullptr);
-  save = item("save", "Save your configuration");
-  Quit1 = item("Quit1", "Terminate Calvoro and Quit");
-  ligne = item("ligne", nullptr);
-  hidew = item("hidew", "OK, hide all windows");
-  OK = item("OK", "OK, close the menu...");
+  todayPowerAction = item("todayPowerAction", "Your power today");
+  everydayPowerAction = item("everydayPowerAction", "Your power everyday");
+  blinkingSeparator = item("blinkingSeparator", nullptr);
+  blinkingAction = item("blinkingAction", "Blinking Icons");
+  blinkingAction->setCheckable(true);
+  blinkingAction->setChecked(true);
+  setupSeparator = item("setupSeparator", nullptr);
+  setupAction = item("setupAction", "Setup");
+  explanationAction = item("explanationAction", "What is Biorythm ?");
+  guideAction = item("guideAction", "How works Calvoro ?");
+  aboutAction = item("aboutAction", "About Calvoro by KALDO");
+  saveSeparator = item("saveSeparator", nullptr);
+  saveAction = item("saveAction", "Save your configuration");
+  quitAction = item("quitAction", "Terminate Calvoro and Quit");
+  hideSeparator = item("hideSeparator", nullptr);
+  hideAllAction = item("hideAllAction", "OK, hide all windows");
+  closeMenuAction = item("closeMenuAction", "OK, close the menu...");
 
-  connect(power, &QAction::triggered, this, &MainWindow::powerClick);
-  connect(card2, &QAction::triggered, this, &MainWindow::card2Click);
+  connect(todayPowerAction, &QAction::triggered, this, &MainWindow::openTodayPower);
+  connect(everydayPowerAction, &QAction::triggered, this, &MainWindow::openProjection);
   // Qt flips the check before the handler runs; the handler decides itself
   // from the state the user saw.
-  connect(blink, &QAction::triggered, this, [this](bool nowChecked) {
-    blink->setChecked(!nowChecked);
-    blinkClick();
+  connect(blinkingAction, &QAction::triggered, this, [this](bool nowChecked) {
+    blinkingAction->setChecked(!nowChecked);
+    toggleBlinking();
   });
-  connect(Setup, &QAction::triggered, this, &MainWindow::SetupClick);
-  connect(What, &QAction::triggered, this, &MainWindow::WhatClick);
-  connect(help, &QAction::triggered, this, &MainWindow::helpClick);
-  connect(about, &QAction::triggered, this, &MainWindow::aboutClick);
-  connect(save, &QAction::triggered, this, &MainWindow::saveClick);
-  connect(Quit1, &QAction::triggered, this, &MainWindow::Quit1Click);
-  connect(hidew, &QAction::triggered, this, &MainWindow::hidewClick);
+  connect(setupAction, &QAction::triggered, this, &MainWindow::openSetup);
+  connect(explanationAction, &QAction::triggered, this, &MainWindow::openExplanation);
+  connect(guideAction, &QAction::triggered, this, &MainWindow::openGuide);
+  connect(aboutAction, &QAction::triggered, this, &MainWindow::openAbout);
+  connect(saveAction, &QAction::triggered, this, &MainWindow::saveFromTray);
+  connect(quitAction, &QAction::triggered, this, &MainWindow::quitProgram);
+  connect(hideAllAction, &QAction::triggered, this, &MainWindow::hideAllWindows);
 
-  PopupMenunew = new BannerMenu(this);
-  PopupMenunew->setObjectName(QStringLiteral("PopupMenunew"));
-  PopupMenunew->setBannerText(QStringLiteral("KALDO Prototyping"));
-  PopupMenunew->setBannerFont(platform::font(QStringLiteral("Arial"), -16));
-  PopupMenunew->setBannerColor(platform::clGreen);
-  PopupMenunew->setBannerEndColor(platform::clLime);
-  PopupMenunew->setBanner(true);
-  PopupMenunew->setPopupMenu(PopupMenu);
+  trayMenuBanner = new BannerMenu(this);
+  trayMenuBanner->setObjectName(QStringLiteral("trayMenuBanner"));
+  trayMenuBanner->setBannerText(QStringLiteral("KALDO Prototyping"));
+  trayMenuBanner->setBannerFont(platform::font(QStringLiteral("Arial"), -16));
+  trayMenuBanner->setBannerColor(platform::clGreen);
+  trayMenuBanner->setBannerEndColor(platform::clLime);
+  trayMenuBanner->setBanner(true);
+  trayMenuBanner->setPopupMenu(trayMenu);
 }
 
 void MainWindow::createTrayIcons() {
@@ -175,17 +175,17 @@ void MainWindow::createTrayIcons() {
     icon->setObjectName(name);
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
-    icon->setOnClick([this](QObject *sender) { TrayIcon21Click(sender); });
-    icon->setOnDblClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
+    icon->setOnClick([this](QObject *sender) { trayIconClicked(sender); });
+    icon->setOnDblClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
     // Trays that report no double click still report the middle button.
-    icon->setOnMiddleClick([this](QObject *sender) { TrayIcon21DblClick(sender); });
-    icon->setPopupMenu(PopupMenu);
+    icon->setOnMiddleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    icon->setPopupMenu(trayMenu);
     icon->setActive(true);
     return icon;
   };
-  TrayIcon21 = tray("TrayIcon21", "tray21", "emotional");
-  TrayIcon22 = tray("TrayIcon22", "tray22", "intellectual");
-  TrayIcon23 = tray("TrayIcon23", "tray23", "physical");
+  emotionalTrayIcon = tray("emotionalTrayIcon", "tray21", "emotional");
+  intellectualTrayIcon = tray("intellectualTrayIcon", "tray22", "intellectual");
+  physicalTrayIcon = tray("physicalTrayIcon", "tray23", "physical");
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -193,9 +193,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
   // centred on the cursor, its top on the cursor's row or, where it does not fit below, its
   // bottom; kept on screen. The point a window asked for may be stale (a borderless window
   // that was never dragged can report an old origin).
-  if (watched == PopupMenu && event->type() == QEvent::Show) {
+  if (watched == trayMenu && event->type() == QEvent::Show) {
     const QPoint cursor = QCursor::pos();
-    const QSize size = PopupMenu->size();
+    const QSize size = trayMenu->size();
     int x = cursor.x() - size.width() / 2;
     int y = cursor.y();
     if (QScreen *screen = QGuiApplication::screenAt(cursor)) {
@@ -205,35 +205,35 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
       x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
       y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     }
-    PopupMenu->move(x, y);
+    trayMenu->move(x, y);
   }
   return BorderlessWindow::eventFilter(watched, event);
 }
 
-void MainWindow::FormCreate() {
-  if (FormShaper1)
-    FormShaper1->setActive(true);
+void MainWindow::shapeSplash() {
+  if (splashShaper)
+    splashShaper->setActive(true);
 }
 
-void MainWindow::FormHide() {
+void MainWindow::onHidden() {
   resize(241, 127);
   centreOnScreen();
 }
 
-void MainWindow::Timer1Timer() {
-  if (Timer1)
-    Timer1->stop();
-  LoadConfiguration();
+void MainWindow::loadAtStart() {
+  if (loadTimer)
+    loadTimer->stop();
+  loadConfiguration();
 }
 
-void MainWindow::Timer5Timer() {
+void MainWindow::endSplash() {
   // The splash ends once; a running timer would wake the program every 3 s.
-  Timer5->stop();
+  splashTimer->stop();
   hide();
-  delete Imagef;
-  Imagef = nullptr;
-  delete FormShaper1;
-  FormShaper1 = nullptr;
+  delete splashPicture;
+  splashPicture = nullptr;
+  delete splashShaper;
+  splashShaper = nullptr;
 }
 
 void MainWindow::firstRunSetup() {
@@ -242,20 +242,20 @@ void MainWindow::firstRunSetup() {
   contentWindow->activateWindow();
   contentWindow->Edit1->setFocus();
   contentWindow->Edit1->selectAll();
-  Timer3->start();
-  Timer4->start();
+  refreshOnCloseTimer->start();
+  hourlyRefreshTimer->start();
   armMidnightRefresh();
 }
 
-void MainWindow::LoadConfiguration() {
+void MainWindow::loadConfiguration() {
   const platform::Environment &e = platform::env();
   hideIfMade(aboutWindow);
   if (ContentWindow *content = contentWindow.made())
     content->setPosition(WindowPlacement::poScreenCenter);
 
   if (!core::configFileExists(e.configPath)) {
-    if (Timer1)
-      Timer1->stop();
+    if (loadTimer)
+      loadTimer->stop();
     firstRunSetup();
     return;
   }
@@ -265,14 +265,14 @@ void MainWindow::LoadConfiguration() {
              QString::fromStdString(core::formatDate(
                  e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)));
   if (!config.blinking)
-    blink->setChecked(false);
+    blinkingAction->setChecked(false);
 
-  for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+  for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
-  if (Timer1) {
-    Timer1->stop();
-    Timer1->deleteLater();
-    Timer1 = nullptr;
+  if (loadTimer) {
+    loadTimer->stop();
+    loadTimer->deleteLater();
+    loadTimer = nullptr;
   }
   FirstNameCopy = QString::fromStdString(core::firstNameCopy(config.firstName));
 
@@ -289,28 +289,28 @@ void MainWindow::LoadConfiguration() {
   }
 
   ShowTodayPowerOnPanel();
-  RefreshTrayIcons();
-  setTrayIconsFromHolders();
-  if (blink->isChecked())
-    Timer2->start();
-  Timer4->start();
+  refreshTrayIcons();
+  showSteadyIcons();
+  if (blinkingAction->isChecked())
+    blinkTimer->start();
+  hourlyRefreshTimer->start();
   armMidnightRefresh();
 }
 
 // The three cycles in tray order, with today's shared levels.
 static std::array<TrayCycle, 3> trayCycles(MainWindow *f) {
   return {{
-      {core::EmotionalLevel, &f->EmotionalIconName, "emotio", f->TrayIcon21, &f->Image1, "Dear ",
-       "emotional"},
-      {core::IntellectualLevel, &f->IntellectualIconName, "intel", f->TrayIcon22, &f->Image2,
-       "Hello ", "intellectual"},
-      {core::PhysicalLevel, &f->PhysicalIconName, "physiq", f->TrayIcon23, &f->Image3, "Well ",
-       "physical"},
+      {core::currentEmotionalLevel, &f->emotionalIconName, "emotio", f->emotionalTrayIcon,
+       &f->emotionalSteadyIcon, "Dear ", "emotional"},
+      {core::currentIntellectualLevel, &f->intellectualIconName, "intel", f->intellectualTrayIcon,
+       &f->intellectualSteadyIcon, "Hello ", "intellectual"},
+      {core::currentPhysicalLevel, &f->physicalIconName, "physiq", f->physicalTrayIcon,
+       &f->physicalSteadyIcon, "Well ", "physical"},
   }};
 }
 
-void MainWindow::RefreshTrayIcons() {
-  for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+void MainWindow::refreshTrayIcons() {
+  for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
   const QString name = FieldFirstName();
   for (const TrayCycle &c : trayCycles(this)) {
@@ -325,7 +325,7 @@ void MainWindow::RefreshTrayIcons() {
   }
 }
 
-void MainWindow::Timer2Timer() {
+void MainWindow::blinkStep() {
   bool anyCritical = false;
   for (const TrayCycle &c : trayCycles(this)) {
     const core::Band band = core::bandOf(c.level);
@@ -339,17 +339,17 @@ void MainWindow::Timer2Timer() {
     c.icon->setActive(true);
   }
   if (!anyCritical)
-    Timer2->stop();
+    blinkTimer->stop();
 }
 
-void MainWindow::Timer3Timer() {
+void MainWindow::refreshWhenContentHidden() {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
-  Timer3->stop();
+  refreshOnCloseTimer->stop();
   refreshForToday();
 }
 
-void MainWindow::Timer4Timer() {
+void MainWindow::hourlyRefresh() {
   // The timers stand still while the machine sleeps, and the clock may have been set.
   armMidnightRefresh();
   refreshForToday();
@@ -388,9 +388,9 @@ void MainWindow::refreshForToday() {
     showUnreadableBirthDate();
     return;
   }
-  RefreshTrayIcons();
-  if (blink->isChecked())
-    Timer2->start();
+  refreshTrayIcons();
+  if (blinkingAction->isChecked())
+    blinkTimer->start();
   if (newDay)
     ShowTodayPowerOnPanel();
 }
@@ -400,9 +400,11 @@ QString unreadableBirthDateTip() {
 }
 
 void MainWindow::showUnreadableBirthDate() {
-  Timer2->stop();
+  blinkTimer->stop();
   const std::array<std::pair<TrayIcon *, const char16_t *>, 3> initial{
-      {{TrayIcon21, u"tray21"}, {TrayIcon22, u"tray22"}, {TrayIcon23, u"tray23"}}};
+      {{emotionalTrayIcon, u"tray21"},
+       {intellectualTrayIcon, u"tray22"},
+       {physicalTrayIcon, u"tray23"}}};
   for (const auto &[icon, picture] : initial) {
     icon->setIcon(pictures::icon(QStringView(picture)));
     icon->setToolTip(unreadableBirthDateTip());
@@ -410,53 +412,53 @@ void MainWindow::showUnreadableBirthDate() {
   }
 }
 
-void MainWindow::setTrayIconsFromHolders() {
-  for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+void MainWindow::showSteadyIcons() {
+  for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
-  TrayIcon21->setIcon(Image1);
-  TrayIcon22->setIcon(Image2);
-  TrayIcon23->setIcon(Image3);
-  for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+  emotionalTrayIcon->setIcon(emotionalSteadyIcon);
+  intellectualTrayIcon->setIcon(intellectualSteadyIcon);
+  physicalTrayIcon->setIcon(physicalSteadyIcon);
+  for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(true);
 }
 
-void MainWindow::blinkClick() {
-  if (!blink->isChecked()) {
-    blink->setChecked(true);
-    Timer2->start();
+void MainWindow::toggleBlinking() {
+  if (!blinkingAction->isChecked()) {
+    blinkingAction->setChecked(true);
+    blinkTimer->start();
     return;
   }
-  blink->setChecked(false);
-  Timer2->stop();
-  setTrayIconsFromHolders();
+  blinkingAction->setChecked(false);
+  blinkTimer->stop();
+  showSteadyIcons();
 }
 
 void MainWindow::openPanel(BevelPanel *panel, bool hideAbout) {
   if (hideAbout)
     hideIfMade(aboutWindow);
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
-  Timer3->start();
+  refreshOnCloseTimer->start();
   contentWindow->showOnlyPanel(panel);
   contentWindow->showCentred();
 }
 
-void MainWindow::powerClick() {
+void MainWindow::openTodayPower() {
   openPanel(contentWindow->power, true);
 }
-void MainWindow::card2Click() {
+void MainWindow::openProjection() {
   openPanel(contentWindow->details, true);
 }
-void MainWindow::SetupClick() {
+void MainWindow::openSetup() {
   openPanel(contentWindow->setup, true);
 }
-void MainWindow::WhatClick() {
+void MainWindow::openExplanation() {
   openPanel(contentWindow->what, true);
 }
-void MainWindow::helpClick() {
+void MainWindow::openGuide() {
   openPanel(contentWindow->help, true);
 }
 
-void MainWindow::aboutClick() {
+void MainWindow::openAbout() {
   // An About window already open is hidden and shown again, which replays
   // its show animation.
   hideIfMade(aboutWindow);
@@ -464,22 +466,22 @@ void MainWindow::aboutClick() {
   aboutWindow->openCentred();
 }
 
-void MainWindow::TrayIcon21Click(QObject *) {
+void MainWindow::trayIconClicked(QObject *) {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
   openPanel(contentWindow->power, false);
 }
 
-void MainWindow::TrayIcon21DblClick(QObject *) {
+void MainWindow::trayIconDoubleClicked(QObject *) {
   hideIfMade(aboutWindow);
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
-  setTrayIconsFromHolders();
-  Timer3->start();
+  showSteadyIcons();
+  refreshOnCloseTimer->start();
   contentWindow->showOnlyPanel(contentWindow->help);
   contentWindow->showCentred();
 }
 
-void MainWindow::saveClick() {
+void MainWindow::saveFromTray() {
   platform::Environment &e = platform::env();
   ContentWindow *content = contentWindow.made();
   AboutWindow *about = aboutWindow.made();
@@ -497,31 +499,32 @@ void MainWindow::saveClick() {
       about->setStayOnTop(true);
     return;
   }
-  SaveConfiguration(blink->isChecked());
+  SaveConfiguration(blinkingAction->isChecked());
   e.messageBoxes->information(QStringLiteral("Your configuration has been saved.."));
 }
 
-void MainWindow::hidewClick() {
+void MainWindow::hideAllWindows() {
   hideIfMade(aboutWindow);
   hideIfMade(contentWindow);
   hideIfMade(dateChooser);
 }
 
-void MainWindow::Quit1Click() {
+void MainWindow::quitProgram() {
   hide();
   hideIfMade(contentWindow);
   hideIfMade(dateChooser);
   hideIfMade(aboutWindow);
-  for (QTimer *t : {Timer2, Timer3, Timer4, Timer5, midnightTimer})
+  for (QTimer *t :
+       {blinkTimer, refreshOnCloseTimer, hourlyRefreshTimer, splashTimer, midnightTimer})
     t->stop();
-  for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
+  for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
   if (ContentWindow *content = contentWindow.made())
     content->Timer2->stop();
   if (DateChooser *chooser = dateChooser.made())
     chooser->close();
   if (AboutWindow *about = aboutWindow.made()) {
-    about->Timer1->stop();
+    about->creatureTimer->stop();
     about->close();
   }
   if (ContentWindow *content = contentWindow.made())

@@ -22,67 +22,67 @@ class MainWindow : public BorderlessWindow {
 public:
   explicit MainWindow(QWidget *parent = nullptr);
 
-  // Start-up and quit.
-  void FormCreate();
-  void Timer1Timer();
-  void Timer5Timer();
-  void Quit1Click();
-  void LoadConfiguration();
+  // The quit sequence: the menu command, the session's end and the signals.
+  void quitProgram();
+  // The tray menu, also the context menu of the other windows' "X" panels.
+  QMenu *trayMenu;
+  QAction *blinkingAction;
+
+  // for the tests and the wiring
+
+  // Start-up.
+  void loadAtStart();
+  void endSplash();
+  QTimer *loadTimer; // deleted by the load
+  QTimer *splashTimer;
+  // Released by the splash's end; null afterwards.
+  PictureView *splashPicture;
+  WindowShaper *splashShaper;
 
   // The level icons and blinking.
-  void RefreshTrayIcons();
-  void Timer2Timer();
-  void Timer3Timer();
-  void Timer4Timer();
+  void blinkStep();
+  void refreshWhenContentHidden();
+  void hourlyRefresh();
   // The midnight timer and waking from sleep: a local day other than the one the levels were
   // computed for refreshes the icons and the power panel.
   void dayMayHaveChanged();
-  void blinkClick();
+  void toggleBlinking();
+  QTimer *blinkTimer, *refreshOnCloseTimer, *hourlyRefreshTimer;
+  TrayIcon *emotionalTrayIcon, *intellectualTrayIcon, *physicalTrayIcon;
+  // The steady level icon of each cycle; blinking never changes them.
+  QIcon emotionalSteadyIcon, intellectualSteadyIcon, physicalSteadyIcon;
+  QString emotionalIconName, intellectualIconName, physicalIconName;
 
   // Tray commands.
-  void powerClick();
-  void card2Click();
-  void SetupClick();
-  void WhatClick();
-  void helpClick();
-  void aboutClick();
-  void saveClick();
-  void hidewClick();
-  void TrayIcon21Click(QObject *Sender);
-  void TrayIcon21DblClick(QObject *Sender);
-
-  // Released by the splash's end; null afterwards.
-  PictureView *Imagef;
-  WindowShaper *FormShaper1;
-  // The steady level icon of each cycle; blinking never changes them.
-  QIcon Image1, Image2, Image3;
-  QString EmotionalIconName, IntellectualIconName, PhysicalIconName;
-
-  QTimer *Timer1; // released by the configuration load
-  QTimer *Timer2, *Timer3, *Timer4, *Timer5;
-  QTimer *midnightTimer; // once, just past the next local midnight
-  TrayIcon *TrayIcon21, *TrayIcon22, *TrayIcon23;
-  BalloonHint *BalloonHint1; // every hint of the program as a balloon
-
-  QMenu *PopupMenu;
-  BannerMenu *PopupMenunew; // the tray menu's look: the green banner
-  QAction *power, *card2, *test2, *blink, *lin2, *Setup, *What, *help, *about, *test3, *save,
-      *Quit1, *ligne, *hidew, *OK;
+  void openTodayPower();
+  void openProjection();
+  void openSetup();
+  void openExplanation();
+  void openGuide();
+  void openAbout();
+  void saveFromTray();
+  void hideAllWindows();
+  void trayIconClicked(QObject *Sender);
+  void trayIconDoubleClicked(QObject *Sender);
+  QAction *setupAction;
 
 protected:
-  void FormHide() override;
+  void onHidden() override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  void shapeSplash();
+  void loadConfiguration();
+  void refreshTrayIcons();
   void createMenu();
   void createTrayIcons();
   // The chart window on one of its panels, centred, with the tray refresh
   // armed for when it closes.
   void openPanel(BevelPanel *panel, bool hideAbout);
-  void setTrayIconsFromHolders();
+  void showSteadyIcons();
   void firstRunSetup();
-  // The refreshes of Timer3, Timer4 and the new day; the first of a new day also turns the
-  // power panel to it.
+  // The refreshes of refreshOnCloseTimer, hourlyRefreshTimer and the new day; the first of a new
+  // day also turns the power panel to it.
   void refreshForToday();
   // Starts the midnight timer again from the clock, and the watch for waking from sleep.
   void armMidnightRefresh();
@@ -90,6 +90,13 @@ private:
   QObject *resumeWatch_ = nullptr;
   // No levels to show: the initial pictures, no blinking, and a tip that says why.
   void showUnreadableBirthDate();
+
+  QTimer *midnightTimer; // once, just past the next local midnight
+  BalloonHint *balloonHints;
+  BannerMenu *trayMenuBanner;
+  QAction *todayPowerAction, *everydayPowerAction, *blinkingSeparator, *setupSeparator,
+      *explanationAction, *guideAction, *aboutAction, *saveSeparator, *saveAction, *quitAction,
+      *hideSeparator, *hideAllAction, *closeMenuAction;
 };
 
 // The icons' tip while the birth date cannot be read.

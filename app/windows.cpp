@@ -15,7 +15,7 @@ namespace {
 
 ContentWindow *makeContentWindow() {
   auto *content = new ContentWindow;
-  content->setTrayMenu(mainWindow->PopupMenu, mainWindow->blink);
+  content->setTrayMenu(mainWindow->trayMenu, mainWindow->blinkingAction);
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
   content->OnOpenCalendar = [] {
@@ -31,7 +31,7 @@ ContentWindow *makeContentWindow() {
 
 AboutWindow *makeAboutWindow() {
   auto *about = new AboutWindow;
-  about->setTrayMenu(mainWindow->PopupMenu);
+  about->setTrayMenu(mainWindow->trayMenu);
   return about;
 }
 
@@ -56,7 +56,7 @@ public:
 
 DateChooser *makeDateChooser() {
   auto *chooser = new DateChooser;
-  chooser->OnPutDate = [](const QString &dateText) {
+  chooser->onPutDate = [](const QString &dateText) {
     if (CalendarForProjection) {
       contentWindow->MaskEdit2->setText(dateText);
       contentWindow->BitBtn8->click();
@@ -64,7 +64,7 @@ DateChooser *makeDateChooser() {
       contentWindow->MaskEdit1->setText(dateText);
     }
   };
-  chooser->OnClosed = putWindowsBackOnTop;
+  chooser->onClosed = putWindowsBackOnTop;
   chooser->installEventFilter(new ChooserHiding(chooser));
   return chooser;
 }
@@ -74,7 +74,7 @@ DateChooser *makeDateChooser() {
 void createWindows() {
   mainWindow = new MainWindow;
   // The first window created is the application's main window.
-  platform::AppShell::instance().setMainForm(mainWindow);
+  platform::AppShell::instance().setMainWindow(mainWindow);
   contentWindow.setMaker(makeContentWindow);
   aboutWindow.setMaker(makeAboutWindow);
   dateChooser.setMaker(makeDateChooser);

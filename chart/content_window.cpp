@@ -161,12 +161,12 @@ void ContentWindow::FormCreate() {
     p->move(kFrame, kFrame);
 }
 
-void ContentWindow::FormShow() {
+void ContentWindow::onShowing() {
   SmoothShow1->setReverse(false);
   SmoothShow1->Execute();
 }
 
-void ContentWindow::FormHide() {
+void ContentWindow::onHidden() {
   SmoothShow1->setReverse(true);
   SmoothShow1->Execute();
 }

@@ -133,8 +133,8 @@ public:
   GlyphButton *BitBtn5, *BitBtn2, *BitBtn3, *BitBtn4, *BitBtn6;
 
 protected:
-  void FormShow() override;
-  void FormHide() override;
+  void onShowing() override;
+  void onHidden() override;
   void resizeEvent(QResizeEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
 

@@ -13,7 +13,7 @@
 using namespace content_parts;
 
 void ContentWindow::ShowTodayPower() {
-  ShowPower(core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
+  ShowPower(core::currentEmotionalLevel, core::currentIntellectualLevel, core::currentPhysicalLevel,
             platform::env().today());
 }
 
@@ -55,8 +55,8 @@ void ContentWindow::BitBtn10Click() {
 
 void ComputeTodayLevels() {
   const core::Date birth = birthDateOfField();
-  core::DayCount = core::computeDayCount(birth, platform::env().today());
-  core::ComputeLevels();
+  core::currentDayCount = core::computeDayCount(birth, platform::env().today());
+  core::computeCurrentLevels();
 }
 
 void SaveConfiguration(bool blinking) {

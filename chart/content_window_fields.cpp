@@ -64,8 +64,8 @@ void ShowTodayPowerOnPanel() {
     return;
   }
   if (loaded)
-    loaded->power = {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
-                     platform::env().today()};
+    loaded->power = {core::currentEmotionalLevel, core::currentIntellectualLevel,
+                     core::currentPhysicalLevel, platform::env().today()};
 }
 
 void ResetFields() {

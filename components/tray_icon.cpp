@@ -203,10 +203,10 @@ void TrayIcon::appMinimized(QObject *) {
   if (!FMinimizeApp || FActive)
     return;
   platform::AppShell &shell = platform::AppShell::instance();
-  if (QWidget *main = shell.mainForm())
+  if (QWidget *main = shell.mainWindow())
     main->hide();
   else
-    shell.setShowMainForm(false);
+    shell.setShowMainWindow(false);
   setActive(true);
 }
 

@@ -42,7 +42,7 @@ void BorderlessWindow::showCentred() {
   position_ = WindowPlacement::poScreenCenter;
   if (isVisible()) {
     centreOnScreen();
-    FormShow();
+    onShowing();
   } else {
     show();
   }
@@ -85,7 +85,7 @@ void BorderlessWindow::setColor(const QColor &color) {
   setAutoFillBackground(true);
 }
 
-QColor BorderlessWindow::Color() const {
+QColor BorderlessWindow::color() const {
   return palette().color(QPalette::Window);
 }
 
@@ -102,14 +102,14 @@ void BorderlessWindow::showEvent(QShowEvent *event) {
     return;
   if (position_ == WindowPlacement::poScreenCenter)
     centreOnScreen();
-  FormShow();
+  onShowing();
 }
 
 void BorderlessWindow::hideEvent(QHideEvent *event) {
   QWidget::hideEvent(event);
   dragging_ = false;
   if (!event->spontaneous())
-    FormHide();
+    onHidden();
 }
 
 void BorderlessWindow::mousePressEvent(QMouseEvent *event) {

@@ -17,7 +17,7 @@ public:
   explicit BorderlessWindow(QWidget *parent = nullptr);
 
   // WindowPlacement::poScreenCenter: centred on the screen every time the window is shown.
-  WindowPlacement Position() const { return position_; }
+  WindowPlacement position() const { return position_; }
   void setPosition(WindowPlacement value) { position_ = value; }
   // Centres on the screen and shows. A window already visible jumps back to
   // the centre and plays its show hook again, as if shown anew.
@@ -33,7 +33,7 @@ public:
 
   // The window's background colour.
   void setColor(const QColor &color);
-  QColor Color() const;
+  QColor color() const;
 
   // Whether a press at pos (window coordinates) lands on the surface.
   bool isSurfaceAt(const QPoint &pos) const;
@@ -41,8 +41,8 @@ public:
 protected:
   // Called when the window is about to appear (before it is mapped, so
   // whatever it makes invisible never flashes) and once it has been hidden.
-  virtual void FormShow() {}
-  virtual void FormHide() {}
+  virtual void onShowing() {}
+  virtual void onHidden() {}
 
   // Esc hides the window, as its "X" does.
   void keyPressEvent(QKeyEvent *event) override;

@@ -5,10 +5,10 @@
 
 namespace core {
 
-int32_t DayCount = 0;
-int8_t EmotionalLevel = 0;
-int8_t IntellectualLevel = 0;
-int8_t PhysicalLevel = 0;
+int32_t currentDayCount = 0;
+int8_t currentEmotionalLevel = 0;
+int8_t currentIntellectualLevel = 0;
+int8_t currentPhysicalLevel = 0;
 
 namespace {
 
@@ -36,10 +36,10 @@ double factorOf(Cycle cycle) {
 } // namespace
 
 void resetBiorhythmState() {
-  DayCount = 0;
-  EmotionalLevel = 0;
-  IntellectualLevel = 0;
-  PhysicalLevel = 0;
+  currentDayCount = 0;
+  currentEmotionalLevel = 0;
+  currentIntellectualLevel = 0;
+  currentPhysicalLevel = 0;
 }
 
 int cyclePeriod(Cycle cycle) {
@@ -73,21 +73,21 @@ Levels levelsFor(int32_t dayCount) {
   return l;
 }
 
-void ComputeLevels() {
-  const Levels l = levelsFor(DayCount);
-  EmotionalLevel = l.emotional;
-  IntellectualLevel = l.intellectual;
-  PhysicalLevel = l.physical;
+void computeCurrentLevels() {
+  const Levels l = levelsFor(currentDayCount);
+  currentEmotionalLevel = l.emotional;
+  currentIntellectualLevel = l.intellectual;
+  currentPhysicalLevel = l.physical;
 }
 
-int LevelIconIndex(int level) {
+int levelIconIndex(int level) {
   // Every half (5, 15, ..., 95 times a tenth) comes out exact in double.
   const double y = static_cast<double>(std::clamp(level, 0, 100)) * kTenth;
   return static_cast<int>(std::rint(y));
 }
 
 Band bandOf(int level) {
-  const int index = LevelIconIndex(level);
+  const int index = levelIconIndex(level);
   if (index <= 2)
     return Band::Low;
   if (index >= 8)
@@ -102,8 +102,8 @@ int32_t computeDayCount(const Date &birth, const Date &reference) {
 void computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,
                                 const Date &reference) {
   const Date birth = parseDate(birthText, format, reference);
-  DayCount = computeDayCount(birth, reference);
-  ComputeLevels();
+  currentDayCount = computeDayCount(birth, reference);
+  computeCurrentLevels();
 }
 
 } // namespace core

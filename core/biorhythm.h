@@ -11,10 +11,10 @@ namespace core {
 
 // The process-wide values shared by the tray and the chart window. Whoever
 // computes last overwrites them; they start at zero.
-extern int32_t DayCount;
-extern int8_t EmotionalLevel;
-extern int8_t IntellectualLevel;
-extern int8_t PhysicalLevel;
+extern int32_t currentDayCount;
+extern int8_t currentEmotionalLevel;
+extern int8_t currentIntellectualLevel;
+extern int8_t currentPhysicalLevel;
 
 // Puts the four values back to zero (for tests that start afresh).
 void resetBiorhythmState();
@@ -40,13 +40,13 @@ int8_t cycleLevel(Cycle cycle, int32_t dayCount);
 // The three levels for a day count, in the order emotional, intellectual, physical.
 Levels levelsFor(int32_t dayCount);
 
-// Sets the three levels from DayCount.
-void ComputeLevels();
+// Sets the three levels from currentDayCount.
+void computeCurrentLevels();
 
 // The icon step 0..10 of a level: level × 0.1 rounded half to even (so 5 → 0,
 // 15 → 2, 25 → 2, 75 → 8, 95 → 10). Levels outside 0..100 count as the
 // nearest end.
-int LevelIconIndex(int level);
+int levelIconIndex(int level);
 
 enum class Band { Low, Middle, High };
 
@@ -61,7 +61,7 @@ inline bool isCritical(int level) {
 // date lies after it.
 int32_t computeDayCount(const Date &birth, const Date &reference);
 
-// Converts the birth-date text by the regional settings, then sets DayCount to
+// Converts the birth-date text by the regional settings, then sets currentDayCount to
 // the days from it to `reference` and computes the levels. A text that does
 // not convert raises EConvertError and leaves all four values as they were.
 void computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,

@@ -103,15 +103,15 @@ void computeChartDayLevels(std::string_view chartDay, std::string_view birthDate
                            const RegionalDateFormat &format, const Date &today) {
   const Date birth = parseDate(birthDate, format, today);
   const Date day = parseDate(chartDay, format, today);
-  DayCount = daysBetween(birth, day);
-  ComputeLevels();
+  currentDayCount = daysBetween(birth, day);
+  computeCurrentLevels();
 }
 
 void applyChartLevels(const ChartData &chart) {
-  DayCount = chart.dayCount;
-  EmotionalLevel = chart.levels.emotional;
-  IntellectualLevel = chart.levels.intellectual;
-  PhysicalLevel = chart.levels.physical;
+  currentDayCount = chart.dayCount;
+  currentEmotionalLevel = chart.levels.emotional;
+  currentIntellectualLevel = chart.levels.intellectual;
+  currentPhysicalLevel = chart.levels.physical;
 }
 
 std::string priorFirstDay(std::string_view chartDay, const RegionalDateFormat &format,

@@ -78,7 +78,7 @@ struct ChartData {
 // days would run past 31/12/9999; nothing has been computed for display then.
 ChartData computeChart(const ChartInput &input);
 
-// DayCount from the birth date to the day in `chartDay`, then the three levels,
+// currentDayCount from the birth date to the day in `chartDay`, then the three levels,
 // into the shared values. A text that does not convert raises EConvertError and
 // changes nothing.
 void computeChartDayLevels(std::string_view chartDay, std::string_view birthDate,

@@ -12,8 +12,8 @@ OnDemand<AboutWindow> aboutWindow;
 
 namespace {
 
-PictureView *makeImage(QWidget *parent, const char *name, const QRect &geometry,
-                       const char *picture, bool stretch) {
+PictureView *makePicture(QWidget *parent, const char *name, const QRect &geometry,
+                         const char *picture, bool stretch) {
   auto *image = new PictureView(parent);
   image->setObjectName(name);
   image->setGeometry(geometry);
@@ -47,26 +47,28 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   resize(416, 362);
 
-  Image3 = makeImage(this, "Image3", {10, 10, 396, 342}, "aboutbg", true);
-  Image7 = makeImage(this, "Image7", {0, 0, 416, 10}, "aboutframe", true);
-  Image7->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  Image8 = makeImage(this, "Image8", {0, 352, 416, 10}, "aboutframe", true);
-  Image10 = makeImage(this, "Image10", {0, 10, 10, 342}, "aboutframev", true);
-  Image9 = makeImage(this, "Image9", {406, 10, 10, 342}, "aboutframev", true);
+  backgroundPicture = makePicture(this, "backgroundPicture", {10, 10, 396, 342}, "aboutbg", true);
+  topFrameBar = makePicture(this, "topFrameBar", {0, 0, 416, 10}, "aboutframe", true);
+  topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
+  bottomFrameBar = makePicture(this, "bottomFrameBar", {0, 352, 416, 10}, "aboutframe", true);
+  leftFrameBar = makePicture(this, "leftFrameBar", {0, 10, 10, 342}, "aboutframev", true);
+  rightFrameBar = makePicture(this, "rightFrameBar", {406, 10, 10, 342}, "aboutframev", true);
 
-  Label16 = makeLine(this, "Label16", {26, 42, 363, 16},
-                     QStringLiteral("Calvoro, your biorhythm companion, by KALDO Prototyping"));
-  Label18 = makeLine(this, "Label18", {115, 57, 186, 16}, QStringLiteral("kaldo@kaldo.example"));
+  creditLabel = makeLine(this, "creditLabel", {26, 42, 363, 16},
+                         QStringLiteral("Calvoro, your biorhythm companion, by KALDO Prototyping"));
+  contactLabel =
+      makeLine(this, "contactLabel", {115, 57, 186, 16}, QStringLiteral("kaldo@kaldo.example"));
 
-  Image1 = makeImage(this, "Image1", {232, 134, 83, 69}, "creature1", false);
-  Image1->hide();
-  Image2 = makeImage(this, "Image2", {232, 134, 83, 69}, "creature2", false);
-  Image2->hide();
+  creatureWingsUp = makePicture(this, "creatureWingsUp", {232, 134, 83, 69}, "creature1", false);
+  creatureWingsUp->hide();
+  creatureWingsDown =
+      makePicture(this, "creatureWingsDown", {232, 134, 83, 69}, "creature2", false);
+  creatureWingsDown->hide();
 
   auto corner = [this](const char *name, int x, int y) {
     auto *panel = newCloseCorner(this, name, platform::toQColor(platform::clBtnFace));
     panel->move(x, y);
-    connect(panel, &BevelPanel::clicked, this, &AboutWindow::Panel2Click);
+    connect(panel, &BevelPanel::clicked, this, &AboutWindow::closeCornerClicked);
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(panel, &QWidget::customContextMenuRequested, this, [this] {
       if (trayMenu_)
@@ -74,19 +76,19 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
     });
     return panel;
   };
-  Panel2 = corner("Panel2", 0, 0);
-  Panel3 = corner("Panel3", 396, 0);
-  Panel4 = corner("Panel4", 0, 342);
-  Panel5 = corner("Panel5", 396, 342);
+  topLeftCloseCorner = corner("topLeftCloseCorner", 0, 0);
+  topRightCloseCorner = corner("topRightCloseCorner", 396, 0);
+  bottomLeftCloseCorner = corner("bottomLeftCloseCorner", 0, 342);
+  bottomRightCloseCorner = corner("bottomRightCloseCorner", 396, 342);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(300);
-  connect(Timer1, &QTimer::timeout, this, &AboutWindow::Timer1Timer);
+  creatureTimer = new QTimer(this);
+  creatureTimer->setObjectName(QStringLiteral("creatureTimer"));
+  creatureTimer->setInterval(300);
+  connect(creatureTimer, &QTimer::timeout, this, &AboutWindow::moveCreature);
 
-  SmoothShow1 = new SmoothShow(this);
-  SmoothShow1->setObjectName(QStringLiteral("SmoothShow1"));
-  SmoothShow1->setColor(platform::toQColor(platform::clLime));
+  showAnimation = new SmoothShow(this);
+  showAnimation->setObjectName(QStringLiteral("showAnimation"));
+  showAnimation->setColor(platform::toQColor(platform::clLime));
 }
 
 void AboutWindow::setTrayMenu(QMenu *menu) {
@@ -97,48 +99,48 @@ void AboutWindow::openCentred() {
   // Centred at every opening, wherever it was dragged to.
   setPosition(WindowPlacement::poScreenCenter);
   show();
-  Timer1->start();
+  creatureTimer->start();
 }
 
-void AboutWindow::Panel2Click() {
-  Timer1->stop();
+void AboutWindow::closeCornerClicked() {
+  creatureTimer->stop();
   hide();
 }
 
-void AboutWindow::Timer1Timer() {
-  if (Image1->isVisibleTo(this)) {
-    Image1->hide();
-    if (Image2->y() > 342 || Image2->x() > 397) {
+void AboutWindow::moveCreature() {
+  if (creatureWingsUp->isVisibleTo(this)) {
+    creatureWingsUp->hide();
+    if (creatureWingsDown->y() > 342 || creatureWingsDown->x() > 397) {
       // Past the lower or right edge: back at a random place.
-      Image2->move(Image2->x(), random(height()));
-      Image1->move(Image1->x(), Image2->y());
-      Image2->move(random(width()), Image2->y());
-      Image1->move(Image2->x(), Image1->y());
+      creatureWingsDown->move(creatureWingsDown->x(), random(height()));
+      creatureWingsUp->move(creatureWingsUp->x(), creatureWingsDown->y());
+      creatureWingsDown->move(random(width()), creatureWingsDown->y());
+      creatureWingsUp->move(creatureWingsDown->x(), creatureWingsUp->y());
     }
-    Image2->move(Image2->x(), Image1->y() + random(10));
-    Image1->move(Image1->x(), Image2->y());
-    Image2->move(Image2->x() + random(10), Image2->y());
-    Image1->move(Image2->x(), Image1->y());
-    Image2->show();
+    creatureWingsDown->move(creatureWingsDown->x(), creatureWingsUp->y() + random(10));
+    creatureWingsUp->move(creatureWingsUp->x(), creatureWingsDown->y());
+    creatureWingsDown->move(creatureWingsDown->x() + random(10), creatureWingsDown->y());
+    creatureWingsUp->move(creatureWingsDown->x(), creatureWingsUp->y());
+    creatureWingsDown->show();
   } else {
-    Image2->hide();
-    Image2->move(Image2->x(), Image2->y() + random(10));
-    Image1->move(Image1->x(), Image2->y());
-    Image2->move(Image2->x() + random(5), Image2->y());
-    Image1->move(Image2->x(), Image1->y());
-    Image1->show();
+    creatureWingsDown->hide();
+    creatureWingsDown->move(creatureWingsDown->x(), creatureWingsDown->y() + random(10));
+    creatureWingsUp->move(creatureWingsUp->x(), creatureWingsDown->y());
+    creatureWingsDown->move(creatureWingsDown->x() + random(5), creatureWingsDown->y());
+    creatureWingsUp->move(creatureWingsDown->x(), creatureWingsUp->y());
+    creatureWingsUp->show();
   }
 }
 
-void AboutWindow::FormShow() {
-  SmoothShow1->setReverse(false);
-  SmoothShow1->Execute();
+void AboutWindow::onShowing() {
+  showAnimation->setReverse(false);
+  showAnimation->Execute();
 }
 
-void AboutWindow::FormHide() {
+void AboutWindow::onHidden() {
   // A hidden window does not keep the creature flying: the next opening
   // starts the timer again, and the creature goes on from where it was.
-  Timer1->stop();
-  SmoothShow1->setReverse(true);
-  SmoothShow1->Execute();
+  creatureTimer->stop();
+  showAnimation->setReverse(true);
+  showAnimation->Execute();
 }

@@ -24,26 +24,28 @@ public:
 
   // Shows the window centred on the screen and sets the creature flying.
   void openCentred();
-  // Any "X" panel: stops the creature and closes.
-  void Panel2Click();
+  // for the tests and the wiring
   // One wing beat and a drift; every 300 ms while the window is open.
-  void Timer1Timer();
-
-  PictureView *Image3;                             // the background
-  PictureView *Image7, *Image8, *Image10, *Image9; // top, bottom, left, right bars
-  TextLabel *Label16, *Label18;                    // credit and contact lines
-  PictureView *Image1, *Image2;                    // the creature, wings up and down
-  BevelPanel *Panel2, *Panel3, *Panel4, *Panel5;
-  QTimer *Timer1;
-  SmoothShow *SmoothShow1;
+  void moveCreature();
+  QTimer *creatureTimer;
+  PictureView *creatureWingsUp, *creatureWingsDown;
+  BevelPanel *bottomRightCloseCorner;
 
 protected:
-  void FormShow() override;
-  void FormHide() override;
+  void onShowing() override;
+  void onHidden() override;
 
 private:
+  // Any "X" panel: stops the creature and closes.
+  void closeCornerClicked();
+
+  PictureView *backgroundPicture;
+  PictureView *topFrameBar, *bottomFrameBar, *leftFrameBar, *rightFrameBar;
+  TextLabel *creditLabel, *contactLabel;
+  BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner;
+  SmoothShow *showAnimation;
   QPointer<QMenu> trayMenu_;
 };
 
-// Made at the first opening (app/forms.cpp gives the maker).
+// Made at the first opening (app/windows.cpp gives the maker).
 extern OnDemand<AboutWindow> aboutWindow;

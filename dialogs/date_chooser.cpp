@@ -10,11 +10,11 @@
 #include <QKeyEvent>
 
 OnDemand<DateChooser> dateChooser;
-QString ShownMonthName;
+QString shownMonthName;
 
-const std::array<const char *, 12> MonthNameTable = {
-    "Januari", "Februri",  "Mart",      "April",   "Mei",      "Juni",
-    "July",    "Augustus", "September", "October", "November", "December"};
+const std::array<const char *, 12> monthNames = {"Januari",   "Februri", "Mart",     "April",
+                                                 "Mei",       "Juni",    "July",     "Augustus",
+                                                 "September", "October", "November", "December"};
 
 namespace {
 
@@ -51,147 +51,147 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   setPosition(WindowPlacement::poScreenCenter);
   resize(220, 188);
 
-  Image1 = new PictureView(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(rect());
-  Image1->setStretch(true);
-  Image1->setPicture(pictures::pixmap(u"calendbg"));
+  backgroundPicture = new PictureView(this);
+  backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
+  backgroundPicture->setGeometry(rect());
+  backgroundPicture->setStretch(true);
+  backgroundPicture->setPicture(pictures::pixmap(u"calendbg"));
 
-  Bevel1 = new EtchedFrame(this);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
-  Bevel1->setGeometry(rect());
+  etchedFrame = new EtchedFrame(this);
+  etchedFrame->setObjectName(QStringLiteral("etchedFrame"));
+  etchedFrame->setGeometry(rect());
 
-  Label2 = new TextLabel(this, QStringLiteral("Month"));
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setTransparent(true);
-  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label2->setFontColor(Qt::black);
-  Label2->move(113, 111);
+  dateCaptionLabel = new TextLabel(this, QStringLiteral("Month"));
+  dateCaptionLabel->setObjectName(QStringLiteral("dateCaptionLabel"));
+  dateCaptionLabel->setTransparent(true);
+  dateCaptionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  dateCaptionLabel->setFontColor(Qt::black);
+  dateCaptionLabel->move(113, 111);
 
-  Calendar1 = new MonthGrid(this);
-  Calendar1->setObjectName(QStringLiteral("Calendar1"));
-  Calendar1->setGeometry(11, 7, 199, 97);
-  Calendar1->setStartOfWeek(1);
+  monthGrid = new MonthGrid(this);
+  monthGrid->setObjectName(QStringLiteral("monthGrid"));
+  monthGrid->setGeometry(11, 7, 199, 97);
+  monthGrid->setStartOfWeek(1);
   // The grid starts on the day the program starts.
-  Calendar1->setCalendarDate(platform::env().today());
+  monthGrid->setCalendarDate(platform::env().today());
 
-  label1 = makeButton(this, "label1", {12, 135, 199, 21}, QStringLiteral("OK for "),
-                      "Click here to put that date");
-  UpDown2 = makeSpin(this, "UpDown2", {53, 107, 49, 22}, 1900, 10000);
-  updown1 = makeSpin(this, "updown1", {11, 107, 37, 22}, 0, 13);
-  Button1 = makeButton(this, "Button1", {45, 161, 133, 21}, QStringLiteral("Cancel"),
-                       "Click here to come back");
-  setTabOrder(Calendar1, label1);
-  setTabOrder(label1, UpDown2);
-  setTabOrder(UpDown2, updown1);
-  setTabOrder(updown1, Button1);
+  okButton = makeButton(this, "okButton", {12, 135, 199, 21}, QStringLiteral("OK for "),
+                        "Click here to put that date");
+  yearField = makeSpin(this, "yearField", {53, 107, 49, 22}, 1900, 10000);
+  monthField = makeSpin(this, "monthField", {11, 107, 37, 22}, 0, 13);
+  cancelButton = makeButton(this, "cancelButton", {45, 161, 133, 21}, QStringLiteral("Cancel"),
+                            "Click here to come back");
+  setTabOrder(monthGrid, okButton);
+  setTabOrder(okButton, yearField);
+  setTabOrder(yearField, monthField);
+  setTabOrder(monthField, cancelButton);
 
-  SmoothShow1 = new SmoothShow(this);
-  SmoothShow1->setObjectName(QStringLiteral("SmoothShow1"));
-  SmoothShow1->setColor(platform::toQColor(platform::clLime));
+  showAnimation = new SmoothShow(this);
+  showAnimation->setObjectName(QStringLiteral("showAnimation"));
+  showAnimation->setColor(platform::toQColor(platform::clLime));
 
-  Calendar1->OnChange = [this](QObject *) { Calendar1Change(); };
-  updown1->OnChange = [this](QObject *) { updown1Change(); };
-  UpDown2->OnChange = [this](QObject *) { UpDown2Change(); };
-  connect(label1, &QPushButton::clicked, this, &DateChooser::label1Click);
-  connect(Button1, &QPushButton::clicked, this, &DateChooser::Button1Click);
+  monthGrid->OnChange = [this](QObject *) { gridChanged(); };
+  monthField->OnChange = [this](QObject *) { monthFieldChanged(); };
+  yearField->OnChange = [this](QObject *) { yearFieldChanged(); };
+  connect(okButton, &QPushButton::clicked, this, &DateChooser::acceptDate);
+  connect(cancelButton, &QPushButton::clicked, this, &DateChooser::cancel);
 
-  FormCreate();
+  showStartDate();
 }
 
 QString DateChooser::dateCaption() const {
-  return QString::number(Calendar1->Day()) + u' ' + ShownMonthName + u' ' +
-         QString::number(Calendar1->Year());
+  return QString::number(monthGrid->Day()) + u' ' + shownMonthName + u' ' +
+         QString::number(monthGrid->Year());
 }
 
 void DateChooser::showMonthName() {
-  ShownMonthName = QString::fromLatin1(MonthNameTable[Calendar1->Month() - 1]);
-  Label2->setText(dateCaption());
+  shownMonthName = QString::fromLatin1(monthNames[monthGrid->Month() - 1]);
+  dateCaptionLabel->setText(dateCaption());
 }
 
 QString DateChooser::dateText(bool leadingZeros) const {
   const core::RegionalDateFormat &regional = platform::env().regional.date;
-  const core::Date shown{Calendar1->Year(), Calendar1->Month(), Calendar1->Day()};
+  const core::Date shown{monthGrid->Year(), monthGrid->Month(), monthGrid->Day()};
   return QString::fromStdString(
       core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
 }
 
 void DateChooser::showOkCaption() {
   // The same form at opening and after a click, in the order the fields read.
-  label1->setText(QStringLiteral("OK for ") + dateText(false));
+  okButton->setText(QStringLiteral("OK for ") + dateText(false));
 }
 
-void DateChooser::FormCreate() {
+void DateChooser::showStartDate() {
   showOkCaption();
-  updown1->setValue(Calendar1->Month());
-  UpDown2->setValue(Calendar1->Year());
+  monthField->setValue(monthGrid->Month());
+  yearField->setValue(monthGrid->Year());
   showMonthName();
 }
 
-void DateChooser::Calendar1Change() {
+void DateChooser::gridChanged() {
   showOkCaption();
   showMonthName();
 }
 
-void DateChooser::updown1Change() {
+void DateChooser::monthFieldChanged() {
   // Each step reads the field afresh: setting a field runs its handler at
   // once, this one included.
-  if (updown1->Value() == 13) {
-    UpDown2->setValue(UpDown2->Value() + 1);
-    Calendar1->setYear(UpDown2->Value());
-    updown1->setValue(1);
+  if (monthField->Value() == 13) {
+    yearField->setValue(yearField->Value() + 1);
+    monthGrid->setYear(yearField->Value());
+    monthField->setValue(1);
   }
-  if (updown1->Value() == 0) {
-    UpDown2->setValue(UpDown2->Value() - 1);
-    Calendar1->setYear(UpDown2->Value());
-    updown1->setValue(12);
+  if (monthField->Value() == 0) {
+    yearField->setValue(yearField->Value() - 1);
+    monthGrid->setYear(yearField->Value());
+    monthField->setValue(12);
   }
-  Calendar1->setMonth(updown1->Value());
+  monthGrid->setMonth(monthField->Value());
   showMonthName();
 }
 
-void DateChooser::UpDown2Change() {
-  if (UpDown2->Value() == 0)
-    UpDown2->setValue(1900);
-  Calendar1->setYear(UpDown2->Value());
-  Label2->setText(dateCaption());
+void DateChooser::yearFieldChanged() {
+  if (yearField->Value() == 0)
+    yearField->setValue(1900);
+  monthGrid->setYear(yearField->Value());
+  dateCaptionLabel->setText(dateCaption());
 }
 
-void DateChooser::label1Click() {
+void DateChooser::acceptDate() {
   // The date fields read dates in the regional order and separator: a
   // day-first text would swap day and month where the month comes first.
   const QString text = dateText(true);
-  if (OnPutDate)
-    OnPutDate(text);
+  if (onPutDate)
+    onPutDate(text);
   hide();
-  if (OnClosed)
-    OnClosed();
+  if (onClosed)
+    onClosed();
 }
 
-void DateChooser::Button1Click() {
+void DateChooser::cancel() {
   hide();
-  if (OnClosed)
-    OnClosed();
+  if (onClosed)
+    onClosed();
 }
 
 void DateChooser::keyPressEvent(QKeyEvent *event) {
   // Escape is Cancel: the windows sent to the back must come back on top.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     event->accept();
-    Button1Click();
+    cancel();
     return;
   }
   BorderlessWindow::keyPressEvent(event);
 }
 
-void DateChooser::FormShow() {
+void DateChooser::onShowing() {
   // Centred at the first opening only.
   setPosition(WindowPlacement::poDesigned);
-  SmoothShow1->setReverse(false);
-  SmoothShow1->Execute();
+  showAnimation->setReverse(false);
+  showAnimation->Execute();
 }
 
-void DateChooser::FormHide() {
-  SmoothShow1->setReverse(true);
-  SmoothShow1->Execute();
+void DateChooser::onHidden() {
+  showAnimation->setReverse(true);
+  showAnimation->Execute();
 }

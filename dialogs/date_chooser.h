@@ -22,57 +22,57 @@ class DateChooser : public BorderlessWindow {
 public:
   explicit DateChooser(QWidget *parent = nullptr);
 
-  void FormCreate();
-  void Calendar1Change();
-  // The month field; 0 and 13 step into the previous or next year.
-  void updown1Change();
-  // The year field; a typed year takes effect at every keystroke.
-  void UpDown2Change();
-  // OK: hands on the date as "dd/mm/yyyy" in the regional order and
-  // separator, then closes.
-  void label1Click();
-  // Cancel (also Escape): closes; nothing is handed on.
-  void Button1Click();
-
-  // "d Monthname yyyy" of the date on display, the month name as it was last
-  // looked up.
-  QString dateCaption() const;
-
   // Where OK puts the date text (the content window's birth-date or
   // projection field); runs before the chooser hides.
-  std::function<void(const QString &dateText)> OnPutDate;
+  std::function<void(const QString &dateText)> onPutDate;
   // After OK or Cancel has hidden the chooser: the windows sent to the back
   // for it stay on top again.
-  std::function<void()> OnClosed;
+  std::function<void()> onClosed;
 
-  PictureView *Image1;
-  EtchedFrame *Bevel1;
-  TextLabel *Label2;
-  MonthGrid *Calendar1;
-  QPushButton *label1; // OK, its caption the date on display
-  SpinField *UpDown2;  // year, 1900 .. 10000
-  SpinField *updown1;  // month, 0 .. 13
-  QPushButton *Button1;
-  SmoothShow *SmoothShow1;
+  // for the tests and the wiring
+  void gridChanged();
+  // The month field; 0 and 13 step into the previous or next year.
+  void monthFieldChanged();
+  // The year field; a typed year takes effect at every keystroke.
+  void yearFieldChanged();
+  // OK: hands on the date as "dd/mm/yyyy" in the regional order and
+  // separator, then closes.
+  void acceptDate();
+  TextLabel *dateCaptionLabel;
+  MonthGrid *monthGrid;
+  QPushButton *okButton; // its caption the date on display
+  SpinField *yearField;  // 1900 .. 10000
+  SpinField *monthField; // 0 .. 13
+  QPushButton *cancelButton;
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
-  void FormShow() override;
-  void FormHide() override;
+  void onShowing() override;
+  void onHidden() override;
 
 private:
+  void showStartDate();
+  // Cancel (also Escape): closes; nothing is handed on.
+  void cancel();
+  // "d Monthname yyyy" of the date on display, the month name as it was last
+  // looked up.
+  QString dateCaption() const;
   // The date on display as the date fields read it.
   QString dateText(bool leadingZeros) const;
   void showOkCaption();
   void showMonthName();
+
+  PictureView *backgroundPicture;
+  EtchedFrame *etchedFrame;
+  SmoothShow *showAnimation;
 };
 
 // The month names by month number (index 0 is January), as the chooser
 // shows them.
-extern const std::array<const char *, 12> MonthNameTable;
+extern const std::array<const char *, 12> monthNames;
 // The name of the month last put on display, at most 9 characters.
-extern QString ShownMonthName;
+extern QString shownMonthName;
 
 // The process-wide reference to the date chooser.
-// Made at the first opening (app/forms.cpp gives the maker).
+// Made at the first opening (app/windows.cpp gives the maker).
 extern OnDemand<DateChooser> dateChooser;

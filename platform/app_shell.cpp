@@ -9,10 +9,10 @@ AppShell &AppShell::instance() {
   return *shell;
 }
 
-void AppShell::setMainForm(QWidget *form) {
-  if (mainForm_)
-    mainForm_->removeEventFilter(this);
-  mainForm_ = form;
+void AppShell::setMainWindow(QWidget *form) {
+  if (mainWindow_)
+    mainWindow_->removeEventFilter(this);
+  mainWindow_ = form;
   if (form)
     form->installEventFilter(this);
 }
@@ -23,19 +23,19 @@ std::uint64_t AppShell::setOnMinimize(MinimizeHandler handler) {
 }
 
 void AppShell::minimize() {
-  if (mainForm_)
-    mainForm_->setWindowState(mainForm_->windowState() | Qt::WindowMinimized);
+  if (mainWindow_)
+    mainWindow_->setWindowState(mainWindow_->windowState() | Qt::WindowMinimized);
   else
     minimized();
 }
 
 void AppShell::restore() {
-  if (!mainForm_)
+  if (!mainWindow_)
     return;
-  mainForm_->setWindowState(mainForm_->windowState() & ~Qt::WindowMinimized);
-  mainForm_->show();
-  mainForm_->raise();
-  mainForm_->activateWindow();
+  mainWindow_->setWindowState(mainWindow_->windowState() & ~Qt::WindowMinimized);
+  mainWindow_->show();
+  mainWindow_->raise();
+  mainWindow_->activateWindow();
 }
 
 void AppShell::minimized() {
@@ -46,9 +46,9 @@ void AppShell::minimized() {
 }
 
 bool AppShell::eventFilter(QObject *watched, QEvent *event) {
-  if (watched == mainForm_ && event->type() == QEvent::WindowStateChange) {
+  if (watched == mainWindow_ && event->type() == QEvent::WindowStateChange) {
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-    const bool now = mainForm_->windowState() & Qt::WindowMinimized;
+    const bool now = mainWindow_->windowState() & Qt::WindowMinimized;
     const bool before = change->oldState() & Qt::WindowMinimized;
     if (now && !before)
       minimized();

@@ -21,11 +21,11 @@ public:
   static AppShell &instance();
 
   // The main window: minimising it minimises the application. Cleared when it is destroyed.
-  QWidget *mainForm() const { return mainForm_; }
-  void setMainForm(QWidget *form);
+  QWidget *mainWindow() const { return mainWindow_; }
+  void setMainWindow(QWidget *form);
 
-  bool showMainForm() const { return showMainForm_; }
-  void setShowMainForm(bool show) { showMainForm_ = show; }
+  bool showMainWindow() const { return showMainWindow_; }
+  void setShowMainWindow(bool show) { showMainWindow_ = show; }
 
   // Called with the application shell as Sender whenever the application is minimised.
   const MinimizeHandler &onMinimize() const { return onMinimize_; }
@@ -45,8 +45,8 @@ private:
   AppShell() = default;
   void minimized();
 
-  QPointer<QWidget> mainForm_;
-  bool showMainForm_ = true;
+  QPointer<QWidget> mainWindow_;
+  bool showMainWindow_ = true;
   MinimizeHandler onMinimize_;
   std::uint64_t serial_ = 0;
 };

@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const std::string firstDay = rest.substr(0, split);
   const std::string birth = split == std::string::npos ? "12/05/1970" : rest.substr(split + 1);
 
-  core::DayCount = 4242;
-  core::EmotionalLevel = 1;
-  core::IntellectualLevel = 2;
-  core::PhysicalLevel = 3;
+  core::currentDayCount = 4242;
+  core::currentEmotionalLevel = 1;
+  core::currentIntellectualLevel = 2;
+  core::currentPhysicalLevel = 3;
   const core::Date today{2024, 5, 12};
   core::ChartData chart;
   try {
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   } catch (const core::EDateError &) {
   }
   // Computing never touches the shared values; only applying does.
-  FUZZ_CHECK(core::DayCount == 4242 && core::EmotionalLevel == 1 && core::IntellectualLevel == 2 &&
-             core::PhysicalLevel == 3);
+  FUZZ_CHECK(core::currentDayCount == 4242 && core::currentEmotionalLevel == 1 &&
+             core::currentIntellectualLevel == 2 && core::currentPhysicalLevel == 3);
   if (chart.headline.empty())
     return 0;
 

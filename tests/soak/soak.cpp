@@ -106,16 +106,16 @@ void waitHidden(QWidget *window) {
 }
 
 void openAndCloseEveryWindow() {
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   settle();
   contentWindow->Panel2Click();
   waitHidden(contentWindow.get());
-  mainWindow->Timer3Timer(); // the refresh after the window closed
-  mainWindow->card2Click();
+  mainWindow->refreshWhenContentHidden(); // the refresh after the window closed
+  mainWindow->openProjection();
   settle();
-  mainWindow->hidewClick();
+  mainWindow->hideAllWindows();
   waitHidden(contentWindow.get());
-  mainWindow->Timer3Timer();
+  mainWindow->refreshWhenContentHidden();
   aboutWindow->showCentred();
   settle();
   aboutWindow->hide();
@@ -132,7 +132,8 @@ void waitQuiet() {
   QElapsedTimer t;
   t.start();
   auto own = [] {
-    return int(mainWindow->Timer2->isActive()) + int(mainWindow->Timer4->isActive());
+    return int(mainWindow->blinkTimer->isActive()) +
+           int(mainWindow->hourlyRefreshTimer->isActive());
   };
   while (runningTimers() > own() && t.elapsed() < 5000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -165,29 +166,29 @@ int main(int argc, char **argv) {
 
   createWindows();
   mainWindow->show();
-  mainWindow->Timer1->stop();
-  mainWindow->Timer1Timer(); // the load
-  mainWindow->Timer5Timer(); // the splash ends
+  mainWindow->loadTimer->stop();
+  mainWindow->loadAtStart(); // the load
+  mainWindow->endSplash();   // the splash ends
   settle();
 
   int seconds = 0;
   for (int hour = 1; hour <= hours; ++hour) {
     for (int s = 0; s < 3600; ++s, ++seconds) {
-      if (mainWindow->Timer2->isActive())
-        mainWindow->Timer2Timer();
+      if (mainWindow->blinkTimer->isActive())
+        mainWindow->blinkStep();
       if (s % 60 == 0)
         QCoreApplication::processEvents();
     }
     const bool midnight = hour % 24 == 0;
     if (midnight)
       today = core::addDays(today, 1);
-    mainWindow->Timer4Timer();
+    mainWindow->hourlyRefresh();
     for (int i = 0; i < cycles; ++i)
       openAndCloseEveryWindow();
     waitQuiet();
     // After the hourly refresh the icons speak of today's levels.
     const core::Levels expected = core::levelsFor(core::computeDayCount({1970, 5, 12}, today));
-    const bool follows = mainWindow->TrayIcon21->ToolTip().contains(
+    const bool follows = mainWindow->emotionalTrayIcon->ToolTip().contains(
         QStringLiteral(" %1 % ").arg(expected.emotional));
     std::printf("hour %d rss_kB %ld fds %d xres %ld timers %d today %04d-%02d-%02d follows %d "
                 "errors %lld\n",
@@ -195,7 +196,7 @@ int main(int argc, char **argv) {
                 today.month, today.day, follows ? 1 : 0, static_cast<long long>(errors.size()));
     std::fflush(stdout);
   }
-  mainWindow->Quit1Click();
+  mainWindow->quitProgram();
   settle();
   return errors.isEmpty() ? 0 : 1;
 }

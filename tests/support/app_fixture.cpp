@@ -14,8 +14,8 @@ void AppFixture::SetUp() {
   core::resetBiorhythmState();
   env = std::make_unique<TestEnvironment>(core::Date{2024, 5, 12}, configPath());
   createWindows();
-  mainWindow->Timer1->stop();
-  mainWindow->Timer5->stop();
+  mainWindow->loadTimer->stop();
+  mainWindow->splashTimer->stop();
 }
 
 void AppFixture::TearDown() {

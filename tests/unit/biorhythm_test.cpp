@@ -20,7 +20,8 @@ protected:
   void SetUp() override { core::resetBiorhythmState(); }
   void TearDown() override { core::resetBiorhythmState(); }
   static Levels current() {
-    return Levels{core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel};
+    return Levels{core::currentEmotionalLevel, core::currentIntellectualLevel,
+                  core::currentPhysicalLevel};
   }
 };
 
@@ -60,50 +61,51 @@ TEST(Levels, NegativeDayCountsMirrorPositiveOnes) {
 }
 
 TEST_F(BiorhythmGlobals, ComputeLevelsReadsDayCountAndSetsTheThreeLevels) {
-  core::DayCount = 7;
-  core::ComputeLevels();
+  core::currentDayCount = 7;
+  core::computeCurrentLevels();
   EXPECT_EQ(current(), (Levels{100, 99, 97}));
-  EXPECT_EQ(core::DayCount, 7);
-  core::DayCount = -7;
-  core::ComputeLevels();
+  EXPECT_EQ(core::currentDayCount, 7);
+  core::currentDayCount = -7;
+  core::computeCurrentLevels();
   EXPECT_EQ(current(), (Levels{0, 1, 3}));
 }
 
 TEST_F(BiorhythmGlobals, BirthTextGivesTheDayCountToTheReferenceDate) {
   const core::RegionalDateFormat dmy;
   core::computeLevelsFromBirthText("12/05/1970", dmy, {1970, 5, 19});
-  EXPECT_EQ(core::DayCount, 7);
+  EXPECT_EQ(core::currentDayCount, 7);
   EXPECT_EQ(current(), (Levels{100, 99, 97}));
 
   core::computeLevelsFromBirthText("26/05/1970", dmy, {1970, 5, 19});
-  EXPECT_EQ(core::DayCount, -7);
+  EXPECT_EQ(core::currentDayCount, -7);
   EXPECT_EQ(current(), (Levels{0, 1, 3}));
 
   // The field's design text: several hundred thousand days, valid levels.
   core::computeLevelsFromBirthText("01/01/0001", dmy, {2024, 6, 15});
-  EXPECT_EQ(core::DayCount, 739051);
+  EXPECT_EQ(core::currentDayCount, 739051);
   EXPECT_EQ(current(), core::levelsFor(739051));
-  for (const int8_t level : {core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel}) {
+  for (const int8_t level :
+       {core::currentEmotionalLevel, core::currentIntellectualLevel, core::currentPhysicalLevel}) {
     EXPECT_GE(level, 0);
     EXPECT_LE(level, 100);
   }
 
   core::computeLevelsFromBirthText(" 1/ 1/0001", dmy, {9999, 12, 31});
-  EXPECT_EQ(core::DayCount, 3652058);
+  EXPECT_EQ(core::currentDayCount, 3652058);
 }
 
 TEST_F(BiorhythmGlobals, ABirthTextThatDoesNotConvertChangesNothing) {
-  core::DayCount = 21;
-  core::ComputeLevels();
+  core::currentDayCount = 21;
+  core::computeCurrentLevels();
   const Levels before = current();
   for (const char *text : {"", "  /  /1970", "31/04/2001", "12.05.1970"}) {
     EXPECT_THROW(core::computeLevelsFromBirthText(text, {}, {2024, 6, 15}), core::EConvertError);
-    EXPECT_EQ(core::DayCount, 21);
+    EXPECT_EQ(core::currentDayCount, 21);
     EXPECT_EQ(current(), before);
   }
 }
 
-TEST(LevelIconIndex, EveryLevelFallsOnItsStep) {
+TEST(levelIconIndex, EveryLevelFallsOnItsStep) {
   // Binding: the step for each range of levels.
   const struct {
     int first, last, index;
@@ -112,16 +114,16 @@ TEST(LevelIconIndex, EveryLevelFallsOnItsStep) {
   int checked = 0;
   for (const auto &s : steps) {
     for (int level = s.first; level <= s.last; ++level, ++checked)
-      EXPECT_EQ(core::LevelIconIndex(level), s.index) << "level " << level;
+      EXPECT_EQ(core::levelIconIndex(level), s.index) << "level " << level;
   }
   EXPECT_EQ(checked, 101);
 }
 
-TEST(LevelIconIndex, LevelsOutsideTheRangeStayOnTheEndSteps) {
-  EXPECT_EQ(core::LevelIconIndex(-1), 0);
-  EXPECT_EQ(core::LevelIconIndex(-128), 0);
-  EXPECT_EQ(core::LevelIconIndex(101), 10);
-  EXPECT_EQ(core::LevelIconIndex(127), 10);
+TEST(levelIconIndex, LevelsOutsideTheRangeStayOnTheEndSteps) {
+  EXPECT_EQ(core::levelIconIndex(-1), 0);
+  EXPECT_EQ(core::levelIconIndex(-128), 0);
+  EXPECT_EQ(core::levelIconIndex(101), 10);
+  EXPECT_EQ(core::levelIconIndex(127), 10);
 }
 
 TEST(Bands, LowMiddleAndHighEdges) {

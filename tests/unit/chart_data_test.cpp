@@ -209,14 +209,14 @@ TEST(ChartData, NextMonthKeepsTheCenturyOfATwoDigitYear) {
 }
 
 TEST(ChartData, ChartDayLevelsChangeNothingOnAFailedConversion) {
-  core::DayCount = 21;
-  core::ComputeLevels();
+  core::currentDayCount = 21;
+  core::computeCurrentLevels();
   EXPECT_THROW(core::computeChartDayLevels("01/06/2001", "1970", kDmy, kToday),
                core::EConvertError);
   EXPECT_THROW(core::computeChartDayLevels("x", "25/05/2001", kDmy, kToday), core::EConvertError);
-  EXPECT_EQ(core::DayCount, 21);
+  EXPECT_EQ(core::currentDayCount, 21);
   core::computeChartDayLevels("01/06/2001", "25/05/2001", kDmy, kToday);
-  EXPECT_EQ(core::DayCount, 7);
-  EXPECT_EQ(core::EmotionalLevel, 100);
+  EXPECT_EQ(core::currentDayCount, 7);
+  EXPECT_EQ(core::currentEmotionalLevel, 100);
   core::resetBiorhythmState();
 }

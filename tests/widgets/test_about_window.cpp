@@ -30,13 +30,13 @@ protected:
     };
   }
   QPoint creature() {
-    EXPECT_EQ(aboutWindow->Image1->pos(), aboutWindow->Image2->pos())
+    EXPECT_EQ(aboutWindow->creatureWingsUp->pos(), aboutWindow->creatureWingsDown->pos())
         << "the frames share one place";
-    return aboutWindow->Image2->pos();
+    return aboutWindow->creatureWingsDown->pos();
   }
   QString frameShown() {
-    const bool one = aboutWindow->Image1->isVisibleTo(aboutWindow.get()),
-               two = aboutWindow->Image2->isVisibleTo(aboutWindow.get());
+    const bool one = aboutWindow->creatureWingsUp->isVisibleTo(aboutWindow.get()),
+               two = aboutWindow->creatureWingsDown->isVisibleTo(aboutWindow.get());
     return one && two ? "both" : one ? "wings up" : two ? "wings down" : "none";
   }
 
@@ -62,7 +62,7 @@ TEST_F(About, TheCreatureAlternatesItsFramesAndDriftsDownAndRight) {
   for (const Tick &t : ticks) {
     script.assign(t.draws.begin(), t.draws.end());
     asked.clear();
-    aboutWindow->Timer1Timer();
+    aboutWindow->moveCreature();
     EXPECT_EQ(asked, t.asked);
     EXPECT_EQ(frameShown(), t.shown);
     EXPECT_EQ(creature(), t.at);
@@ -84,55 +84,55 @@ TEST_F(About, PastTheLowerOrRightEdgeItComesBackAtARandomPlace) {
       {{100, 343}, "wings down", {10, 5}, {100 + 4, 343 + 3}},
   };
   for (const Case &c : cases) {
-    aboutWindow->Image1->move(c.from);
-    aboutWindow->Image2->move(c.from);
-    aboutWindow->Image1->setVisible(QString(c.shown) == "wings up");
-    aboutWindow->Image2->setVisible(QString(c.shown) == "wings down");
+    aboutWindow->creatureWingsUp->move(c.from);
+    aboutWindow->creatureWingsDown->move(c.from);
+    aboutWindow->creatureWingsUp->setVisible(QString(c.shown) == "wings up");
+    aboutWindow->creatureWingsDown->setVisible(QString(c.shown) == "wings down");
     // Top, then left, then the sink and the drift of the tick.
     script = c.asked.size() == 4 ? std::deque<int>{200, 50, 3, 4} : std::deque<int>{3, 4};
     asked.clear();
-    aboutWindow->Timer1Timer();
+    aboutWindow->moveCreature();
     EXPECT_EQ(asked, c.asked) << c.from.x() << "," << c.from.y() << " " << c.shown;
     EXPECT_EQ(creature(), c.at) << c.from.x() << "," << c.from.y() << " " << c.shown;
   }
 }
 
 TEST_F(About, FliesOnlyWhileOpenAndKeepsItsPlaceBetweenOpenings) {
-  mainWindow->aboutClick();
+  mainWindow->openAbout();
   ASSERT_TRUE(aboutWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->Timer1->isActive());
+  EXPECT_TRUE(aboutWindow->creatureTimer->isActive());
   const QRect screen = aboutWindow->screen()->geometry();
   EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
-  aboutWindow->Timer1Timer();
-  aboutWindow->Timer1Timer();
+  aboutWindow->moveCreature();
+  aboutWindow->moveCreature();
   const QPoint flown = creature();
   ASSERT_NE(flown, QPoint(232, 134));
 
   // Hidden with the other windows: no more ticks until it is opened again.
   aboutWindow->move(10, 10);
-  mainWindow->hidewClick();
+  mainWindow->hideAllWindows();
   EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_FALSE(aboutWindow->Timer1->isActive());
+  EXPECT_FALSE(aboutWindow->creatureTimer->isActive());
 
   // The About command closes the content window and centres the About window again.
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   ASSERT_TRUE(contentWindow->isVisible());
-  mainWindow->aboutClick();
+  mainWindow->openAbout();
   EXPECT_FALSE(contentWindow->isVisible());
   EXPECT_TRUE(aboutWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->Timer1->isActive());
+  EXPECT_TRUE(aboutWindow->creatureTimer->isActive());
   EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
   EXPECT_EQ(creature(), flown);
 
   // A click on a tray icon opens the content window beside it.
-  mainWindow->TrayIcon21Click(nullptr);
+  mainWindow->trayIconClicked(nullptr);
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_TRUE(aboutWindow->isVisible());
 
   // Any "X" stops the creature and closes the window.
-  QTest::mouseClick(aboutWindow->Panel5, Qt::LeftButton, {}, {10, 10});
+  QTest::mouseClick(aboutWindow->bottomRightCloseCorner, Qt::LeftButton, {}, {10, 10});
   EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_FALSE(aboutWindow->Timer1->isActive());
+  EXPECT_FALSE(aboutWindow->creatureTimer->isActive());
 }
 
 } // namespace

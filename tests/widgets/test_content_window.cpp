@@ -22,7 +22,7 @@ class ContentWindowTest : public AppFixture {
 protected:
   void load(const QByteArray &file = "\r\nAnna\r\n11/05/2024\r\n0\r\n") {
     writeConfig(file);
-    mainWindow->Timer1Timer();
+    mainWindow->loadAtStart();
     QCoreApplication::processEvents();
   }
   QPoint centredOrigin() const {
@@ -84,14 +84,14 @@ TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) 
     void (MainWindow::*command)();
     BevelPanel *ContentWindow::*panel;
     const char *name;
-  } cases[] = {{&MainWindow::powerClick, &ContentWindow::power, "power"},
-               {&MainWindow::card2Click, &ContentWindow::details, "details"},
-               {&MainWindow::SetupClick, &ContentWindow::setup, "setup"},
-               {&MainWindow::WhatClick, &ContentWindow::what, "what"},
-               {&MainWindow::helpClick, &ContentWindow::help, "help"}};
+  } cases[] = {{&MainWindow::openTodayPower, &ContentWindow::power, "power"},
+               {&MainWindow::openProjection, &ContentWindow::details, "details"},
+               {&MainWindow::openSetup, &ContentWindow::setup, "setup"},
+               {&MainWindow::openExplanation, &ContentWindow::what, "what"},
+               {&MainWindow::openGuide, &ContentWindow::help, "help"}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    mainWindow->Timer3->stop();
+    mainWindow->refreshOnCloseTimer->stop();
     aboutWindow->show();
     contentWindow->move(5, 5); // dragged aside: the command brings it back
     (mainWindow->*c.command)();
@@ -99,7 +99,7 @@ TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) 
     EXPECT_EQ(contentWindow->visiblePanel(), contentWindow.get()->*c.panel);
     expectPanelMode();
     EXPECT_EQ(contentWindow->pos(), centredOrigin());
-    EXPECT_TRUE(mainWindow->Timer3->isActive());
+    EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
     EXPECT_FALSE(aboutWindow->isVisible());
   }
 }
@@ -107,61 +107,62 @@ TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) 
 TEST_F(ContentWindowTest, ACommandFromChartSizeGoesBackToPanelSize) {
   load();
   contentWindow->setOuterSize(634, 440);
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   expectPanelMode();
 }
 
 TEST_F(ContentWindowTest, AClickOnAnIconOpensPowerOnlyWhenTheWindowIsHidden) {
   load();
   aboutWindow->show();
-  mainWindow->TrayIcon21Click(mainWindow->TrayIcon21);
+  mainWindow->trayIconClicked(mainWindow->emotionalTrayIcon);
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
   EXPECT_TRUE(aboutWindow->isVisible()); // a click leaves the About window alone
 
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   contentWindow->move(7, 9);
-  mainWindow->TrayIcon21Click(mainWindow->TrayIcon22);
+  mainWindow->trayIconClicked(mainWindow->intellectualTrayIcon);
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
   EXPECT_EQ(contentWindow->pos(), QPoint(7, 9));
 }
 
 TEST_F(ContentWindowTest, TheTrayMouseReachesTheCommandsThroughTheIcons) {
   load();
-  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->TrayIcon23, platform::TrayMouse::LeftUp));
+  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->physicalTrayIcon, platform::TrayMouse::LeftUp));
   QCoreApplication::processEvents();
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
-  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->TrayIcon22, platform::TrayMouse::LeftDoubleClick));
+  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->intellectualTrayIcon,
+                                    platform::TrayMouse::LeftDoubleClick));
   QCoreApplication::processEvents();
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->help);
 }
 
 TEST_F(ContentWindowTest, ADoubleClickShowsTheGuideAndTheSteadyIconsWithoutStoppingTheBlinking) {
   load("\r\nAnna\r\n05/05/2024\r\n0\r\n"); // every cycle blinks
-  mainWindow->Timer2Timer();
-  ASSERT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "happy");
+  mainWindow->blinkStep();
+  ASSERT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "happy");
   aboutWindow->show();
-  mainWindow->TrayIcon21DblClick(mainWindow->TrayIcon21);
+  mainWindow->trayIconDoubleClicked(mainWindow->emotionalTrayIcon);
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->help);
   EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "emotio10");
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon23)->icon), "physiq10");
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
-  EXPECT_TRUE(mainWindow->Timer3->isActive());
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio10");
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->physicalTrayIcon)->icon), "physiq10");
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
+  EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
 }
 
 TEST_F(ContentWindowTest, HidingAllWindowsIsFollowedByTheTrayRefresh) {
   load();
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   dateChooser->show();
   aboutWindow->show();
   contentWindow->MaskEdit1->setText("21/04/2024");
-  mainWindow->hidewClick();
+  mainWindow->hideAllWindows();
   EXPECT_FALSE(contentWindow->isVisible());
   EXPECT_FALSE(aboutWindow->isVisible());
   EXPECT_FALSE(dateChooser->isVisible());
-  mainWindow->Timer3Timer();
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "emotio0");
+  mainWindow->refreshWhenContentHidden();
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio0");
 }
 
 TEST_F(ContentWindowTest, AnyCornerPanelHidesTheWindowAndNothingElse) {
@@ -169,7 +170,7 @@ TEST_F(ContentWindowTest, AnyCornerPanelHidesTheWindowAndNothingElse) {
   for (BevelPanel *corner : {contentWindow->Panel2, contentWindow->Panel4, contentWindow->Panel32,
                              contentWindow->Panel1}) {
     SCOPED_TRACE(corner->objectName().toStdString());
-    mainWindow->WhatClick();
+    mainWindow->openExplanation();
     QTest::mouseClick(corner, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(contentWindow->isVisible());
     EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->what);
@@ -181,7 +182,7 @@ class SetupOk : public ContentWindowTest {
 protected:
   void SetUp() override {
     ContentWindowTest::SetUp();
-    mainWindow->Timer1Timer(); // first run: setup panel
+    mainWindow->loadAtStart(); // first run: setup panel
     contentWindow->move(40, 30);
   }
   void pressOk(const QString &name, const QString &birth) {
@@ -196,7 +197,7 @@ TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
   EXPECT_EQ(FirstNameCopy, "Anna");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
-  EXPECT_EQ(core::DayCount, 1);
+  EXPECT_EQ(core::currentDayCount, 1);
   EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
   EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), 59);
   EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), 63);
@@ -204,7 +205,7 @@ TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
   EXPECT_EQ(contentWindow->pos(), QPoint(40, 30));
   // The tray follows only when the window closes.
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "tray21");
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "tray21");
 }
 
 TEST_F(SetupOk, NameRules) {
@@ -227,7 +228,7 @@ TEST_F(SetupOk, NameRules) {
 }
 
 TEST_F(SetupOk, WritesBlinkingOffAsOne) {
-  mainWindow->blinkClick(); // checked → unchecked
+  mainWindow->toggleBlinking(); // checked → unchecked
   pressOk("Anna", "11/05/2024");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
 }
@@ -235,7 +236,7 @@ TEST_F(SetupOk, WritesBlinkingOffAsOne) {
 TEST_F(SetupOk, ABirthDateThatDoesNotConvertWritesNothing) {
   pressOk("bob", "11/05/2024");
   const QByteArray saved = readConfig();
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   contentWindow->Edit1->setText("carl");
   contentWindow->MaskEdit1->setText("31/02/1990");
   try {
@@ -247,7 +248,7 @@ TEST_F(SetupOk, ABirthDateThatDoesNotConvertWritesNothing) {
   EXPECT_EQ(readConfig(), saved);
   EXPECT_EQ(contentWindow->Edit1->text(), "Carl");
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
-  EXPECT_EQ(core::DayCount, 1);
+  EXPECT_EQ(core::currentDayCount, 1);
 }
 
 TEST_F(SetupOk, AMissingFolderFailsWithItsMessageAndKeepsTheSetupOpen) {
@@ -273,7 +274,7 @@ TEST_F(SetupOk, TheButtonItselfRunsTheSetup) {
 
 TEST_F(ContentWindowTest, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {
   load();
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   const QPoint start = contentWindow->pos();
   // A press on the top frame strip, then a move of (30, 20).
   QTest::mousePress(contentWindow.get(), Qt::LeftButton, {}, QPoint(100, 5));
@@ -333,14 +334,14 @@ TEST_F(ContentWindowTest, PixelsOfThePowerPanel) {
 
 TEST_F(ContentWindowTest, TheWindowAndItsFieldsOpenTheTrayMenuOnARightClick) {
   load();
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   for (QWidget *w : std::initializer_list<QWidget *>{contentWindow->Edit1, contentWindow->MaskEdit1,
                                                      contentWindow.get()}) {
     SCOPED_TRACE(w->objectName().toStdString());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &event);
-    EXPECT_TRUE(mainWindow->PopupMenu->isVisible());
-    mainWindow->PopupMenu->hide();
+    EXPECT_TRUE(mainWindow->trayMenu->isVisible());
+    mainWindow->trayMenu->hide();
   }
 }
 

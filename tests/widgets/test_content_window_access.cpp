@@ -19,7 +19,7 @@ class Access : public AppFixture {
 protected:
   void load() {
     writeConfig("\r\nAnna\r\n11/05/2024\r\n0\r\n");
-    mainWindow->Timer1Timer();
+    mainWindow->loadAtStart();
     QCoreApplication::processEvents();
   }
 };
@@ -28,7 +28,7 @@ TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
   load();
   for (QWidget *target : {static_cast<QWidget *>(contentWindow.get()),
                           static_cast<QWidget *>(contentWindow->Edit1)}) {
-    mainWindow->SetupClick();
+    mainWindow->openSetup();
     ASSERT_TRUE(contentWindow->isVisible());
     QTest::keyClick(target, Qt::Key_Escape);
     EXPECT_FALSE(contentWindow->isVisible());
@@ -36,7 +36,7 @@ TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
 }
 
 TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
-  mainWindow->Timer1Timer(); // first run: the setup panel
+  mainWindow->loadAtStart(); // first run: the setup panel
   for (QWidget *field : {static_cast<QWidget *>(contentWindow->Edit1),
                          static_cast<QWidget *>(contentWindow->MaskEdit1)}) {
     contentWindow->showOnlyPanel(contentWindow->setup);
@@ -49,7 +49,7 @@ TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
 }
 
 TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
-  mainWindow->Timer1Timer(); // first run: the setup panel, the first name focused
+  mainWindow->loadAtStart(); // first run: the setup panel, the first name focused
   contentWindow->Edit1->setText("anna");
   contentWindow->MaskEdit1->setText("11/05/2024");
   QTest::keyClick(contentWindow->Edit1, Qt::Key_Return);
@@ -64,8 +64,8 @@ TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
   // Switched while shown or while hidden, a panel has the focus on one of its
   // own controls or nowhere.
   for (void (MainWindow::*command)() :
-       {&MainWindow::card2Click, &MainWindow::powerClick, &MainWindow::WhatClick,
-        &MainWindow::SetupClick, &MainWindow::card2Click}) {
+       {&MainWindow::openProjection, &MainWindow::openTodayPower, &MainWindow::openExplanation,
+        &MainWindow::openSetup, &MainWindow::openProjection}) {
     contentWindow->Panel2Click();
     (mainWindow->*command)();
     if (const QWidget *focused = contentWindow->focusWidget()) {
@@ -76,7 +76,7 @@ TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
 
 TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   load();
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   QAccessibleInterface *gauge = QAccessible::queryAccessibleInterface(contentWindow->NeatoMeter1);
   ASSERT_TRUE(gauge);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);

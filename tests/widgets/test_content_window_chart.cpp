@@ -27,8 +27,8 @@ protected:
   // her day count 7. Today is 12/05/2024.
   void load(const QString &birth = QStringLiteral("25/05/2001")) {
     writeConfig("\r\nAnna\r\n" + birth.toLatin1() + "\r\n0\r\n");
-    mainWindow->Timer1Timer();
-    mainWindow->card2Click();
+    mainWindow->loadAtStart();
+    mainWindow->openProjection();
   }
   void showMe(const QString &firstDay) {
     contentWindow->MaskEdit2->setText(firstDay);
@@ -75,7 +75,7 @@ TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   EXPECT_EQ(contentWindow->butpan->geometry(), QRect(15, 390, 601, 34));
   EXPECT_TRUE(contentWindow->Timer2->isActive());
   EXPECT_EQ(contentWindow->Timer2->interval(), 500);
-  EXPECT_EQ(core::DayCount, 7); // the first day's, until the chart is drawn
+  EXPECT_EQ(core::currentDayCount, 7); // the first day's, until the chart is drawn
   EXPECT_EQ(contentWindow->Label31->text(), "Hello, here is your power for this month...");
 
   contentWindow->Timer2Timer();
@@ -88,8 +88,8 @@ TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   EXPECT_EQ(contentWindow->Label27->text(), "Worst : 11/06/2001");
   EXPECT_EQ(ChartDay, "30/06/2001");
   EXPECT_EQ(ChartStart, "01/06/2001");
-  EXPECT_EQ(core::DayCount, 36);
-  EXPECT_EQ(core::EmotionalLevel, core::levelsFor(36).emotional);
+  EXPECT_EQ(core::currentDayCount, 36);
+  EXPECT_EQ(core::currentEmotionalLevel, core::levelsFor(36).emotional);
 }
 
 // The centres of the runs of ink (pixels nearer to `ink` than to the row's
@@ -188,13 +188,13 @@ TEST_F(ChartMode, MonthStepsRefreshAndTheirLimits) {
   EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 01/12/9999 to 30/12/9999"));
   const QImage last = contentWindow->surface().copy();
   const QString headline = contentWindow->Label31->text(), rows = contentWindow->Label20->text();
-  const int32_t dayCount = core::DayCount;
+  const int32_t dayCount = core::currentDayCount;
   EXPECT_THROW(contentWindow->BitBtn6Click(), core::EDateError);
   EXPECT_EQ(contentWindow->Label31->text(), headline);
   EXPECT_EQ(contentWindow->Label20->text(), rows);
   EXPECT_EQ(contentWindow->surface(), last);
   EXPECT_EQ(ChartDay, "30/12/9999");
-  EXPECT_EQ(core::DayCount, dayCount);
+  EXPECT_EQ(core::currentDayCount, dayCount);
 
   showMe("15/01/0001");
   EXPECT_THROW(contentWindow->BitBtn5Click(), core::EDateError);
@@ -209,7 +209,7 @@ TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
   } cases[] = {{"31/02/2001", true}, {"  /  /2001", true}, {"20/12/9999", false}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.firstDay);
-    mainWindow->card2Click();
+    mainWindow->openProjection();
     contentWindow->MaskEdit2->setText(c.firstDay);
     try {
       contentWindow->BitBtn8Click();
@@ -250,8 +250,8 @@ TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
     EXPECT_FALSE(label->isVisibleTo(contentWindow.get())) << label->objectName().toStdString();
   EXPECT_FALSE(surfaceHasCurves());
   // Today's levels are back: 25/05/2001 to 12/05/2024.
-  EXPECT_EQ(core::DayCount, 8388);
-  EXPECT_EQ(core::PhysicalLevel, core::levelsFor(8388).physical);
+  EXPECT_EQ(core::currentDayCount, 8388);
+  EXPECT_EQ(core::currentPhysicalLevel, core::levelsFor(8388).physical);
 }
 
 TEST_F(ChartMode, FirstMonthWithAnUnreadableBirthDateDrawsTheGridOnly) {
@@ -288,7 +288,7 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   EXPECT_EQ(page.pixelColor(400, 2 * 440 + 2), kWhite);
 
   // Back in silver with all five buttons and the same chart.
-  EXPECT_EQ(contentWindow->Color(), kSilver);
+  EXPECT_EQ(contentWindow->color(), kSilver);
   for (GlyphButton *b : {contentWindow->BitBtn5, contentWindow->BitBtn2, contentWindow->BitBtn3,
                          contentWindow->BitBtn4, contentWindow->BitBtn6})
     EXPECT_TRUE(b->isVisibleTo(contentWindow.get())) << b->objectName().toStdString();
@@ -312,7 +312,7 @@ TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
   } catch (const platform::EPrinter &error) {
     EXPECT_STREQ(error.what(), "There is no default printer currently selected");
   }
-  EXPECT_EQ(contentWindow->Color(), kSilver);
+  EXPECT_EQ(contentWindow->color(), kSilver);
   EXPECT_TRUE(contentWindow->butpan->isVisibleTo(contentWindow.get()));
   EXPECT_EQ(shot(), before);
 }

@@ -1,4 +1,4 @@
-// The borderless form base and the surface controls on it: moving by the
+// The borderless window base and the surface controls on it: moving by the
 // surface, stay-on-top, centring, show and hide hooks; labels, panels, images.
 #include "controls/bevel_panel.h"
 #include "controls/borderless_window.h"
@@ -16,35 +16,35 @@
 
 namespace {
 
-class Form : public BorderlessWindow {
+class TestWindow : public BorderlessWindow {
 public:
   int shows = 0, hides = 0;
   bool visibleAtShow = true;
 
 protected:
-  void FormShow() override {
+  void onShowing() override {
     ++shows;
     visibleAtShow = isVisible() && windowHandle() && windowHandle()->isExposed();
   }
-  void FormHide() override { ++hides; }
+  void onHidden() override { ++hides; }
 };
 
-struct FormTest : ::testing::Test {
-  Form form;
-  FormTest() {
-    form.setGeometry(100, 100, 200, 120);
-    form.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+struct BorderlessWindowTest : ::testing::Test {
+  TestWindow window;
+  BorderlessWindowTest() {
+    window.setGeometry(100, 100, 200, 120);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
   // A left-button drag from `from` by `by`, in window coordinates, through
   // the window so that it reaches whatever control lies under the mouse.
   void drag(QPoint from, QPoint by) {
-    QWindow *window = form.windowHandle();
-    const QPoint end = form.mapToGlobal(from + by);
-    QTest::mousePress(window, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window, from + by);
+    QWindow *handle = window.windowHandle();
+    const QPoint end = window.mapToGlobal(from + by);
+    QTest::mousePress(handle, Qt::LeftButton, {}, from);
+    QTest::mouseMove(handle, from + by);
     // The button comes up where the mouse is, wherever the window went.
-    QTest::mouseRelease(window, Qt::LeftButton, {}, form.mapFromGlobal(end));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, window.mapFromGlobal(end));
   }
 };
 
@@ -58,28 +58,28 @@ QRect screenRect() {
 
 } // namespace
 
-TEST_F(FormTest, BorderlessOnTopAndOuterSizeIsClientSize) {
-  EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_TRUE(form.stayOnTop());
-  EXPECT_EQ(form.frameGeometry().size(), form.size());
-  EXPECT_TRUE(form.testAttribute(Qt::WA_AlwaysShowToolTips));
+TEST_F(BorderlessWindowTest, BorderlessOnTopAndOuterSizeIsClientSize) {
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(window.stayOnTop());
+  EXPECT_EQ(window.frameGeometry().size(), window.size());
+  EXPECT_TRUE(window.testAttribute(Qt::WA_AlwaysShowToolTips));
 }
 
-TEST_F(FormTest, DraggingTheSurfaceMovesTheWindow) {
-  auto *label = new TextLabel(&form, "label");
+TEST_F(BorderlessWindowTest, DraggingTheSurfaceMovesTheWindow) {
+  auto *label = new TextLabel(&window, "label");
   label->move(50, 50);
   label->show();
   drag(QPoint(5, 5), QPoint(40, 30));
-  EXPECT_EQ(form.pos(), QPoint(140, 130));
+  EXPECT_EQ(window.pos(), QPoint(140, 130));
   // A label is surface too.
   drag(QPoint(52, 52), QPoint(-10, 5));
-  EXPECT_EQ(form.pos(), QPoint(130, 135));
+  EXPECT_EQ(window.pos(), QPoint(130, 135));
 }
 
-TEST_F(FormTest, DraggingOnAControlDoesNotMoveTheWindow) {
-  auto *button = new QPushButton("b", &form);
+TEST_F(BorderlessWindowTest, DraggingOnAControlDoesNotMoveTheWindow) {
+  auto *button = new QPushButton("b", &window);
   button->setGeometry(10, 10, 50, 30);
-  auto *panel = new BevelPanel(&form);
+  auto *panel = new BevelPanel(&window);
   panel->setGeometry(100, 10, 60, 60);
   auto *picture = new PictureView(panel); // surface of the panel, not of the window
   picture->setGeometry(0, 0, 60, 60);
@@ -88,78 +88,78 @@ TEST_F(FormTest, DraggingOnAControlDoesNotMoveTheWindow) {
   picture->show();
   QSignalSpy clicked(button, &QPushButton::clicked);
   drag(QPoint(20, 20), QPoint(10, 5));
-  EXPECT_EQ(form.pos(), QPoint(100, 100));
+  EXPECT_EQ(window.pos(), QPoint(100, 100));
   EXPECT_EQ(clicked.count(), 1) << "the button keeps its click";
   drag(QPoint(110, 20), QPoint(40, 30));
-  EXPECT_EQ(form.pos(), QPoint(100, 100));
-  EXPECT_FALSE(form.isSurfaceAt(QPoint(110, 20)));
-  EXPECT_TRUE(form.isSurfaceAt(QPoint(180, 100)));
+  EXPECT_EQ(window.pos(), QPoint(100, 100));
+  EXPECT_FALSE(window.isSurfaceAt(QPoint(110, 20)));
+  EXPECT_TRUE(window.isSurfaceAt(QPoint(180, 100)));
 }
 
-TEST_F(FormTest, StayOnTopSwitchesInPlace) {
-  const WId id = form.winId();
-  form.setStayOnTop(false);
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_FALSE(form.stayOnTop());
-  EXPECT_FALSE(form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_EQ(form.winId(), id) << "not re-created";
-  EXPECT_EQ(form.hides, 0);
-  form.setStayOnTop(true);
-  EXPECT_TRUE(form.stayOnTop());
-  EXPECT_TRUE(form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-  form.sendToBack();
-  EXPECT_FALSE(form.stayOnTop());
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.winId(), id);
+TEST_F(BorderlessWindowTest, StayOnTopSwitchesInPlace) {
+  const WId id = window.winId();
+  window.setStayOnTop(false);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.stayOnTop());
+  EXPECT_FALSE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(window.winId(), id) << "not re-created";
+  EXPECT_EQ(window.hides, 0);
+  window.setStayOnTop(true);
+  EXPECT_TRUE(window.stayOnTop());
+  EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+  window.sendToBack();
+  EXPECT_FALSE(window.stayOnTop());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.winId(), id);
 }
 
-TEST(FormHooks, ShowAndHideHooksAndCentring) {
-  Form form;
-  form.resize(385, 248);
-  form.setPosition(WindowPlacement::poScreenCenter);
-  form.show();
-  EXPECT_EQ(form.shows, 1);
-  EXPECT_FALSE(form.visibleAtShow) << "the hook runs before the window is on screen";
+TEST(WindowHooks, ShowAndHideHooksAndCentring) {
+  TestWindow window;
+  window.resize(385, 248);
+  window.setPosition(WindowPlacement::poScreenCenter);
+  window.show();
+  EXPECT_EQ(window.shows, 1);
+  EXPECT_FALSE(window.visibleAtShow) << "the hook runs before the window is on screen";
   const QPoint centre(screenRect().x() + (screenRect().width() - 385) / 2,
                       screenRect().y() + (screenRect().height() - 248) / 2);
-  EXPECT_EQ(form.pos(), centre);
-  form.move(3, 4);
-  form.hide();
-  EXPECT_EQ(form.hides, 1);
-  form.show();
-  EXPECT_EQ(form.pos(), centre) << "centred again at every show";
-  form.move(3, 4);
-  form.showCentred(); // already visible: back to the centre, shown anew
-  EXPECT_EQ(form.pos(), centre);
-  EXPECT_EQ(form.shows, 3);
-  form.hide();
-  form.setPosition(WindowPlacement::poDesigned);
-  form.move(3, 4);
-  form.show();
-  EXPECT_EQ(form.pos(), QPoint(3, 4));
+  EXPECT_EQ(window.pos(), centre);
+  window.move(3, 4);
+  window.hide();
+  EXPECT_EQ(window.hides, 1);
+  window.show();
+  EXPECT_EQ(window.pos(), centre) << "centred again at every show";
+  window.move(3, 4);
+  window.showCentred(); // already visible: back to the centre, shown anew
+  EXPECT_EQ(window.pos(), centre);
+  EXPECT_EQ(window.shows, 3);
+  window.hide();
+  window.setPosition(WindowPlacement::poDesigned);
+  window.move(3, 4);
+  window.show();
+  EXPECT_EQ(window.pos(), QPoint(3, 4));
 }
 
-TEST(FormHint, HintOfAMouseTransparentChildIsFound) {
-  BorderlessWindow form;
-  form.resize(200, 200);
-  auto *panel = new BevelPanel(&form);
+TEST(WindowHint, HintOfAMouseTransparentChildIsFound) {
+  BorderlessWindow window;
+  window.resize(200, 200);
+  auto *panel = new BevelPanel(&window);
   panel->setGeometry(10, 10, 100, 100);
   auto *image = new PictureView(panel);
   image->setGeometry(0, 0, 100, 100);
   image->setToolTip("picture hint");
-  auto *label = new TextLabel(&form, "x");
+  auto *label = new TextLabel(&window, "x");
   label->move(150, 150);
-  form.show();
-  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(20, 20)), image);
+  window.show();
+  EXPECT_EQ(platform::hintWidgetAt(&window, QPoint(20, 20)), image);
   EXPECT_EQ(platform::hintWidgetAt(panel, QPoint(10, 10)), image);
-  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(151, 151)), label);
-  EXPECT_EQ(platform::hintWidgetAt(&form, QPoint(190, 5)), &form);
+  EXPECT_EQ(platform::hintWidgetAt(&window, QPoint(151, 151)), label);
+  EXPECT_EQ(platform::hintWidgetAt(&window, QPoint(190, 5)), &window);
 }
 
 // Every hint reaches the one display a component may take over, with the
 // control it belongs to; a place without a hint hides the last one.
-TEST(FormHint, TooltipEventsGoToTheInstalledDisplay) {
+TEST(WindowHint, TooltipEventsGoToTheInstalledDisplay) {
   struct Recorder : platform::HintDisplay {
     QStringList shown;
     int hidden = 0;
@@ -167,17 +167,17 @@ TEST(FormHint, TooltipEventsGoToTheInstalledDisplay) {
     void hideHint() override { ++hidden; }
   } recorder;
   platform::setHintDisplay(&recorder);
-  BorderlessWindow form;
-  form.resize(200, 200);
-  auto *image = new PictureView(&form);
+  BorderlessWindow window;
+  window.resize(200, 200);
+  auto *image = new PictureView(&window);
   image->setGeometry(0, 0, 100, 100);
   image->setToolTip("picture hint");
-  form.show();
-  QHelpEvent over(QEvent::ToolTip, QPoint(20, 20), form.mapToGlobal(QPoint(20, 20)));
-  QApplication::sendEvent(&form, &over);
+  window.show();
+  QHelpEvent over(QEvent::ToolTip, QPoint(20, 20), window.mapToGlobal(QPoint(20, 20)));
+  QApplication::sendEvent(&window, &over);
   EXPECT_EQ(recorder.shown, QStringList{"picture hint"});
-  QHelpEvent outside(QEvent::ToolTip, QPoint(150, 150), form.mapToGlobal(QPoint(150, 150)));
-  QApplication::sendEvent(&form, &outside);
+  QHelpEvent outside(QEvent::ToolTip, QPoint(150, 150), window.mapToGlobal(QPoint(150, 150)));
+  QApplication::sendEvent(&window, &outside);
   EXPECT_EQ(recorder.shown.size(), 1);
   EXPECT_EQ(recorder.hidden, 1);
   platform::setHintDisplay(nullptr);

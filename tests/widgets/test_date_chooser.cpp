@@ -22,9 +22,9 @@ class Chooser : public AppFixture {
 protected:
   // Puts the chooser on a date the way a user would have got there.
   void putOn(core::Date date) {
-    dateChooser->Calendar1->setCalendarDate(date);
-    dateChooser->UpDown2->setValue(date.year);
-    dateChooser->updown1->setValue(date.month);
+    dateChooser->monthGrid->setCalendarDate(date);
+    dateChooser->yearField->setValue(date.year);
+    dateChooser->monthField->setValue(date.month);
   }
   // A click on an arrow of a field: +1 up, -1 down.
   void clickArrow(SpinField *field, int direction) {
@@ -34,18 +34,18 @@ protected:
     QTest::mouseClick(field, Qt::LeftButton, {}, at);
   }
   QStringList state() {
-    return {QString::number(dateChooser->Calendar1->Day()) + "/" +
-                QString::number(dateChooser->Calendar1->Month()) + "/" +
-                QString::number(dateChooser->Calendar1->Year()),
-            dateChooser->updown1->text(), dateChooser->UpDown2->text(),
-            dateChooser->Label2->text()};
+    return {QString::number(dateChooser->monthGrid->Day()) + "/" +
+                QString::number(dateChooser->monthGrid->Month()) + "/" +
+                QString::number(dateChooser->monthGrid->Year()),
+            dateChooser->monthField->text(), dateChooser->yearField->text(),
+            dateChooser->dateCaptionLabel->text()};
   }
 };
 
 TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
-  EXPECT_EQ(dateChooser->label1->text(), "OK for 12/5/2024");
+  EXPECT_EQ(dateChooser->okButton->text(), "OK for 12/5/2024");
   EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
-  EXPECT_EQ(ShownMonthName, "Mei");
+  EXPECT_EQ(shownMonthName, "Mei");
 }
 
 TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
@@ -90,7 +90,7 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
     env->errorReport.shown.clear();
     env->expectErrors = c.error;
     putOn(c.from);
-    clickArrow(c.monthField ? dateChooser->updown1 : dateChooser->UpDown2, c.direction);
+    clickArrow(c.monthField ? dateChooser->monthField : dateChooser->yearField, c.direction);
     EXPECT_EQ(state(), c.after) << c.what;
     EXPECT_EQ(env->errorReport.shown,
               c.error ? QStringList{"Invalid argument to date encode."} : QStringList{})
@@ -101,47 +101,47 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
 TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
-  dateChooser->updown1->OnChange = [&](QObject *) {
-    log << "month " + dateChooser->updown1->text();
-    dateChooser->updown1Change();
+  dateChooser->monthField->OnChange = [&](QObject *) {
+    log << "month " + dateChooser->monthField->text();
+    dateChooser->monthFieldChanged();
     log << "month done";
   };
-  dateChooser->UpDown2->OnChange = [&](QObject *) {
-    log << "year " + dateChooser->UpDown2->text();
-    dateChooser->UpDown2Change();
+  dateChooser->yearField->OnChange = [&](QObject *) {
+    log << "year " + dateChooser->yearField->text();
+    dateChooser->yearFieldChanged();
   };
-  dateChooser->Calendar1->OnChange = [&](QObject *) {
-    log << "grid " + QString::number(dateChooser->Calendar1->Month());
-    dateChooser->Calendar1Change();
+  dateChooser->monthGrid->OnChange = [&](QObject *) {
+    log << "grid " + QString::number(dateChooser->monthGrid->Month());
+    dateChooser->gridChanged();
   };
-  dateChooser->updown1->stepUp();
+  dateChooser->monthField->stepUp();
   EXPECT_EQ(log, (QStringList{"month 13", "year 2025", "grid 12", "month 1", "grid 1", "month done",
                               "month done"}));
 
   // A typed year takes effect at every keystroke, and 0 becomes 1900.
   log.clear();
-  QLineEdit *year = dateChooser->UpDown2->editor();
+  QLineEdit *year = dateChooser->yearField->editor();
   year->selectAll();
   QTest::keyClicks(year, "1985");
   EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
                               "year 1985", "grid 1"}));
   year->selectAll();
   QTest::keyClicks(year, "0");
-  EXPECT_EQ(dateChooser->UpDown2->text(), "1900");
-  EXPECT_EQ(dateChooser->Calendar1->Year(), 1900);
+  EXPECT_EQ(dateChooser->yearField->text(), "1900");
+  EXPECT_EQ(dateChooser->monthGrid->Year(), 1900);
 }
 
 TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
   putOn({2001, 3, 1});
   // 1 March 2001 is a Thursday: the 5th is the Monday of the second week.
-  QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
-                    dateChooser->Calendar1->cellRect(0, 2).center());
-  EXPECT_EQ(dateChooser->label1->text(), "OK for 5/3/2001");
+  QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
+                    dateChooser->monthGrid->cellRect(0, 2).center());
+  EXPECT_EQ(dateChooser->okButton->text(), "OK for 5/3/2001");
   EXPECT_EQ(state(), (QStringList{"5/3/2001", "3", "2001", "5 Mart 2001"}));
 }
 
 TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) {
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   aboutWindow->show();
   QTest::mouseClick(contentWindow->BitBtn10, Qt::LeftButton);
   EXPECT_FALSE(CalendarForProjection);
@@ -150,11 +150,11 @@ TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) 
   EXPECT_FALSE(aboutWindow->stayOnTop());
 
   putOn({2001, 3, 1});
-  QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
-                    dateChooser->Calendar1->cellRect(0, 2).center());
-  EXPECT_EQ(dateChooser->label1->text(), "OK for 5/3/2001");
+  QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
+                    dateChooser->monthGrid->cellRect(0, 2).center());
+  EXPECT_EQ(dateChooser->okButton->text(), "OK for 5/3/2001");
   QSignalSpy showMe(contentWindow->BitBtn8, &QPushButton::clicked);
-  QTest::mouseClick(dateChooser->label1, Qt::LeftButton);
+  QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
   EXPECT_EQ(showMe.count(), 0) << "the setup's own OK confirms";
   EXPECT_FALSE(dateChooser->isVisible());
@@ -164,7 +164,7 @@ TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) 
 }
 
 TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
-  mainWindow->card2Click();
+  mainWindow->openProjection();
   QTest::mouseClick(contentWindow->BitBtn9, Qt::LeftButton);
   EXPECT_TRUE(CalendarForProjection);
   putOn({2001, 11, 15});
@@ -173,7 +173,7 @@ TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosi
     atShowMe << contentWindow->MaskEdit2->text() << (dateChooser->isVisible() ? "open" : "closed");
   });
   const QString birth = contentWindow->MaskEdit1->text();
-  dateChooser->label1Click();
+  dateChooser->acceptDate();
   EXPECT_EQ(atShowMe, (QStringList{"15/11/2001", "open"}));
   EXPECT_EQ(contentWindow->MaskEdit1->text(), birth);
   EXPECT_FALSE(dateChooser->isVisible());
@@ -197,39 +197,39 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
     env->environment().regional = platform::regionalSettingsFor(QString::fromLatin1(c.locale));
     destroyWindows();
     createWindows();
-    mainWindow->Timer1->stop();
-    mainWindow->Timer5->stop();
-    mainWindow->SetupClick();
+    mainWindow->loadTimer->stop();
+    mainWindow->splashTimer->stop();
+    mainWindow->openSetup();
     contentWindow->Edit1->setText("Anna");
     contentWindow->BitBtn10Click();
-    EXPECT_EQ(dateChooser->label1->text(), QStringLiteral("OK for ") + c.opening);
+    EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.opening);
     putOn({1970, 12, 1});
     // 1 December 1970 is a Tuesday: the 7th is the Monday of the second week.
-    QTest::mouseClick(dateChooser->Calendar1, Qt::LeftButton, {},
-                      dateChooser->Calendar1->cellRect(0, 2).center());
-    EXPECT_EQ(dateChooser->label1->text(), QStringLiteral("OK for ") + c.picked);
-    QTest::mouseClick(dateChooser->label1, Qt::LeftButton);
+    QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
+                      dateChooser->monthGrid->cellRect(0, 2).center());
+    EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.picked);
+    QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
     EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
     EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
     // The environment fails the test on any error the setup's OK reports.
     contentWindow->BitBtn1Click();
-    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+    EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
 
-    mainWindow->SetupClick();
+    mainWindow->openSetup();
     contentWindow->MaskEdit1->setText({});
     QTest::keyClicks(contentWindow->MaskEdit1,
                      QString::fromLatin1(c.written).remove(QRegularExpression("\\D")));
     EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
-    core::DayCount = 0;
+    core::currentDayCount = 0;
     contentWindow->BitBtn1Click();
-    EXPECT_EQ(core::DayCount, core::daysBetween({1970, 12, 7}, env->today));
+    EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
   }
 }
 
 // Escape closes the chooser as Cancel does, from wherever the focus is; Return
 // presses the focused button.
 TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   aboutWindow->show();
   contentWindow->MaskEdit1->setText("24/12/1970");
   auto open = [] {
@@ -243,8 +243,8 @@ TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
     EXPECT_TRUE(aboutWindow->stayOnTop()) << how;
   };
   for (QWidget *focus :
-       std::initializer_list<QWidget *>{dateChooser->Calendar1, dateChooser->UpDown2->editor(),
-                                        dateChooser->updown1->editor()}) {
+       std::initializer_list<QWidget *>{dateChooser->monthGrid, dateChooser->yearField->editor(),
+                                        dateChooser->monthField->editor()}) {
     open();
     QTest::keyClick(focus, Qt::Key_Escape);
     expectClosed("Escape");
@@ -253,24 +253,24 @@ TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
 
   open();
   putOn({2001, 3, 5});
-  QTest::keyClick(dateChooser->Button1, Qt::Key_Return);
+  QTest::keyClick(dateChooser->cancelButton, Qt::Key_Return);
   expectClosed("Return on Cancel");
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
   open();
-  QTest::keyClick(dateChooser->label1, Qt::Key_Return);
+  QTest::keyClick(dateChooser->okButton, Qt::Key_Return);
   expectClosed("Return on OK");
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
 }
 
 TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   contentWindow->MaskEdit1->setText("24/12/1970");
   contentWindow->BitBtn10Click();
   putOn({1999, 7, 4});
   // Centred the first time, then where the user left it.
   EXPECT_EQ(dateChooser->geometry().center(), dateChooser->screen()->geometry().center());
   dateChooser->move(30, 40);
-  QTest::mouseClick(dateChooser->Button1, Qt::LeftButton);
+  QTest::mouseClick(dateChooser->cancelButton, Qt::LeftButton);
   EXPECT_FALSE(dateChooser->isVisible());
   EXPECT_TRUE(contentWindow->stayOnTop());
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
@@ -279,15 +279,15 @@ TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
   ASSERT_TRUE(dateChooser->isVisible());
   EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
   EXPECT_EQ(dateChooser->pos(), QPoint(30, 40));
-  EXPECT_EQ(dateChooser->label1->text(), "OK for 4/7/1999");
+  EXPECT_EQ(dateChooser->okButton->text(), "OK for 4/7/1999");
 }
 
 TEST_F(Chooser, IsDraggedByItsBackgroundAndLabelButNotByItsControls) {
   EXPECT_TRUE(dateChooser->isSurfaceAt({5, 180}));
-  EXPECT_TRUE(dateChooser->isSurfaceAt(dateChooser->Label2->geometry().center()));
+  EXPECT_TRUE(dateChooser->isSurfaceAt(dateChooser->dateCaptionLabel->geometry().center()));
   for (QWidget *control : std::initializer_list<QWidget *>{
-           dateChooser->Calendar1, dateChooser->label1, dateChooser->Button1, dateChooser->UpDown2,
-           dateChooser->updown1})
+           dateChooser->monthGrid, dateChooser->okButton, dateChooser->cancelButton,
+           dateChooser->yearField, dateChooser->monthField})
     EXPECT_FALSE(dateChooser->isSurfaceAt(control->geometry().center()))
         << control->objectName().toStdString();
 }

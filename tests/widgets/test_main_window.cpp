@@ -24,8 +24,9 @@ protected:
     return record ? pictureNameOf(record->icon) : QStringLiteral("<absent>");
   }
   QStringList shownPictures() {
-    return {shownPicture(mainWindow->TrayIcon21), shownPicture(mainWindow->TrayIcon22),
-            shownPicture(mainWindow->TrayIcon23)};
+    return {shownPicture(mainWindow->emotionalTrayIcon),
+            shownPicture(mainWindow->intellectualTrayIcon),
+            shownPicture(mainWindow->physicalTrayIcon)};
   }
   QString shownTip(TrayIcon *icon) {
     const platform::NotifyRecord *record = env->notifyArea.shown(icon);
@@ -34,14 +35,15 @@ protected:
   // Each icon says that the birth date cannot be read and where to set it.
   void expectUnreadableDateTips() {
     const QString tip = unreadableBirthDateTip();
-    EXPECT_TRUE(tip.contains(mainWindow->Setup->text())) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(mainWindow->setupAction->text())) << tip.toStdString();
     EXPECT_LE(tip.size(), platform::NotifyArea::kMaxTipLength - 1);
-    for (TrayIcon *icon : {mainWindow->TrayIcon21, mainWindow->TrayIcon22, mainWindow->TrayIcon23})
+    for (TrayIcon *icon : {mainWindow->emotionalTrayIcon, mainWindow->intellectualTrayIcon,
+                           mainWindow->physicalTrayIcon})
       EXPECT_EQ(shownTip(icon), tip);
   }
   void loadWithBirthDate(const QString &birth, const QByteArray &line4 = "0") {
     writeConfig("\r\nAnna\r\n" + birth.toLatin1() + "\r\n" + line4 + "\r\n");
-    mainWindow->Timer1Timer();
+    mainWindow->loadAtStart();
     QCoreApplication::processEvents();
   }
 };
@@ -49,7 +51,7 @@ protected:
 TEST_F(MainWindowTest, StartsWithItsInitialIconsInTheTrayBeforeAnythingIsLoaded) {
   QCoreApplication::processEvents();
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
-  EXPECT_TRUE(mainWindow->blink->isChecked());
+  EXPECT_TRUE(mainWindow->blinkingAction->isChecked());
   EXPECT_FALSE(contentWindow->isVisible());
   // Made at their first opening, not at start.
   EXPECT_EQ(aboutWindow.made(), nullptr);
@@ -74,7 +76,7 @@ TEST_F(MainWindowTest, TheTrayMenuHasItsItemsAndSeparatorsInOrder) {
       "OK, hide all windows",
       "OK, close the menu...",
   };
-  const QList<QAction *> actions = mainWindow->PopupMenu->actions();
+  const QList<QAction *> actions = mainWindow->trayMenu->actions();
   ASSERT_EQ(actions.size(), std::size(expected));
   for (qsizetype i = 0; i < actions.size(); ++i) {
     SCOPED_TRACE(i);
@@ -85,66 +87,68 @@ TEST_F(MainWindowTest, TheTrayMenuHasItsItemsAndSeparatorsInOrder) {
       EXPECT_FALSE(actions[i]->isSeparator());
       EXPECT_EQ(actions[i]->text(), expected[i]);
       EXPECT_TRUE(actions[i]->isEnabled());
-      EXPECT_EQ(actions[i]->isCheckable(), actions[i] == mainWindow->blink);
+      EXPECT_EQ(actions[i]->isCheckable(), actions[i] == mainWindow->blinkingAction);
     }
   }
-  EXPECT_TRUE(mainWindow->blink->isChecked());
+  EXPECT_TRUE(mainWindow->blinkingAction->isChecked());
 }
 
 TEST_F(MainWindowTest, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
-  mainWindow->Timer1Timer();
+  mainWindow->loadAtStart();
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
   EXPECT_EQ(contentWindow->Edit1->text(), "First Name");
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "01/01/0001");
-  EXPECT_TRUE(mainWindow->Timer3->isActive());
-  EXPECT_TRUE(mainWindow->Timer4->isActive());
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
+  EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
+  EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   EXPECT_FALSE(configExists());
 
   // Closing the window without touching the setup: the icons follow the
   // design texts within the next tick.
   contentWindow->Panel2Click();
-  mainWindow->Timer3Timer();
-  EXPECT_FALSE(mainWindow->Timer3->isActive());
+  mainWindow->refreshWhenContentHidden();
+  EXPECT_FALSE(mainWindow->refreshOnCloseTimer->isActive());
   const int days = core::daysBetween(core::Date{1, 1, 1}, env->today);
   const core::Levels levels = core::levelsFor(days);
-  EXPECT_EQ(shownPicture(mainWindow->TrayIcon21),
-            "emotio" + QString::number(core::LevelIconIndex(levels.emotional)));
-  EXPECT_EQ(shownTip(mainWindow->TrayIcon21), "Dear First Name, you have " +
-                                                  QString::number(levels.emotional) +
-                                                  " % of your emotional power");
+  EXPECT_EQ(shownPicture(mainWindow->emotionalTrayIcon),
+            "emotio" + QString::number(core::levelIconIndex(levels.emotional)));
+  EXPECT_EQ(shownTip(mainWindow->emotionalTrayIcon), "Dear First Name, you have " +
+                                                         QString::number(levels.emotional) +
+                                                         " % of your emotional power");
   EXPECT_FALSE(configExists());
 }
 
 TEST_F(MainWindowTest, LoadFillsTheFieldsGaugesGreetingIconsAndTooltips) {
   writeConfig("\r\n  Anna  \r\n11/05/2024\r\n0\r\n");
-  mainWindow->Timer1Timer();
+  mainWindow->loadAtStart();
   QCoreApplication::processEvents();
   // The tray is complete without the content window, which takes the loaded
   // fields and power over when it is first made.
-  EXPECT_EQ(shownTip(mainWindow->TrayIcon21), "Dear Anna, you have 61 % of your emotional power");
+  EXPECT_EQ(shownTip(mainWindow->emotionalTrayIcon),
+            "Dear Anna, you have 61 % of your emotional power");
   EXPECT_EQ(contentWindow.made(), nullptr);
 
   EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
   EXPECT_EQ(contentWindow->MaskEdit2->text(), "12/05/2024");
   EXPECT_EQ(FirstNameCopy, "Anna");
-  EXPECT_EQ(core::DayCount, 1);
+  EXPECT_EQ(core::currentDayCount, 1);
   EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
   EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), 59);
   EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), 63);
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
-  EXPECT_EQ(shownTip(mainWindow->TrayIcon22),
+  EXPECT_EQ(shownTip(mainWindow->intellectualTrayIcon),
             "Hello Anna, you have 59 % of your intellectual power");
-  EXPECT_EQ(shownTip(mainWindow->TrayIcon23), "Well Anna, you have 63 % of your physical power");
+  EXPECT_EQ(shownTip(mainWindow->physicalTrayIcon),
+            "Well Anna, you have 63 % of your physical power");
   EXPECT_FALSE(contentWindow->isVisible());
-  EXPECT_EQ(mainWindow->Timer1, nullptr);
-  EXPECT_TRUE(mainWindow->Timer4->isActive());
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
-  EXPECT_TRUE(mainWindow->blink->isChecked());
+  EXPECT_EQ(mainWindow->loadTimer, nullptr);
+  EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
+  EXPECT_TRUE(mainWindow->blinkingAction->isChecked());
 }
 
 TEST_F(MainWindowTest, OnlyAFourthLineOfExactlyOneSwitchesBlinkingOff) {
@@ -156,18 +160,18 @@ TEST_F(MainWindowTest, OnlyAFourthLineOfExactlyOneSwitchesBlinkingOff) {
     SCOPED_TRACE(c.line4.toStdString());
     destroyWindows();
     createWindows();
-    mainWindow->Timer1->stop();
-    mainWindow->Timer5->stop();
+    mainWindow->loadTimer->stop();
+    mainWindow->splashTimer->stop();
     loadWithBirthDate("05/05/2024", c.line4); // every cycle critical
-    EXPECT_EQ(mainWindow->blink->isChecked(), c.blinking);
-    EXPECT_EQ(mainWindow->Timer2->isActive(), c.blinking);
+    EXPECT_EQ(mainWindow->blinkingAction->isChecked(), c.blinking);
+    EXPECT_EQ(mainWindow->blinkTimer->isActive(), c.blinking);
   }
 }
 
 TEST_F(MainWindowTest, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTheSetupBack) {
   env->expectErrors = true;
   writeConfig("\r\nAnna\r\n"); // the birth date reads as empty
-  mainWindow->Timer1Timer();
+  mainWindow->loadAtStart();
   QCoreApplication::processEvents();
   EXPECT_EQ(env->errorReport.shown, QStringList{"'' is not a valid date."});
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
@@ -175,40 +179,40 @@ TEST_F(MainWindowTest, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTh
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
   EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
-  EXPECT_TRUE(mainWindow->Timer3->isActive());
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
+  EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
 }
 
 TEST_F(MainWindowTest, AConfigurationThatCannotBeReadStopsTheLoadWithTheInitialIcons) {
   // A path the system refuses to open: a name longer than any file name.
   env->environment().configPath = dir.filePath(QString(300, 'x')).toStdString();
-  EXPECT_THROW(mainWindow->Timer1Timer(), core::EInOutError);
+  EXPECT_THROW(mainWindow->loadAtStart(), core::EInOutError);
   QCoreApplication::processEvents();
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
-  EXPECT_FALSE(mainWindow->Timer4->isActive());
+  EXPECT_FALSE(mainWindow->hourlyRefreshTimer->isActive());
   EXPECT_FALSE(contentWindow->isVisible());
 }
 
 TEST_F(MainWindowTest, CriticalIconsBlinkEverySecondWithTheirSign) {
   loadWithBirthDate("05/05/2024"); // day count 7: 100, 99, 97
   ASSERT_EQ(shownPictures(), (QStringList{"emotio10", "intel10", "physiq10"}));
-  mainWindow->Timer2Timer();
+  mainWindow->blinkStep();
   EXPECT_EQ(shownPictures(), (QStringList{"happy", "happy", "happy"}));
-  mainWindow->Timer2Timer();
+  mainWindow->blinkStep();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio10", "intel10", "physiq10"}));
-  mainWindow->Timer2Timer();
+  mainWindow->blinkStep();
   EXPECT_EQ(shownPictures(), (QStringList{"happy", "happy", "happy"}));
   // Blinking never touches the steady icons.
-  EXPECT_EQ(pictureNameOf(mainWindow->Image1), "emotio10");
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
+  EXPECT_EQ(pictureNameOf(mainWindow->emotionalSteadyIcon), "emotio10");
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
 }
 
 TEST_F(MainWindowTest, LowLevelsBlinkWithTheAttentionSign) {
   loadWithBirthDate("21/04/2024"); // day count 21: 0, 12, 24
   ASSERT_EQ(shownPictures(), (QStringList{"emotio0", "intel1", "physiq2"}));
-  mainWindow->Timer2Timer();
+  mainWindow->blinkStep();
   EXPECT_EQ(shownPictures(), (QStringList{"attenti", "attenti", "attenti"}));
-  mainWindow->Timer2Timer();
+  mainWindow->blinkStep();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio0", "intel1", "physiq2"}));
 }
 
@@ -222,57 +226,57 @@ TEST_F(MainWindowTest, BandEdgesDecideWhetherAnIconBlinks) {
   } cases[] = {{25, "attenti"}, {26, ""}, {74, ""}, {75, "happy"}, {0, "attenti"}, {100, "happy"}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.level);
-    core::EmotionalLevel = int8_t(c.level);
-    core::IntellectualLevel = 50;
-    core::PhysicalLevel = 50;
-    mainWindow->EmotionalIconName = "emotio" + QString::number(core::LevelIconIndex(c.level));
-    mainWindow->Timer2->start();
-    const QString before = shownPicture(mainWindow->TrayIcon21);
-    mainWindow->Timer2Timer();
-    EXPECT_EQ(shownPicture(mainWindow->TrayIcon21), c.sign.isEmpty() ? before : c.sign);
-    EXPECT_EQ(mainWindow->Timer2->isActive(), !c.sign.isEmpty());
+    core::currentEmotionalLevel = int8_t(c.level);
+    core::currentIntellectualLevel = 50;
+    core::currentPhysicalLevel = 50;
+    mainWindow->emotionalIconName = "emotio" + QString::number(core::levelIconIndex(c.level));
+    mainWindow->blinkTimer->start();
+    const QString before = shownPicture(mainWindow->emotionalTrayIcon);
+    mainWindow->blinkStep();
+    EXPECT_EQ(shownPicture(mainWindow->emotionalTrayIcon), c.sign.isEmpty() ? before : c.sign);
+    EXPECT_EQ(mainWindow->blinkTimer->isActive(), !c.sign.isEmpty());
   }
 }
 
 TEST_F(MainWindowTest, BlinkingStopsAtTheFirstTickWithoutACriticalCycle) {
   loadWithBirthDate("11/05/2024"); // 61, 59, 63: all middle
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
-  mainWindow->Timer2Timer();
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
+  mainWindow->blinkStep();
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
 }
 
 TEST_F(MainWindowTest, SwitchingBlinkingOffStopsItAndPutsTheSteadyIconsBack) {
   loadWithBirthDate("05/05/2024");
-  mainWindow->Timer2Timer();
-  ASSERT_EQ(shownPicture(mainWindow->TrayIcon21), "happy");
-  mainWindow->blinkClick();
-  EXPECT_FALSE(mainWindow->blink->isChecked());
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
+  mainWindow->blinkStep();
+  ASSERT_EQ(shownPicture(mainWindow->emotionalTrayIcon), "happy");
+  mainWindow->toggleBlinking();
+  EXPECT_FALSE(mainWindow->blinkingAction->isChecked());
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
   EXPECT_EQ(shownPictures(), (QStringList{"emotio10", "intel10", "physiq10"}));
   // The hourly refresh leaves blinking off.
-  mainWindow->Timer4Timer();
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
+  mainWindow->hourlyRefresh();
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
 
-  mainWindow->blinkClick();
-  EXPECT_TRUE(mainWindow->blink->isChecked());
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
+  mainWindow->toggleBlinking();
+  EXPECT_TRUE(mainWindow->blinkingAction->isChecked());
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
 }
 
 TEST_F(MainWindowTest, TheMenuItemSwitchesBlinkingOnceAClick) {
   loadWithBirthDate("05/05/2024");
-  mainWindow->blink->trigger();
-  EXPECT_FALSE(mainWindow->blink->isChecked());
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
-  mainWindow->blink->trigger();
-  EXPECT_TRUE(mainWindow->blink->isChecked());
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
+  mainWindow->blinkingAction->trigger();
+  EXPECT_FALSE(mainWindow->blinkingAction->isChecked());
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
+  mainWindow->blinkingAction->trigger();
+  EXPECT_TRUE(mainWindow->blinkingAction->isChecked());
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
 }
 
 TEST_F(MainWindowTest, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
   writeConfig("\r\nBartholomew-Maximilian\r\n11/05/2024\r\n0\r\n");
-  mainWindow->Timer1Timer();
-  const QString tip = mainWindow->TrayIcon22->ToolTip();
+  mainWindow->loadAtStart();
+  const QString tip = mainWindow->intellectualTrayIcon->ToolTip();
   EXPECT_EQ(tip.size(), 62);
   EXPECT_EQ(
       tip,
@@ -282,67 +286,68 @@ TEST_F(MainWindowTest, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
 
 TEST_F(MainWindowTest, TheRefreshWaitsUntilTheContentWindowIsClosed) {
   loadWithBirthDate("11/05/2024");
-  mainWindow->powerClick();
-  ASSERT_TRUE(mainWindow->Timer3->isActive());
+  mainWindow->openTodayPower();
+  ASSERT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   contentWindow->MaskEdit1->setText("05/05/2024");
-  mainWindow->Timer3Timer();
-  EXPECT_TRUE(mainWindow->Timer3->isActive());
-  EXPECT_EQ(shownPicture(mainWindow->TrayIcon21), "emotio6");
-  mainWindow->hidewClick();
-  mainWindow->Timer3Timer();
-  EXPECT_FALSE(mainWindow->Timer3->isActive());
+  mainWindow->refreshWhenContentHidden();
+  EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
+  EXPECT_EQ(shownPicture(mainWindow->emotionalTrayIcon), "emotio6");
+  mainWindow->hideAllWindows();
+  mainWindow->refreshWhenContentHidden();
+  EXPECT_FALSE(mainWindow->refreshOnCloseTimer->isActive());
   EXPECT_EQ(shownPictures(), (QStringList{"emotio10", "intel10", "physiq10"}));
-  EXPECT_TRUE(mainWindow->Timer2->isActive());
+  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
 }
 
 TEST_F(MainWindowTest, AMiddleClickOnAnyIconOpensTheGuideAsTheDoubleClickDoes) {
   loadWithBirthDate("11/05/2024");
-  for (TrayIcon *icon : {mainWindow->TrayIcon21, mainWindow->TrayIcon22, mainWindow->TrayIcon23}) {
-    mainWindow->hidewClick();
+  for (TrayIcon *icon : {mainWindow->emotionalTrayIcon, mainWindow->intellectualTrayIcon,
+                         mainWindow->physicalTrayIcon}) {
+    mainWindow->hideAllWindows();
     env->notifyArea.mouse(icon, platform::TrayMouse::MiddleUp);
     QCoreApplication::processEvents();
     EXPECT_TRUE(contentWindow->isVisible());
     EXPECT_TRUE(contentWindow->help->isVisible());
     EXPECT_FALSE(contentWindow->power->isVisible());
-    EXPECT_TRUE(mainWindow->Timer3->isActive());
+    EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   }
 }
 
 TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialIcons) {
   loadWithBirthDate("05/05/2024"); // critical: blinking
   contentWindow->MaskEdit1->setText("31/04/2024");
-  EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
+  EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
-  EXPECT_EQ(core::DayCount, 7);
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
+  EXPECT_EQ(core::currentDayCount, 7);
 
   // The next hour and the close of the window raise nothing for the same date.
-  mainWindow->Timer4Timer();
-  mainWindow->powerClick();
-  mainWindow->hidewClick();
-  mainWindow->Timer3Timer();
+  mainWindow->hourlyRefresh();
+  mainWindow->openTodayPower();
+  mainWindow->hideAllWindows();
+  mainWindow->refreshWhenContentHidden();
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
-  EXPECT_TRUE(mainWindow->Timer4->isActive());
+  EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
 
   // Another bad date is reported once more; a good one brings the levels back.
   contentWindow->MaskEdit1->setText("32/04/2024");
-  EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
+  EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
   contentWindow->MaskEdit1->setText("11/05/2024");
-  mainWindow->Timer4Timer();
+  mainWindow->hourlyRefresh();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
   contentWindow->MaskEdit1->setText("31/04/2024");
-  EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
+  EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
 }
 
 TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidnight) {
   loadWithBirthDate("11/05/2024"); // day 1: 61, 59, 63
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   ASSERT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
   // The clock reaches midnight; the hourly timer is hours away.
   env->timeToMidnight = std::chrono::milliseconds(0);
-  mainWindow->Timer4Timer();
+  mainWindow->hourlyRefresh();
   env->today = core::Date{2024, 5, 13};
   const core::Levels next = core::levelsFor(2);
   ASSERT_NE(next.emotional, 61);
@@ -351,10 +356,10 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
   EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), next.intellectual);
   EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), next.physical);
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 13/05/2024.");
-  EXPECT_EQ(shownTip(mainWindow->TrayIcon21), "Dear Anna, you have " +
-                                                  QString::number(next.emotional) +
-                                                  " % of your emotional power");
-  EXPECT_TRUE(mainWindow->Timer4->isActive());
+  EXPECT_EQ(shownTip(mainWindow->emotionalTrayIcon), "Dear Anna, you have " +
+                                                         QString::number(next.emotional) +
+                                                         " % of your emotional power");
+  EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
 
   // The same day again (a wake-up, a tick that came early) refreshes nothing.
   contentWindow->NeatoMeter1->setProgress(0);
@@ -364,8 +369,8 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
 
 TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
   loadWithBirthDate("11/05/2024");
-  mainWindow->powerClick();
-  mainWindow->saveClick();
+  mainWindow->openTodayPower();
+  mainWindow->saveFromTray();
   ASSERT_EQ(env->messageBoxes.shown.size(), 1);
   EXPECT_EQ(env->messageBoxes.shown[0].caption, "Warning");
   EXPECT_EQ(env->messageBoxes.shown[0].text,
@@ -376,31 +381,31 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n"); // untouched
 
   contentWindow->Edit1->setText("Bob");
-  mainWindow->hidewClick();
-  mainWindow->saveClick();
+  mainWindow->hideAllWindows();
+  mainWindow->saveFromTray();
   ASSERT_EQ(env->messageBoxes.shown.size(), 2);
   EXPECT_EQ(env->messageBoxes.shown[1].caption, "Information");
   EXPECT_EQ(env->messageBoxes.shown[1].text, "Your configuration has been saved..");
   EXPECT_EQ(readConfig(), "\r\nBob\r\n11/05/2024\r\n0\r\n");
-  mainWindow->saveClick();
+  mainWindow->saveFromTray();
   EXPECT_EQ(readConfig(), "\r\nBob\r\n11/05/2024\r\n0\r\n");
 }
 
 TEST_F(MainWindowTest, SavingWritesTheFieldsAsTheyStandAndTheBlinkingChoice) {
   loadWithBirthDate("11/05/2024", "1");
   contentWindow->Edit1->setText("  Zoe ");
-  mainWindow->saveClick();
+  mainWindow->saveFromTray();
   EXPECT_EQ(readConfig(), "\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
 }
 
 TEST_F(MainWindowTest, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsReading) {
   loadWithBirthDate("11/05/2024", "1");
   ASSERT_EQ(contentWindow.made(), nullptr);
-  mainWindow->saveClick();
+  mainWindow->saveFromTray();
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
   // The power panel shows what the load computed, as when the window was made at start.
   env->today = core::Date{2024, 5, 13};
-  mainWindow->powerClick();
+  mainWindow->openTodayPower();
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
@@ -410,7 +415,7 @@ TEST_F(MainWindowTest, ASaveThatFailsShowsNoConfirmation) {
   loadWithBirthDate("11/05/2024");
   env->environment().configPath = dir.filePath("missing/Calvoro.ini").toStdString();
   try {
-    mainWindow->saveClick();
+    mainWindow->saveFromTray();
     FAIL() << "no error";
   } catch (const core::EInOutError &error) {
     EXPECT_STREQ(error.what(), "Invalid filename");
@@ -420,14 +425,15 @@ TEST_F(MainWindowTest, ASaveThatFailsShowsNoConfirmation) {
 
 TEST_F(MainWindowTest, QuitRemovesTheIconsStopsTheTimersAndReleasesTheWindows) {
   loadWithBirthDate("05/05/2024");
-  mainWindow->aboutClick(); // made, so that quitting has it to release
-  mainWindow->powerClick();
-  TrayIcon *icons[] = {mainWindow->TrayIcon21, mainWindow->TrayIcon22, mainWindow->TrayIcon23};
-  mainWindow->Quit1Click();
+  mainWindow->openAbout(); // made, so that quitting has it to release
+  mainWindow->openTodayPower();
+  TrayIcon *icons[] = {mainWindow->emotionalTrayIcon, mainWindow->intellectualTrayIcon,
+                       mainWindow->physicalTrayIcon};
+  mainWindow->quitProgram();
   for (TrayIcon *icon : icons)
     EXPECT_FALSE(env->notifyArea.isShown(icon));
-  EXPECT_FALSE(mainWindow->Timer2->isActive());
-  EXPECT_FALSE(mainWindow->Timer4->isActive());
+  EXPECT_FALSE(mainWindow->blinkTimer->isActive());
+  EXPECT_FALSE(mainWindow->hourlyRefreshTimer->isActive());
   EXPECT_FALSE(contentWindow->isVisible());
   QTest::qWait(1);
   QCoreApplication::processEvents();
@@ -441,15 +447,16 @@ TEST_F(MainWindowTest, QuitRemovesTheIconsStopsTheTimersAndReleasesTheWindows) {
 
 TEST_F(MainWindowTest, TheSplashIsShapedAndEndsAfterItsTimer) {
   mainWindow->show();
-  mainWindow->Timer5->start();
+  mainWindow->splashTimer->start();
   EXPECT_FALSE(mainWindow->mask().isEmpty());
   EXPECT_LT(mainWindow->mask().boundingRect().width(), 244);
-  mainWindow->Timer5Timer();
+  mainWindow->endSplash();
   EXPECT_FALSE(mainWindow->isVisible());
-  EXPECT_FALSE(mainWindow->Timer5->isActive()) << "an idle program must not wake for the splash";
-  EXPECT_EQ(mainWindow->Imagef, nullptr);
-  EXPECT_EQ(mainWindow->FormShaper1, nullptr);
-  mainWindow->Timer5Timer(); // later ticks release nothing
+  EXPECT_FALSE(mainWindow->splashTimer->isActive())
+      << "an idle program must not wake for the splash";
+  EXPECT_EQ(mainWindow->splashPicture, nullptr);
+  EXPECT_EQ(mainWindow->splashShaper, nullptr);
+  mainWindow->endSplash(); // later ticks release nothing
   EXPECT_FALSE(mainWindow->isVisible());
 }
 

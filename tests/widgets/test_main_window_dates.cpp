@@ -17,22 +17,22 @@ namespace {
 class StoredDates : public AppFixture {
 protected:
   // The windows again, made under the environment as it now stands.
-  void recreateForms() {
+  void recreateWindows() {
     destroyWindows();
     createWindows();
-    mainWindow->Timer1->stop();
-    mainWindow->Timer5->stop();
+    mainWindow->loadTimer->stop();
+    mainWindow->splashTimer->stop();
   }
   void load(const QByteArray &birth) {
     writeConfig("\r\nAnna\r\n" + birth + "\r\n0\r\n");
-    mainWindow->Timer1Timer();
+    mainWindow->loadAtStart();
     QCoreApplication::processEvents();
   }
   // The user closes the setup the load opened, then saves from the tray.
   void closeAndSave() {
     contentWindow->Panel2Click();
-    mainWindow->Timer3Timer();
-    mainWindow->saveClick();
+    mainWindow->refreshWhenContentHidden();
+    mainWindow->saveFromTray();
   }
   QByteArray storedBirthLine() const { return readConfig().split('\n').value(2).chopped(1); }
 };
@@ -53,14 +53,14 @@ TEST_F(StoredDates, AreNamedAsStoredAndWrittenBackUnchanged) {
   env->expectErrors = true;
   for (const auto &c : cases) {
     SCOPED_TRACE(c.stored.toStdString());
-    recreateForms();
+    recreateWindows();
     env->errorReport.shown.clear();
     load(c.stored);
     EXPECT_EQ(contentWindow->MaskEdit1->text(), QString::fromLatin1(c.stored));
     if (c.error.isEmpty()) {
       EXPECT_TRUE(env->errorReport.shown.isEmpty());
       EXPECT_FALSE(contentWindow->isVisible());
-      mainWindow->saveClick();
+      mainWindow->saveFromTray();
     } else {
       EXPECT_EQ(env->errorReport.shown, QStringList{c.error});
       EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
@@ -76,21 +76,21 @@ TEST_F(StoredDates, AnUnreadableDateIsReportedAtTheLoadAndWhenTheUserActsOnly) {
   load("5.5.1970");
   ASSERT_EQ(env->errorReport.shown.size(), 1);
   contentWindow->Panel2Click();
-  mainWindow->Timer3Timer();
-  mainWindow->Timer4Timer();
-  mainWindow->Timer4Timer();
+  mainWindow->refreshWhenContentHidden();
+  mainWindow->hourlyRefresh();
+  mainWindow->hourlyRefresh();
   EXPECT_EQ(env->errorReport.shown.size(), 1);
-  EXPECT_EQ(env->notifyArea.shown(mainWindow->TrayIcon21) != nullptr, true);
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon), "tray21");
+  EXPECT_EQ(env->notifyArea.shown(mainWindow->emotionalTrayIcon) != nullptr, true);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "tray21");
 
   // The setup's OK is the user asking: the same date is refused again, and
   // nothing is written.
   const QByteArray before = readConfig();
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   EXPECT_THROW(contentWindow->BitBtn1Click(), core::EConvertError);
   EXPECT_EQ(readConfig(), before);
   contentWindow->Panel2Click();
-  mainWindow->Timer3Timer();
+  mainWindow->refreshWhenContentHidden();
   EXPECT_EQ(env->errorReport.shown.size(), 1);
 }
 
@@ -100,27 +100,27 @@ protected:
     StoredDates::SetUp();
     env->environment().regional = platform::regionalSettingsFor(QStringLiteral("de_DE.UTF-8"));
     ASSERT_EQ(env->environment().regional.date.separator, '.');
-    recreateForms();
+    recreateWindows();
   }
 };
 
 TEST_F(DotSeparator, TheFirstRunShowsTheLevelsOfTheDesignDate) {
-  mainWindow->Timer1Timer();
+  mainWindow->loadAtStart();
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "01.01.0001");
   EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
   contentWindow->Panel2Click();
-  mainWindow->Timer3Timer(); // the environment fails the test on any error
+  mainWindow->refreshWhenContentHidden(); // the environment fails the test on any error
   const core::Levels levels = core::levelsFor(core::daysBetween(core::Date{1, 1, 1}, env->today));
-  EXPECT_EQ(core::EmotionalLevel, levels.emotional);
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->TrayIcon21)->icon),
-            "emotio" + QString::number(core::LevelIconIndex(levels.emotional)));
+  EXPECT_EQ(core::currentEmotionalLevel, levels.emotional);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon),
+            "emotio" + QString::number(core::levelIconIndex(levels.emotional)));
 }
 
 TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) {
   load("11.05.2024");
-  EXPECT_EQ(core::DayCount, 1);
+  EXPECT_EQ(core::currentDayCount, 1);
   EXPECT_EQ(contentWindow->MaskEdit2->text(), "12.05.2024");
-  mainWindow->SetupClick();
+  mainWindow->openSetup();
   contentWindow->MaskEdit1->setText("05.05.2024");
   contentWindow->BitBtn1Click();
   EXPECT_EQ(storedBirthLine(), "05.05.2024");
@@ -128,11 +128,11 @@ TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) 
   // A date picked in the chooser (it opens on today) arrives with the regional
   // separator too, and converts.
   contentWindow->BitBtn10Click();
-  dateChooser->label1Click();
+  dateChooser->acceptDate();
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "12.05.2024");
   contentWindow->BitBtn1Click();
 
-  recreateForms();
+  recreateWindows();
   env->expectErrors = true;
   load("11/05/2024");
   EXPECT_EQ(env->errorReport.shown, QStringList{"'11/05/2024' is not a valid date."});

@@ -37,7 +37,7 @@ class TrayIconTest : public ::testing::Test {
 protected:
   void TearDown() override {
     QApplication::setWindowIcon(QIcon());
-    platform::AppShell::instance().setMainForm(nullptr);
+    platform::AppShell::instance().setMainWindow(nullptr);
     platform::AppShell::instance().setOnMinimize(nullptr);
   }
   void processEvents() { QCoreApplication::processEvents(); }
@@ -335,7 +335,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   platform::AppShell &shell = platform::AppShell::instance();
   QWidget main;
   main.show();
-  shell.setMainForm(&main);
+  shell.setMainWindow(&main);
   TrayIcon tray(&owner);
   tray.setIcon(solidIcon(Qt::red));
   tray.setMinimizeApp(true);
@@ -367,15 +367,15 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   EXPECT_TRUE(tray.isActive());
 }
 
-TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainForm) {
+TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainWindow) {
   platform::AppShell &shell = platform::AppShell::instance();
-  shell.setShowMainForm(true);
+  shell.setShowMainWindow(true);
   TrayIcon tray(&owner);
   tray.setMinimizeApp(true);
   shell.minimize();
-  EXPECT_FALSE(shell.showMainForm());
+  EXPECT_FALSE(shell.showMainWindow());
   EXPECT_TRUE(tray.isActive());
-  shell.setShowMainForm(true);
+  shell.setShowMainWindow(true);
 }
 
 TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
