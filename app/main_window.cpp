@@ -72,7 +72,7 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
 
   splashShaper = new WindowShaper(this);
   splashShaper->setObjectName(QStringLiteral("splashShaper"));
-  splashShaper->loadFormShape(pictures::logoOutline());
+  splashShaper->loadShape(pictures::logoOutline());
 
   balloonHints = new BalloonHint(this);
   balloonHints->setObjectName(QStringLiteral("balloonHints"));
@@ -176,7 +176,7 @@ void MainWindow::createTrayIcons() {
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
     icon->setOnClick([this](QObject *sender) { trayIconClicked(sender); });
-    icon->setOnDblClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    icon->setOnDoubleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
     // Trays that report no double click still report the middle button.
     icon->setOnMiddleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
     icon->setPopupMenu(trayMenu);

@@ -163,12 +163,12 @@ void ContentWindow::FormCreate() {
 
 void ContentWindow::onShowing() {
   SmoothShow1->setReverse(false);
-  SmoothShow1->Execute();
+  SmoothShow1->execute();
 }
 
 void ContentWindow::onHidden() {
   SmoothShow1->setReverse(true);
-  SmoothShow1->Execute();
+  SmoothShow1->execute();
 }
 
 void ContentWindow::Panel2Click() {

@@ -134,7 +134,7 @@ void AboutWindow::moveCreature() {
 
 void AboutWindow::onShowing() {
   showAnimation->setReverse(false);
-  showAnimation->Execute();
+  showAnimation->execute();
 }
 
 void AboutWindow::onHidden() {
@@ -142,5 +142,5 @@ void AboutWindow::onHidden() {
   // starts the timer again, and the creature goes on from where it was.
   creatureTimer->stop();
   showAnimation->setReverse(true);
-  showAnimation->Execute();
+  showAnimation->execute();
 }

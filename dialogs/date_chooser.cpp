@@ -90,9 +90,9 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
 
-  monthGrid->OnChange = [this](QObject *) { gridChanged(); };
-  monthField->OnChange = [this](QObject *) { monthFieldChanged(); };
-  yearField->OnChange = [this](QObject *) { yearFieldChanged(); };
+  monthGrid->onChange = [this](QObject *) { gridChanged(); };
+  monthField->onChange = [this](QObject *) { monthFieldChanged(); };
+  yearField->onChange = [this](QObject *) { yearFieldChanged(); };
   connect(okButton, &QPushButton::clicked, this, &DateChooser::acceptDate);
   connect(cancelButton, &QPushButton::clicked, this, &DateChooser::cancel);
 
@@ -100,18 +100,18 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 QString DateChooser::dateCaption() const {
-  return QString::number(monthGrid->Day()) + u' ' + shownMonthName + u' ' +
-         QString::number(monthGrid->Year());
+  return QString::number(monthGrid->day()) + u' ' + shownMonthName + u' ' +
+         QString::number(monthGrid->year());
 }
 
 void DateChooser::showMonthName() {
-  shownMonthName = QString::fromLatin1(monthNames[monthGrid->Month() - 1]);
+  shownMonthName = QString::fromLatin1(monthNames[monthGrid->month() - 1]);
   dateCaptionLabel->setText(dateCaption());
 }
 
 QString DateChooser::dateText(bool leadingZeros) const {
   const core::RegionalDateFormat &regional = platform::env().regional.date;
-  const core::Date shown{monthGrid->Year(), monthGrid->Month(), monthGrid->Day()};
+  const core::Date shown{monthGrid->year(), monthGrid->month(), monthGrid->day()};
   return QString::fromStdString(
       core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
 }
@@ -123,8 +123,8 @@ void DateChooser::showOkCaption() {
 
 void DateChooser::showStartDate() {
   showOkCaption();
-  monthField->setValue(monthGrid->Month());
-  yearField->setValue(monthGrid->Year());
+  monthField->setValue(monthGrid->month());
+  yearField->setValue(monthGrid->year());
   showMonthName();
 }
 
@@ -136,24 +136,24 @@ void DateChooser::gridChanged() {
 void DateChooser::monthFieldChanged() {
   // Each step reads the field afresh: setting a field runs its handler at
   // once, this one included.
-  if (monthField->Value() == 13) {
-    yearField->setValue(yearField->Value() + 1);
-    monthGrid->setYear(yearField->Value());
+  if (monthField->value() == 13) {
+    yearField->setValue(yearField->value() + 1);
+    monthGrid->setYear(yearField->value());
     monthField->setValue(1);
   }
-  if (monthField->Value() == 0) {
-    yearField->setValue(yearField->Value() - 1);
-    monthGrid->setYear(yearField->Value());
+  if (monthField->value() == 0) {
+    yearField->setValue(yearField->value() - 1);
+    monthGrid->setYear(yearField->value());
     monthField->setValue(12);
   }
-  monthGrid->setMonth(monthField->Value());
+  monthGrid->setMonth(monthField->value());
   showMonthName();
 }
 
 void DateChooser::yearFieldChanged() {
-  if (yearField->Value() == 0)
+  if (yearField->value() == 0)
     yearField->setValue(1900);
-  monthGrid->setYear(yearField->Value());
+  monthGrid->setYear(yearField->value());
   dateCaptionLabel->setText(dateCaption());
 }
 
@@ -188,10 +188,10 @@ void DateChooser::onShowing() {
   // Centred at the first opening only.
   setPosition(WindowPlacement::poDesigned);
   showAnimation->setReverse(false);
-  showAnimation->Execute();
+  showAnimation->execute();
 }
 
 void DateChooser::onHidden() {
   showAnimation->setReverse(true);
-  showAnimation->Execute();
+  showAnimation->execute();
 }

@@ -188,7 +188,7 @@ int main(int argc, char **argv) {
     waitQuiet();
     // After the hourly refresh the icons speak of today's levels.
     const core::Levels expected = core::levelsFor(core::computeDayCount({1970, 5, 12}, today));
-    const bool follows = mainWindow->emotionalTrayIcon->ToolTip().contains(
+    const bool follows = mainWindow->emotionalTrayIcon->toolTip().contains(
         QStringLiteral(" %1 % ").arg(expected.emotional));
     std::printf("hour %d rss_kB %ld fds %d xres %ld timers %d today %04d-%02d-%02d follows %d "
                 "errors %lld\n",

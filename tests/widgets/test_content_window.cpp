@@ -51,16 +51,16 @@ TEST_F(ContentWindowTest, IsCreatedHiddenWithItsFrameCornersAndPanelsInPlace) {
   EXPECT_EQ(contentWindow->Image9->geometry(), QRect(375, 10, 10, 228));
   EXPECT_EQ(contentWindow->Image10->geometry(), QRect(0, 10, 10, 228));
   EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->Memo2->Lines().size(), 105);
-  EXPECT_EQ(contentWindow->Memo2->Lines().first(), "Biorhythm means rhythm of life.");
-  EXPECT_TRUE(contentWindow->Memo2->Lines().last().isEmpty());
+  EXPECT_EQ(contentWindow->Memo2->lines().size(), 105);
+  EXPECT_EQ(contentWindow->Memo2->lines().first(), "Biorhythm means rhythm of life.");
+  EXPECT_TRUE(contentWindow->Memo2->lines().last().isEmpty());
   EXPECT_TRUE(contentWindow->Memo2->isReadOnly());
 }
 
 TEST_F(ContentWindowTest, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
   // The icons mark the low and high bands, not the crossings: the section
   // that defines critical days must not tie them to the icons.
-  const QStringList lines = contentWindow->Memo2->Lines();
+  const QStringList lines = contentWindow->Memo2->lines();
   const qsizetype start = lines.indexOf("Critical Days.");
   ASSERT_GE(start, 0);
   EXPECT_EQ(lines.value(start + 1), "Critical days are those during which a cycle");
@@ -174,7 +174,7 @@ TEST_F(ContentWindowTest, AnyCornerPanelHidesTheWindowAndNothingElse) {
     QTest::mouseClick(corner, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(contentWindow->isVisible());
     EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->what);
-    EXPECT_EQ(corner->Caption(), "X");
+    EXPECT_EQ(corner->caption(), "X");
   }
 }
 
@@ -198,9 +198,9 @@ TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   EXPECT_EQ(FirstNameCopy, "Anna");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
   EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
-  EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), 59);
-  EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), 63);
+  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
+  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), 59);
+  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), 63);
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
   EXPECT_EQ(contentWindow->pos(), QPoint(40, 30));

@@ -82,9 +82,9 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
   EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
   ASSERT_TRUE(gauge->valueInterface());
-  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->NeatoMeter1->Progress());
+  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->NeatoMeter1->progress());
   EXPECT_EQ(gauge->text(QAccessible::Value),
-            QStringLiteral("%1%").arg(contentWindow->NeatoMeter1->PercentDone()));
+            QStringLiteral("%1%").arg(contentWindow->NeatoMeter1->percentDone()));
 
   QAccessibleInterface *corner = QAccessible::queryAccessibleInterface(contentWindow->Panel1);
   EXPECT_EQ(corner->role(), QAccessible::Button);

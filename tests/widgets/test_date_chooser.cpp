@@ -34,9 +34,9 @@ protected:
     QTest::mouseClick(field, Qt::LeftButton, {}, at);
   }
   QStringList state() {
-    return {QString::number(dateChooser->monthGrid->Day()) + "/" +
-                QString::number(dateChooser->monthGrid->Month()) + "/" +
-                QString::number(dateChooser->monthGrid->Year()),
+    return {QString::number(dateChooser->monthGrid->day()) + "/" +
+                QString::number(dateChooser->monthGrid->month()) + "/" +
+                QString::number(dateChooser->monthGrid->year()),
             dateChooser->monthField->text(), dateChooser->yearField->text(),
             dateChooser->dateCaptionLabel->text()};
   }
@@ -101,17 +101,17 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
 TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
-  dateChooser->monthField->OnChange = [&](QObject *) {
+  dateChooser->monthField->onChange = [&](QObject *) {
     log << "month " + dateChooser->monthField->text();
     dateChooser->monthFieldChanged();
     log << "month done";
   };
-  dateChooser->yearField->OnChange = [&](QObject *) {
+  dateChooser->yearField->onChange = [&](QObject *) {
     log << "year " + dateChooser->yearField->text();
     dateChooser->yearFieldChanged();
   };
-  dateChooser->monthGrid->OnChange = [&](QObject *) {
-    log << "grid " + QString::number(dateChooser->monthGrid->Month());
+  dateChooser->monthGrid->onChange = [&](QObject *) {
+    log << "grid " + QString::number(dateChooser->monthGrid->month());
     dateChooser->gridChanged();
   };
   dateChooser->monthField->stepUp();
@@ -128,7 +128,7 @@ TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   year->selectAll();
   QTest::keyClicks(year, "0");
   EXPECT_EQ(dateChooser->yearField->text(), "1900");
-  EXPECT_EQ(dateChooser->monthGrid->Year(), 1900);
+  EXPECT_EQ(dateChooser->monthGrid->year(), 1900);
 }
 
 TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {

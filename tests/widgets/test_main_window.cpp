@@ -135,9 +135,9 @@ TEST_F(MainWindowTest, LoadFillsTheFieldsGaugesGreetingIconsAndTooltips) {
   EXPECT_EQ(contentWindow->MaskEdit2->text(), "12/05/2024");
   EXPECT_EQ(FirstNameCopy, "Anna");
   EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
-  EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), 59);
-  EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), 63);
+  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
+  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), 59);
+  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), 63);
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
   EXPECT_EQ(shownTip(mainWindow->intellectualTrayIcon),
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, TheMenuItemSwitchesBlinkingOnceAClick) {
 TEST_F(MainWindowTest, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
   writeConfig("\r\nBartholomew-Maximilian\r\n11/05/2024\r\n0\r\n");
   mainWindow->loadAtStart();
-  const QString tip = mainWindow->intellectualTrayIcon->ToolTip();
+  const QString tip = mainWindow->intellectualTrayIcon->toolTip();
   EXPECT_EQ(tip.size(), 62);
   EXPECT_EQ(
       tip,
@@ -344,7 +344,7 @@ TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInit
 TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidnight) {
   loadWithBirthDate("11/05/2024"); // day 1: 61, 59, 63
   mainWindow->openTodayPower();
-  ASSERT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
+  ASSERT_EQ(contentWindow->NeatoMeter1->progress(), 61);
   // The clock reaches midnight; the hourly timer is hours away.
   env->timeToMidnight = std::chrono::milliseconds(0);
   mainWindow->hourlyRefresh();
@@ -352,9 +352,9 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
   const core::Levels next = core::levelsFor(2);
   ASSERT_NE(next.emotional, 61);
   EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return contentWindow->NeatoMeter1->Progress() == next.emotional; }, 5000));
-  EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), next.intellectual);
-  EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), next.physical);
+      [&] { return contentWindow->NeatoMeter1->progress() == next.emotional; }, 5000));
+  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), next.intellectual);
+  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), next.physical);
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 13/05/2024.");
   EXPECT_EQ(shownTip(mainWindow->emotionalTrayIcon), "Dear Anna, you have " +
                                                          QString::number(next.emotional) +
@@ -364,7 +364,7 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
   // The same day again (a wake-up, a tick that came early) refreshes nothing.
   contentWindow->NeatoMeter1->setProgress(0);
   mainWindow->dayMayHaveChanged();
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 0);
+  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 0);
 }
 
 TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
@@ -407,7 +407,7 @@ TEST_F(MainWindowTest, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsR
   env->today = core::Date{2024, 5, 13};
   mainWindow->openTodayPower();
   EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
+  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
   EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
 }
 

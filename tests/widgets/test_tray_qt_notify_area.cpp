@@ -112,7 +112,7 @@ TEST(QtNotifyArea, ActivationReasonsReachTheRightComponent) {
     trays[i] = std::make_unique<TrayIcon>(&form, &area);
     const QString n = QString::number(21 + i);
     trays[i]->setOnClick([&events, n](QObject *) { events << "click " + n; });
-    trays[i]->setOnDblClick([&events, n](QObject *) { events << "dblclick " + n; });
+    trays[i]->setOnDoubleClick([&events, n](QObject *) { events << "dblclick " + n; });
     trays[i]->setOnRightClick([&events, n](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int,
                                            int) { events << "right " + n; });
     trays[i]->setIcon(solidIcon(Qt::green));
@@ -135,10 +135,10 @@ TEST(QtNotifyArea, ActivationReasonsReachTheRightComponent) {
 
   // The default double-click handler takes an active icon out of the tray; the icon goes
   // while its own activation is still being delivered.
-  trays[0]->setOnDblClick([&trays](QObject *Sender) { trays[0]->AppRestore(Sender); });
+  trays[0]->setOnDoubleClick([&trays](QObject *Sender) { trays[0]->restoreApp(Sender); });
   emit area.trayIcon(trays[0].get())->activated(QSystemTrayIcon::DoubleClick);
   QCoreApplication::processEvents();
-  EXPECT_FALSE(trays[0]->Active());
+  EXPECT_FALSE(trays[0]->isActive());
   EXPECT_EQ(area.trayIcon(trays[0].get()), nullptr);
 }
 
