@@ -237,11 +237,11 @@ void MainWindow::Timer5Timer() {
 }
 
 void MainWindow::firstRunSetup() {
-  contentWindow->showOnlyPanel(contentWindow->setup);
+  contentWindow->showOnlyPanel(contentWindow->setupPanel);
   contentWindow->showCentred();
   contentWindow->activateWindow();
-  contentWindow->Edit1->setFocus();
-  contentWindow->Edit1->selectAll();
+  contentWindow->firstNameField->setFocus();
+  contentWindow->firstNameField->selectAll();
   Timer3->start();
   Timer4->start();
   armMidnightRefresh();
@@ -261,7 +261,7 @@ void MainWindow::LoadConfiguration() {
   }
 
   const core::Configuration config = core::readConfigFile(e.configPath);
-  LoadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
+  loadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
              QString::fromStdString(core::formatDate(
                  e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)));
   if (!config.blinking)
@@ -274,11 +274,11 @@ void MainWindow::LoadConfiguration() {
     Timer1->deleteLater();
     Timer1 = nullptr;
   }
-  FirstNameCopy = QString::fromStdString(core::firstNameCopy(config.firstName));
+  headlineFirstName = QString::fromStdString(core::firstNameCopy(config.firstName));
 
   try {
     levelsDay_ = e.today();
-    ComputeTodayLevels();
+    computeTodayLevels();
   } catch (const core::EConvertError &error) {
     // The icons are out of the tray at this point: put them back, saying why they show no
     // levels, then show the error and give the user the setup panel as a way back.
@@ -288,7 +288,7 @@ void MainWindow::LoadConfiguration() {
     return;
   }
 
-  ShowTodayPowerOnPanel();
+  showTodayPowerOnPanel();
   RefreshTrayIcons();
   setTrayIconsFromHolders();
   if (blink->isChecked())
@@ -312,7 +312,7 @@ static std::array<TrayCycle, 3> trayCycles(MainWindow *f) {
 void MainWindow::RefreshTrayIcons() {
   for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);
-  const QString name = FieldFirstName();
+  const QString name = fieldFirstName();
   for (const TrayCycle &c : trayCycles(this)) {
     *c.iconName = cycleIconName(c.prefix, c.level);
     const QIcon icon = pictures::icon(*c.iconName);
@@ -379,7 +379,7 @@ void MainWindow::refreshForToday() {
   // is raised once per date, not at every refresh.
   bool computed = false;
   try {
-    computed = ComputeTodayLevelsUnlessRefused();
+    computed = computeTodayLevelsUnlessRefused();
   } catch (const core::EConvertError &) {
     showUnreadableBirthDate();
     throw;
@@ -392,7 +392,7 @@ void MainWindow::refreshForToday() {
   if (blink->isChecked())
     Timer2->start();
   if (newDay)
-    ShowTodayPowerOnPanel();
+    showTodayPowerOnPanel();
 }
 
 QString unreadableBirthDateTip() {
@@ -441,19 +441,19 @@ void MainWindow::openPanel(BevelPanel *panel, bool hideAbout) {
 }
 
 void MainWindow::powerClick() {
-  openPanel(contentWindow->power, true);
+  openPanel(contentWindow->powerPanel, true);
 }
 void MainWindow::card2Click() {
-  openPanel(contentWindow->details, true);
+  openPanel(contentWindow->projectionPanel, true);
 }
 void MainWindow::SetupClick() {
-  openPanel(contentWindow->setup, true);
+  openPanel(contentWindow->setupPanel, true);
 }
 void MainWindow::WhatClick() {
-  openPanel(contentWindow->what, true);
+  openPanel(contentWindow->explanationPanel, true);
 }
 void MainWindow::helpClick() {
-  openPanel(contentWindow->help, true);
+  openPanel(contentWindow->guidePanel, true);
 }
 
 void MainWindow::aboutClick() {
@@ -467,7 +467,7 @@ void MainWindow::aboutClick() {
 void MainWindow::TrayIcon21Click(QObject *) {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
-  openPanel(contentWindow->power, false);
+  openPanel(contentWindow->powerPanel, false);
 }
 
 void MainWindow::TrayIcon21DblClick(QObject *) {
@@ -475,7 +475,7 @@ void MainWindow::TrayIcon21DblClick(QObject *) {
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
   setTrayIconsFromHolders();
   Timer3->start();
-  contentWindow->showOnlyPanel(contentWindow->help);
+  contentWindow->showOnlyPanel(contentWindow->guidePanel);
   contentWindow->showCentred();
 }
 
@@ -497,7 +497,7 @@ void MainWindow::saveClick() {
       about->setStayOnTop(true);
     return;
   }
-  SaveConfiguration(blink->isChecked());
+  saveConfiguration(blink->isChecked());
   e.messageBoxes->information(QStringLiteral("Your configuration has been saved.."));
 }
 
@@ -517,7 +517,7 @@ void MainWindow::Quit1Click() {
   for (TrayIcon *icon : {TrayIcon21, TrayIcon22, TrayIcon23})
     icon->setActive(false);
   if (ContentWindow *content = contentWindow.made())
-    content->Timer2->stop();
+    content->chartDrawTimer->stop();
   if (DateChooser *chooser = dateChooser.made())
     chooser->close();
   if (AboutWindow *about = aboutWindow.made()) {

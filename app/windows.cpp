@@ -18,7 +18,7 @@ ContentWindow *makeContentWindow() {
   content->setTrayMenu(mainWindow->PopupMenu, mainWindow->blink);
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
-  content->OnOpenCalendar = [] {
+  content->onOpenCalendar = [] {
     contentWindow->sendToBack();
     if (AboutWindow *about = aboutWindow.made())
       about->sendToBack();
@@ -57,11 +57,11 @@ public:
 DateChooser *makeDateChooser() {
   auto *chooser = new DateChooser;
   chooser->OnPutDate = [](const QString &dateText) {
-    if (CalendarForProjection) {
-      contentWindow->MaskEdit2->setText(dateText);
-      contentWindow->BitBtn8->click();
+    if (calendarForProjection) {
+      contentWindow->projectionDateField->setText(dateText);
+      contentWindow->showMeButton->click();
     } else {
-      contentWindow->MaskEdit1->setText(dateText);
+      contentWindow->birthDateField->setText(dateText);
     }
   };
   chooser->OnClosed = putWindowsBackOnTop;
@@ -84,12 +84,12 @@ void destroyWindows() {
   dateChooser.reset();
   aboutWindow.reset();
   contentWindow.reset();
-  ResetFields();
+  resetFields();
   delete mainWindow;
   mainWindow = nullptr;
   // A fresh set of windows starts without a name for the chart headline and
   // without a chart.
-  FirstNameCopy.clear();
-  ChartDay.clear();
-  ChartStart.clear();
+  headlineFirstName.clear();
+  currentChartDay.clear();
+  shownChartStart.clear();
 }

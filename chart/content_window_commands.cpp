@@ -12,57 +12,57 @@
 
 using namespace content_parts;
 
-void ContentWindow::ShowTodayPower() {
-  ShowPower(core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
+void ContentWindow::showTodayPower() {
+  showPower(core::EmotionalLevel, core::IntellectualLevel, core::PhysicalLevel,
             platform::env().today());
 }
 
-void ContentWindow::ShowPower(int emotional, int intellectual, int physical, core::Date day) {
-  NeatoMeter1->setProgress(emotional);
-  NeatoMeter2->setProgress(intellectual);
-  NeatoMeter3->setProgress(physical);
+void ContentWindow::showPower(int emotional, int intellectual, int physical, core::Date day) {
+  emotionalGauge->setProgress(emotional);
+  intellectualGauge->setProgress(intellectual);
+  physicalGauge->setProgress(physical);
   const QString today =
       QString::fromStdString(core::formatShortDate(day, platform::env().regional.date));
-  Label9->setText(QStringLiteral("Hello ") + Edit1->text() +
-                  QStringLiteral(", this is for today, ") + today + QStringLiteral("."));
+  greetingLabel->setText(QStringLiteral("Hello ") + firstNameField->text() +
+                         QStringLiteral(", this is for today, ") + today + QStringLiteral("."));
 }
 
-void ContentWindow::BitBtn1Click() {
-  const QString name = QString::fromStdString(core::fixFirstName(utf8(Edit1->text())));
-  FirstNameCopy = name;
-  Edit1->setText(name);
-  MaskEdit1->setText(MaskEdit1->text().trimmed());
+void ContentWindow::saveSetup() {
+  const QString name = QString::fromStdString(core::fixFirstName(utf8(firstNameField->text())));
+  headlineFirstName = name;
+  firstNameField->setText(name);
+  birthDateField->setText(birthDateField->text().trimmed());
   // A birth date that does not convert is refused before anything is
   // written, so a typo never leaves a file that fails at the next start.
   birthDateOfField();
-  SaveConfiguration(!blinkItem_ || blinkItem_->isChecked());
-  ComputeTodayLevels();
-  ShowTodayPower();
-  showOnlyPanel(power);
+  saveConfiguration(!blinkItem_ || blinkItem_->isChecked());
+  computeTodayLevels();
+  showTodayPower();
+  showOnlyPanel(powerPanel);
 }
 
-void ContentWindow::BitBtn9Click() {
-  CalendarForProjection = true;
-  if (OnOpenCalendar)
-    OnOpenCalendar();
+void ContentWindow::openCalendarForProjection() {
+  calendarForProjection = true;
+  if (onOpenCalendar)
+    onOpenCalendar();
 }
 
-void ContentWindow::BitBtn10Click() {
-  CalendarForProjection = false;
-  if (OnOpenCalendar)
-    OnOpenCalendar();
+void ContentWindow::openCalendarForBirthDate() {
+  calendarForProjection = false;
+  if (onOpenCalendar)
+    onOpenCalendar();
 }
 
-void ComputeTodayLevels() {
+void computeTodayLevels() {
   const core::Date birth = birthDateOfField();
   core::DayCount = core::computeDayCount(birth, platform::env().today());
   core::ComputeLevels();
 }
 
-void SaveConfiguration(bool blinking) {
+void saveConfiguration(bool blinking) {
   core::Configuration config;
-  config.firstName = utf8(FieldFirstName());
-  config.birthDate = utf8(FieldBirthDate());
+  config.firstName = utf8(fieldFirstName());
+  config.birthDate = utf8(fieldBirthDate());
   config.blinking = blinking;
   core::writeConfigFile(platform::env().configPath, config);
 }

@@ -34,23 +34,23 @@ QString heldInDateField(const QString &text) {
 
 } // namespace
 
-QString FieldFirstName() {
+QString fieldFirstName() {
   if (!contentWindow.made() && loaded)
     return loaded->firstName;
-  return contentWindow->Edit1->text();
+  return contentWindow->firstNameField->text();
 }
 
-QString FieldBirthDate() {
+QString fieldBirthDate() {
   if (!contentWindow.made() && loaded)
     return loaded->birthDate;
-  return contentWindow->MaskEdit1->text();
+  return contentWindow->birthDateField->text();
 }
 
-void LoadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
+void loadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
   if (ContentWindow *form = contentWindow.made()) {
-    form->MaskEdit2->setText(projectionDate);
-    form->Edit1->setText(firstName);
-    form->MaskEdit1->setText(birthDate);
+    form->projectionDateField->setText(projectionDate);
+    form->firstNameField->setText(firstName);
+    form->birthDateField->setText(birthDate);
     return;
   }
   // Kept as the fields would hold them.
@@ -58,9 +58,9 @@ void LoadFields(const QString &firstName, const QString &birthDate, const QStrin
                         std::nullopt};
 }
 
-void ShowTodayPowerOnPanel() {
+void showTodayPowerOnPanel() {
   if (ContentWindow *form = contentWindow.made()) {
-    form->ShowTodayPower();
+    form->showTodayPower();
     return;
   }
   if (loaded)
@@ -68,7 +68,7 @@ void ShowTodayPowerOnPanel() {
                      platform::env().today()};
 }
 
-void ResetFields() {
+void resetFields() {
   loaded.reset();
   refusedBirthDate.reset();
 }
@@ -77,17 +77,17 @@ void ContentWindow::takeLoadedFields() {
   if (!loaded)
     return;
   const LoadedFields fields = *std::exchange(loaded, std::nullopt);
-  MaskEdit2->setText(fields.projectionDate);
-  Edit1->setText(fields.firstName);
-  MaskEdit1->setText(fields.birthDate);
+  projectionDateField->setText(fields.projectionDate);
+  firstNameField->setText(fields.firstName);
+  birthDateField->setText(fields.birthDate);
   if (fields.power)
-    ShowPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
+    showPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
               fields.power->day);
 }
 
 core::Date birthDateOfField() {
   const platform::Environment &e = platform::env();
-  const QString text = FieldBirthDate();
+  const QString text = fieldBirthDate();
   try {
     const core::Date birth = core::parseDate(content_parts::utf8(text), e.regional.date, e.today());
     refusedBirthDate.reset();
@@ -98,9 +98,9 @@ core::Date birthDateOfField() {
   }
 }
 
-bool ComputeTodayLevelsUnlessRefused() {
-  if (refusedBirthDate == FieldBirthDate())
+bool computeTodayLevelsUnlessRefused() {
+  if (refusedBirthDate == fieldBirthDate())
     return false;
-  ComputeTodayLevels();
+  computeTodayLevels();
   return true;
 }

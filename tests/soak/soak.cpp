@@ -108,7 +108,7 @@ void waitHidden(QWidget *window) {
 void openAndCloseEveryWindow() {
   mainWindow->powerClick();
   settle();
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   waitHidden(contentWindow.get());
   mainWindow->Timer3Timer(); // the refresh after the window closed
   mainWindow->card2Click();

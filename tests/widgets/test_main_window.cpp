@@ -94,9 +94,9 @@ TEST_F(MainWindowTest, TheTrayMenuHasItsItemsAndSeparatorsInOrder) {
 TEST_F(MainWindowTest, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
   mainWindow->Timer1Timer();
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
-  EXPECT_EQ(contentWindow->Edit1->text(), "First Name");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "01/01/0001");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "First Name");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "01/01/0001");
   EXPECT_TRUE(mainWindow->Timer3->isActive());
   EXPECT_TRUE(mainWindow->Timer4->isActive());
   EXPECT_FALSE(mainWindow->Timer2->isActive());
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
 
   // Closing the window without touching the setup: the icons follow the
   // design texts within the next tick.
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   mainWindow->Timer3Timer();
   EXPECT_FALSE(mainWindow->Timer3->isActive());
   const int days = core::daysBetween(core::Date{1, 1, 1}, env->today);
@@ -127,15 +127,15 @@ TEST_F(MainWindowTest, LoadFillsTheFieldsGaugesGreetingIconsAndTooltips) {
   EXPECT_EQ(shownTip(mainWindow->TrayIcon21), "Dear Anna, you have 61 % of your emotional power");
   EXPECT_EQ(contentWindow.made(), nullptr);
 
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
-  EXPECT_EQ(contentWindow->MaskEdit2->text(), "12/05/2024");
-  EXPECT_EQ(FirstNameCopy, "Anna");
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "11/05/2024");
+  EXPECT_EQ(contentWindow->projectionDateField->text(), "12/05/2024");
+  EXPECT_EQ(headlineFirstName, "Anna");
   EXPECT_EQ(core::DayCount, 1);
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
-  EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), 59);
-  EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), 63);
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->emotionalGauge->Progress(), 61);
+  EXPECT_EQ(contentWindow->intellectualGauge->Progress(), 59);
+  EXPECT_EQ(contentWindow->physicalGauge->Progress(), 63);
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
   EXPECT_EQ(shownTip(mainWindow->TrayIcon22),
             "Hello Anna, you have 59 % of your intellectual power");
@@ -173,8 +173,8 @@ TEST_F(MainWindowTest, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTh
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
   EXPECT_TRUE(mainWindow->Timer3->isActive());
   EXPECT_FALSE(mainWindow->Timer2->isActive());
 }
@@ -277,14 +277,14 @@ TEST_F(MainWindowTest, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
   EXPECT_EQ(
       tip,
       QString("Hello Bartholomew-Maximilian, you have 59 % of your intellectual power").left(62));
-  EXPECT_EQ(FirstNameCopy, "Bartholomew-Max");
+  EXPECT_EQ(headlineFirstName, "Bartholomew-Max");
 }
 
 TEST_F(MainWindowTest, TheRefreshWaitsUntilTheContentWindowIsClosed) {
   loadWithBirthDate("11/05/2024");
   mainWindow->powerClick();
   ASSERT_TRUE(mainWindow->Timer3->isActive());
-  contentWindow->MaskEdit1->setText("05/05/2024");
+  contentWindow->birthDateField->setText("05/05/2024");
   mainWindow->Timer3Timer();
   EXPECT_TRUE(mainWindow->Timer3->isActive());
   EXPECT_EQ(shownPicture(mainWindow->TrayIcon21), "emotio6");
@@ -302,15 +302,15 @@ TEST_F(MainWindowTest, AMiddleClickOnAnyIconOpensTheGuideAsTheDoubleClickDoes) {
     env->notifyArea.mouse(icon, platform::TrayMouse::MiddleUp);
     QCoreApplication::processEvents();
     EXPECT_TRUE(contentWindow->isVisible());
-    EXPECT_TRUE(contentWindow->help->isVisible());
-    EXPECT_FALSE(contentWindow->power->isVisible());
+    EXPECT_TRUE(contentWindow->guidePanel->isVisible());
+    EXPECT_FALSE(contentWindow->powerPanel->isVisible());
     EXPECT_TRUE(mainWindow->Timer3->isActive());
   }
 }
 
 TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialIcons) {
   loadWithBirthDate("05/05/2024"); // critical: blinking
-  contentWindow->MaskEdit1->setText("31/04/2024");
+  contentWindow->birthDateField->setText("31/04/2024");
   EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
@@ -327,19 +327,19 @@ TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInit
   EXPECT_TRUE(mainWindow->Timer4->isActive());
 
   // Another bad date is reported once more; a good one brings the levels back.
-  contentWindow->MaskEdit1->setText("32/04/2024");
+  contentWindow->birthDateField->setText("32/04/2024");
   EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
-  contentWindow->MaskEdit1->setText("11/05/2024");
+  contentWindow->birthDateField->setText("11/05/2024");
   mainWindow->Timer4Timer();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
-  contentWindow->MaskEdit1->setText("31/04/2024");
+  contentWindow->birthDateField->setText("31/04/2024");
   EXPECT_THROW(mainWindow->Timer4Timer(), core::EConvertError);
 }
 
 TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidnight) {
   loadWithBirthDate("11/05/2024"); // day 1: 61, 59, 63
   mainWindow->powerClick();
-  ASSERT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
+  ASSERT_EQ(contentWindow->emotionalGauge->Progress(), 61);
   // The clock reaches midnight; the hourly timer is hours away.
   env->timeToMidnight = std::chrono::milliseconds(0);
   mainWindow->Timer4Timer();
@@ -347,19 +347,19 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
   const core::Levels next = core::levelsFor(2);
   ASSERT_NE(next.emotional, 61);
   EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return contentWindow->NeatoMeter1->Progress() == next.emotional; }, 5000));
-  EXPECT_EQ(contentWindow->NeatoMeter2->Progress(), next.intellectual);
-  EXPECT_EQ(contentWindow->NeatoMeter3->Progress(), next.physical);
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 13/05/2024.");
+      [&] { return contentWindow->emotionalGauge->Progress() == next.emotional; }, 5000));
+  EXPECT_EQ(contentWindow->intellectualGauge->Progress(), next.intellectual);
+  EXPECT_EQ(contentWindow->physicalGauge->Progress(), next.physical);
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 13/05/2024.");
   EXPECT_EQ(shownTip(mainWindow->TrayIcon21), "Dear Anna, you have " +
                                                   QString::number(next.emotional) +
                                                   " % of your emotional power");
   EXPECT_TRUE(mainWindow->Timer4->isActive());
 
   // The same day again (a wake-up, a tick that came early) refreshes nothing.
-  contentWindow->NeatoMeter1->setProgress(0);
+  contentWindow->emotionalGauge->setProgress(0);
   mainWindow->dayMayHaveChanged();
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 0);
+  EXPECT_EQ(contentWindow->emotionalGauge->Progress(), 0);
 }
 
 TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
@@ -375,7 +375,7 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n"); // untouched
 
-  contentWindow->Edit1->setText("Bob");
+  contentWindow->firstNameField->setText("Bob");
   mainWindow->hidewClick();
   mainWindow->saveClick();
   ASSERT_EQ(env->messageBoxes.shown.size(), 2);
@@ -388,7 +388,7 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
 
 TEST_F(MainWindowTest, SavingWritesTheFieldsAsTheyStandAndTheBlinkingChoice) {
   loadWithBirthDate("11/05/2024", "1");
-  contentWindow->Edit1->setText("  Zoe ");
+  contentWindow->firstNameField->setText("  Zoe ");
   mainWindow->saveClick();
   EXPECT_EQ(readConfig(), "\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
 }
@@ -401,9 +401,9 @@ TEST_F(MainWindowTest, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsR
   // The power panel shows what the load computed, as when the window was made at start.
   env->today = core::Date{2024, 5, 13};
   mainWindow->powerClick();
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
-  EXPECT_EQ(contentWindow->NeatoMeter1->Progress(), 61);
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->emotionalGauge->Progress(), 61);
+  EXPECT_EQ(contentWindow->birthDateField->text(), "11/05/2024");
 }
 
 TEST_F(MainWindowTest, ASaveThatFailsShowsNoConfirmation) {
