@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "core/biorhythm.h"
 #include "core/config_file.h"
 #include "core/date_text.h"

@@ -5,6 +5,7 @@
 // their first opening, since most sessions never open them.
 #include "app/main_window.h"
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 #include "platform/app_shell.h"

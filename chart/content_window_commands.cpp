@@ -1,8 +1,8 @@
-// What the window's buttons do, and the shared level and save helpers.
+// What the window's buttons do.
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "chart/content_window_parts.h"
 #include "core/biorhythm.h"
-#include "core/config_file.h"
 #include "core/date_text.h"
 #include "core/errors.h"
 #include "core/text_rules.h"
@@ -51,18 +51,4 @@ void ContentWindow::openCalendarForBirthDate() {
   calendarForProjection = false;
   if (onOpenCalendar)
     onOpenCalendar();
-}
-
-void computeTodayLevels() {
-  const core::Date birth = birthDateOfField();
-  core::DayCount = core::computeDayCount(birth, platform::env().today());
-  core::ComputeLevels();
-}
-
-void saveConfiguration(bool blinking) {
-  core::Configuration config;
-  config.firstName = utf8(fieldFirstName());
-  config.birthDate = utf8(fieldBirthDate());
-  config.blinking = blinking;
-  core::writeConfigFile(platform::env().configPath, config);
 }

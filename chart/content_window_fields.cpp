@@ -1,8 +1,10 @@
 // The setup's fields as the rest of the program reads them, kept here until
 // the content window is made.
+#include "chart/content_window_fields.h"
 #include "chart/content_window.h"
 #include "chart/content_window_parts.h"
 #include "core/biorhythm.h"
+#include "core/config_file.h"
 #include "core/date_text.h"
 #include "core/errors.h"
 #include "platform/environment.h"
@@ -103,4 +105,18 @@ bool computeTodayLevelsUnlessRefused() {
     return false;
   computeTodayLevels();
   return true;
+}
+
+void computeTodayLevels() {
+  const core::Date birth = birthDateOfField();
+  core::DayCount = core::computeDayCount(birth, platform::env().today());
+  core::ComputeLevels();
+}
+
+void saveConfiguration(bool blinking) {
+  core::Configuration config;
+  config.firstName = content_parts::utf8(fieldFirstName());
+  config.birthDate = content_parts::utf8(fieldBirthDate());
+  config.blinking = blinking;
+  core::writeConfigFile(platform::env().configPath, config);
 }

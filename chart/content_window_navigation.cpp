@@ -1,6 +1,7 @@
 // Chart mode's commands: into the chart from the projection panel, a month
 // back or forward, drawn again, and back to the projection panel.
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "chart/content_window_parts.h"
 
 #include "core/chart_data.h"
