@@ -56,8 +56,8 @@ public:
   void layOutPanels();
   void closeCornerClicked();
   void saveSetup();
-  // The "Calendar" buttons: the date chooser for the projection (projectionCalendarButton) or
-  // for the birth date (birthDateCalendarButton).
+  // The "Calendar" buttons: the date chooser for the projection or for the
+  // birth date.
   void openCalendarForProjection();
   void openCalendarForBirthDate();
   // Opens the date chooser; connected where the windows are created.
@@ -124,9 +124,9 @@ public:
   const QImage &surface() const { return surface_; }
 
   // The chart's labels, placed on the window.
-  TextLabel *chartHeadlineLabel; // the headline
-  TextLabel *weekDaysLabel;      // the week-day row
-  TextLabel *percentLabel;       // "%"
+  TextLabel *chartHeadlineLabel;
+  TextLabel *weekDaysLabel;
+  TextLabel *percentLabel;
   TextLabel *scale100Label, *scale90Label, *scale80Label, *scale70Label, *scale60Label,
       *scale50Label, *scale40Label, *scale30Label, *scale20Label, *scale10Label,
       *scale0Label;                             // the scale, 100 down to 0
