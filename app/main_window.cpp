@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "core/biorhythm.h"
 #include "core/config_file.h"
 #include "core/date_text.h"
@@ -237,11 +238,11 @@ void MainWindow::endSplash() {
 }
 
 void MainWindow::firstRunSetup() {
-  contentWindow->showOnlyPanel(contentWindow->setup);
+  contentWindow->showOnlyPanel(contentWindow->setupPanel);
   contentWindow->showCentred();
   contentWindow->activateWindow();
-  contentWindow->Edit1->setFocus();
-  contentWindow->Edit1->selectAll();
+  contentWindow->firstNameField->setFocus();
+  contentWindow->firstNameField->selectAll();
   refreshOnCloseTimer->start();
   hourlyRefreshTimer->start();
   armMidnightRefresh();
@@ -261,7 +262,7 @@ void MainWindow::loadConfiguration() {
   }
 
   const core::Configuration config = core::readConfigFile(e.configPath);
-  LoadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
+  loadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
              QString::fromStdString(core::formatDate(
                  e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)));
   if (!config.blinking)
@@ -274,11 +275,11 @@ void MainWindow::loadConfiguration() {
     loadTimer->deleteLater();
     loadTimer = nullptr;
   }
-  FirstNameCopy = QString::fromStdString(core::firstNameCopy(config.firstName));
+  headlineFirstName = QString::fromStdString(core::firstNameCopy(config.firstName));
 
   try {
     levelsDay_ = e.today();
-    ComputeTodayLevels();
+    computeTodayLevels();
   } catch (const core::EConvertError &error) {
     // The icons are out of the tray at this point: put them back, saying why they show no
     // levels, then show the error and give the user the setup panel as a way back.
@@ -288,7 +289,7 @@ void MainWindow::loadConfiguration() {
     return;
   }
 
-  ShowTodayPowerOnPanel();
+  showTodayPowerOnPanel();
   refreshTrayIcons();
   showSteadyIcons();
   if (blinkingAction->isChecked())
@@ -312,7 +313,7 @@ static std::array<TrayCycle, 3> trayCycles(MainWindow *f) {
 void MainWindow::refreshTrayIcons() {
   for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
-  const QString name = FieldFirstName();
+  const QString name = fieldFirstName();
   for (const TrayCycle &c : trayCycles(this)) {
     *c.iconName = cycleIconName(c.prefix, c.level);
     const QIcon icon = pictures::icon(*c.iconName);
@@ -379,7 +380,7 @@ void MainWindow::refreshForToday() {
   // is raised once per date, not at every refresh.
   bool computed = false;
   try {
-    computed = ComputeTodayLevelsUnlessRefused();
+    computed = computeTodayLevelsUnlessRefused();
   } catch (const core::EConvertError &) {
     showUnreadableBirthDate();
     throw;
@@ -392,7 +393,7 @@ void MainWindow::refreshForToday() {
   if (blinkingAction->isChecked())
     blinkTimer->start();
   if (newDay)
-    ShowTodayPowerOnPanel();
+    showTodayPowerOnPanel();
 }
 
 QString unreadableBirthDateTip() {
@@ -443,19 +444,19 @@ void MainWindow::openPanel(BevelPanel *panel, bool hideAbout) {
 }
 
 void MainWindow::openTodayPower() {
-  openPanel(contentWindow->power, true);
+  openPanel(contentWindow->powerPanel, true);
 }
 void MainWindow::openProjection() {
-  openPanel(contentWindow->details, true);
+  openPanel(contentWindow->projectionPanel, true);
 }
 void MainWindow::openSetup() {
-  openPanel(contentWindow->setup, true);
+  openPanel(contentWindow->setupPanel, true);
 }
 void MainWindow::openExplanation() {
-  openPanel(contentWindow->what, true);
+  openPanel(contentWindow->explanationPanel, true);
 }
 void MainWindow::openGuide() {
-  openPanel(contentWindow->help, true);
+  openPanel(contentWindow->guidePanel, true);
 }
 
 void MainWindow::openAbout() {
@@ -469,7 +470,7 @@ void MainWindow::openAbout() {
 void MainWindow::trayIconClicked(QObject *) {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
-  openPanel(contentWindow->power, false);
+  openPanel(contentWindow->powerPanel, false);
 }
 
 void MainWindow::trayIconDoubleClicked(QObject *) {
@@ -477,7 +478,7 @@ void MainWindow::trayIconDoubleClicked(QObject *) {
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
   showSteadyIcons();
   refreshOnCloseTimer->start();
-  contentWindow->showOnlyPanel(contentWindow->help);
+  contentWindow->showOnlyPanel(contentWindow->guidePanel);
   contentWindow->showCentred();
 }
 
@@ -499,7 +500,7 @@ void MainWindow::saveFromTray() {
       about->setStayOnTop(true);
     return;
   }
-  SaveConfiguration(blinkingAction->isChecked());
+  saveConfiguration(blinkingAction->isChecked());
   e.messageBoxes->information(QStringLiteral("Your configuration has been saved.."));
 }
 
@@ -520,7 +521,7 @@ void MainWindow::quitProgram() {
   for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
   if (ContentWindow *content = contentWindow.made())
-    content->Timer2->stop();
+    content->chartDrawTimer->stop();
   if (DateChooser *chooser = dateChooser.made())
     chooser->close();
   if (AboutWindow *about = aboutWindow.made()) {

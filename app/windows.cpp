@@ -5,6 +5,7 @@
 // their first opening, since most sessions never open them.
 #include "app/main_window.h"
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 #include "platform/app_shell.h"
@@ -18,7 +19,7 @@ ContentWindow *makeContentWindow() {
   content->setTrayMenu(mainWindow->trayMenu, mainWindow->blinkingAction);
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
-  content->OnOpenCalendar = [] {
+  content->onOpenCalendar = [] {
     contentWindow->sendToBack();
     if (AboutWindow *about = aboutWindow.made())
       about->sendToBack();
@@ -57,11 +58,11 @@ public:
 DateChooser *makeDateChooser() {
   auto *chooser = new DateChooser;
   chooser->onPutDate = [](const QString &dateText) {
-    if (CalendarForProjection) {
-      contentWindow->MaskEdit2->setText(dateText);
-      contentWindow->BitBtn8->click();
+    if (calendarForProjection) {
+      contentWindow->projectionDateField->setText(dateText);
+      contentWindow->showMeButton->click();
     } else {
-      contentWindow->MaskEdit1->setText(dateText);
+      contentWindow->birthDateField->setText(dateText);
     }
   };
   chooser->onClosed = putWindowsBackOnTop;
@@ -84,12 +85,12 @@ void destroyWindows() {
   dateChooser.reset();
   aboutWindow.reset();
   contentWindow.reset();
-  ResetFields();
+  resetFields();
   delete mainWindow;
   mainWindow = nullptr;
   // A fresh set of windows starts without a name for the chart headline and
   // without a chart.
-  FirstNameCopy.clear();
-  ChartDay.clear();
-  ChartStart.clear();
+  headlineFirstName.clear();
+  currentChartDay.clear();
+  shownChartStart.clear();
 }

@@ -38,13 +38,13 @@ void WindowDrawGridAndDrawChart(benchmark::State &state) {
   contentWindow.setMaker([] { return new ContentWindow; });
   ContentWindow &form = *contentWindow.get();
   form.setOuterSize(ContentWindow::kChartWidth, ContentWindow::kChartHeight);
-  form.MaskEdit1->setText(QStringLiteral("12/05/1970"));
-  FirstNameCopy = QStringLiteral("Anna");
+  form.birthDateField->setText(QStringLiteral("12/05/1970"));
+  headlineFirstName = QStringLiteral("Anna");
   const bool paint = state.range(0) != 0;
   for (auto _ : state) {
-    ChartDay = QStringLiteral("01/06/2001");
-    form.DrawGrid();
-    form.DrawChart();
+    currentChartDay = QStringLiteral("01/06/2001");
+    form.drawGrid();
+    form.drawChart();
     // The window's whole picture, as the screen gets it after the chart.
     if (paint)
       benchmark::DoNotOptimize(form.grab());

@@ -12,26 +12,26 @@
 using namespace content_parts;
 
 OnDemand<ContentWindow> contentWindow;
-QString FirstNameCopy;
-bool CalendarForProjection = false;
+QString headlineFirstName;
+bool calendarForProjection = false;
 
 ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
   setObjectName(QStringLiteral("contentWindow"));
-  CalendarForProjection = false;
+  calendarForProjection = false;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(qColor(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
   resize(kPanelWidth, kPanelHeight);
 
-  SmoothShow1 = new SmoothShow(this);
-  SmoothShow1->setObjectName(QStringLiteral("SmoothShow1"));
-  SmoothShow1->setColor(qColor(platform::clLime));
+  showAnimation = new SmoothShow(this);
+  showAnimation->setObjectName(QStringLiteral("showAnimation"));
+  showAnimation->setColor(qColor(platform::clLime));
 
-  Timer2 = new QTimer(this);
-  Timer2->setObjectName(QStringLiteral("Timer2"));
-  Timer2->setInterval(500);
-  connect(Timer2, &QTimer::timeout, this, &ContentWindow::Timer2Timer);
+  chartDrawTimer = new QTimer(this);
+  chartDrawTimer->setObjectName(QStringLiteral("chartDrawTimer"));
+  chartDrawTimer->setInterval(500);
+  connect(chartDrawTimer, &QTimer::timeout, this, &ContentWindow::drawPreparedChart);
 
   createFrame();
   createPowerPanel();
@@ -42,30 +42,31 @@ ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
   createChartLabels();
   createButtonRow();
   // The corner panels lie over the frame strips and the content panels.
-  for (BevelPanel *corner : {Panel2, Panel4, Panel32, Panel1})
+  for (BevelPanel *corner :
+       {topLeftCloseCorner, topRightCloseCorner, bottomLeftCloseCorner, bottomRightCloseCorner})
     corner->raise();
   describeForKeyboardAndReaders();
 
-  FormCreate();
+  layOutPanels();
   takeLoadedFields();
 }
 
 void ContentWindow::createFrame() {
-  Image7 = makeImage(this, "Image7", {}, "frame");
-  Image7->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  Image8 = makeImage(this, "Image8", {}, "frame");
-  Image9 = makeImage(this, "Image9", {}, "framev");
-  Image10 = makeImage(this, "Image10", {}, "framev");
+  topFrameBar = makeImage(this, "topFrameBar", {}, "frame");
+  topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
+  bottomFrameBar = makeImage(this, "bottomFrameBar", {}, "frame");
+  rightFrameBar = makeImage(this, "rightFrameBar", {}, "framev");
+  leftFrameBar = makeImage(this, "leftFrameBar", {}, "framev");
 
   auto corner = [this](const char *name) {
     auto *panel = newCloseCorner(this, name, qColor(platform::clSilver));
-    connect(panel, &BevelPanel::clicked, this, &ContentWindow::Panel2Click);
+    connect(panel, &BevelPanel::clicked, this, &ContentWindow::closeCornerClicked);
     return panel;
   };
-  Panel2 = corner("Panel2");
-  Panel4 = corner("Panel4");
-  Panel32 = corner("Panel32");
-  Panel1 = corner("Panel1");
+  topLeftCloseCorner = corner("topLeftCloseCorner");
+  topRightCloseCorner = corner("topRightCloseCorner");
+  bottomLeftCloseCorner = corner("bottomLeftCloseCorner");
+  bottomRightCloseCorner = corner("bottomRightCloseCorner");
 }
 
 BevelPanel *ContentWindow::createContentPanel(const char *name) {
@@ -104,18 +105,18 @@ void ContentWindow::setOuterSize(int width, int height) {
 }
 
 void ContentWindow::placeCornerPanels() {
-  Panel2->move(0, 0);
-  Panel4->move(width() - kCorner, 0);
-  Panel1->move(width() - kCorner, height() - kCorner);
-  Panel32->move(0, height() - kCorner);
+  topLeftCloseCorner->move(0, 0);
+  topRightCloseCorner->move(width() - kCorner, 0);
+  bottomRightCloseCorner->move(width() - kCorner, height() - kCorner);
+  bottomLeftCloseCorner->move(0, height() - kCorner);
 }
 
 void ContentWindow::layoutFrame() {
   const int w = width(), h = height();
-  Image7->setGeometry(0, 0, w, kFrame);
-  Image8->setGeometry(0, h - kFrame, w, kFrame);
-  Image9->setGeometry(w - kFrame, kFrame, kFrame, h - 2 * kFrame);
-  Image10->setGeometry(0, kFrame, kFrame, h - 2 * kFrame);
+  topFrameBar->setGeometry(0, 0, w, kFrame);
+  bottomFrameBar->setGeometry(0, h - kFrame, w, kFrame);
+  rightFrameBar->setGeometry(w - kFrame, kFrame, kFrame, h - 2 * kFrame);
+  leftFrameBar->setGeometry(0, kFrame, kFrame, h - 2 * kFrame);
 }
 
 void ContentWindow::resizeEvent(QResizeEvent *event) {
@@ -124,7 +125,7 @@ void ContentWindow::resizeEvent(QResizeEvent *event) {
 }
 
 void ContentWindow::showOnlyPanel(BevelPanel *panel) {
-  for (BevelPanel *p : {help, what, setup, details, power})
+  for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
     p->setVisible(p == panel);
   keepFocusOn(panel);
 }
@@ -149,28 +150,28 @@ void ContentWindow::keepFocusOn(BevelPanel *panel) {
 }
 
 BevelPanel *ContentWindow::visiblePanel() const {
-  for (BevelPanel *p : {help, what, setup, details, power})
+  for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
     if (p->isVisibleTo(this))
       return p;
   return nullptr;
 }
 
-void ContentWindow::FormCreate() {
+void ContentWindow::layOutPanels() {
   setOuterSize(kPanelWidth, kPanelHeight);
-  for (BevelPanel *p : {help, what, setup, details, power})
+  for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
     p->move(kFrame, kFrame);
 }
 
 void ContentWindow::onShowing() {
-  SmoothShow1->setReverse(false);
-  SmoothShow1->execute();
+  showAnimation->setReverse(false);
+  showAnimation->execute();
 }
 
 void ContentWindow::onHidden() {
-  SmoothShow1->setReverse(true);
-  SmoothShow1->execute();
+  showAnimation->setReverse(true);
+  showAnimation->execute();
 }
 
-void ContentWindow::Panel2Click() {
+void ContentWindow::closeCornerClicked() {
   hide();
 }

@@ -7,18 +7,21 @@
 #include <QLineEdit>
 
 void ContentWindow::describeForKeyboardAndReaders() {
-  Edit1->setAccessibleName(QStringLiteral("First name"));
-  MaskEdit1->setAccessibleName(QStringLiteral("Birth date"));
-  MaskEdit2->setAccessibleName(QStringLiteral("First day of the projection"));
-  NeatoMeter1->setAccessibleName(QStringLiteral("Emotional power today"));
-  NeatoMeter2->setAccessibleName(QStringLiteral("Intellectual power today"));
-  NeatoMeter3->setAccessibleName(QStringLiteral("Physical power today"));
-  for (BevelPanel *corner : {Panel2, Panel4, Panel32, Panel1})
+  firstNameField->setAccessibleName(QStringLiteral("First name"));
+  birthDateField->setAccessibleName(QStringLiteral("Birth date"));
+  projectionDateField->setAccessibleName(QStringLiteral("First day of the projection"));
+  emotionalGauge->setAccessibleName(QStringLiteral("Emotional power today"));
+  intellectualGauge->setAccessibleName(QStringLiteral("Intellectual power today"));
+  physicalGauge->setAccessibleName(QStringLiteral("Physical power today"));
+  for (BevelPanel *corner :
+       {topLeftCloseCorner, topRightCloseCorner, bottomLeftCloseCorner, bottomRightCloseCorner})
     corner->setAccessibleName(QStringLiteral("Hide the window"));
   // The copies drawn first, offset under the caption that is read.
-  for (TextLabel *shadow : {Label7, Label8, Label54, Label53, Label52, Label50})
+  for (TextLabel *shadow :
+       {emotionalTitleShadowLabel, intellectualTitleShadowLabel, physicalTitleShadowLabel,
+        firstNameCaptionShadowLabel, birthDateCaptionShadowLabel, projectionCaptionShadowLabel})
     controls::setAccessibleShadow(shadow);
 
-  for (QLineEdit *field : {Edit1, static_cast<QLineEdit *>(MaskEdit1)})
-    connect(field, &QLineEdit::returnPressed, bitbtn1, &QPushButton::click);
+  for (QLineEdit *field : {firstNameField, static_cast<QLineEdit *>(birthDateField)})
+    connect(field, &QLineEdit::returnPressed, setupOkButton, &QPushButton::click);
 }

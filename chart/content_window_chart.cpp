@@ -15,8 +15,8 @@
 
 #include <optional>
 
-QString ChartDay;
-QString ChartStart;
+QString currentChartDay;
+QString shownChartStart;
 
 using content_parts::utf8;
 
@@ -89,79 +89,89 @@ void ContentWindow::createChartLabels() {
   const QFont arial9 = platform::font(QStringLiteral("Arial"), -9);
 
   labels << chartLabel(this,
-                       {&ContentWindow::Label31,
-                        "Label31",
+                       {&ContentWindow::chartHeadlineLabel,
+                        "chartHeadlineLabel",
                         {18, 9, 618, 18},
                         "Hello, here is your power for this month...",
                         platform::clBlack},
                        arial16, Qt::AlignHCenter | Qt::AlignTop);
   labels << chartLabel(
-      this, {&ContentWindow::Label44, "Label44", {28, 28, 634, 14}, "", platform::clBlack},
+      this,
+      {&ContentWindow::weekDaysLabel, "weekDaysLabel", {28, 28, 634, 14}, "", platform::clBlack},
       arial13);
   labels << chartLabel(
-      this, {&ContentWindow::Label39, "Label39", {5, 27, 22, 17}, "%", platform::clBlack},
+      this, {&ContentWindow::percentLabel, "percentLabel", {5, 27, 22, 17}, "%", platform::clBlack},
       platform::font(QStringLiteral("Times New Roman"), -13), Qt::AlignRight | Qt::AlignTop);
 
   // The scale, one label every 25 pixels down to the last, which sits higher
   // so that it stays above the date rows.
   const LabelPlace scale[] = {
-      {&ContentWindow::Label32, "Label32", {7, 45, 22, 17}, "100", platform::clBlack},
-      {&ContentWindow::Label34, "Label34", {7, 70, 22, 17}, "90", platform::clBlack},
-      {&ContentWindow::Label35, "Label35", {7, 95, 22, 17}, "80", platform::clBlack},
-      {&ContentWindow::Label36, "Label36", {7, 120, 22, 17}, "70", platform::clBlack},
-      {&ContentWindow::Label37, "Label37", {7, 145, 22, 17}, "60", platform::clBlack},
-      {&ContentWindow::Label38, "Label38", {7, 170, 22, 17}, "50", platform::clBlack},
-      {&ContentWindow::Label40, "Label40", {7, 195, 22, 17}, "40", platform::clBlack},
-      {&ContentWindow::Label41, "Label41", {7, 220, 22, 17}, "30", platform::clBlack},
-      {&ContentWindow::Label42, "Label42", {7, 245, 22, 17}, "20", platform::clBlack},
-      {&ContentWindow::Label43, "Label43", {7, 270, 22, 17}, "10", platform::clBlack},
-      {&ContentWindow::Label33, "Label33", {7, 289, 22, 17}, "0", platform::clBlack},
+      {&ContentWindow::scale100Label, "scale100Label", {7, 45, 22, 17}, "100", platform::clBlack},
+      {&ContentWindow::scale90Label, "scale90Label", {7, 70, 22, 17}, "90", platform::clBlack},
+      {&ContentWindow::scale80Label, "scale80Label", {7, 95, 22, 17}, "80", platform::clBlack},
+      {&ContentWindow::scale70Label, "scale70Label", {7, 120, 22, 17}, "70", platform::clBlack},
+      {&ContentWindow::scale60Label, "scale60Label", {7, 145, 22, 17}, "60", platform::clBlack},
+      {&ContentWindow::scale50Label, "scale50Label", {7, 170, 22, 17}, "50", platform::clBlack},
+      {&ContentWindow::scale40Label, "scale40Label", {7, 195, 22, 17}, "40", platform::clBlack},
+      {&ContentWindow::scale30Label, "scale30Label", {7, 220, 22, 17}, "30", platform::clBlack},
+      {&ContentWindow::scale20Label, "scale20Label", {7, 245, 22, 17}, "20", platform::clBlack},
+      {&ContentWindow::scale10Label, "scale10Label", {7, 270, 22, 17}, "10", platform::clBlack},
+      {&ContentWindow::scale0Label, "scale0Label", {7, 289, 22, 17}, "0", platform::clBlack},
   };
   for (const LabelPlace &place : scale)
     labels << chartLabel(this, place, arial11, Qt::AlignRight | Qt::AlignTop);
 
   // The date rows are opaque on the window's colour: the upper one holds the
   // even days, the lower one the odd days.
-  labels << chartLabel(
-      this, {&ContentWindow::Label20, "Label20", {0, 306, 637, 14}, "", platform::clBlack}, arial9,
-      Qt::AlignLeft | Qt::AlignTop, core::kChartLeft);
-  labels << chartLabel(
-      this, {&ContentWindow::Label21, "Label21", {-4, 320, 641, 14}, "", platform::clWhite}, arial9,
-      Qt::AlignLeft | Qt::AlignTop, core::kChartLeft + core::kChartDayWidth);
-  Label20->setTransparent(false);
-  Label21->setTransparent(false);
+  labels << chartLabel(this,
+                       {&ContentWindow::upperDatesLabel,
+                        "upperDatesLabel",
+                        {0, 306, 637, 14},
+                        "",
+                        platform::clBlack},
+                       arial9, Qt::AlignLeft | Qt::AlignTop, core::kChartLeft);
+  labels << chartLabel(this,
+                       {&ContentWindow::lowerDatesLabel,
+                        "lowerDatesLabel",
+                        {-4, 320, 641, 14},
+                        "",
+                        platform::clWhite},
+                       arial9, Qt::AlignLeft | Qt::AlignTop,
+                       core::kChartLeft + core::kChartDayWidth);
+  upperDatesLabel->setTransparent(false);
+  lowerDatesLabel->setTransparent(false);
 
   // Each heading in its curve's colour, then in black one pixel to the right
   // and down, on top.
   const QFont heading = platform::font(QStringLiteral("Arial"), -16, platform::fsUnderline);
   const LabelPlace headings[] = {
-      {&ContentWindow::Label28,
-       "Label28",
+      {&ContentWindow::emotionalHeadingLabel,
+       "emotionalHeadingLabel",
        {31, 337, 194, 19},
        "Critical Emotional Days",
        platform::clRed},
-      {&ContentWindow::Label58,
-       "Label58",
+      {&ContentWindow::emotionalHeadingReliefLabel,
+       "emotionalHeadingReliefLabel",
        {32, 338, 194, 19},
        "Critical Emotional Days",
        platform::clBlack},
-      {&ContentWindow::Label29,
-       "Label29",
+      {&ContentWindow::intellectualHeadingLabel,
+       "intellectualHeadingLabel",
        {233, 337, 203, 19},
        "Critical Intellectual Days",
        platform::clYellow},
-      {&ContentWindow::Label56,
-       "Label56",
+      {&ContentWindow::intellectualHeadingReliefLabel,
+       "intellectualHeadingReliefLabel",
        {234, 338, 203, 19},
        "Critical Intellectual Days",
        platform::clBlack},
-      {&ContentWindow::Label30,
-       "Label30",
+      {&ContentWindow::physicalHeadingLabel,
+       "physicalHeadingLabel",
        {441, 337, 192, 19},
        "Critical Physical Days",
        platform::clLime},
-      {&ContentWindow::Label57,
-       "Label57",
+      {&ContentWindow::physicalHeadingReliefLabel,
+       "physicalHeadingReliefLabel",
        {442, 338, 192, 19},
        "Critical Physical Days",
        platform::clBlack},
@@ -170,12 +180,36 @@ void ContentWindow::createChartLabels() {
     labels << chartLabel(this, place, heading);
 
   const LabelPlace lists[] = {
-      {&ContentWindow::Label22, "Label22", {21, 357, 206, 19}, "Best :", platform::clBlack},
-      {&ContentWindow::Label23, "Label23", {21, 371, 208, 19}, "Worst :", platform::clBlack},
-      {&ContentWindow::Label24, "Label24", {229, 357, 208, 19}, "Best :", platform::clBlack},
-      {&ContentWindow::Label25, "Label25", {231, 371, 206, 19}, "Worst :", platform::clBlack},
-      {&ContentWindow::Label26, "Label26", {437, 357, 196, 19}, "Best :", platform::clBlack},
-      {&ContentWindow::Label27, "Label27", {437, 371, 196, 19}, "Worst :", platform::clBlack},
+      {&ContentWindow::bestEmotionalDaysLabel,
+       "bestEmotionalDaysLabel",
+       {21, 357, 206, 19},
+       "Best :",
+       platform::clBlack},
+      {&ContentWindow::worstEmotionalDaysLabel,
+       "worstEmotionalDaysLabel",
+       {21, 371, 208, 19},
+       "Worst :",
+       platform::clBlack},
+      {&ContentWindow::bestIntellectualDaysLabel,
+       "bestIntellectualDaysLabel",
+       {229, 357, 208, 19},
+       "Best :",
+       platform::clBlack},
+      {&ContentWindow::worstIntellectualDaysLabel,
+       "worstIntellectualDaysLabel",
+       {231, 371, 206, 19},
+       "Worst :",
+       platform::clBlack},
+      {&ContentWindow::bestPhysicalDaysLabel,
+       "bestPhysicalDaysLabel",
+       {437, 357, 196, 19},
+       "Best :",
+       platform::clBlack},
+      {&ContentWindow::worstPhysicalDaysLabel,
+       "worstPhysicalDaysLabel",
+       {437, 371, 196, 19},
+       "Worst :",
+       platform::clBlack},
   };
   for (const LabelPlace &place : lists)
     labels << chartLabel(this, place, arial13);
@@ -183,17 +217,17 @@ void ContentWindow::createChartLabels() {
   // Beneath the frame and the content panels, which cover them in panel mode.
   for (auto it = labels.rbegin(); it != labels.rend(); ++it)
     (*it)->lower();
-  for (TextLabel *label : {Label31, Label44, Label42, Label43})
+  for (TextLabel *label : {chartHeadlineLabel, weekDaysLabel, scale20Label, scale10Label})
     label->hide();
 }
 
 void ContentWindow::createButtonRow() {
-  butpan = new BevelPanel(this);
-  butpan->setObjectName(QStringLiteral("butpan"));
-  butpan->setGeometry(15, 390, 601, 34);
-  butpan->setBevelInner(BevelCut::bvNone);
-  butpan->setBevelOuter(BevelCut::bvNone);
-  butpan->setColor(platform::toQColor(platform::clSilver));
+  chartButtonRow = new BevelPanel(this);
+  chartButtonRow->setObjectName(QStringLiteral("chartButtonRow"));
+  chartButtonRow->setGeometry(15, 390, 601, 34);
+  chartButtonRow->setBevelInner(BevelCut::bvNone);
+  chartButtonRow->setBevelOuter(BevelCut::bvNone);
+  chartButtonRow->setColor(platform::toQColor(platform::clSilver));
 
   struct ButtonPlace {
     GlyphButton *ContentWindow::*member;
@@ -203,19 +237,19 @@ void ContentWindow::createButtonRow() {
     void (ContentWindow::*handler)();
   };
   const ButtonPlace buttons[] = {
-      {&ContentWindow::BitBtn5, "BitBtn5", 3, "Prior Month", "btn_prior",
-       "Click to see the biorythm prior month", &ContentWindow::BitBtn5Click},
-      {&ContentWindow::BitBtn2, "BitBtn2", 123, " Print", "btn_print", "Click to print the curves",
-       &ContentWindow::BitBtn2Click},
-      {&ContentWindow::BitBtn3, "BitBtn3", 243, " Refresh", "btn_refresh",
-       "Click to refresh the screen", &ContentWindow::BitBtn3Click},
-      {&ContentWindow::BitBtn4, "BitBtn4", 364, "Close", "btn_close", "Click to hide the window",
-       &ContentWindow::BitBtn4Click},
-      {&ContentWindow::BitBtn6, "BitBtn6", 484, "Next Month", "btn_next",
-       "Click to see the biorythm next month", &ContentWindow::BitBtn6Click},
+      {&ContentWindow::priorMonthButton, "priorMonthButton", 3, "Prior Month", "btn_prior",
+       "Click to see the biorythm prior month", &ContentWindow::showPriorMonth},
+      {&ContentWindow::printButton, "printButton", 123, " Print", "btn_print",
+       "Click to print the curves", &ContentWindow::printChart},
+      {&ContentWindow::refreshButton, "refreshButton", 243, " Refresh", "btn_refresh",
+       "Click to refresh the screen", &ContentWindow::redrawChart},
+      {&ContentWindow::closeChartButton, "closeChartButton", 364, "Close", "btn_close",
+       "Click to hide the window", &ContentWindow::backToProjection},
+      {&ContentWindow::nextMonthButton, "nextMonthButton", 484, "Next Month", "btn_next",
+       "Click to see the biorythm next month", &ContentWindow::showNextMonth},
   };
   for (const ButtonPlace &place : buttons) {
-    auto *button = new GlyphButton(butpan, QString::fromLatin1(place.caption));
+    auto *button = new GlyphButton(chartButtonRow, QString::fromLatin1(place.caption));
     button->setObjectName(QString::fromLatin1(place.name));
     button->setGeometry(place.left, 1, 108, 29);
     button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
@@ -224,9 +258,9 @@ void ContentWindow::createButtonRow() {
     connect(button, &QPushButton::clicked, this, place.handler);
     this->*place.member = button;
   }
-  BitBtn6->setGlyphLayout(GlyphLayout::blGlyphRight);
+  nextMonthButton->setGlyphLayout(GlyphLayout::blGlyphRight);
   // Below the panel-mode window, so the row shows in chart mode only.
-  butpan->lower();
+  chartButtonRow->lower();
 }
 
 void ContentWindow::paintEvent(QPaintEvent *event) {
@@ -247,39 +281,41 @@ QImage &ContentWindow::drawingSurface() {
   return surface_;
 }
 
-void ContentWindow::EraseChart() {
+void ContentWindow::eraseChart() {
   if (!surface_.isNull())
     surface_.fill(Qt::transparent);
   update();
 }
 
-void ContentWindow::DrawGrid() {
+void ContentWindow::drawGrid() {
   QPainter painter(&drawingSurface());
   chart::drawGrid(painter);
   update();
 }
 
-void ContentWindow::DrawChart() {
+void ContentWindow::drawChart() {
   const platform::Environment &e = platform::env();
-  const std::string firstDay = utf8(ChartDay), birth = utf8(MaskEdit1->text()),
-                    name = utf8(FirstNameCopy);
+  const std::string firstDay = utf8(currentChartDay), birth = utf8(birthDateField->text()),
+                    name = utf8(headlineFirstName);
   // Everything is computed before anything changes: a date that does not
   // convert, or a period past the calendar's end, leaves the labels alone.
   const core::ChartData chart =
       core::computeChart({firstDay, birth, name, e.regional.date, e.today()});
 
-  TextLabel *const best[3] = {Label22, Label24, Label26};
-  TextLabel *const worst[3] = {Label23, Label25, Label27};
+  TextLabel *const best[3] = {bestEmotionalDaysLabel, bestIntellectualDaysLabel,
+                              bestPhysicalDaysLabel};
+  TextLabel *const worst[3] = {worstEmotionalDaysLabel, worstIntellectualDaysLabel,
+                               worstPhysicalDaysLabel};
   for (size_t c = 0; c < 3; ++c) {
     best[c]->setText(qs(chart.curves[c].best));
     worst[c]->setText(qs(chart.curves[c].worst));
   }
-  ChartStart = qs(chart.chartStart);
-  Label31->setText(qs(chart.headline));
-  Label20->setText(qs(chart.upperDates));
-  Label21->setText(qs(chart.lowerDates));
-  Label44->setText(qs(chart.weekDays));
-  ChartDay = qs(chart.chartDay);
+  shownChartStart = qs(chart.chartStart);
+  chartHeadlineLabel->setText(qs(chart.headline));
+  upperDatesLabel->setText(qs(chart.upperDates));
+  lowerDatesLabel->setText(qs(chart.lowerDates));
+  weekDaysLabel->setText(qs(chart.weekDays));
+  currentChartDay = qs(chart.chartDay);
   core::applyChartLevels(chart);
 
   QPainter painter(&drawingSurface());

@@ -1,8 +1,10 @@
 // The setup's fields as the rest of the program reads them, kept here until
 // the content window is made.
+#include "chart/content_window_fields.h"
 #include "chart/content_window.h"
 #include "chart/content_window_parts.h"
 #include "core/biorhythm.h"
+#include "core/config_file.h"
 #include "core/date_text.h"
 #include "core/errors.h"
 #include "platform/environment.h"
@@ -34,23 +36,23 @@ QString heldInDateField(const QString &text) {
 
 } // namespace
 
-QString FieldFirstName() {
+QString fieldFirstName() {
   if (!contentWindow.made() && loaded)
     return loaded->firstName;
-  return contentWindow->Edit1->text();
+  return contentWindow->firstNameField->text();
 }
 
-QString FieldBirthDate() {
+QString fieldBirthDate() {
   if (!contentWindow.made() && loaded)
     return loaded->birthDate;
-  return contentWindow->MaskEdit1->text();
+  return contentWindow->birthDateField->text();
 }
 
-void LoadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
+void loadFields(const QString &firstName, const QString &birthDate, const QString &projectionDate) {
   if (ContentWindow *form = contentWindow.made()) {
-    form->MaskEdit2->setText(projectionDate);
-    form->Edit1->setText(firstName);
-    form->MaskEdit1->setText(birthDate);
+    form->projectionDateField->setText(projectionDate);
+    form->firstNameField->setText(firstName);
+    form->birthDateField->setText(birthDate);
     return;
   }
   // Kept as the fields would hold them.
@@ -58,9 +60,9 @@ void LoadFields(const QString &firstName, const QString &birthDate, const QStrin
                         std::nullopt};
 }
 
-void ShowTodayPowerOnPanel() {
+void showTodayPowerOnPanel() {
   if (ContentWindow *form = contentWindow.made()) {
-    form->ShowTodayPower();
+    form->showTodayPower();
     return;
   }
   if (loaded)
@@ -68,7 +70,7 @@ void ShowTodayPowerOnPanel() {
                      core::currentPhysicalLevel, platform::env().today()};
 }
 
-void ResetFields() {
+void resetFields() {
   loaded.reset();
   refusedBirthDate.reset();
 }
@@ -77,17 +79,17 @@ void ContentWindow::takeLoadedFields() {
   if (!loaded)
     return;
   const LoadedFields fields = *std::exchange(loaded, std::nullopt);
-  MaskEdit2->setText(fields.projectionDate);
-  Edit1->setText(fields.firstName);
-  MaskEdit1->setText(fields.birthDate);
+  projectionDateField->setText(fields.projectionDate);
+  firstNameField->setText(fields.firstName);
+  birthDateField->setText(fields.birthDate);
   if (fields.power)
-    ShowPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
+    showPower(fields.power->emotional, fields.power->intellectual, fields.power->physical,
               fields.power->day);
 }
 
 core::Date birthDateOfField() {
   const platform::Environment &e = platform::env();
-  const QString text = FieldBirthDate();
+  const QString text = fieldBirthDate();
   try {
     const core::Date birth = core::parseDate(content_parts::utf8(text), e.regional.date, e.today());
     refusedBirthDate.reset();
@@ -98,9 +100,23 @@ core::Date birthDateOfField() {
   }
 }
 
-bool ComputeTodayLevelsUnlessRefused() {
-  if (refusedBirthDate == FieldBirthDate())
+bool computeTodayLevelsUnlessRefused() {
+  if (refusedBirthDate == fieldBirthDate())
     return false;
-  ComputeTodayLevels();
+  computeTodayLevels();
   return true;
+}
+
+void computeTodayLevels() {
+  const core::Date birth = birthDateOfField();
+  core::currentDayCount = core::computeDayCount(birth, platform::env().today());
+  core::computeCurrentLevels();
+}
+
+void saveConfiguration(bool blinking) {
+  core::Configuration config;
+  config.firstName = content_parts::utf8(fieldFirstName());
+  config.birthDate = content_parts::utf8(fieldBirthDate());
+  config.blinking = blinking;
+  core::writeConfigFile(platform::env().configPath, config);
 }

@@ -1,6 +1,7 @@
 // Chart mode's commands: into the chart from the projection panel, a month
 // back or forward, drawn again, and back to the projection panel.
 #include "chart/content_window.h"
+#include "chart/content_window_fields.h"
 #include "chart/content_window_parts.h"
 
 #include "core/chart_data.h"
@@ -31,41 +32,41 @@ void computeChartDayLevels(const QString &chartDay, const QString &birth) {
 
 void ContentWindow::enterChartMode() {
   hide();
-  for (TextLabel *label : {Label44, Label31, Label42, Label43})
+  for (TextLabel *label : {weekDaysLabel, chartHeadlineLabel, scale20Label, scale10Label})
     label->show();
   showOnlyPanel(nullptr);
   setOuterSize(kChartWidth, kChartHeight);
-  // A window shown again starts blank; the new chart comes with Timer2.
-  EraseChart();
+  // A window shown again starts blank; the new chart comes with chartDrawTimer.
+  eraseChart();
 }
 
-void ContentWindow::BitBtn8Click() {
+void ContentWindow::showMe() {
   enterChartMode();
-  ChartDay = chartDayOf(MaskEdit2->text());
+  currentChartDay = chartDayOf(projectionDateField->text());
   // A start or birth date that does not convert, or a period past the end
   // of the calendar, ends the command here: the window stays hidden.
-  checkChartFrom(ChartDay, MaskEdit1->text());
-  computeChartDayLevels(ChartDay, MaskEdit1->text());
+  checkChartFrom(currentChartDay, birthDateField->text());
+  computeChartDayLevels(currentChartDay, birthDateField->text());
   // The hide animation still runs, so no show animation starts.
   showCentred();
-  Timer2->start();
+  chartDrawTimer->start();
 }
 
-void ContentWindow::BitBtn7Click() {
+void ContentWindow::showFirstMonth() {
   hide();
-  Label44->setText(QStringLiteral("Here is your first month of life..."));
-  BitBtn5->hide();
-  BitBtn6->hide();
+  weekDaysLabel->setText(QStringLiteral("Here is your first month of life..."));
+  priorMonthButton->hide();
+  nextMonthButton->hide();
   enterChartMode();
   showCentred();
-  ChartDay = chartDayOf(MaskEdit1->text());
-  Timer2->start();
+  currentChartDay = chartDayOf(birthDateField->text());
+  chartDrawTimer->start();
 }
 
-void ContentWindow::Timer2Timer() {
-  Timer2->stop();
-  DrawGrid();
-  DrawChart();
+void ContentWindow::drawPreparedChart() {
+  chartDrawTimer->stop();
+  drawGrid();
+  drawChart();
 }
 
 namespace {
@@ -74,50 +75,50 @@ enum class Step { Prior, Next };
 
 void stepMonth(ContentWindow *form, Step step) {
   const platform::Environment &e = platform::env();
-  const std::string chartDay = utf8(ChartDay);
+  const std::string chartDay = utf8(currentChartDay);
   const QString first = QString::fromStdString(
       step == Step::Prior ? core::priorFirstDay(chartDay, e.regional.date, e.today())
                           : core::nextFirstDay(chartDay, e.regional.date, e.today()));
   // Refused before the old chart is erased: nothing on display changes.
-  checkChartFrom(first, form->MaskEdit1->text());
+  checkChartFrom(first, form->birthDateField->text());
 
-  form->EraseChart();
-  ChartDay = first;
-  form->Label20->setText(QStringLiteral("     "));
-  form->Label21->setText(QStringLiteral("            "));
-  computeChartDayLevels(ChartDay, form->MaskEdit1->text());
+  form->eraseChart();
+  currentChartDay = first;
+  form->upperDatesLabel->setText(QStringLiteral("     "));
+  form->lowerDatesLabel->setText(QStringLiteral("            "));
+  computeChartDayLevels(currentChartDay, form->birthDateField->text());
   form->repaint();
-  form->DrawGrid();
-  form->DrawChart();
+  form->drawGrid();
+  form->drawChart();
 }
 
 } // namespace
 
-void ContentWindow::BitBtn5Click() {
+void ContentWindow::showPriorMonth() {
   stepMonth(this, Step::Prior);
 }
 
-void ContentWindow::BitBtn6Click() {
+void ContentWindow::showNextMonth() {
   stepMonth(this, Step::Next);
 }
 
-void ContentWindow::BitBtn3Click() {
-  ChartDay = ChartStart;
-  DrawGrid();
-  DrawChart();
+void ContentWindow::redrawChart() {
+  currentChartDay = shownChartStart;
+  drawGrid();
+  drawChart();
 }
 
-void ContentWindow::BitBtn4Click() {
+void ContentWindow::backToProjection() {
   hide();
-  BitBtn5->show();
-  BitBtn6->show();
-  Label44->hide();
-  Label31->hide();
-  EraseChart();
-  Label42->hide();
-  Label43->hide();
-  ComputeTodayLevels();
+  priorMonthButton->show();
+  nextMonthButton->show();
+  weekDaysLabel->hide();
+  chartHeadlineLabel->hide();
+  eraseChart();
+  scale20Label->hide();
+  scale10Label->hide();
+  computeTodayLevels();
   setOuterSize(kPanelWidth, kPanelHeight);
-  showOnlyPanel(details);
+  showOnlyPanel(projectionPanel);
   showCentred();
 }

@@ -26,16 +26,16 @@ void printPage(const QImage &image) {
 
 } // namespace
 
-void ContentWindow::BitBtn2Click() {
+void ContentWindow::printChart() {
   setColor(Qt::white);
-  butpan->hide();
-  for (GlyphButton *button : {BitBtn2, BitBtn5, BitBtn4, BitBtn6})
+  chartButtonRow->hide();
+  for (GlyphButton *button : {printButton, priorMonthButton, closeChartButton, nextMonthButton})
     button->hide();
   repaint();
   try {
-    ChartDay = ChartStart;
-    DrawGrid();
-    DrawChart();
+    currentChartDay = shownChartStart;
+    drawGrid();
+    drawChart();
     // The window's image: the surface with the grid and curves, and every
     // visible control on it.
     printPage(grab().toImage());
@@ -53,11 +53,11 @@ void ContentWindow::BitBtn2Click() {
 
 void ContentWindow::restoreAfterPrint() {
   setColor(platform::toQColor(platform::clSilver));
-  butpan->show();
-  for (GlyphButton *button : {BitBtn2, BitBtn5, BitBtn4, BitBtn6})
+  chartButtonRow->show();
+  for (GlyphButton *button : {printButton, priorMonthButton, closeChartButton, nextMonthButton})
     button->show();
-  ChartDay = ChartStart;
+  currentChartDay = shownChartStart;
   repaint();
-  DrawGrid();
-  DrawChart();
+  drawGrid();
+  drawChart();
 }

@@ -108,7 +108,7 @@ void waitHidden(QWidget *window) {
 void openAndCloseEveryWindow() {
   mainWindow->openTodayPower();
   settle();
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   waitHidden(contentWindow.get());
   mainWindow->refreshWhenContentHidden(); // the refresh after the window closed
   mainWindow->openProjection();

@@ -32,10 +32,10 @@ protected:
   }
   void expectPanelMode() {
     EXPECT_EQ(contentWindow->size(), QSize(385, 248));
-    EXPECT_EQ(contentWindow->Panel2->pos(), QPoint(0, 0));
-    EXPECT_EQ(contentWindow->Panel4->pos(), QPoint(365, 0));
-    EXPECT_EQ(contentWindow->Panel32->pos(), QPoint(0, 228));
-    EXPECT_EQ(contentWindow->Panel1->pos(), QPoint(365, 228));
+    EXPECT_EQ(contentWindow->topLeftCloseCorner->pos(), QPoint(0, 0));
+    EXPECT_EQ(contentWindow->topRightCloseCorner->pos(), QPoint(365, 0));
+    EXPECT_EQ(contentWindow->bottomLeftCloseCorner->pos(), QPoint(0, 228));
+    EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(365, 228));
   }
   QColor pixel(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
 };
@@ -43,24 +43,25 @@ protected:
 TEST_F(ContentWindowTest, IsCreatedHiddenWithItsFrameCornersAndPanelsInPlace) {
   EXPECT_FALSE(contentWindow->isVisible());
   expectPanelMode();
-  for (BevelPanel *p : {contentWindow->power, contentWindow->setup, contentWindow->what,
-                        contentWindow->help, contentWindow->details})
+  for (BevelPanel *p :
+       {contentWindow->powerPanel, contentWindow->setupPanel, contentWindow->explanationPanel,
+        contentWindow->guidePanel, contentWindow->projectionPanel})
     EXPECT_EQ(p->geometry(), QRect(10, 10, 365, 228)) << p->objectName().toStdString();
-  EXPECT_EQ(contentWindow->Image7->geometry(), QRect(0, 0, 385, 10));
-  EXPECT_EQ(contentWindow->Image8->geometry(), QRect(0, 238, 385, 10));
-  EXPECT_EQ(contentWindow->Image9->geometry(), QRect(375, 10, 10, 228));
-  EXPECT_EQ(contentWindow->Image10->geometry(), QRect(0, 10, 10, 228));
+  EXPECT_EQ(contentWindow->topFrameBar->geometry(), QRect(0, 0, 385, 10));
+  EXPECT_EQ(contentWindow->bottomFrameBar->geometry(), QRect(0, 238, 385, 10));
+  EXPECT_EQ(contentWindow->rightFrameBar->geometry(), QRect(375, 10, 10, 228));
+  EXPECT_EQ(contentWindow->leftFrameBar->geometry(), QRect(0, 10, 10, 228));
   EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->Memo2->lines().size(), 105);
-  EXPECT_EQ(contentWindow->Memo2->lines().first(), "Biorhythm means rhythm of life.");
-  EXPECT_TRUE(contentWindow->Memo2->lines().last().isEmpty());
-  EXPECT_TRUE(contentWindow->Memo2->isReadOnly());
+  EXPECT_EQ(contentWindow->explanationText->lines().size(), 105);
+  EXPECT_EQ(contentWindow->explanationText->lines().first(), "Biorhythm means rhythm of life.");
+  EXPECT_TRUE(contentWindow->explanationText->lines().last().isEmpty());
+  EXPECT_TRUE(contentWindow->explanationText->isReadOnly());
 }
 
 TEST_F(ContentWindowTest, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
   // The icons mark the low and high bands, not the crossings: the section
   // that defines critical days must not tie them to the icons.
-  const QStringList lines = contentWindow->Memo2->lines();
+  const QStringList lines = contentWindow->explanationText->lines();
   const qsizetype start = lines.indexOf("Critical Days.");
   ASSERT_GE(start, 0);
   EXPECT_EQ(lines.value(start + 1), "Critical days are those during which a cycle");
@@ -71,11 +72,11 @@ TEST_F(ContentWindowTest, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
 
 TEST_F(ContentWindowTest, TheCornerRuleFollowsEverySizeChange) {
   contentWindow->setOuterSize(634, 440);
-  EXPECT_EQ(contentWindow->Panel4->pos(), QPoint(614, 0));
-  EXPECT_EQ(contentWindow->Panel32->pos(), QPoint(0, 420));
-  EXPECT_EQ(contentWindow->Panel1->pos(), QPoint(614, 420));
-  EXPECT_EQ(contentWindow->Image8->geometry(), QRect(0, 430, 634, 10));
-  EXPECT_EQ(contentWindow->Image9->geometry(), QRect(624, 10, 10, 420));
+  EXPECT_EQ(contentWindow->topRightCloseCorner->pos(), QPoint(614, 0));
+  EXPECT_EQ(contentWindow->bottomLeftCloseCorner->pos(), QPoint(0, 420));
+  EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(614, 420));
+  EXPECT_EQ(contentWindow->bottomFrameBar->geometry(), QRect(0, 430, 634, 10));
+  EXPECT_EQ(contentWindow->rightFrameBar->geometry(), QRect(624, 10, 10, 420));
 }
 
 TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) {
@@ -84,11 +85,11 @@ TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) 
     void (MainWindow::*command)();
     BevelPanel *ContentWindow::*panel;
     const char *name;
-  } cases[] = {{&MainWindow::openTodayPower, &ContentWindow::power, "power"},
-               {&MainWindow::openProjection, &ContentWindow::details, "details"},
-               {&MainWindow::openSetup, &ContentWindow::setup, "setup"},
-               {&MainWindow::openExplanation, &ContentWindow::what, "what"},
-               {&MainWindow::openGuide, &ContentWindow::help, "help"}};
+  } cases[] = {{&MainWindow::openTodayPower, &ContentWindow::powerPanel, "power"},
+               {&MainWindow::openProjection, &ContentWindow::projectionPanel, "details"},
+               {&MainWindow::openSetup, &ContentWindow::setupPanel, "setup"},
+               {&MainWindow::openExplanation, &ContentWindow::explanationPanel, "what"},
+               {&MainWindow::openGuide, &ContentWindow::guidePanel, "help"}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     mainWindow->refreshOnCloseTimer->stop();
@@ -116,13 +117,13 @@ TEST_F(ContentWindowTest, AClickOnAnIconOpensPowerOnlyWhenTheWindowIsHidden) {
   aboutWindow->show();
   mainWindow->trayIconClicked(mainWindow->emotionalTrayIcon);
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
   EXPECT_TRUE(aboutWindow->isVisible()); // a click leaves the About window alone
 
   mainWindow->openSetup();
   contentWindow->move(7, 9);
   mainWindow->trayIconClicked(mainWindow->intellectualTrayIcon);
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
   EXPECT_EQ(contentWindow->pos(), QPoint(7, 9));
 }
 
@@ -130,11 +131,11 @@ TEST_F(ContentWindowTest, TheTrayMouseReachesTheCommandsThroughTheIcons) {
   load();
   ASSERT_TRUE(env->notifyArea.mouse(mainWindow->physicalTrayIcon, platform::TrayMouse::LeftUp));
   QCoreApplication::processEvents();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
   ASSERT_TRUE(env->notifyArea.mouse(mainWindow->intellectualTrayIcon,
                                     platform::TrayMouse::LeftDoubleClick));
   QCoreApplication::processEvents();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->help);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->guidePanel);
 }
 
 TEST_F(ContentWindowTest, ADoubleClickShowsTheGuideAndTheSteadyIconsWithoutStoppingTheBlinking) {
@@ -143,7 +144,7 @@ TEST_F(ContentWindowTest, ADoubleClickShowsTheGuideAndTheSteadyIconsWithoutStopp
   ASSERT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "happy");
   aboutWindow->show();
   mainWindow->trayIconDoubleClicked(mainWindow->emotionalTrayIcon);
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->help);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->guidePanel);
   EXPECT_FALSE(aboutWindow->isVisible());
   EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio10");
   EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->physicalTrayIcon)->icon), "physiq10");
@@ -156,7 +157,7 @@ TEST_F(ContentWindowTest, HidingAllWindowsIsFollowedByTheTrayRefresh) {
   mainWindow->openTodayPower();
   dateChooser->show();
   aboutWindow->show();
-  contentWindow->MaskEdit1->setText("21/04/2024");
+  contentWindow->birthDateField->setText("21/04/2024");
   mainWindow->hideAllWindows();
   EXPECT_FALSE(contentWindow->isVisible());
   EXPECT_FALSE(aboutWindow->isVisible());
@@ -167,13 +168,14 @@ TEST_F(ContentWindowTest, HidingAllWindowsIsFollowedByTheTrayRefresh) {
 
 TEST_F(ContentWindowTest, AnyCornerPanelHidesTheWindowAndNothingElse) {
   load();
-  for (BevelPanel *corner : {contentWindow->Panel2, contentWindow->Panel4, contentWindow->Panel32,
-                             contentWindow->Panel1}) {
+  for (BevelPanel *corner :
+       {contentWindow->topLeftCloseCorner, contentWindow->topRightCloseCorner,
+        contentWindow->bottomLeftCloseCorner, contentWindow->bottomRightCloseCorner}) {
     SCOPED_TRACE(corner->objectName().toStdString());
     mainWindow->openExplanation();
     QTest::mouseClick(corner, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(contentWindow->isVisible());
-    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->what);
+    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->explanationPanel);
     EXPECT_EQ(corner->caption(), "X");
   }
 }
@@ -186,23 +188,23 @@ protected:
     contentWindow->move(40, 30);
   }
   void pressOk(const QString &name, const QString &birth) {
-    contentWindow->Edit1->setText(name);
-    contentWindow->MaskEdit1->setText(birth);
-    contentWindow->BitBtn1Click();
+    contentWindow->firstNameField->setText(name);
+    contentWindow->birthDateField->setText(birth);
+    contentWindow->saveSetup();
   }
 };
 
 TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   pressOk("anna", "11/05/2024");
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
-  EXPECT_EQ(FirstNameCopy, "Anna");
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
+  EXPECT_EQ(headlineFirstName, "Anna");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
   EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
-  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), 59);
-  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), 63);
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
+  EXPECT_EQ(contentWindow->emotionalGauge->progress(), 61);
+  EXPECT_EQ(contentWindow->intellectualGauge->progress(), 59);
+  EXPECT_EQ(contentWindow->physicalGauge->progress(), 63);
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
   EXPECT_EQ(contentWindow->pos(), QPoint(40, 30));
   // The tray follows only when the window closes.
   EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "tray21");
@@ -220,11 +222,11 @@ TEST_F(SetupOk, NameRules) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
     pressOk(c.typed, "11/05/2024");
-    EXPECT_EQ(contentWindow->Edit1->text(), c.kept);
-    EXPECT_EQ(FirstNameCopy, c.kept);
+    EXPECT_EQ(contentWindow->firstNameField->text(), c.kept);
+    EXPECT_EQ(headlineFirstName, c.kept);
     EXPECT_EQ(readConfig(), "\r\n" + c.kept.toUtf8() + "\r\n11/05/2024\r\n0\r\n");
   }
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello , this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello , this is for today, 12/05/2024.");
 }
 
 TEST_F(SetupOk, WritesBlinkingOffAsOne) {
@@ -237,17 +239,17 @@ TEST_F(SetupOk, ABirthDateThatDoesNotConvertWritesNothing) {
   pressOk("bob", "11/05/2024");
   const QByteArray saved = readConfig();
   mainWindow->openSetup();
-  contentWindow->Edit1->setText("carl");
-  contentWindow->MaskEdit1->setText("31/02/1990");
+  contentWindow->firstNameField->setText("carl");
+  contentWindow->birthDateField->setText("31/02/1990");
   try {
-    contentWindow->BitBtn1Click();
+    contentWindow->saveSetup();
     FAIL() << "no error";
   } catch (const core::EConvertError &error) {
     EXPECT_STREQ(error.what(), "'31/02/1990' is not a valid date");
   }
   EXPECT_EQ(readConfig(), saved);
-  EXPECT_EQ(contentWindow->Edit1->text(), "Carl");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Carl");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
   EXPECT_EQ(core::currentDayCount, 1);
 }
 
@@ -259,17 +261,17 @@ TEST_F(SetupOk, AMissingFolderFailsWithItsMessageAndKeepsTheSetupOpen) {
   } catch (const core::EInOutError &error) {
     EXPECT_STREQ(error.what(), "Invalid filename");
   }
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
 }
 
 TEST_F(SetupOk, TheButtonItselfRunsTheSetup) {
-  contentWindow->Edit1->setText("dora");
-  contentWindow->MaskEdit1->setText("11/05/2024");
-  QTest::mouseClick(contentWindow->bitbtn1, Qt::LeftButton);
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
-  EXPECT_EQ(contentWindow->bitbtn1->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(contentWindow->BitBtn10->focusPolicy(), Qt::NoFocus);
+  contentWindow->firstNameField->setText("dora");
+  contentWindow->birthDateField->setText("11/05/2024");
+  QTest::mouseClick(contentWindow->setupOkButton, Qt::LeftButton);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
+  EXPECT_EQ(contentWindow->setupOkButton->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(contentWindow->birthDateCalendarButton->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(ContentWindowTest, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {
@@ -286,18 +288,18 @@ TEST_F(ContentWindowTest, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot
   EXPECT_EQ(contentWindow->pos(), start + QPoint(30, 20));
 
   const QPoint moved = contentWindow->pos();
-  QTest::mousePress(contentWindow->power, Qt::LeftButton, {}, QPoint(150, 100));
+  QTest::mousePress(contentWindow->powerPanel, Qt::LeftButton, {}, QPoint(150, 100));
   QMouseEvent move2(QEvent::MouseMove, QPointF(180, 130),
-                    contentWindow->power->mapToGlobal(QPointF(180, 130)), Qt::NoButton,
+                    contentWindow->powerPanel->mapToGlobal(QPointF(180, 130)), Qt::NoButton,
                     Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(contentWindow->power, &move2);
-  QTest::mouseRelease(contentWindow->power, Qt::LeftButton, {}, QPoint(180, 130));
+  QCoreApplication::sendEvent(contentWindow->powerPanel, &move2);
+  QTest::mouseRelease(contentWindow->powerPanel, Qt::LeftButton, {}, QPoint(180, 130));
   EXPECT_EQ(contentWindow->pos(), moved);
 }
 
 TEST_F(ContentWindowTest, PixelsOfThePowerPanel) {
   load(); // 61, 59, 63
-  contentWindow->showOnlyPanel(contentWindow->power);
+  contentWindow->showOnlyPanel(contentWindow->powerPanel);
   const QImage image = contentWindow->grab().toImage();
   // Gauges: filled from the bottom in their colours, pale yellow above.
   const struct {
@@ -335,8 +337,8 @@ TEST_F(ContentWindowTest, PixelsOfThePowerPanel) {
 TEST_F(ContentWindowTest, TheWindowAndItsFieldsOpenTheTrayMenuOnARightClick) {
   load();
   mainWindow->openSetup();
-  for (QWidget *w : std::initializer_list<QWidget *>{contentWindow->Edit1, contentWindow->MaskEdit1,
-                                                     contentWindow.get()}) {
+  for (QWidget *w : std::initializer_list<QWidget *>{
+           contentWindow->firstNameField, contentWindow->birthDateField, contentWindow.get()}) {
     SCOPED_TRACE(w->objectName().toStdString());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &event);

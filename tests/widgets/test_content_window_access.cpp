@@ -27,7 +27,7 @@ protected:
 TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
   load();
   for (QWidget *target : {static_cast<QWidget *>(contentWindow.get()),
-                          static_cast<QWidget *>(contentWindow->Edit1)}) {
+                          static_cast<QWidget *>(contentWindow->firstNameField)}) {
     mainWindow->openSetup();
     ASSERT_TRUE(contentWindow->isVisible());
     QTest::keyClick(target, Qt::Key_Escape);
@@ -37,36 +37,36 @@ TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
 
 TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
   mainWindow->loadAtStart(); // first run: the setup panel
-  for (QWidget *field : {static_cast<QWidget *>(contentWindow->Edit1),
-                         static_cast<QWidget *>(contentWindow->MaskEdit1)}) {
-    contentWindow->showOnlyPanel(contentWindow->setup);
-    contentWindow->Edit1->setText("anna");
-    contentWindow->MaskEdit1->setText("11/05/2024");
+  for (QWidget *field : {static_cast<QWidget *>(contentWindow->firstNameField),
+                         static_cast<QWidget *>(contentWindow->birthDateField)}) {
+    contentWindow->showOnlyPanel(contentWindow->setupPanel);
+    contentWindow->firstNameField->setText("anna");
+    contentWindow->birthDateField->setText("11/05/2024");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->power);
+    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
     EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
   }
 }
 
 TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
   mainWindow->loadAtStart(); // first run: the setup panel, the first name focused
-  contentWindow->Edit1->setText("anna");
-  contentWindow->MaskEdit1->setText("11/05/2024");
-  QTest::keyClick(contentWindow->Edit1, Qt::Key_Return);
+  contentWindow->firstNameField->setText("anna");
+  contentWindow->birthDateField->setText("11/05/2024");
+  QTest::keyClick(contentWindow->firstNameField, Qt::Key_Return);
   const QByteArray saved = readConfig();
   // Keys go to the window's focus widget, or to the window itself.
   for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Z, Qt::Key_Return})
     QTest::keyClick(
         contentWindow->focusWidget() ? contentWindow->focusWidget() : contentWindow.get(), key);
   EXPECT_EQ(readConfig(), saved);
-  EXPECT_EQ(contentWindow->Label9->text().left(11), "Hello Anna,");
+  EXPECT_EQ(contentWindow->greetingLabel->text().left(11), "Hello Anna,");
 
   // Switched while shown or while hidden, a panel has the focus on one of its
   // own controls or nowhere.
   for (void (MainWindow::*command)() :
        {&MainWindow::openProjection, &MainWindow::openTodayPower, &MainWindow::openExplanation,
         &MainWindow::openSetup, &MainWindow::openProjection}) {
-    contentWindow->Panel2Click();
+    contentWindow->closeCornerClicked();
     (mainWindow->*command)();
     if (const QWidget *focused = contentWindow->focusWidget()) {
       EXPECT_TRUE(focused->isVisibleTo(contentWindow.get())) << focused->objectName().toStdString();
@@ -77,24 +77,28 @@ TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
 TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   load();
   mainWindow->openSetup();
-  QAccessibleInterface *gauge = QAccessible::queryAccessibleInterface(contentWindow->NeatoMeter1);
+  QAccessibleInterface *gauge =
+      QAccessible::queryAccessibleInterface(contentWindow->emotionalGauge);
   ASSERT_TRUE(gauge);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
   EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
   ASSERT_TRUE(gauge->valueInterface());
-  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->NeatoMeter1->progress());
+  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->emotionalGauge->progress());
   EXPECT_EQ(gauge->text(QAccessible::Value),
-            QStringLiteral("%1%").arg(contentWindow->NeatoMeter1->percentDone()));
+            QStringLiteral("%1%").arg(contentWindow->emotionalGauge->percentDone()));
 
-  QAccessibleInterface *corner = QAccessible::queryAccessibleInterface(contentWindow->Panel1);
+  QAccessibleInterface *corner =
+      QAccessible::queryAccessibleInterface(contentWindow->bottomRightCloseCorner);
   EXPECT_EQ(corner->role(), QAccessible::Button);
   EXPECT_EQ(corner->text(QAccessible::Name), "Hide the window");
   EXPECT_EQ(
-      QAccessible::queryAccessibleInterface(contentWindow->MaskEdit1)->text(QAccessible::Name),
+      QAccessible::queryAccessibleInterface(contentWindow->birthDateField)->text(QAccessible::Name),
       "Birth date");
 
-  QAccessibleInterface *shadow = QAccessible::queryAccessibleInterface(contentWindow->Label53);
-  QAccessibleInterface *caption = QAccessible::queryAccessibleInterface(contentWindow->Label4);
+  QAccessibleInterface *shadow =
+      QAccessible::queryAccessibleInterface(contentWindow->firstNameCaptionShadowLabel);
+  QAccessibleInterface *caption =
+      QAccessible::queryAccessibleInterface(contentWindow->firstNameCaptionLabel);
   EXPECT_TRUE(shadow->state().invisible);
   EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
   EXPECT_FALSE(caption->state().invisible);

@@ -31,9 +31,9 @@ protected:
     mainWindow->openProjection();
   }
   void showMe(const QString &firstDay) {
-    contentWindow->MaskEdit2->setText(firstDay);
-    contentWindow->BitBtn8Click();
-    contentWindow->Timer2Timer();
+    contentWindow->projectionDateField->setText(firstDay);
+    contentWindow->showMe();
+    contentWindow->drawPreparedChart();
   }
   QImage shot() const { return contentWindow->grab().toImage(); }
   // The lowest row of a colour in one column of the chart area.
@@ -62,32 +62,33 @@ protected:
 
 TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   load();
-  contentWindow->MaskEdit2->setText("01/06/2001");
-  contentWindow->BitBtn8Click();
+  contentWindow->projectionDateField->setText("01/06/2001");
+  contentWindow->showMe();
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->size(), QSize(634, 440));
   EXPECT_EQ(contentWindow->pos(), centred({634, 440}));
   EXPECT_EQ(contentWindow->visiblePanel(), nullptr);
-  for (TextLabel *label : {contentWindow->Label31, contentWindow->Label44, contentWindow->Label42,
-                           contentWindow->Label43})
+  for (TextLabel *label : {contentWindow->chartHeadlineLabel, contentWindow->weekDaysLabel,
+                           contentWindow->scale20Label, contentWindow->scale10Label})
     EXPECT_TRUE(label->isVisibleTo(contentWindow.get())) << label->objectName().toStdString();
-  EXPECT_TRUE(contentWindow->butpan->isVisibleTo(contentWindow.get()));
-  EXPECT_EQ(contentWindow->butpan->geometry(), QRect(15, 390, 601, 34));
-  EXPECT_TRUE(contentWindow->Timer2->isActive());
-  EXPECT_EQ(contentWindow->Timer2->interval(), 500);
+  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
+  EXPECT_EQ(contentWindow->chartButtonRow->geometry(), QRect(15, 390, 601, 34));
+  EXPECT_TRUE(contentWindow->chartDrawTimer->isActive());
+  EXPECT_EQ(contentWindow->chartDrawTimer->interval(), 500);
   EXPECT_EQ(core::currentDayCount, 7); // the first day's, until the chart is drawn
-  EXPECT_EQ(contentWindow->Label31->text(), "Hello, here is your power for this month...");
+  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(),
+            "Hello, here is your power for this month...");
 
-  contentWindow->Timer2Timer();
-  EXPECT_FALSE(contentWindow->Timer2->isActive());
-  EXPECT_EQ(contentWindow->Label31->text(),
+  contentWindow->drawPreparedChart();
+  EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
+  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(),
             "Anna (25/05/2001) here is your power from 01/06/2001 to 30/06/2001");
-  EXPECT_TRUE(contentWindow->Label44->text().startsWith("  Fr Sa Su"));
-  EXPECT_TRUE(contentWindow->Label20->text().startsWith("     01/06/01 03/06/01"));
-  EXPECT_EQ(contentWindow->Label22->text(), "Best : 01/06/2001 29/06/2001");
-  EXPECT_EQ(contentWindow->Label27->text(), "Worst : 11/06/2001");
-  EXPECT_EQ(ChartDay, "30/06/2001");
-  EXPECT_EQ(ChartStart, "01/06/2001");
+  EXPECT_TRUE(contentWindow->weekDaysLabel->text().startsWith("  Fr Sa Su"));
+  EXPECT_TRUE(contentWindow->upperDatesLabel->text().startsWith("     01/06/01 03/06/01"));
+  EXPECT_EQ(contentWindow->bestEmotionalDaysLabel->text(), "Best : 01/06/2001 29/06/2001");
+  EXPECT_EQ(contentWindow->worstPhysicalDaysLabel->text(), "Worst : 11/06/2001");
+  EXPECT_EQ(currentChartDay, "30/06/2001");
+  EXPECT_EQ(shownChartStart, "01/06/2001");
   EXPECT_EQ(core::currentDayCount, 36);
   EXPECT_EQ(core::currentEmotionalLevel, core::levelsFor(36).emotional);
 }
@@ -117,8 +118,8 @@ QList<double> inkCentres(const QImage &row, const QColor &ink) {
 TEST_F(ChartMode, EachDateIsCentredOnItsOwnColumn) {
   load();
   showMe("01/06/2001");
-  for (auto [row, ink, firstColumn] : {std::tuple{contentWindow->Label20, kBlack, 30},
-                                       std::tuple{contentWindow->Label21, kWhite, 50}}) {
+  for (auto [row, ink, firstColumn] : {std::tuple{contentWindow->upperDatesLabel, kBlack, 30},
+                                       std::tuple{contentWindow->lowerDatesLabel, kWhite, 50}}) {
     const QList<double> centres = inkCentres(row->grab().toImage(), ink);
     ASSERT_EQ(centres.size(), 15) << row->objectName().toStdString();
     for (int k = 0; k < 15; ++k)
@@ -166,39 +167,40 @@ TEST_F(ChartMode, WhereTheCurvesMeetThePhysicalOneIsOnTop) {
 TEST_F(ChartMode, MonthStepsRefreshAndTheirLimits) {
   load();
   showMe("01/06/2001");
-  contentWindow->BitBtn6Click();
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 01/07/2001 to 30/07/2001"));
-  EXPECT_TRUE(contentWindow->Label20->text().startsWith("     01/07/01"));
-  contentWindow->BitBtn5Click();
-  contentWindow->BitBtn5Click();
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 02/05/2001 to 31/05/2001"));
-  EXPECT_EQ(ChartStart, "02/05/2001");
+  contentWindow->showNextMonth();
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 01/07/2001 to 30/07/2001"));
+  EXPECT_TRUE(contentWindow->upperDatesLabel->text().startsWith("     01/07/01"));
+  contentWindow->showPriorMonth();
+  contentWindow->showPriorMonth();
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
+  EXPECT_EQ(shownChartStart, "02/05/2001");
 
   // Refresh draws the same chart again over an erased surface.
   const QImage before = contentWindow->surface().copy();
-  contentWindow->EraseChart();
+  contentWindow->eraseChart();
   ASSERT_FALSE(surfaceHasCurves());
-  contentWindow->BitBtn3Click();
+  contentWindow->redrawChart();
   EXPECT_EQ(contentWindow->surface(), before);
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 02/05/2001 to 31/05/2001"));
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
 
   // A period past the calendar's end is refused and nothing changes.
   showMe("01/11/9999");
-  contentWindow->BitBtn6Click();
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 01/12/9999 to 30/12/9999"));
+  contentWindow->showNextMonth();
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 01/12/9999 to 30/12/9999"));
   const QImage last = contentWindow->surface().copy();
-  const QString headline = contentWindow->Label31->text(), rows = contentWindow->Label20->text();
+  const QString headline = contentWindow->chartHeadlineLabel->text(),
+                rows = contentWindow->upperDatesLabel->text();
   const int32_t dayCount = core::currentDayCount;
-  EXPECT_THROW(contentWindow->BitBtn6Click(), core::EDateError);
-  EXPECT_EQ(contentWindow->Label31->text(), headline);
-  EXPECT_EQ(contentWindow->Label20->text(), rows);
+  EXPECT_THROW(contentWindow->showNextMonth(), core::EDateError);
+  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
+  EXPECT_EQ(contentWindow->upperDatesLabel->text(), rows);
   EXPECT_EQ(contentWindow->surface(), last);
-  EXPECT_EQ(ChartDay, "30/12/9999");
+  EXPECT_EQ(currentChartDay, "30/12/9999");
   EXPECT_EQ(core::currentDayCount, dayCount);
 
   showMe("15/01/0001");
-  EXPECT_THROW(contentWindow->BitBtn5Click(), core::EDateError);
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 15/01/0001 to 13/02/0001"));
+  EXPECT_THROW(contentWindow->showPriorMonth(), core::EDateError);
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 15/01/0001 to 13/02/0001"));
 }
 
 TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
@@ -210,9 +212,9 @@ TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.firstDay);
     mainWindow->openProjection();
-    contentWindow->MaskEdit2->setText(c.firstDay);
+    contentWindow->projectionDateField->setText(c.firstDay);
     try {
-      contentWindow->BitBtn8Click();
+      contentWindow->showMe();
       ADD_FAILURE() << "no error";
     } catch (const core::EConvertError &error) {
       EXPECT_TRUE(c.conversion);
@@ -221,32 +223,32 @@ TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
       EXPECT_FALSE(c.conversion);
     }
     EXPECT_FALSE(contentWindow->isVisible());
-    EXPECT_FALSE(contentWindow->Timer2->isActive());
+    EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
   }
 }
 
 TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
   load();
-  contentWindow->BitBtn7Click();
-  EXPECT_EQ(contentWindow->Label44->text(), "Here is your first month of life...");
-  EXPECT_FALSE(contentWindow->BitBtn5->isVisibleTo(contentWindow.get()));
-  EXPECT_FALSE(contentWindow->BitBtn6->isVisibleTo(contentWindow.get()));
-  EXPECT_TRUE(contentWindow->Timer2->isActive());
-  contentWindow->Timer2Timer();
-  EXPECT_TRUE(contentWindow->Label31->text().endsWith("from 25/05/2001 to 23/06/2001"));
-  EXPECT_TRUE(contentWindow->Label44->text().startsWith("  Fr Sa"));
+  contentWindow->showFirstMonth();
+  EXPECT_EQ(contentWindow->weekDaysLabel->text(), "Here is your first month of life...");
+  EXPECT_FALSE(contentWindow->priorMonthButton->isVisibleTo(contentWindow.get()));
+  EXPECT_FALSE(contentWindow->nextMonthButton->isVisibleTo(contentWindow.get()));
+  EXPECT_TRUE(contentWindow->chartDrawTimer->isActive());
+  contentWindow->drawPreparedChart();
+  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 25/05/2001 to 23/06/2001"));
+  EXPECT_TRUE(contentWindow->weekDaysLabel->text().startsWith("  Fr Sa"));
 
   contentWindow->move(3, 4);
-  contentWindow->BitBtn4Click();
+  contentWindow->backToProjection();
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->size(), QSize(385, 248));
-  EXPECT_EQ(contentWindow->Panel1->pos(), QPoint(365, 228));
+  EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(365, 228));
   EXPECT_EQ(contentWindow->pos(), centred({385, 248}));
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->details);
-  EXPECT_TRUE(contentWindow->BitBtn5->isVisibleTo(contentWindow.get()));
-  EXPECT_TRUE(contentWindow->BitBtn6->isVisibleTo(contentWindow.get()));
-  for (TextLabel *label : {contentWindow->Label31, contentWindow->Label44, contentWindow->Label42,
-                           contentWindow->Label43})
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->projectionPanel);
+  EXPECT_TRUE(contentWindow->priorMonthButton->isVisibleTo(contentWindow.get()));
+  EXPECT_TRUE(contentWindow->nextMonthButton->isVisibleTo(contentWindow.get()));
+  for (TextLabel *label : {contentWindow->chartHeadlineLabel, contentWindow->weekDaysLabel,
+                           contentWindow->scale20Label, contentWindow->scale10Label})
     EXPECT_FALSE(label->isVisibleTo(contentWindow.get())) << label->objectName().toStdString();
   EXPECT_FALSE(surfaceHasCurves());
   // Today's levels are back: 25/05/2001 to 12/05/2024.
@@ -256,23 +258,23 @@ TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
 
 TEST_F(ChartMode, FirstMonthWithAnUnreadableBirthDateDrawsTheGridOnly) {
   load();
-  contentWindow->MaskEdit1->setText("  /  /2001");
-  contentWindow->BitBtn7Click();
+  contentWindow->birthDateField->setText("  /  /2001");
+  contentWindow->showFirstMonth();
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_THROW(contentWindow->Timer2Timer(), core::EConvertError);
-  EXPECT_EQ(contentWindow->Label44->text(), "Here is your first month of life...");
-  EXPECT_EQ(contentWindow->Label22->text(), "Best :");
+  EXPECT_THROW(contentWindow->drawPreparedChart(), core::EConvertError);
+  EXPECT_EQ(contentWindow->weekDaysLabel->text(), "Here is your first month of life...");
+  EXPECT_EQ(contentWindow->bestEmotionalDaysLabel->text(), "Best :");
   EXPECT_EQ(contentWindow->surface().pixelColor(30, 60), kBlack);
   EXPECT_FALSE(surfaceHasCurves());
 }
 
 TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   load();
-  contentWindow->BitBtn7Click(); // the first month: no month buttons until printed
-  contentWindow->Timer2Timer();
-  const QString headline = contentWindow->Label31->text();
+  contentWindow->showFirstMonth(); // the first month: no month buttons until printed
+  contentWindow->drawPreparedChart();
+  const QString headline = contentWindow->chartHeadlineLabel->text();
   const QImage onScreen = shot();
-  contentWindow->BitBtn2Click();
+  contentWindow->printChart();
 
   ASSERT_EQ(env->printer.pages.size(), 1);
   EXPECT_EQ(env->printer.documentNames, QStringList{QString()});
@@ -289,10 +291,11 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
 
   // Back in silver with all five buttons and the same chart.
   EXPECT_EQ(contentWindow->color(), kSilver);
-  for (GlyphButton *b : {contentWindow->BitBtn5, contentWindow->BitBtn2, contentWindow->BitBtn3,
-                         contentWindow->BitBtn4, contentWindow->BitBtn6})
+  for (GlyphButton *b :
+       {contentWindow->priorMonthButton, contentWindow->printButton, contentWindow->refreshButton,
+        contentWindow->closeChartButton, contentWindow->nextMonthButton})
     EXPECT_TRUE(b->isVisibleTo(contentWindow.get())) << b->objectName().toStdString();
-  EXPECT_EQ(contentWindow->Label31->text(), headline);
+  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
   const QImage after = shot();
   EXPECT_EQ(after.pixelColor(45, 62), kSilver);
   EXPECT_EQ(after.pixelColor(616, 312), kSilver);
@@ -307,13 +310,13 @@ TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
   const QImage before = shot();
   env->printer.available = false;
   try {
-    contentWindow->BitBtn2Click();
+    contentWindow->printChart();
     FAIL() << "no error";
   } catch (const platform::EPrinter &error) {
     EXPECT_STREQ(error.what(), "There is no default printer currently selected");
   }
   EXPECT_EQ(contentWindow->color(), kSilver);
-  EXPECT_TRUE(contentWindow->butpan->isVisibleTo(contentWindow.get()));
+  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
   EXPECT_EQ(shot(), before);
 }
 

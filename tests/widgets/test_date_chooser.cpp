@@ -143,8 +143,8 @@ TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
 TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) {
   mainWindow->openSetup();
   aboutWindow->show();
-  QTest::mouseClick(contentWindow->BitBtn10, Qt::LeftButton);
-  EXPECT_FALSE(CalendarForProjection);
+  QTest::mouseClick(contentWindow->birthDateCalendarButton, Qt::LeftButton);
+  EXPECT_FALSE(calendarForProjection);
   ASSERT_TRUE(dateChooser->isVisible());
   EXPECT_FALSE(contentWindow->stayOnTop());
   EXPECT_FALSE(aboutWindow->stayOnTop());
@@ -153,29 +153,30 @@ TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) 
   QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
                     dateChooser->monthGrid->cellRect(0, 2).center());
   EXPECT_EQ(dateChooser->okButton->text(), "OK for 5/3/2001");
-  QSignalSpy showMe(contentWindow->BitBtn8, &QPushButton::clicked);
+  QSignalSpy showMe(contentWindow->showMeButton, &QPushButton::clicked);
   QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "05/03/2001");
   EXPECT_EQ(showMe.count(), 0) << "the setup's own OK confirms";
   EXPECT_FALSE(dateChooser->isVisible());
   EXPECT_TRUE(contentWindow->stayOnTop());
   EXPECT_TRUE(aboutWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
 }
 
 TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
   mainWindow->openProjection();
-  QTest::mouseClick(contentWindow->BitBtn9, Qt::LeftButton);
-  EXPECT_TRUE(CalendarForProjection);
+  QTest::mouseClick(contentWindow->projectionCalendarButton, Qt::LeftButton);
+  EXPECT_TRUE(calendarForProjection);
   putOn({2001, 11, 15});
   QStringList atShowMe;
-  QObject::connect(contentWindow->BitBtn8, &QPushButton::clicked, contentWindow.get(), [&] {
-    atShowMe << contentWindow->MaskEdit2->text() << (dateChooser->isVisible() ? "open" : "closed");
+  QObject::connect(contentWindow->showMeButton, &QPushButton::clicked, contentWindow.get(), [&] {
+    atShowMe << contentWindow->projectionDateField->text()
+             << (dateChooser->isVisible() ? "open" : "closed");
   });
-  const QString birth = contentWindow->MaskEdit1->text();
+  const QString birth = contentWindow->birthDateField->text();
   dateChooser->acceptDate();
   EXPECT_EQ(atShowMe, (QStringList{"15/11/2001", "open"}));
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), birth);
+  EXPECT_EQ(contentWindow->birthDateField->text(), birth);
   EXPECT_FALSE(dateChooser->isVisible());
   EXPECT_TRUE(contentWindow->stayOnTop());
 }
@@ -200,8 +201,8 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
     mainWindow->loadTimer->stop();
     mainWindow->splashTimer->stop();
     mainWindow->openSetup();
-    contentWindow->Edit1->setText("Anna");
-    contentWindow->BitBtn10Click();
+    contentWindow->firstNameField->setText("Anna");
+    contentWindow->openCalendarForBirthDate();
     EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.opening);
     putOn({1970, 12, 1});
     // 1 December 1970 is a Tuesday: the 7th is the Monday of the second week.
@@ -209,19 +210,19 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
                       dateChooser->monthGrid->cellRect(0, 2).center());
     EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.picked);
     QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
-    EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
-    EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
+    EXPECT_EQ(contentWindow->birthDateField->text(), c.written);
+    EXPECT_FALSE(contentWindow->birthDateField->isVerbatim());
     // The environment fails the test on any error the setup's OK reports.
-    contentWindow->BitBtn1Click();
+    contentWindow->saveSetup();
     EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
 
     mainWindow->openSetup();
-    contentWindow->MaskEdit1->setText({});
-    QTest::keyClicks(contentWindow->MaskEdit1,
+    contentWindow->birthDateField->setText({});
+    QTest::keyClicks(contentWindow->birthDateField,
                      QString::fromLatin1(c.written).remove(QRegularExpression("\\D")));
-    EXPECT_EQ(contentWindow->MaskEdit1->text(), c.written);
+    EXPECT_EQ(contentWindow->birthDateField->text(), c.written);
     core::currentDayCount = 0;
-    contentWindow->BitBtn1Click();
+    contentWindow->saveSetup();
     EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
   }
 }
@@ -231,9 +232,9 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
 TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
   mainWindow->openSetup();
   aboutWindow->show();
-  contentWindow->MaskEdit1->setText("24/12/1970");
+  contentWindow->birthDateField->setText("24/12/1970");
   auto open = [] {
-    contentWindow->BitBtn10Click();
+    contentWindow->openCalendarForBirthDate();
     ASSERT_TRUE(dateChooser->isVisible());
     ASSERT_FALSE(contentWindow->stayOnTop());
   };
@@ -249,23 +250,23 @@ TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
     QTest::keyClick(focus, Qt::Key_Escape);
     expectClosed("Escape");
   }
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
 
   open();
   putOn({2001, 3, 5});
   QTest::keyClick(dateChooser->cancelButton, Qt::Key_Return);
   expectClosed("Return on Cancel");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
   open();
   QTest::keyClick(dateChooser->okButton, Qt::Key_Return);
   expectClosed("Return on OK");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "05/03/2001");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "05/03/2001");
 }
 
 TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
   mainWindow->openSetup();
-  contentWindow->MaskEdit1->setText("24/12/1970");
-  contentWindow->BitBtn10Click();
+  contentWindow->birthDateField->setText("24/12/1970");
+  contentWindow->openCalendarForBirthDate();
   putOn({1999, 7, 4});
   // Centred the first time, then where the user left it.
   EXPECT_EQ(dateChooser->geometry().center(), dateChooser->screen()->geometry().center());
@@ -273,9 +274,9 @@ TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
   QTest::mouseClick(dateChooser->cancelButton, Qt::LeftButton);
   EXPECT_FALSE(dateChooser->isVisible());
   EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "24/12/1970");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
 
-  contentWindow->BitBtn10Click();
+  contentWindow->openCalendarForBirthDate();
   ASSERT_TRUE(dateChooser->isVisible());
   EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
   EXPECT_EQ(dateChooser->pos(), QPoint(30, 40));

@@ -96,9 +96,9 @@ TEST_F(MainWindowTest, TheTrayMenuHasItsItemsAndSeparatorsInOrder) {
 TEST_F(MainWindowTest, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
   mainWindow->loadAtStart();
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
-  EXPECT_EQ(contentWindow->Edit1->text(), "First Name");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "01/01/0001");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "First Name");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "01/01/0001");
   EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
   EXPECT_FALSE(mainWindow->blinkTimer->isActive());
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, FirstRunOpensTheSetupPanelAndWaitsForTheWindowToClose) {
 
   // Closing the window without touching the setup: the icons follow the
   // design texts within the next tick.
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   mainWindow->refreshWhenContentHidden();
   EXPECT_FALSE(mainWindow->refreshOnCloseTimer->isActive());
   const int days = core::daysBetween(core::Date{1, 1, 1}, env->today);
@@ -130,15 +130,15 @@ TEST_F(MainWindowTest, LoadFillsTheFieldsGaugesGreetingIconsAndTooltips) {
             "Dear Anna, you have 61 % of your emotional power");
   EXPECT_EQ(contentWindow.made(), nullptr);
 
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
-  EXPECT_EQ(contentWindow->MaskEdit2->text(), "12/05/2024");
-  EXPECT_EQ(FirstNameCopy, "Anna");
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
+  EXPECT_EQ(contentWindow->birthDateField->text(), "11/05/2024");
+  EXPECT_EQ(contentWindow->projectionDateField->text(), "12/05/2024");
+  EXPECT_EQ(headlineFirstName, "Anna");
   EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
-  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), 59);
-  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), 63);
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->emotionalGauge->progress(), 61);
+  EXPECT_EQ(contentWindow->intellectualGauge->progress(), 59);
+  EXPECT_EQ(contentWindow->physicalGauge->progress(), 63);
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
   EXPECT_EQ(shownTip(mainWindow->intellectualTrayIcon),
             "Hello Anna, you have 59 % of your intellectual power");
@@ -177,8 +177,8 @@ TEST_F(MainWindowTest, AStoredBirthDateThatDoesNotConvertIsShownAndTheUserGetsTh
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
   EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
-  EXPECT_EQ(contentWindow->Edit1->text(), "Anna");
+  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
   EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   EXPECT_FALSE(mainWindow->blinkTimer->isActive());
 }
@@ -281,14 +281,14 @@ TEST_F(MainWindowTest, ALongFirstNameGivesTooltipsOfSixtyTwoCharacters) {
   EXPECT_EQ(
       tip,
       QString("Hello Bartholomew-Maximilian, you have 59 % of your intellectual power").left(62));
-  EXPECT_EQ(FirstNameCopy, "Bartholomew-Max");
+  EXPECT_EQ(headlineFirstName, "Bartholomew-Max");
 }
 
 TEST_F(MainWindowTest, TheRefreshWaitsUntilTheContentWindowIsClosed) {
   loadWithBirthDate("11/05/2024");
   mainWindow->openTodayPower();
   ASSERT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
-  contentWindow->MaskEdit1->setText("05/05/2024");
+  contentWindow->birthDateField->setText("05/05/2024");
   mainWindow->refreshWhenContentHidden();
   EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   EXPECT_EQ(shownPicture(mainWindow->emotionalTrayIcon), "emotio6");
@@ -307,15 +307,15 @@ TEST_F(MainWindowTest, AMiddleClickOnAnyIconOpensTheGuideAsTheDoubleClickDoes) {
     env->notifyArea.mouse(icon, platform::TrayMouse::MiddleUp);
     QCoreApplication::processEvents();
     EXPECT_TRUE(contentWindow->isVisible());
-    EXPECT_TRUE(contentWindow->help->isVisible());
-    EXPECT_FALSE(contentWindow->power->isVisible());
+    EXPECT_TRUE(contentWindow->guidePanel->isVisible());
+    EXPECT_FALSE(contentWindow->powerPanel->isVisible());
     EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
   }
 }
 
 TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInitialIcons) {
   loadWithBirthDate("05/05/2024"); // critical: blinking
-  contentWindow->MaskEdit1->setText("31/04/2024");
+  contentWindow->birthDateField->setText("31/04/2024");
   EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
   EXPECT_EQ(shownPictures(), (QStringList{"tray21", "tray22", "tray23"}));
   expectUnreadableDateTips();
@@ -332,19 +332,19 @@ TEST_F(MainWindowTest, ABadBirthDateIsReportedOnceByTheRefreshesWhichShowTheInit
   EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
 
   // Another bad date is reported once more; a good one brings the levels back.
-  contentWindow->MaskEdit1->setText("32/04/2024");
+  contentWindow->birthDateField->setText("32/04/2024");
   EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
-  contentWindow->MaskEdit1->setText("11/05/2024");
+  contentWindow->birthDateField->setText("11/05/2024");
   mainWindow->hourlyRefresh();
   EXPECT_EQ(shownPictures(), (QStringList{"emotio6", "intel6", "physiq6"}));
-  contentWindow->MaskEdit1->setText("31/04/2024");
+  contentWindow->birthDateField->setText("31/04/2024");
   EXPECT_THROW(mainWindow->hourlyRefresh(), core::EConvertError);
 }
 
 TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidnight) {
   loadWithBirthDate("11/05/2024"); // day 1: 61, 59, 63
   mainWindow->openTodayPower();
-  ASSERT_EQ(contentWindow->NeatoMeter1->progress(), 61);
+  ASSERT_EQ(contentWindow->emotionalGauge->progress(), 61);
   // The clock reaches midnight; the hourly timer is hours away.
   env->timeToMidnight = std::chrono::milliseconds(0);
   mainWindow->hourlyRefresh();
@@ -352,19 +352,19 @@ TEST_F(MainWindowTest, TheNewDayReachesTheIconsAndTheOpenPowerPanelJustPastMidni
   const core::Levels next = core::levelsFor(2);
   ASSERT_NE(next.emotional, 61);
   EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return contentWindow->NeatoMeter1->progress() == next.emotional; }, 5000));
-  EXPECT_EQ(contentWindow->NeatoMeter2->progress(), next.intellectual);
-  EXPECT_EQ(contentWindow->NeatoMeter3->progress(), next.physical);
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 13/05/2024.");
+      [&] { return contentWindow->emotionalGauge->progress() == next.emotional; }, 5000));
+  EXPECT_EQ(contentWindow->intellectualGauge->progress(), next.intellectual);
+  EXPECT_EQ(contentWindow->physicalGauge->progress(), next.physical);
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 13/05/2024.");
   EXPECT_EQ(shownTip(mainWindow->emotionalTrayIcon), "Dear Anna, you have " +
                                                          QString::number(next.emotional) +
                                                          " % of your emotional power");
   EXPECT_TRUE(mainWindow->hourlyRefreshTimer->isActive());
 
   // The same day again (a wake-up, a tick that came early) refreshes nothing.
-  contentWindow->NeatoMeter1->setProgress(0);
+  contentWindow->emotionalGauge->setProgress(0);
   mainWindow->dayMayHaveChanged();
-  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 0);
+  EXPECT_EQ(contentWindow->emotionalGauge->progress(), 0);
 }
 
 TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
@@ -380,7 +380,7 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n"); // untouched
 
-  contentWindow->Edit1->setText("Bob");
+  contentWindow->firstNameField->setText("Bob");
   mainWindow->hideAllWindows();
   mainWindow->saveFromTray();
   ASSERT_EQ(env->messageBoxes.shown.size(), 2);
@@ -393,7 +393,7 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
 
 TEST_F(MainWindowTest, SavingWritesTheFieldsAsTheyStandAndTheBlinkingChoice) {
   loadWithBirthDate("11/05/2024", "1");
-  contentWindow->Edit1->setText("  Zoe ");
+  contentWindow->firstNameField->setText("  Zoe ");
   mainWindow->saveFromTray();
   EXPECT_EQ(readConfig(), "\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
 }
@@ -406,9 +406,9 @@ TEST_F(MainWindowTest, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsR
   // The power panel shows what the load computed, as when the window was made at start.
   env->today = core::Date{2024, 5, 13};
   mainWindow->openTodayPower();
-  EXPECT_EQ(contentWindow->Label9->text(), "Hello Anna, this is for today, 12/05/2024.");
-  EXPECT_EQ(contentWindow->NeatoMeter1->progress(), 61);
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "11/05/2024");
+  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(contentWindow->emotionalGauge->progress(), 61);
+  EXPECT_EQ(contentWindow->birthDateField->text(), "11/05/2024");
 }
 
 TEST_F(MainWindowTest, ASaveThatFailsShowsNoConfirmation) {

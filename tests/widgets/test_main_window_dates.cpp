@@ -30,7 +30,7 @@ protected:
   }
   // The user closes the setup the load opened, then saves from the tray.
   void closeAndSave() {
-    contentWindow->Panel2Click();
+    contentWindow->closeCornerClicked();
     mainWindow->refreshWhenContentHidden();
     mainWindow->saveFromTray();
   }
@@ -56,14 +56,14 @@ TEST_F(StoredDates, AreNamedAsStoredAndWrittenBackUnchanged) {
     recreateWindows();
     env->errorReport.shown.clear();
     load(c.stored);
-    EXPECT_EQ(contentWindow->MaskEdit1->text(), QString::fromLatin1(c.stored));
+    EXPECT_EQ(contentWindow->birthDateField->text(), QString::fromLatin1(c.stored));
     if (c.error.isEmpty()) {
       EXPECT_TRUE(env->errorReport.shown.isEmpty());
       EXPECT_FALSE(contentWindow->isVisible());
       mainWindow->saveFromTray();
     } else {
       EXPECT_EQ(env->errorReport.shown, QStringList{c.error});
-      EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setup);
+      EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
       closeAndSave();
       EXPECT_EQ(env->errorReport.shown.size(), 1) << "closing the setup reports it again";
     }
@@ -75,7 +75,7 @@ TEST_F(StoredDates, AnUnreadableDateIsReportedAtTheLoadAndWhenTheUserActsOnly) {
   env->expectErrors = true;
   load("5.5.1970");
   ASSERT_EQ(env->errorReport.shown.size(), 1);
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   mainWindow->refreshWhenContentHidden();
   mainWindow->hourlyRefresh();
   mainWindow->hourlyRefresh();
@@ -87,9 +87,9 @@ TEST_F(StoredDates, AnUnreadableDateIsReportedAtTheLoadAndWhenTheUserActsOnly) {
   // nothing is written.
   const QByteArray before = readConfig();
   mainWindow->openSetup();
-  EXPECT_THROW(contentWindow->BitBtn1Click(), core::EConvertError);
+  EXPECT_THROW(contentWindow->saveSetup(), core::EConvertError);
   EXPECT_EQ(readConfig(), before);
-  contentWindow->Panel2Click();
+  contentWindow->closeCornerClicked();
   mainWindow->refreshWhenContentHidden();
   EXPECT_EQ(env->errorReport.shown.size(), 1);
 }
@@ -106,9 +106,9 @@ protected:
 
 TEST_F(DotSeparator, TheFirstRunShowsTheLevelsOfTheDesignDate) {
   mainWindow->loadAtStart();
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "01.01.0001");
-  EXPECT_FALSE(contentWindow->MaskEdit1->isVerbatim());
-  contentWindow->Panel2Click();
+  EXPECT_EQ(contentWindow->birthDateField->text(), "01.01.0001");
+  EXPECT_FALSE(contentWindow->birthDateField->isVerbatim());
+  contentWindow->closeCornerClicked();
   mainWindow->refreshWhenContentHidden(); // the environment fails the test on any error
   const core::Levels levels = core::levelsFor(core::daysBetween(core::Date{1, 1, 1}, env->today));
   EXPECT_EQ(core::currentEmotionalLevel, levels.emotional);
@@ -119,18 +119,18 @@ TEST_F(DotSeparator, TheFirstRunShowsTheLevelsOfTheDesignDate) {
 TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) {
   load("11.05.2024");
   EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->MaskEdit2->text(), "12.05.2024");
+  EXPECT_EQ(contentWindow->projectionDateField->text(), "12.05.2024");
   mainWindow->openSetup();
-  contentWindow->MaskEdit1->setText("05.05.2024");
-  contentWindow->BitBtn1Click();
+  contentWindow->birthDateField->setText("05.05.2024");
+  contentWindow->saveSetup();
   EXPECT_EQ(storedBirthLine(), "05.05.2024");
 
   // A date picked in the chooser (it opens on today) arrives with the regional
   // separator too, and converts.
-  contentWindow->BitBtn10Click();
+  contentWindow->openCalendarForBirthDate();
   dateChooser->acceptDate();
-  EXPECT_EQ(contentWindow->MaskEdit1->text(), "12.05.2024");
-  contentWindow->BitBtn1Click();
+  EXPECT_EQ(contentWindow->birthDateField->text(), "12.05.2024");
+  contentWindow->saveSetup();
 
   recreateWindows();
   env->expectErrors = true;
