@@ -40,7 +40,7 @@ TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
   callbackMessage();
   resetToolTipMessage();
   FTimer = new QTimer(this);
-  FTimer->setObjectName(QStringLiteral("AnimateTimer"));
+  FTimer->setObjectName(QStringLiteral("animationTimer"));
   FTimer->setInterval(FAnimateInterval);
   connect(FTimer, &QTimer::timeout, this, &TrayIcon::animateTick);
 

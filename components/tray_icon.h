@@ -121,7 +121,7 @@ private:
   QIcon FIcon;
   QIcon FSavedIcon; // the icon shown before the animation started
   int FFrame = 0;
-  QTimer *FTimer; // "AnimateTimer"
+  QTimer *FTimer; // "animationTimer"
   QPointer<IconList> FImages;
   QMetaObject::Connection FImagesGone;
   bool FMinimizeApp = false;

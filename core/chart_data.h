@@ -59,10 +59,10 @@ struct ChartInput {
 };
 
 struct ChartData {
-  std::string headline;   // Label31
-  std::string upperDates; // Label20: days 0, 2, ... 28
-  std::string lowerDates; // Label21: days 1, 3, ... 29
-  std::string weekDays;   // Label44
+  std::string headline;   // the chart headline
+  std::string upperDates; // days 0, 2, ... 28
+  std::string lowerDates; // days 1, 3, ... 29
+  std::string weekDays;   // the week-day row
   // Emotional, intellectual, physical: the order the curves are drawn in on
   // every day.
   std::array<ChartCurve, 3> curves;

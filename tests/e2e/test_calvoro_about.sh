@@ -11,8 +11,8 @@ calvoro_begin "$BUILD"
 calvoro_write_config Anna 12/05/1970 1
 calvoro_start_past_splash
 
-# The menu by the third icon; Down selects the first item: power, card2, blink, Setup, What,
-# help, about.
+# The menu by the third icon; Down selects the first item: today's power, everyday power,
+# blinking, setup, explanation, guide, about.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 desktop_right_click "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)"
 _menu() {

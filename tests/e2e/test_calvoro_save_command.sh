@@ -20,7 +20,7 @@ calvoro_start_past_splash
 icon() { calvoro_tray_icons_in_order | sed -n "$1p" | cut -d' ' -f1; }
 
 # Opens the tray menu on the first icon and picks the item N downwards (separators skipped:
-# power, card2, blink, Setup, What, help, about, save, Quit1).
+# today's power, everyday power, blinking, setup, explanation, guide, about, save, quit).
 menu_pick() {
   local known window
   # The menu of the previous pick has to be gone first, or it would count as known.

@@ -82,7 +82,7 @@ centre_x=$((ix + iwidth / 2 - width / 2))
 ((centre_x + width > 1024)) && centre_x=$((1024 - width))
 ((centre_x < 0)) && centre_x=0
 ((x >= centre_x - 1 && x <= centre_x + 1)) || desktop_fail "the menu is at x $x, not $centre_x"
-# Down selects the first item: power, card2, blink, Setup, What, help, about, save, Quit1.
+# Down selects the first item: today's power, everyday power, blinking, setup, explanation, guide, about, save, quit.
 desktop_key Down Down Down Down Down Down Down Down Down
 calvoro_shot 5-menu-quit >/dev/null
 desktop_key Return

@@ -156,7 +156,7 @@ TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
   tray.setActive(true);
   tray.setAnimate(true);
   ASSERT_TRUE(tray.isAnimated());
-  auto *timer = tray.findChild<QTimer *>("AnimateTimer");
+  auto *timer = tray.findChild<QTimer *>("animationTimer");
   ASSERT_TRUE(timer);
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 100);
@@ -216,7 +216,7 @@ TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
   images.reset();
   EXPECT_EQ(tray.images(), nullptr);
   EXPECT_FALSE(tray.isAnimated());
-  EXPECT_FALSE(tray.findChild<QTimer *>("AnimateTimer")->isActive());
+  EXPECT_FALSE(tray.findChild<QTimer *>("animationTimer")->isActive());
   EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
   tray.animateTick(); // a late tick finds no pictures
   EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
