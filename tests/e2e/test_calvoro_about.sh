@@ -14,7 +14,6 @@ calvoro_start_past_splash
 # The menu by the third icon; Down selects the first item: today's power, everyday power,
 # blinking, setup, explanation, guide, about.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
-desktop_right_click "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)"
 _menu() {
   local window height
   for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
@@ -24,7 +23,7 @@ _menu() {
   done
   return 1
 }
-desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+desktop_right_click_menu "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)" _menu || desktop_fail "no menu after a right click"
 desktop_key Down Down Down Down Down Down Down Return
 
 desktop_poll 5 eval '[ -n "$(calvoro_window "About Calvoro by KALDO")" ]' || desktop_fail "no About window"

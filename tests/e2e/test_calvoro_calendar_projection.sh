@@ -14,7 +14,6 @@ calvoro_start_past_splash
 
 # "Your power everyday", the second item of the menu: the projection panel.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
-desktop_right_click "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)"
 _menu() {
   local window height
   for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
@@ -24,7 +23,7 @@ _menu() {
   done
   return 1
 }
-desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+desktop_right_click_menu "$(calvoro_tray_icons_in_order | sed -n 3p | cut -d' ' -f1)" _menu || desktop_fail "no menu after a right click"
 desktop_key Down Down Return
 calvoro_find_content_window
 calvoro_poll_shot 5 1-projection calvoro_panel_patch_is projectionbg 2 150 40 60 ||

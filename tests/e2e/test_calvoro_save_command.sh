@@ -26,7 +26,6 @@ menu_pick() {
   # The menu of the previous pick has to be gone first, or it would count as known.
   [ -z "${MENU:-}" ] || desktop_poll 5 eval '! calvoro_is_viewable "$MENU"' || desktop_fail "the menu stays open"
   known=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
-  desktop_right_click "$(icon 1)"
   _menu_up() {
     for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
       grep -qx "$window" <<<"$known" && continue
@@ -35,7 +34,7 @@ menu_pick() {
     done
     return 1
   }
-  desktop_poll 5 _menu_up || desktop_fail "no menu after a right click"
+  desktop_right_click_menu "$(icon 1)" _menu_up || desktop_fail "no menu after a right click"
   local keys=()
   for ((k = 0; k < $1; k++)); do keys+=(Down); done
   desktop_key "${keys[@]}" Return

@@ -62,7 +62,6 @@ calvoro_poll_shot 4 4-closed _tray_shows_levels || desktop_fail "the tray shows 
 # A right click: the menu, a new window of the program by the icon.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 read -r _ ix _ iwidth _ <<<"$(calvoro_tray_icons_in_order | sed -n 3p)"
-desktop_right_click "$(icon 3)"
 _menu() {
   local window
   for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
@@ -74,7 +73,7 @@ _menu() {
   done
   return 1
 }
-desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+desktop_right_click_menu "$(icon 3)" _menu || desktop_fail "no menu after a right click"
 read -r x y width height _ <<<"$(calvoro_geometry "$MENU")"
 ((y < 100 && width > 100)) || desktop_fail "the menu is at $x,$y, ${width}x$height"
 # Centred on the cursor, kept on the screen.

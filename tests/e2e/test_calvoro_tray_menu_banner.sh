@@ -13,7 +13,6 @@ calvoro_start_past_splash
 
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 ICON=$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)
-desktop_right_click "$ICON"
 _menu() {
   local window
   for window in $(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null); do
@@ -25,7 +24,7 @@ _menu() {
   done
   return 1
 }
-desktop_poll 5 _menu || desktop_fail "no menu after a right click"
+desktop_right_click_menu "$ICON" _menu || desktop_fail "no menu after a right click"
 read -r MX MY MW MH _ <<<"$(calvoro_geometry "$MENU")"
 echo "menu at $MX,$MY ${MW}x$MH"
 

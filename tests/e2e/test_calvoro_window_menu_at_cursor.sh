@@ -25,8 +25,7 @@ _menu() {
 ICON=$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)
 # The tray menu's items by the keyboard, once the menu is there.
 _tray_command() {
-  desktop_right_click "$ICON"
-  desktop_poll 5 _menu || desktop_fail "no tray menu"
+  desktop_right_click_menu "$ICON" _menu || desktop_fail "no tray menu"
   desktop_key $(printf 'Down %.0s' $(seq "$1")) Return
   desktop_poll 5 eval '! calvoro_is_viewable "$MENU"' || desktop_fail "the tray menu stays"
 }
