@@ -31,8 +31,6 @@ class ContentWindow : public BorderlessWindow {
 public:
   static constexpr int kPanelWidth = 385;
   static constexpr int kPanelHeight = 248;
-  static constexpr int kChartWidth = 634;
-  static constexpr int kChartHeight = 440;
 
   explicit ContentWindow(QWidget *parent = nullptr);
 
@@ -42,77 +40,48 @@ public:
 
   // Outer size (the window has no border) and the corner rule.
   void setOuterSize(int width, int height);
-  void placeCornerPanels();
   // Shows `panel` and hides the other four, in the order help, what, setup,
   // details, power.
   void showOnlyPanel(BevelPanel *panel);
-  BevelPanel *visiblePanel() const;
-
   // The gauges and the greeting for today's levels.
   void showTodayPower();
-  // The same for the given levels and day.
-  void showPower(int emotional, int intellectual, int physical, core::Date day);
-
-  void layOutPanels();
-  void closeCornerClicked();
-  void saveSetup();
-  // The "Calendar" buttons: the date chooser for the projection or for the
-  // birth date.
-  void openCalendarForProjection();
-  void openCalendarForBirthDate();
   // Opens the date chooser; connected where the windows are created.
   std::function<void()> onOpenCalendar;
+  QTimer *chartDrawTimer;
 
-  // Frame.
+  BevelPanel *powerPanel, *setupPanel, *explanationPanel, *guidePanel, *projectionPanel;
+  QLineEdit *firstNameField;
+  DateField *birthDateField, *projectionDateField;
+  GlyphButton *showMeButton;
+
+  // for the tests and the wiring
+  static constexpr int kChartWidth = 634;
+  static constexpr int kChartHeight = 440;
+
+  BevelPanel *visiblePanel() const;
+  void closeCornerClicked();
+  void saveSetup();
+  // The setup's "Calendar" button: the date chooser for the birth date.
+  void openCalendarForBirthDate();
+
   PictureView *topFrameBar, *bottomFrameBar, *rightFrameBar, *leftFrameBar;
   BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner,
       *bottomRightCloseCorner;
-  SmoothShow *showAnimation;
-  QTimer *chartDrawTimer;
-
-  // Content panels.
-  BevelPanel *powerPanel, *setupPanel, *explanationPanel, *guidePanel, *projectionPanel;
-
-  // power
-  PictureView *powerBackground;
-  TextLabel *greetingLabel, *emotionalTitleShadowLabel, *emotionalTitleLabel,
-      *intellectualTitleShadowLabel, *intellectualTitleLabel, *physicalTitleShadowLabel,
-      *physicalTitleLabel;
+  TextLabel *greetingLabel;
   BarGauge *emotionalGauge, *intellectualGauge, *physicalGauge;
-
-  // what
   TextView *explanationText;
-
-  // help
-  TextLabel *guideTitleLabel;
-  PictureView *guideEmotionalIcon, *guideIntellectualIcon, *guidePhysicalIcon;
-  TextLabel *guideEmotionLabel, *guideIntellectLabel, *guidePhysicalLabel, *guideFillLabel,
-      *guideClickLabel, *guideHintLabel, *guideSetupLabel, *guideHideLabel, *guideMoveLabel,
-      *guideRightClickLabel;
-
-  // setup
-  PictureView *setupBackground;
-  TextLabel *firstNameCaptionShadowLabel, *firstNameCaptionLabel, *birthDateCaptionShadowLabel,
-      *birthDateCaptionLabel;
-  QLineEdit *firstNameField;
-  DateField *birthDateField;
-  GlyphButton *birthDateCalendarButton, *setupOkButton;
-
-  // details
-  PictureView *projectionBackground;
-  TextLabel *projectionCaptionShadowLabel, *projectionCaptionLabel;
-  GlyphButton *projectionCalendarButton, *showMeButton, *firstMonthButton;
-  DateField *projectionDateField;
+  TextLabel *firstNameCaptionShadowLabel, *firstNameCaptionLabel;
+  GlyphButton *birthDateCalendarButton, *setupOkButton, *projectionCalendarButton;
 
   // Chart mode: entering it, stepping through the months, printing.
-  void showMe();            // "Show me": 30 days from the projection field
+  void showMe();            // 30 days from the projection field
   void showFirstMonth();    // the first 30 days of life
   void drawPreparedChart(); // draws the chart the two above prepared
-  void showPriorMonth();    // prior month
-  void showNextMonth();     // next month
-  void redrawChart();       // draws the chart on display again
-  void backToProjection();  // back to the projection panel
-  void printChart();        // prints the chart on the default printer
+  void showPriorMonth();
+  void showNextMonth();
+  void redrawChart();
+  void backToProjection();
+  void printChart(); // on the default printer
 
   // The chart on the window's surface: the grid, then the curves and every
   // chart label from currentChartDay on.
@@ -123,22 +92,8 @@ public:
   // What has been drawn on the window outside its own painting.
   const QImage &surface() const { return surface_; }
 
-  // The chart's labels, placed on the window.
-  TextLabel *chartHeadlineLabel;
-  TextLabel *weekDaysLabel;
-  TextLabel *percentLabel;
-  TextLabel *scale100Label, *scale90Label, *scale80Label, *scale70Label, *scale60Label,
-      *scale50Label, *scale40Label, *scale30Label, *scale20Label, *scale10Label,
-      *scale0Label;                             // the scale, 100 down to 0
-  TextLabel *upperDatesLabel, *lowerDatesLabel; // the upper and lower date rows
-  TextLabel *emotionalHeadingLabel, *emotionalHeadingReliefLabel, *intellectualHeadingLabel,
-      *intellectualHeadingReliefLabel, *physicalHeadingLabel,
-      *physicalHeadingReliefLabel; // list headings and shadows
-  TextLabel *bestEmotionalDaysLabel, *worstEmotionalDaysLabel, *bestIntellectualDaysLabel,
-      *worstIntellectualDaysLabel, *bestPhysicalDaysLabel,
-      *worstPhysicalDaysLabel; // Best and Worst lists
-
-  // The button row of chart mode.
+  TextLabel *chartHeadlineLabel, *weekDaysLabel, *scale20Label, *scale10Label, *upperDatesLabel,
+      *lowerDatesLabel, *bestEmotionalDaysLabel, *worstPhysicalDaysLabel;
   BevelPanel *chartButtonRow;
   GlyphButton *priorMonthButton, *printButton, *refreshButton, *closeChartButton, *nextMonthButton;
 
@@ -157,6 +112,12 @@ private:
   void createDetailsPanel();
   void createChartLabels();
   void createButtonRow();
+  void placeCornerPanels();
+  void layOutPanels();
+  // The gauges and the greeting for the given levels and day.
+  void showPower(int emotional, int intellectual, int physical, core::Date day);
+  // The details' "Calendar" button: the date chooser for the projection.
+  void openCalendarForProjection();
   // Chart mode's size, labels and panels, the window hidden meanwhile.
   void enterChartMode();
   // The window back in silver with its button row and the chart on display.
@@ -172,6 +133,38 @@ private:
 
   // What a load gave the fields before the window was made.
   void takeLoadedFields();
+
+  SmoothShow *showAnimation;
+
+  // power
+  PictureView *powerBackground;
+  TextLabel *emotionalTitleShadowLabel, *emotionalTitleLabel, *intellectualTitleShadowLabel,
+      *intellectualTitleLabel, *physicalTitleShadowLabel, *physicalTitleLabel;
+
+  // help
+  TextLabel *guideTitleLabel;
+  PictureView *guideEmotionalIcon, *guideIntellectualIcon, *guidePhysicalIcon;
+  TextLabel *guideEmotionLabel, *guideIntellectLabel, *guidePhysicalLabel, *guideFillLabel,
+      *guideClickLabel, *guideHintLabel, *guideSetupLabel, *guideHideLabel, *guideMoveLabel,
+      *guideRightClickLabel;
+
+  // setup
+  PictureView *setupBackground;
+  TextLabel *birthDateCaptionShadowLabel, *birthDateCaptionLabel;
+
+  // details
+  PictureView *projectionBackground;
+  TextLabel *projectionCaptionShadowLabel, *projectionCaptionLabel;
+  GlyphButton *firstMonthButton;
+
+  // chart
+  TextLabel *percentLabel;
+  TextLabel *scale100Label, *scale90Label, *scale80Label, *scale70Label, *scale60Label,
+      *scale50Label, *scale40Label, *scale30Label, *scale0Label;
+  TextLabel *emotionalHeadingLabel, *emotionalHeadingReliefLabel, *intellectualHeadingLabel,
+      *intellectualHeadingReliefLabel, *physicalHeadingLabel, *physicalHeadingReliefLabel;
+  TextLabel *worstEmotionalDaysLabel, *bestIntellectualDaysLabel, *worstIntellectualDaysLabel,
+      *bestPhysicalDaysLabel;
 
   QImage surface_; // null until the first chart
   QPointer<QMenu> trayMenu_;
