@@ -435,9 +435,8 @@ TEST_F(MainWindowTest, QuitRemovesTheIconsStopsTheTimersAndReleasesTheWindows) {
   EXPECT_FALSE(mainWindow->blinkTimer->isActive());
   EXPECT_FALSE(mainWindow->hourlyRefreshTimer->isActive());
   EXPECT_FALSE(contentWindow->isVisible());
-  QTest::qWait(1);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(mainWindow, nullptr);
+  // The windows go by deferred deletion.
+  EXPECT_TRUE(QTest::qWaitFor([] { return mainWindow == nullptr; }, 5000));
   EXPECT_EQ(contentWindow.made(), nullptr);
   EXPECT_EQ(aboutWindow.made(), nullptr);
   EXPECT_EQ(dateChooser.made(), nullptr);
