@@ -18,13 +18,8 @@ ICON=$(calvoro_tray_icons_in_order | sed -n 1p | cut -d' ' -f1)
 
 # The tray menu's Nth item (separators are skipped by the keys).
 _menu_item() {
-  local attempt keys=() k
-  # A click while a window is still coming up can go unanswered: ask once more.
-  for attempt in 1 2; do
-    desktop_right_click "$ICON"
-    desktop_poll 3 _chart_menu_window && break
-    ((attempt < 2)) || desktop_fail "no tray menu (see $(calvoro_shot no-menu))"
-  done
+  local keys=() k
+  desktop_right_click_menu "$ICON" _chart_menu_window || desktop_fail "no tray menu"
   for ((k = 0; k < $1; k++)); do keys+=(Down); done
   desktop_key "${keys[@]}" Return
 }
