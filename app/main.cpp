@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 #include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
 #include "platform/quit_requests.h"
@@ -38,15 +39,15 @@ int main(int argc, char **argv) {
 
   // Signals and the session's end run the same quit sequence as the menu's command.
   platform::QuitRequests quitRequests;
-  QObject::connect(&quitRequests, &platform::QuitRequests::requested, [] {
+  QObject::connect(&quitRequests, &platform::QuitRequests::requested, platform::guarded([] {
     if (mainWindow)
       mainWindow->quitProgram();
-  });
+  }));
   // A quit from elsewhere (the platform ending the loop) still takes the icons out first.
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, platform::guarded([] {
     if (mainWindow)
       mainWindow->quitProgram();
-  });
+  }));
 
   QApplication::setWindowIcon(pictures::windowIcon());
   createWindows();

@@ -14,6 +14,7 @@
 #include "platform/colors.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/resume_watch.h"
 #include "resources/pictures.h"
@@ -98,18 +99,21 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   refreshOnCloseTimer = timer("refreshOnCloseTimer", 1000);
   hourlyRefreshTimer = timer("hourlyRefreshTimer", 3600000);
   splashTimer = timer("splashTimer", 3000);
-  connect(loadTimer, &QTimer::timeout, this, &MainWindow::loadAtStart);
-  connect(blinkTimer, &QTimer::timeout, this, &MainWindow::blinkStep);
-  connect(refreshOnCloseTimer, &QTimer::timeout, this, &MainWindow::refreshWhenContentHidden);
-  connect(hourlyRefreshTimer, &QTimer::timeout, this, &MainWindow::hourlyRefresh);
-  connect(splashTimer, &QTimer::timeout, this, &MainWindow::endSplash);
+  connect(loadTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::loadAtStart));
+  connect(blinkTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::blinkStep));
+  connect(refreshOnCloseTimer, &QTimer::timeout, this,
+          platform::guarded(this, &MainWindow::refreshWhenContentHidden));
+  connect(hourlyRefreshTimer, &QTimer::timeout, this,
+          platform::guarded(this, &MainWindow::hourlyRefresh));
+  connect(splashTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::endSplash));
   // Accurate to the second at most: a timer that fires early finds the same day and is set
   // again for the rest.
   midnightTimer = new QTimer(this);
   midnightTimer->setObjectName(QStringLiteral("midnightTimer"));
   midnightTimer->setSingleShot(true);
   midnightTimer->setTimerType(Qt::VeryCoarseTimer);
-  connect(midnightTimer, &QTimer::timeout, this, &MainWindow::dayMayHaveChanged);
+  connect(midnightTimer, &QTimer::timeout, this,
+          platform::guarded(this, &MainWindow::dayMayHaveChanged));
 
   loadTimer->start();
   splashTimer->start();
@@ -144,21 +148,26 @@ void MainWindow::createMenu() {
   hideAllAction = item("hideAllAction", "OK, hide all windows");
   closeMenuAction = item("closeMenuAction", "OK, close the menu...");
 
-  connect(todayPowerAction, &QAction::triggered, this, &MainWindow::openTodayPower);
-  connect(everydayPowerAction, &QAction::triggered, this, &MainWindow::openProjection);
+  connect(todayPowerAction, &QAction::triggered, this,
+          platform::guarded(this, &MainWindow::openTodayPower));
+  connect(everydayPowerAction, &QAction::triggered, this,
+          platform::guarded(this, &MainWindow::openProjection));
   // Qt flips the check before the handler runs; the handler decides itself
   // from the state the user saw.
-  connect(blinkingAction, &QAction::triggered, this, [this](bool nowChecked) {
-    blinkingAction->setChecked(!nowChecked);
-    toggleBlinking();
-  });
-  connect(setupAction, &QAction::triggered, this, &MainWindow::openSetup);
-  connect(explanationAction, &QAction::triggered, this, &MainWindow::openExplanation);
-  connect(guideAction, &QAction::triggered, this, &MainWindow::openGuide);
-  connect(aboutAction, &QAction::triggered, this, &MainWindow::openAbout);
-  connect(saveAction, &QAction::triggered, this, &MainWindow::saveFromTray);
-  connect(quitAction, &QAction::triggered, this, &MainWindow::quitProgram);
-  connect(hideAllAction, &QAction::triggered, this, &MainWindow::hideAllWindows);
+  connect(blinkingAction, &QAction::triggered, this, platform::guarded([this](bool nowChecked) {
+            blinkingAction->setChecked(!nowChecked);
+            toggleBlinking();
+          }));
+  connect(setupAction, &QAction::triggered, this, platform::guarded(this, &MainWindow::openSetup));
+  connect(explanationAction, &QAction::triggered, this,
+          platform::guarded(this, &MainWindow::openExplanation));
+  connect(guideAction, &QAction::triggered, this, platform::guarded(this, &MainWindow::openGuide));
+  connect(aboutAction, &QAction::triggered, this, platform::guarded(this, &MainWindow::openAbout));
+  connect(saveAction, &QAction::triggered, this,
+          platform::guarded(this, &MainWindow::saveFromTray));
+  connect(quitAction, &QAction::triggered, this, platform::guarded(this, &MainWindow::quitProgram));
+  connect(hideAllAction, &QAction::triggered, this,
+          platform::guarded(this, &MainWindow::hideAllWindows));
 
   trayMenuBanner = new BannerMenu(this);
   trayMenuBanner->setObjectName(QStringLiteral("trayMenuBanner"));
@@ -176,10 +185,12 @@ void MainWindow::createTrayIcons() {
     icon->setObjectName(name);
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
-    icon->setOnClick([this](QObject *sender) { trayIconClicked(sender); });
-    icon->setOnDoubleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    icon->setOnClick(platform::guarded([this](QObject *sender) { trayIconClicked(sender); }));
+    icon->setOnDoubleClick(
+        platform::guarded([this](QObject *sender) { trayIconDoubleClicked(sender); }));
     // Trays that report no double click still report the middle button.
-    icon->setOnMiddleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    icon->setOnMiddleClick(
+        platform::guarded([this](QObject *sender) { trayIconDoubleClicked(sender); }));
     icon->setPopupMenu(trayMenu);
     icon->setActive(true);
     return icon;
@@ -365,7 +376,8 @@ void MainWindow::dayMayHaveChanged() {
 void MainWindow::armMidnightRefresh() {
   const platform::Environment &e = platform::env();
   if (!resumeWatch_)
-    resumeWatch_ = new platform::ResumeWatch([this] { dayMayHaveChanged(); }, this);
+    resumeWatch_ =
+        new platform::ResumeWatch(platform::guarded([this] { dayMayHaveChanged(); }), this);
   if (e.timeToMidnight)
     midnightTimer->start(std::max(e.timeToMidnight(), std::chrono::milliseconds(0)) +
                          std::chrono::seconds(1));
@@ -533,8 +545,8 @@ void MainWindow::quitProgram() {
   close();
   // This handler runs inside the main window's menu: release the windows
   // once it has returned.
-  QTimer::singleShot(0, qApp, [] {
-    destroyWindows();
-    QCoreApplication::quit();
-  });
+  QTimer::singleShot(0, qApp, platform::guarded([] {
+                       destroyWindows();
+                       QCoreApplication::quit();
+                     }));
 }

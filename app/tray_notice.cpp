@@ -1,6 +1,7 @@
 #include "app/tray_notice.h"
 
 #include "platform/environment.h"
+#include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/notify_area.h"
 
@@ -12,15 +13,17 @@ QString missingTrayText() {
 }
 
 void armMissingTrayNotice(QObject *owner, int delayMs) {
-  QTimer::singleShot(delayMs, owner, [] {
-    const platform::Environment &e = platform::env();
-    platform::NotifyArea *area = e.notifyArea;
-    platform::MessageBoxes *boxes = e.messageBoxes;
-    if (!area || area->hostPresent() || !boxes)
-      return;
-    // A tray that comes while the box is up shows the icons: the box has nothing left to say.
-    area->setOnHostAppeared([boxes] { boxes->dismiss(missingTrayText()); });
-    boxes->information(missingTrayText());
-    area->setOnHostAppeared(nullptr);
-  });
+  QTimer::singleShot(delayMs, owner, platform::guarded([] {
+                       const platform::Environment &e = platform::env();
+                       platform::NotifyArea *area = e.notifyArea;
+                       platform::MessageBoxes *boxes = e.messageBoxes;
+                       if (!area || area->hostPresent() || !boxes)
+                         return;
+                       // A tray that comes while the box is up shows the icons: the box has nothing
+                       // left to say.
+                       area->setOnHostAppeared(
+                           platform::guarded([boxes] { boxes->dismiss(missingTrayText()); }));
+                       boxes->information(missingTrayText());
+                       area->setOnHostAppeared(nullptr);
+                     }));
 }

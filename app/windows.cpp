@@ -9,6 +9,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 #include "platform/app_shell.h"
+#include "platform/guarded.h"
 
 #include <QEvent>
 
@@ -50,7 +51,7 @@ public:
   using QObject::QObject;
   bool eventFilter(QObject *watched, QEvent *event) override {
     if (event->type() == QEvent::Hide && !event->spontaneous())
-      putWindowsBackOnTop();
+      platform::runGuarded(putWindowsBackOnTop);
     return QObject::eventFilter(watched, event);
   }
 };

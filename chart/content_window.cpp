@@ -3,6 +3,7 @@
 
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 
 #include <QAction>
 #include <QCursor>
@@ -31,7 +32,8 @@ ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
   chartDrawTimer = new QTimer(this);
   chartDrawTimer->setObjectName(QStringLiteral("chartDrawTimer"));
   chartDrawTimer->setInterval(500);
-  connect(chartDrawTimer, &QTimer::timeout, this, &ContentWindow::drawPreparedChart);
+  connect(chartDrawTimer, &QTimer::timeout, this,
+          platform::guarded(this, &ContentWindow::drawPreparedChart));
 
   createFrame();
   createPowerPanel();
@@ -60,7 +62,8 @@ void ContentWindow::createFrame() {
 
   auto corner = [this](const char *name) {
     auto *panel = newCloseCorner(this, name, qColor(platform::clSilver));
-    connect(panel, &BevelPanel::clicked, this, &ContentWindow::closeCornerClicked);
+    connect(panel, &BevelPanel::clicked, this,
+            platform::guarded(this, &ContentWindow::closeCornerClicked));
     return panel;
   };
   topLeftCloseCorner = corner("topLeftCloseCorner");
@@ -85,10 +88,10 @@ void ContentWindow::setTrayMenu(QMenu *menu, QAction *blinkItem) {
   blinkItem_ = blinkItem;
   auto useMenu = [this](QWidget *w) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(w, &QWidget::customContextMenuRequested, this, [this] {
-      if (trayMenu_)
-        trayMenu_->popup(QCursor::pos());
-    });
+    connect(w, &QWidget::customContextMenuRequested, this, platform::guarded([this] {
+              if (trayMenu_)
+                trayMenu_->popup(QCursor::pos());
+            }));
   };
   useMenu(this);
   for (QWidget *w : findChildren<QWidget *>())

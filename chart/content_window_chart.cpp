@@ -2,6 +2,7 @@
 // the grid and curves drawn on the window's persistent surface.
 #include "chart/content_window.h"
 #include "chart/content_window_parts.h"
+#include "platform/guarded.h"
 
 #include "chart/chart_drawing.h"
 #include "core/chart_data.h"
@@ -255,7 +256,7 @@ void ContentWindow::createButtonRow() {
     button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
     button->setFlat(true);
     button->setToolTip(QString::fromLatin1(place.hint));
-    connect(button, &QPushButton::clicked, this, place.handler);
+    connect(button, &QPushButton::clicked, this, platform::guarded(this, place.handler));
     this->*place.member = button;
   }
   nextMonthButton->setGlyphLayout(GlyphLayout::blGlyphRight);

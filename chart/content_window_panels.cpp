@@ -4,6 +4,7 @@
 #include "chart/explanation_text.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -188,9 +189,10 @@ void ContentWindow::createSetupPanel() {
       makeButton(setupPanel, "setupOkButton", {60, 156, 113, 59}, QStringLiteral("  OK"), -16,
                  "btn_ok", "btn_ok_down", "Click to save your setup");
   setupOkButton->setFlat(true);
-  connect(setupOkButton, &QPushButton::clicked, this, &ContentWindow::saveSetup);
+  connect(setupOkButton, &QPushButton::clicked, this,
+          platform::guarded(this, &ContentWindow::saveSetup));
   connect(birthDateCalendarButton, &QPushButton::clicked, this,
-          &ContentWindow::openCalendarForBirthDate);
+          platform::guarded(this, &ContentWindow::openCalendarForBirthDate));
 }
 
 void ContentWindow::createDetailsPanel() {
@@ -211,7 +213,7 @@ void ContentWindow::createDetailsPanel() {
                                         {128, 118, 110, 24}, QStringLiteral("Calendar"), -16,
                                         "btn_calendar", nullptr, "Click to use the calenar");
   connect(projectionCalendarButton, &QPushButton::clicked, this,
-          &ContentWindow::openCalendarForProjection);
+          platform::guarded(this, &ContentWindow::openCalendarForProjection));
   projectionDateField = makeDateField(projectionPanel, "projectionDateField", {124, 143, 117, 32},
                                       -21, "Note here the begining of your curve...");
   showMeButton =
@@ -223,6 +225,8 @@ void ContentWindow::createDetailsPanel() {
       projectionPanel, "firstMonthButton", {19, 78, 328, 25},
       QStringLiteral("Show me the Biorhythm of the first month of my life"), -12, "btn_firstmonth",
       "btn_firstmonth_down", "Click to Show me the Biorhythm of the first month of my life");
-  connect(showMeButton, &QPushButton::clicked, this, &ContentWindow::showMe);
-  connect(firstMonthButton, &QPushButton::clicked, this, &ContentWindow::showFirstMonth);
+  connect(showMeButton, &QPushButton::clicked, this,
+          platform::guarded(this, &ContentWindow::showMe));
+  connect(firstMonthButton, &QPushButton::clicked, this,
+          platform::guarded(this, &ContentWindow::showFirstMonth));
 }

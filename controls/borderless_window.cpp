@@ -1,6 +1,7 @@
 #include "controls/borderless_window.h"
 
 #include "controls/accessibility.h"
+#include "platform/guarded.h"
 #include "platform/region.h"
 #include "platform/session.h"
 #include "platform/window_position.h"
@@ -102,14 +103,14 @@ void BorderlessWindow::showEvent(QShowEvent *event) {
     return;
   if (position_ == WindowPlacement::poScreenCenter)
     centreOnScreen();
-  onShowing();
+  platform::runGuarded([this] { onShowing(); });
 }
 
 void BorderlessWindow::hideEvent(QHideEvent *event) {
   QWidget::hideEvent(event);
   dragging_ = false;
   if (!event->spontaneous())
-    onHidden();
+    platform::runGuarded([this] { onHidden(); });
 }
 
 void BorderlessWindow::mousePressEvent(QMouseEvent *event) {

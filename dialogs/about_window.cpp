@@ -3,6 +3,7 @@
 #include "platform/colors.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 #include "resources/pictures.h"
 
 #include <QCursor>
@@ -68,12 +69,13 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
   auto corner = [this](const char *name, int x, int y) {
     auto *panel = newCloseCorner(this, name, platform::toQColor(platform::clBtnFace));
     panel->move(x, y);
-    connect(panel, &BevelPanel::clicked, this, &AboutWindow::closeCornerClicked);
+    connect(panel, &BevelPanel::clicked, this,
+            platform::guarded(this, &AboutWindow::closeCornerClicked));
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(panel, &QWidget::customContextMenuRequested, this, [this] {
-      if (trayMenu_)
-        trayMenu_->popup(QCursor::pos());
-    });
+    connect(panel, &QWidget::customContextMenuRequested, this, platform::guarded([this] {
+              if (trayMenu_)
+                trayMenu_->popup(QCursor::pos());
+            }));
     return panel;
   };
   topLeftCloseCorner = corner("topLeftCloseCorner", 0, 0);
@@ -84,7 +86,8 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
   creatureTimer = new QTimer(this);
   creatureTimer->setObjectName(QStringLiteral("creatureTimer"));
   creatureTimer->setInterval(300);
-  connect(creatureTimer, &QTimer::timeout, this, &AboutWindow::moveCreature);
+  connect(creatureTimer, &QTimer::timeout, this,
+          platform::guarded(this, &AboutWindow::moveCreature));
 
   showAnimation = new SmoothShow(this);
   showAnimation->setObjectName(QStringLiteral("showAnimation"));

@@ -5,6 +5,7 @@
 #include "platform/colors.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
+#include "platform/guarded.h"
 #include "resources/pictures.h"
 
 #include <QKeyEvent>
@@ -90,11 +91,11 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
 
-  monthGrid->onChange = [this](QObject *) { gridChanged(); };
-  monthField->onChange = [this](QObject *) { monthFieldChanged(); };
-  yearField->onChange = [this](QObject *) { yearFieldChanged(); };
-  connect(okButton, &QPushButton::clicked, this, &DateChooser::acceptDate);
-  connect(cancelButton, &QPushButton::clicked, this, &DateChooser::cancel);
+  monthGrid->onChange = platform::guarded([this](QObject *) { gridChanged(); });
+  monthField->onChange = platform::guarded([this](QObject *) { monthFieldChanged(); });
+  yearField->onChange = platform::guarded([this](QObject *) { yearFieldChanged(); });
+  connect(okButton, &QPushButton::clicked, this, platform::guarded(this, &DateChooser::acceptDate));
+  connect(cancelButton, &QPushButton::clicked, this, platform::guarded(this, &DateChooser::cancel));
 
   showStartDate();
 }
@@ -178,7 +179,7 @@ void DateChooser::keyPressEvent(QKeyEvent *event) {
   // Escape is Cancel: the windows sent to the back must come back on top.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     event->accept();
-    cancel();
+    platform::runGuarded([this] { cancel(); });
     return;
   }
   BorderlessWindow::keyPressEvent(event);

@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "platform/error_report.h"
+#include "platform/guarded.h"
 #include "platform/hint_display.h"
 
 #include <csignal>
@@ -17,14 +18,32 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject *receiver, QEvent *event) {
+  std::exception_ptr error;
   try {
     return QApplication::notify(receiver, event);
-  } catch (const std::exception &e) {
-    reportError(QString::fromUtf8(e.what()));
   } catch (...) {
-    reportError(unknownErrorText());
+    error = std::current_exception();
   }
+  ++escapedErrors_;
+  qWarning("An error left a handler that was not entered guarded");
+  reportFailure(error);
   return false;
+}
+
+void reportFailure(const std::exception_ptr &error) noexcept {
+  QString message;
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception &e) {
+    message = QString::fromUtf8(e.what());
+  } catch (...) {
+    message = unknownErrorText();
+  }
+  try {
+    reportError(message);
+  } catch (...) {
+    qCritical("%s", qPrintable(message));
+  }
 }
 
 void reportError(const QString &message) {

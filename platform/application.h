@@ -1,7 +1,8 @@
 #pragma once
-// The application object: the one place where an exception that leaves an event handler is
-// caught and shown in the error report; the program then goes on. It also keeps the program
-// alive through SIGXFSZ: a write beyond the file-size limit fails as an error instead.
+// The application object. Handlers catch their own errors (platform/guarded.h); an exception
+// that still leaves one is caught here as a last resort, counted and shown in the error report,
+// and the program goes on. It also keeps the program alive through SIGXFSZ: a write beyond the
+// file-size limit fails as an error instead.
 
 #include <QApplication>
 
@@ -13,6 +14,12 @@ public:
   Application(int &argc, char **argv);
 
   bool notify(QObject *receiver, QEvent *event) override;
+
+  // Exceptions that reached notify(): a handler that was not entered guarded.
+  int escapedErrors() const { return escapedErrors_; }
+
+private:
+  int escapedErrors_ = 0;
 };
 
 // Shows the message in the current environment's error report.

@@ -1,0 +1,121 @@
+// Errors are caught by the handler they arise in: what a user's command, a timer tick or a key
+// raises is shown in the error report without passing through Qt's event code, where only the
+// application object's last resort would catch it.
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "chart/content_window.h"
+#include "core/errors.h"
+#include "platform/application.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace testing_support;
+
+namespace {
+
+class HandlerErrors : public AppFixture {
+protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    app = qobject_cast<platform::Application *>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    env->expectErrors = true;
+    writeConfig("\r\nAnna\r\n25/05/2001\r\n1\r\n");
+    mainWindow->loadAtStart();
+  }
+
+  // Runs `step` from the event loop, as a click or a tick does, and waits until it has run.
+  static void fromEventLoop(const std::function<void()> &step) {
+    bool done = false;
+    QTimer::singleShot(0, qApp, step);
+    QTimer::singleShot(0, qApp, [&done] { done = true; });
+    const QDeadlineTimer deadline(10000);
+    while (!done && !deadline.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(done);
+  }
+
+  // The error report's texts since the last call.
+  QStringList newReports() {
+    QStringList shown = env->errorReport.shown.mid(seen_);
+    seen_ = env->errorReport.shown.size();
+    return shown;
+  }
+
+  platform::Application *app = nullptr;
+
+private:
+  qsizetype seen_ = 0;
+};
+
+TEST_F(HandlerErrors, AnErrorThatLeavesAHandlerReachesOnlyTheLastResort) {
+  // The instrument of the test below: an unguarded handler is caught by notify() and counted.
+  const int escaped = app->escapedErrors();
+  fromEventLoop([] { throw core::EConvertError("'x' is not a valid date"); });
+  EXPECT_EQ(app->escapedErrors(), escaped + 1);
+  EXPECT_EQ(newReports(), QStringList{"'x' is not a valid date."});
+}
+
+TEST_F(HandlerErrors, CommandsTicksAndKeysReportTheirOwnErrorsAndStopThere) {
+  const int escaped = app->escapedErrors();
+
+  // "Show me" with a date that does not convert: reported, and no chart is shown.
+  mainWindow->openProjection();
+  contentWindow->projectionDateField->setText(QStringLiteral("31/02/2001"));
+  fromEventLoop([this] { contentWindow->showMeButton->click(); });
+  EXPECT_EQ(newReports(), QStringList{"'31/02/2001' is not a valid date."});
+  EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
+
+  // A month step past the calendar's end, from the chart's button.
+  contentWindow->projectionDateField->setText(QStringLiteral("01/12/9999"));
+  contentWindow->showMe();
+  contentWindow->drawPreparedChart();
+  const QString headline = contentWindow->chartHeadlineLabel->text();
+  fromEventLoop([this] { contentWindow->nextMonthButton->click(); });
+  EXPECT_EQ(newReports().size(), 1);
+  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
+
+  // Printing with no printer: reported, and the window is back in its colours.
+  env->printer.available = false;
+  fromEventLoop([this] { contentWindow->printButton->click(); });
+  EXPECT_EQ(newReports(), QStringList{"There is no default printer currently selected."});
+  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
+
+  // The setup's OK by Return in the birth-date field with a date that does not convert:
+  // reported, nothing written.
+  const QByteArray stored = readConfig();
+  mainWindow->openSetup();
+  contentWindow->birthDateField->setText(QStringLiteral("31/04/2024"));
+  contentWindow->birthDateField->setFocus();
+  QTest::keyClick(contentWindow->birthDateField, Qt::Key_Return);
+  EXPECT_EQ(newReports(), QStringList{"'31/04/2024' is not a valid date."});
+  EXPECT_EQ(readConfig(), stored);
+  contentWindow->hide();
+
+  // The hourly refresh's tick on the same refused date says nothing again; another one is
+  // reported by the tick, and the icons show why they have no levels.
+  contentWindow->birthDateField->setText(QStringLiteral("32/04/2024"));
+  const qsizetype before = env->errorReport.shown.size();
+  mainWindow->hourlyRefreshTimer->start(0);
+  const QDeadlineTimer deadline(10000);
+  while (env->errorReport.shown.size() == before && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  mainWindow->hourlyRefreshTimer->stop();
+  EXPECT_EQ(newReports(), QStringList{"'32/04/2024' is not a valid date."});
+  EXPECT_EQ(mainWindow->emotionalTrayIcon->toolTip(), unreadableBirthDateTip());
+
+  // Saving from the tray where the file cannot be written: no confirmation.
+  env->environment().configPath = dir.filePath("missing/Calvoro.ini").toStdString();
+  fromEventLoop([this] { mainWindow->findChild<QAction *>("saveAction")->trigger(); });
+  EXPECT_EQ(newReports(), QStringList{"Invalid filename."});
+  EXPECT_TRUE(env->messageBoxes.shown.isEmpty());
+
+  EXPECT_EQ(app->escapedErrors(), escaped);
+}
+
+} // namespace
