@@ -67,7 +67,7 @@ TEST_F(HandlerErrors, CommandsTicksAndKeysReportTheirOwnErrorsAndStopThere) {
   // "Show me" with a date that does not convert: reported, and no chart is shown.
   mainWindow->openProjection();
   contentWindow->projectionDateField->setText(QStringLiteral("31/02/2001"));
-  fromEventLoop([this] { contentWindow->showMeButton->click(); });
+  fromEventLoop([] { contentWindow->showMeButton->click(); });
   EXPECT_EQ(newReports(), QStringList{"'31/02/2001' is not a valid date."});
   EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
 
@@ -76,13 +76,13 @@ TEST_F(HandlerErrors, CommandsTicksAndKeysReportTheirOwnErrorsAndStopThere) {
   contentWindow->showMe();
   contentWindow->drawPreparedChart();
   const QString headline = contentWindow->chartHeadlineLabel->text();
-  fromEventLoop([this] { contentWindow->nextMonthButton->click(); });
+  fromEventLoop([] { contentWindow->nextMonthButton->click(); });
   EXPECT_EQ(newReports().size(), 1);
   EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
 
   // Printing with no printer: reported, and the window is back in its colours.
   env->printer.available = false;
-  fromEventLoop([this] { contentWindow->printButton->click(); });
+  fromEventLoop([] { contentWindow->printButton->click(); });
   EXPECT_EQ(newReports(), QStringList{"There is no default printer currently selected."});
   EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
 
@@ -111,7 +111,7 @@ TEST_F(HandlerErrors, CommandsTicksAndKeysReportTheirOwnErrorsAndStopThere) {
 
   // Saving from the tray where the file cannot be written: no confirmation.
   env->environment().configPath = dir.filePath("missing/Calvoro.ini").toStdString();
-  fromEventLoop([this] { mainWindow->findChild<QAction *>("saveAction")->trigger(); });
+  fromEventLoop([] { mainWindow->findChild<QAction *>("saveAction")->trigger(); });
   EXPECT_EQ(newReports(), QStringList{"Invalid filename."});
   EXPECT_TRUE(env->messageBoxes.shown.isEmpty());
 
