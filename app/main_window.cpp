@@ -364,8 +364,11 @@ void MainWindow::dayMayHaveChanged() {
 
 void MainWindow::armMidnightRefresh() {
   const platform::Environment &e = platform::env();
-  if (!resumeWatch_)
-    resumeWatch_ = new platform::ResumeWatch([this] { dayMayHaveChanged(); }, this);
+  if (!resumeWatch_) {
+    auto *watch = new platform::ResumeWatch(this);
+    connect(watch, &platform::ResumeWatch::resumed, this, &MainWindow::dayMayHaveChanged);
+    resumeWatch_ = watch;
+  }
   if (e.timeToMidnight)
     midnightTimer->start(std::max(e.timeToMidnight(), std::chrono::milliseconds(0)) +
                          std::chrono::seconds(1));
