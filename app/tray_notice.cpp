@@ -19,8 +19,10 @@ void armMissingTrayNotice(QObject *owner, int delayMs) {
     if (!area || area->hostPresent() || !boxes)
       return;
     // A tray that comes while the box is up shows the icons: the box has nothing left to say.
-    area->setOnHostAppeared([boxes] { boxes->dismiss(missingTrayText()); });
+    const QMetaObject::Connection closer =
+        QObject::connect(area, &platform::NotifyArea::hostAppeared, area,
+                         [boxes] { boxes->dismiss(missingTrayText()); });
     boxes->information(missingTrayText());
-    area->setOnHostAppeared(nullptr);
+    QObject::disconnect(closer);
   });
 }
