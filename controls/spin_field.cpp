@@ -10,7 +10,7 @@
 #include <algorithm>
 
 // The text part. A change is passed on after the line edit has finished
-// handling the event that made it, so that a handler failing in onChange
+// handling the event that made it, so that a receiver of changed() that fails
 // never leaves the line edit half way through its own work.
 class SpinEditor : public QLineEdit {
 public:
@@ -89,8 +89,7 @@ void SpinField::setText(const QString &text) {
 }
 
 void SpinField::change() {
-  if (onChange)
-    onChange(this);
+  emit changed();
 }
 
 void SpinField::editorLeft() {

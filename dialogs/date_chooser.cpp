@@ -90,9 +90,9 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
 
-  monthGrid->onChange = [this](QObject *) { gridChanged(); };
-  monthField->onChange = [this](QObject *) { monthFieldChanged(); };
-  yearField->onChange = [this](QObject *) { yearFieldChanged(); };
+  connect(monthGrid, &MonthGrid::changed, this, &DateChooser::gridChanged);
+  connect(monthField, &SpinField::changed, this, &DateChooser::monthFieldChanged);
+  connect(yearField, &SpinField::changed, this, &DateChooser::yearFieldChanged);
   connect(okButton, &QPushButton::clicked, this, &DateChooser::acceptDate);
   connect(cancelButton, &QPushButton::clicked, this, &DateChooser::cancel);
 
