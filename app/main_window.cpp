@@ -176,10 +176,10 @@ void MainWindow::createTrayIcons() {
     icon->setObjectName(name);
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
-    icon->setOnClick([this](QObject *sender) { trayIconClicked(sender); });
-    icon->setOnDoubleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    connect(icon, &TrayIcon::clicked, this, &MainWindow::trayIconClicked);
+    connect(icon, &TrayIcon::doubleClicked, this, &MainWindow::trayIconDoubleClicked);
     // Trays that report no double click still report the middle button.
-    icon->setOnMiddleClick([this](QObject *sender) { trayIconDoubleClicked(sender); });
+    connect(icon, &TrayIcon::middleClicked, this, &MainWindow::trayIconDoubleClicked);
     icon->setPopupMenu(trayMenu);
     icon->setActive(true);
     return icon;
@@ -470,13 +470,13 @@ void MainWindow::openAbout() {
   aboutWindow->openCentred();
 }
 
-void MainWindow::trayIconClicked(QObject *) {
+void MainWindow::trayIconClicked() {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
   openPanel(contentWindow->powerPanel, false);
 }
 
-void MainWindow::trayIconDoubleClicked(QObject *) {
+void MainWindow::trayIconDoubleClicked() {
   hideIfMade(aboutWindow);
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
   showSteadyIcons();
