@@ -185,12 +185,12 @@ void MainWindow::createTrayIcons() {
     icon->setObjectName(name);
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
-    icon->setOnClick(platform::guarded([this](QObject *sender) { trayIconClicked(sender); }));
-    icon->setOnDoubleClick(
-        platform::guarded([this](QObject *sender) { trayIconDoubleClicked(sender); }));
+    connect(icon, &TrayIcon::clicked, this, platform::guarded(this, &MainWindow::trayIconClicked));
+    connect(icon, &TrayIcon::doubleClicked, this,
+            platform::guarded(this, &MainWindow::trayIconDoubleClicked));
     // Trays that report no double click still report the middle button.
-    icon->setOnMiddleClick(
-        platform::guarded([this](QObject *sender) { trayIconDoubleClicked(sender); }));
+    connect(icon, &TrayIcon::middleClicked, this,
+            platform::guarded(this, &MainWindow::trayIconDoubleClicked));
     icon->setPopupMenu(trayMenu);
     icon->setActive(true);
     return icon;
@@ -375,9 +375,12 @@ void MainWindow::dayMayHaveChanged() {
 
 void MainWindow::armMidnightRefresh() {
   const platform::Environment &e = platform::env();
-  if (!resumeWatch_)
-    resumeWatch_ =
-        new platform::ResumeWatch(platform::guarded([this] { dayMayHaveChanged(); }), this);
+  if (!resumeWatch_) {
+    auto *watch = new platform::ResumeWatch(this);
+    connect(watch, &platform::ResumeWatch::resumed, this,
+            platform::guarded(this, &MainWindow::dayMayHaveChanged));
+    resumeWatch_ = watch;
+  }
   if (e.timeToMidnight)
     midnightTimer->start(std::max(e.timeToMidnight(), std::chrono::milliseconds(0)) +
                          std::chrono::seconds(1));
@@ -479,13 +482,13 @@ void MainWindow::openAbout() {
   aboutWindow->openCentred();
 }
 
-void MainWindow::trayIconClicked(QObject *) {
+void MainWindow::trayIconClicked() {
   if (contentWindow.made() && contentWindow->isVisible())
     return;
   openPanel(contentWindow->powerPanel, false);
 }
 
-void MainWindow::trayIconDoubleClicked(QObject *) {
+void MainWindow::trayIconDoubleClicked() {
   hideIfMade(aboutWindow);
   contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
   showSteadyIcons();

@@ -62,8 +62,8 @@ public:
   void openAbout();
   void saveFromTray();
   void hideAllWindows();
-  void trayIconClicked(QObject *Sender);
-  void trayIconDoubleClicked(QObject *Sender);
+  void trayIconClicked();
+  void trayIconDoubleClicked();
   QAction *setupAction;
 
 protected:

@@ -21,9 +21,10 @@ void armMissingTrayNotice(QObject *owner, int delayMs) {
                          return;
                        // A tray that comes while the box is up shows the icons: the box has nothing
                        // left to say.
-                       area->setOnHostAppeared(
+                       const QMetaObject::Connection closer = QObject::connect(
+                           area, &platform::NotifyArea::hostAppeared, area,
                            platform::guarded([boxes] { boxes->dismiss(missingTrayText()); }));
                        boxes->information(missingTrayText());
-                       area->setOnHostAppeared(nullptr);
+                       QObject::disconnect(closer);
                      }));
 }

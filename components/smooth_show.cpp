@@ -171,8 +171,7 @@ void SmoothShow::step() {
 void SmoothShow::finish() {
   timer_->stop();
   QPointer<SmoothShow> self(this);
-  if (onFinishing)
-    onFinishing(this);
+  emit finishing();
   if (!self)
     return;
   delete frame_.data();
@@ -180,8 +179,7 @@ void SmoothShow::finish() {
     platform::setWindowRegion(control_, savedRegion_);
   savedRegion_.reset();
   running_ = false;
-  if (onFinish)
-    onFinish(this);
+  emit finished();
 }
 
 void SmoothShow::abandon(bool restoreControl) {

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QTimer;
@@ -25,12 +24,10 @@ class SmoothShow : public QObject {
   Q_OBJECT
 
 public:
-  using NotifyHandler = std::function<void(QObject *Sender)>;
-
   // The control is the owner when the owner is a widget.
   explicit SmoothShow(QObject *owner);
   // A run still under way is undone: the frame goes and the control gets its
-  // own region back. No event is called from here.
+  // own region back. No signal is emitted from here.
   ~SmoothShow() override;
 
   QColor color() const { return color_; }
@@ -74,11 +71,6 @@ public:
   void execute();
   bool running() const { return running_; }
 
-  // Called at the last step while the frame still exists and the control is
-  // still invisible; onFinish once the control has its region back.
-  NotifyHandler onFinishing;
-  NotifyHandler onFinish;
-
   // The two ends of a run as (Left, Top, Width, Height).
   QRect smallRect() const;
   QRect largeRect() const;
@@ -95,6 +87,13 @@ public:
 
   // One step of the run; the step timer calls it.
   void step();
+
+signals:
+  // At the last step while the frame still exists and the control is still
+  // invisible; a receiver may delete this component.
+  void finishing();
+  // Once the control has its region back.
+  void finished();
 
 private:
   void finish();

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMetaMethod>
 
 QIcon IconList::icon(int index) const {
   if (index < 0 || index >= count())
@@ -43,31 +44,14 @@ TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
   FTimer->setObjectName(QStringLiteral("animationTimer"));
   FTimer->setInterval(FAnimateInterval);
   connect(FTimer, &QTimer::timeout, this, &TrayIcon::animateTick);
-
-  FOnDblClick = [this](QObject *Sender) { restoreApp(Sender); };
-
-  // Chain into the application's minimise handler. The link holds a guarded pointer: when
-  // this component is gone while a later one still chains through it, the link passes on
-  // without calling in.
-  platform::AppShell &shell = platform::AppShell::instance();
-  FPrevMinimize = shell.onMinimize();
-  QPointer<TrayIcon> self(this);
-  auto previous = FPrevMinimize;
-  FMinimizeSerial = shell.setOnMinimize([self, previous](QObject *Sender) {
-    if (previous)
-      previous(Sender);
-    if (self)
-      self->appMinimized(Sender);
-  });
+  connect(&platform::AppShell::instance(), &platform::AppShell::minimized, this,
+          &TrayIcon::appMinimized);
 }
 
 TrayIcon::~TrayIcon() {
   if (FActive)
     removeIcon();
   FTimer->stop();
-  platform::AppShell &shell = platform::AppShell::instance();
-  if (shell.onMinimizeSerial() == FMinimizeSerial)
-    shell.setOnMinimize(FPrevMinimize);
 }
 
 void TrayIcon::fillRecord(unsigned Parts) {
@@ -192,14 +176,14 @@ void TrayIcon::animateTick() {
   setIcon(frame);
 }
 
-void TrayIcon::restoreApp(QObject *) {
+void TrayIcon::restoreApp() {
   if (!FActive)
     return;
   platform::AppShell::instance().restore();
   setActive(false);
 }
 
-void TrayIcon::appMinimized(QObject *) {
+void TrayIcon::appMinimized() {
   if (!FMinimizeApp || FActive)
     return;
   platform::AppShell &shell = platform::AppShell::instance();
@@ -213,16 +197,16 @@ void TrayIcon::appMinimized(QObject *) {
 void TrayIcon::handleTrayMouse(platform::TrayMouse Mouse) {
   switch (Mouse) {
   case platform::TrayMouse::LeftUp:
-    if (const NotifyHandler handler = FOnClick)
-      handler(this);
+    emit clicked();
     break;
   case platform::TrayMouse::LeftDoubleClick:
-    if (const NotifyHandler handler = FOnDblClick)
-      handler(this);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TrayIcon::doubleClicked)))
+      emit doubleClicked();
+    else
+      restoreApp();
     break;
   case platform::TrayMouse::MiddleUp:
-    if (const NotifyHandler handler = FOnMiddleClick)
-      handler(this);
+    emit middleClicked();
     break;
   case platform::TrayMouse::RightUp: {
     const QPoint at = QCursor::pos();
@@ -232,8 +216,7 @@ void TrayIcon::handleTrayMouse(platform::TrayMouse Mouse) {
     // The menu's commands may have released this component.
     if (!self)
       return;
-    if (const MouseHandler handler = FOnRightClick)
-      handler(this, Qt::RightButton, Qt::NoModifier, at.x(), at.y());
+    emit rightClicked(at);
     break;
   }
   default:

@@ -1,6 +1,6 @@
 #pragma once
 // TrayIcon: one icon in the notification area. Keeps its picture and tooltip current, turns
-// the tray's mouse notifications into events and a popup menu, can animate the icon from an
+// the tray's mouse notifications into signals and a popup menu, can animate the icon from an
 // image list, and can hide the application into the tray when it is minimised.
 
 #include "platform/notify_area.h"
@@ -10,12 +10,10 @@
 #include <QList>
 #include <QMenu>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-
-#include <cstdint>
-#include <functional>
 
 // A list of pictures, referenced by the components that show them.
 class IconList : public QObject {
@@ -36,10 +34,6 @@ private:
 class TrayIcon : public QObject {
   Q_OBJECT
 public:
-  using NotifyHandler = std::function<void(QObject *Sender)>;
-  using MouseHandler = std::function<void(QObject *Sender, Qt::MouseButton Button,
-                                          Qt::KeyboardModifiers Shift, int X, int Y)>;
-
   static constexpr int kMaxToolTipLength = 62;
 
   // Talks to `area`, or to the notification area of the current environment when none is
@@ -69,23 +63,11 @@ public:
   QMenu *popupMenu() const { return FPopupMenu; }
   void setPopupMenu(QMenu *Value) { FPopupMenu = Value; }
 
-  const NotifyHandler &onClick() const { return FOnClick; }
-  void setOnClick(NotifyHandler Handler) { FOnClick = std::move(Handler); }
-  // The built-in restore handler until another one is set.
-  const NotifyHandler &onDoubleClick() const { return FOnDblClick; }
-  void setOnDoubleClick(NotifyHandler Handler) { FOnDblClick = std::move(Handler); }
-  // A middle click, which every tray reports, also where a double click never arrives.
-  const NotifyHandler &onMiddleClick() const { return FOnMiddleClick; }
-  void setOnMiddleClick(NotifyHandler Handler) { FOnMiddleClick = std::move(Handler); }
-  const MouseHandler &onRightClick() const { return FOnRightClick; }
-  void setOnRightClick(MouseHandler Handler) { FOnRightClick = std::move(Handler); }
-
-  // The built-in double-click handler: brings a minimised application back and takes the
-  // icon out of the tray.
-  void restoreApp(QObject *Sender);
-  // The minimise handler this component chains in: the previous handler first, then, with
-  // minimizeApp, the application hides into the tray.
-  void appMinimized(QObject *Sender);
+  // What a double click does while nothing is connected to doubleClicked(): brings a
+  // minimised application back and takes the icon out of the tray.
+  void restoreApp();
+  // The application was minimised: with minimizeApp, it hides into the tray.
+  void appMinimized();
 
   // The animation timer's tick: the next picture of images().
   void animateTick();
@@ -94,6 +76,15 @@ public:
   // types for every instance.
   static QEvent::Type callbackMessage();
   static QEvent::Type resetToolTipMessage();
+
+signals:
+  void clicked();
+  // A receiver takes the place of restoreApp().
+  void doubleClicked();
+  // A middle click, which every tray reports, also where a double click never arrives.
+  void middleClicked();
+  // After the popup menu has closed; `at` is the cursor position it opened at.
+  void rightClicked(QPoint at);
 
 protected:
   bool event(QEvent *e) override;
@@ -128,12 +119,4 @@ private:
   QString FToolTip;
   QString FName;
   QPointer<QMenu> FPopupMenu;
-
-  NotifyHandler FOnClick;
-  NotifyHandler FOnDblClick;
-  NotifyHandler FOnMiddleClick;
-  MouseHandler FOnRightClick;
-
-  std::function<void(QObject *)> FPrevMinimize;
-  std::uint64_t FMinimizeSerial = 0;
 };

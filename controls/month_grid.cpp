@@ -54,8 +54,7 @@ void MonthGrid::changeTo(const core::Date &date) {
   month_ = date.month;
   day_ = date.day;
   update();
-  if (onChange)
-    onChange(this);
+  emit changed();
 }
 
 void MonthGrid::setStartOfWeek(int value) {

@@ -10,10 +10,8 @@
 // nothing. A year or month that would give a day that does not exist (31
 // into a 30-day month, 29 February into a common year, a year past 9999)
 // raises core::EDateError and keeps the date. Every change that happens
-// redraws the grid and raises onChange.
+// redraws the grid and emits changed().
 #include <QWidget>
-
-#include <functional>
 
 namespace core {
 struct Date;
@@ -23,8 +21,6 @@ class MonthGrid : public QWidget {
   Q_OBJECT
 
 public:
-  using NotifyHandler = std::function<void(QObject *Sender)>;
-
   explicit MonthGrid(QWidget *parent = nullptr);
 
   int year() const { return year_; }
@@ -50,7 +46,8 @@ public:
   // The cell of the day on display.
   QPoint selectedCell() const;
 
-  NotifyHandler onChange;
+signals:
+  void changed();
 
 protected:
   void paintEvent(QPaintEvent *event) override;

@@ -10,8 +10,9 @@
 #include <algorithm>
 
 // The text part. A change is passed on after the line edit has finished
-// handling the event that made it, so that a handler failing in onChange
-// never leaves the line edit half way through its own work.
+// handling the event that made it: a receiver of changed() may set the text
+// again (the month field's 0 and 13 step into the year), and meets a line edit
+// that is done with its own work.
 class SpinEditor : public QLineEdit {
 public:
   explicit SpinEditor(SpinField *owner) : QLineEdit(owner), owner_(owner) {}
@@ -89,8 +90,7 @@ void SpinField::setText(const QString &text) {
 }
 
 void SpinField::change() {
-  if (onChange)
-    onChange(this);
+  emit changed();
 }
 
 void SpinField::editorLeft() {

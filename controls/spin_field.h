@@ -3,11 +3,9 @@
 // truth: value() is the number in it (a text that is not a number reads as
 // minValue), a value set by the program is clamped to the range, a typed
 // value only when the field loses the focus. Every change of the text
-// raises onChange at once, also when the program sets the value, so that
-// handlers setting each other's fields re-enter one another.
+// emits changed() at once, also when the program sets the value, so that
+// receivers setting each other's fields re-enter one another.
 #include <QWidget>
-
-#include <functional>
 
 class QLineEdit;
 
@@ -15,8 +13,6 @@ class SpinField : public QWidget {
   Q_OBJECT
 
 public:
-  using NotifyHandler = std::function<void(QObject *Sender)>;
-
   explicit SpinField(QWidget *parent = nullptr);
 
   int minValue() const { return minValue_; }
@@ -27,11 +23,11 @@ public:
   void setIncrement(int value) { increment_ = value; }
 
   int value() const;
-  // Clamped to minValue..maxValue; onChange when the text changes.
+  // Clamped to minValue..maxValue; changed() when the text changes.
   void setValue(int value);
 
   QString text() const;
-  // Sets the text as typed, without clamping; onChange when it changes.
+  // Sets the text as typed, without clamping; changed() when it changes.
   void setText(const QString &text);
   QLineEdit *editor() const { return editor_; }
 
@@ -43,7 +39,8 @@ public:
   // 0 none.
   int arrowAt(const QPoint &pos) const;
 
-  NotifyHandler onChange;
+signals:
+  void changed();
 
 protected:
   void paintEvent(QPaintEvent *event) override;

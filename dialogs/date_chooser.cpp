@@ -91,9 +91,11 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
 
-  monthGrid->onChange = platform::guarded([this](QObject *) { gridChanged(); });
-  monthField->onChange = platform::guarded([this](QObject *) { monthFieldChanged(); });
-  yearField->onChange = platform::guarded([this](QObject *) { yearFieldChanged(); });
+  connect(monthGrid, &MonthGrid::changed, this, platform::guarded(this, &DateChooser::gridChanged));
+  connect(monthField, &SpinField::changed, this,
+          platform::guarded(this, &DateChooser::monthFieldChanged));
+  connect(yearField, &SpinField::changed, this,
+          platform::guarded(this, &DateChooser::yearFieldChanged));
   connect(okButton, &QPushButton::clicked, this, platform::guarded(this, &DateChooser::acceptDate));
   connect(cancelButton, &QPushButton::clicked, this, platform::guarded(this, &DateChooser::cancel));
 

@@ -17,16 +17,11 @@ void AppShell::setMainWindow(QWidget *form) {
     form->installEventFilter(this);
 }
 
-std::uint64_t AppShell::setOnMinimize(MinimizeHandler handler) {
-  onMinimize_ = std::move(handler);
-  return ++serial_;
-}
-
 void AppShell::minimize() {
   if (mainWindow_)
     mainWindow_->setWindowState(mainWindow_->windowState() | Qt::WindowMinimized);
   else
-    minimized();
+    emit minimized();
 }
 
 void AppShell::restore() {
@@ -38,20 +33,13 @@ void AppShell::restore() {
   mainWindow_->activateWindow();
 }
 
-void AppShell::minimized() {
-  // A copy: the handler may replace itself while it runs.
-  const MinimizeHandler handler = onMinimize_;
-  if (handler)
-    handler(this);
-}
-
 bool AppShell::eventFilter(QObject *watched, QEvent *event) {
   if (watched == mainWindow_ && event->type() == QEvent::WindowStateChange) {
     const auto *change = static_cast<QWindowStateChangeEvent *>(event);
     const bool now = mainWindow_->windowState() & Qt::WindowMinimized;
     const bool before = change->oldState() & Qt::WindowMinimized;
     if (now && !before)
-      minimized();
+      emit minimized();
   }
   return QObject::eventFilter(watched, event);
 }

@@ -1,22 +1,17 @@
 #pragma once
 // What the application object offers its components: the main window, whether the main
-// window shows at start, minimising and restoring the application, and the one minimise
-// handler that components read and replace to chain themselves in.
+// window shows at start, minimising and restoring the application, and a signal when it has
+// been minimised.
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-
-#include <cstdint>
-#include <functional>
 
 namespace platform {
 
 class AppShell : public QObject {
   Q_OBJECT
 public:
-  using MinimizeHandler = std::function<void(QObject *Sender)>;
-
   // The one per process; needs the application object.
   static AppShell &instance();
 
@@ -27,28 +22,23 @@ public:
   bool showMainWindow() const { return showMainWindow_; }
   void setShowMainWindow(bool show) { showMainWindow_ = show; }
 
-  // Called with the application shell as Sender whenever the application is minimised.
-  const MinimizeHandler &onMinimize() const { return onMinimize_; }
-  // Replaces the handler; returns a number that tells this installation apart from others.
-  std::uint64_t setOnMinimize(MinimizeHandler handler);
-  std::uint64_t onMinimizeSerial() const { return serial_; }
-
-  // Minimises the main window (or, without one, just runs the handler).
+  // Minimises the main window (or, without one, just emits minimized()).
   void minimize();
   // Brings the main window back: not minimised, shown, raised and active.
   void restore();
+
+signals:
+  // Whenever the application has been minimised; receivers run in the order they connected.
+  void minimized();
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   AppShell() = default;
-  void minimized();
 
   QPointer<QWidget> mainWindow_;
   bool showMainWindow_ = true;
-  MinimizeHandler onMinimize_;
-  std::uint64_t serial_ = 0;
 };
 
 } // namespace platform

@@ -11,17 +11,17 @@
 
 namespace platform {
 
-DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : QObject(parent) {
+DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : NotifyArea(parent) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (bus.isConnected() && SniNotifyArea::watcherPresent()) {
     sni_ = std::make_unique<SniNotifyArea>();
-    sni_->setOnHostAppeared([this] { hostAppeared(); });
+    connect(sni_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
     return;
   }
   // The X tray until a watcher shows up. Qt picks the kind of its own tray icons once, at the
   // first one, so they are made only while no watcher runs.
   x11_ = std::make_unique<QtNotifyArea>();
-  x11_->setOnHostAppeared([this] { hostAppeared(); });
+  connect(x11_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
   if (bus.isConnected()) {
     watcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
                                        QDBusServiceWatcher::WatchForRegistration, this);
@@ -86,7 +86,7 @@ void DesktopNotifyArea::moveToBus() {
   if (sni_)
     return;
   sni_ = std::make_unique<SniNotifyArea>();
-  sni_->setOnHostAppeared([this] { hostAppeared(); });
+  connect(sni_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
   // The watcher may have come with its host.
   QMetaObject::invokeMethod(sni_.get(), &SniNotifyArea::checkForHost, Qt::QueuedConnection);
   std::vector<std::pair<unsigned long, const NotifyRecord *>> records;

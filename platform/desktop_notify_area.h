@@ -18,7 +18,7 @@ namespace platform {
 class QtNotifyArea;
 class SniNotifyArea;
 
-class DesktopNotifyArea : public QObject, public NotifyArea {
+class DesktopNotifyArea : public NotifyArea {
   Q_OBJECT
 public:
   explicit DesktopNotifyArea(QObject *parent = nullptr);

@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <utility>
 
 class QMenu;
@@ -60,11 +59,12 @@ private:
   TrayMouse mouse_;
 };
 
-class NotifyArea {
+class NotifyArea : public QObject {
+  Q_OBJECT
 public:
   static constexpr int kMaxTipLength = 63;
 
-  virtual ~NotifyArea() = default;
+  explicit NotifyArea(QObject *parent = nullptr) : QObject(parent) {}
   // Each returns whether the tray took the request: adding an icon that is present, or
   // modifying or removing one that is not, fails.
   virtual bool add(const NotifyRecord &record) = 0;
@@ -74,17 +74,9 @@ public:
   // appear when a tray does.
   virtual bool hostPresent() const { return true; }
 
-  // Called when a tray registers while the program runs: the icons show from then on.
-  void setOnHostAppeared(std::function<void()> handler) { onHostAppeared_ = std::move(handler); }
-
-protected:
-  void hostAppeared() const {
-    if (onHostAppeared_)
-      onHostAppeared_();
-  }
-
-private:
-  std::function<void()> onHostAppeared_;
+signals:
+  // A tray registered while the program runs: the icons show from then on.
+  void hostAppeared();
 };
 
 // The tip as the tray keeps it.

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-NotifyAreaBase::NotifyAreaBase(QObject *parent) : QObject(parent) {}
+NotifyAreaBase::NotifyAreaBase(QObject *parent) : NotifyArea(parent) {}
 
 NotifyAreaBase::~NotifyAreaBase() {
   for (auto &[key, entry] : entries_)

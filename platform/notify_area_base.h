@@ -12,7 +12,7 @@
 
 namespace platform {
 
-class NotifyAreaBase : public QObject, public NotifyArea {
+class NotifyAreaBase : public NotifyArea {
   Q_OBJECT
 public:
   bool add(const NotifyRecord &record) override;

@@ -75,7 +75,7 @@ QtNotifyArea::QtNotifyArea(QObject *parent) : NotifyAreaBase(parent) {
   trayManagerFilter_ = watchForTrayManager([this] {
     QTimer::singleShot(0, this, [this] {
       if (hostPresent())
-        hostAppeared();
+        emit hostAppeared();
     });
   });
 }

@@ -2,12 +2,9 @@
 
 #include <QDBusConnection>
 
-#include <utility>
-
 namespace platform {
 
-ResumeWatch::ResumeWatch(std::function<void()> onResume, QObject *parent)
-    : QObject(parent), onResume_(std::move(onResume)) {
+ResumeWatch::ResumeWatch(QObject *parent) : QObject(parent) {
   QDBusConnection bus = QDBusConnection::systemBus();
   if (bus.isConnected())
     bus.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
@@ -16,8 +13,8 @@ ResumeWatch::ResumeWatch(std::function<void()> onResume, QObject *parent)
 }
 
 void ResumeWatch::prepareForSleep(bool sleeping) {
-  if (!sleeping && onResume_)
-    onResume_();
+  if (!sleeping)
+    emit resumed();
 }
 
 } // namespace platform

@@ -5,21 +5,19 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace platform {
 
 class ResumeWatch : public QObject {
   Q_OBJECT
 public:
-  // Calls `onResume` after each wake-up.
-  ResumeWatch(std::function<void()> onResume, QObject *parent);
+  explicit ResumeWatch(QObject *parent);
+
+signals:
+  // After each wake-up.
+  void resumed();
 
 private Q_SLOTS:
   void prepareForSleep(bool sleeping);
-
-private:
-  std::function<void()> onResume_;
 };
 
 } // namespace platform

@@ -46,7 +46,7 @@ SniNotifyArea::SniNotifyArea(QObject *parent)
 
 void SniNotifyArea::checkForHost() {
   if (hostPresent())
-    hostAppeared();
+    emit hostAppeared();
 }
 
 SniNotifyArea::~SniNotifyArea() = default;

@@ -50,10 +50,10 @@ int main(int argc, char **argv) {
     QObject::connect(menu->addAction("Quit"), &QAction::triggered, &app, &QApplication::quit);
     QObject::connect(menu.get(), &QMenu::aboutToShow, [name] { say("menu " + name); });
     tray->setPopupMenu(menu.get());
-    tray->setOnClick([name](QObject *) { say("click " + name); });
-    tray->setOnDoubleClick([name](QObject *) { say("dblclick " + name); });
-    tray->setOnRightClick([name](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-      say(QStringLiteral("rightclick %1 %2 %3").arg(name).arg(x).arg(y));
+    QObject::connect(tray, &TrayIcon::clicked, [name] { say("click " + name); });
+    QObject::connect(tray, &TrayIcon::doubleClicked, [name] { say("dblclick " + name); });
+    QObject::connect(tray, &TrayIcon::rightClicked, [name](QPoint at) {
+      say(QStringLiteral("rightclick %1 %2 %3").arg(name).arg(at.x()).arg(at.y()));
     });
     tray->setActive(true);
     tray->setIcon(solidIcon(p.color));

@@ -21,6 +21,7 @@ struct NotifyCall {
 };
 
 class RecordingNotifyArea : public platform::NotifyArea {
+  Q_OBJECT
 public:
   bool add(const platform::NotifyRecord &record) override;
   bool modify(const platform::NotifyRecord &record) override;
@@ -31,7 +32,7 @@ public:
   // A tray registers.
   void appear() {
     host = true;
-    hostAppeared();
+    emit hostAppeared();
   }
 
   QList<NotifyCall> calls;

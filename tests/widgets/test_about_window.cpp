@@ -125,7 +125,7 @@ TEST_F(About, FliesOnlyWhileOpenAndKeepsItsPlaceBetweenOpenings) {
   EXPECT_EQ(creature(), flown);
 
   // A click on a tray icon opens the content window beside it.
-  mainWindow->trayIconClicked(nullptr);
+  mainWindow->trayIconClicked();
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_TRUE(aboutWindow->isVisible());
 

@@ -115,14 +115,14 @@ TEST_F(ContentWindowTest, ACommandFromChartSizeGoesBackToPanelSize) {
 TEST_F(ContentWindowTest, AClickOnAnIconOpensPowerOnlyWhenTheWindowIsHidden) {
   load();
   aboutWindow->show();
-  mainWindow->trayIconClicked(mainWindow->emotionalTrayIcon);
+  mainWindow->trayIconClicked();
   EXPECT_TRUE(contentWindow->isVisible());
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
   EXPECT_TRUE(aboutWindow->isVisible()); // a click leaves the About window alone
 
   mainWindow->openSetup();
   contentWindow->move(7, 9);
-  mainWindow->trayIconClicked(mainWindow->intellectualTrayIcon);
+  mainWindow->trayIconClicked();
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
   EXPECT_EQ(contentWindow->pos(), QPoint(7, 9));
 }
@@ -143,7 +143,7 @@ TEST_F(ContentWindowTest, ADoubleClickShowsTheGuideAndTheSteadyIconsWithoutStopp
   mainWindow->blinkStep();
   ASSERT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "happy");
   aboutWindow->show();
-  mainWindow->trayIconDoubleClicked(mainWindow->emotionalTrayIcon);
+  mainWindow->trayIconDoubleClicked();
   EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->guidePanel);
   EXPECT_FALSE(aboutWindow->isVisible());
   EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio10");

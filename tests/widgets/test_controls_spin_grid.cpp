@@ -17,7 +17,7 @@ struct YearField {
     spin.setMinValue(1900);
     spin.setMaxValue(10000);
     spin.setValue(1900);
-    spin.onChange = [this](QObject *) { seen.append(spin.value()); };
+    QObject::connect(&spin, &SpinField::changed, [this] { seen.append(spin.value()); });
   }
   SpinField spin;
   QList<int> seen;
@@ -88,7 +88,7 @@ struct Grid {
     grid.resize(199, 97);
     grid.setStartOfWeek(1);
     grid.setCalendarDate(date);
-    grid.onChange = [this](QObject *) { changes++; };
+    QObject::connect(&grid, &MonthGrid::changed, [this] { changes++; });
   }
   MonthGrid grid;
   int changes = 0;

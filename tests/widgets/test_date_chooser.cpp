@@ -101,19 +101,23 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
 TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
-  dateChooser->monthField->onChange = [&](QObject *) {
+  // The chooser's own receivers, each with a log around it.
+  QObject::disconnect(dateChooser->monthField, &SpinField::changed, nullptr, nullptr);
+  QObject::disconnect(dateChooser->yearField, &SpinField::changed, nullptr, nullptr);
+  QObject::disconnect(dateChooser->monthGrid, &MonthGrid::changed, nullptr, nullptr);
+  QObject::connect(dateChooser->monthField, &SpinField::changed, [&] {
     log << "month " + dateChooser->monthField->text();
     dateChooser->monthFieldChanged();
     log << "month done";
-  };
-  dateChooser->yearField->onChange = [&](QObject *) {
+  });
+  QObject::connect(dateChooser->yearField, &SpinField::changed, [&] {
     log << "year " + dateChooser->yearField->text();
     dateChooser->yearFieldChanged();
-  };
-  dateChooser->monthGrid->onChange = [&](QObject *) {
+  });
+  QObject::connect(dateChooser->monthGrid, &MonthGrid::changed, [&] {
     log << "grid " + QString::number(dateChooser->monthGrid->month());
     dateChooser->gridChanged();
-  };
+  });
   dateChooser->monthField->stepUp();
   EXPECT_EQ(log, (QStringList{"month 13", "year 2025", "grid 12", "month 1", "grid 1", "month done",
                               "month done"}));

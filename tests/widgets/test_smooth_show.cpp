@@ -3,6 +3,7 @@
 #include "components/smooth_show.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -146,22 +147,20 @@ TEST_F(Smooth, WindowGetsItsOwnRegionBack) {
   EXPECT_EQ(window.mask(), shape.toQRegion());
 }
 
-TEST_F(Smooth, EventsComeWithTheFrameStillUpAndThenWithTheWindowBack) {
+TEST_F(Smooth, SignalsComeWithTheFrameStillUpAndThenWithTheWindowBack) {
   int finishing = 0, finish = 0;
-  smooth->onFinishing = [&](QObject *sender) {
+  QObject::connect(smooth, &SmoothShow::finishing, [&] {
     ++finishing;
-    EXPECT_EQ(sender, smooth);
     EXPECT_NE(smooth->frameWindow(), nullptr);
     EXPECT_TRUE(windowInvisible());
     EXPECT_EQ(finish, 0);
-  };
-  smooth->onFinish = [&](QObject *sender) {
+  });
+  QObject::connect(smooth, &SmoothShow::finished, [&] {
     ++finish;
-    EXPECT_EQ(sender, smooth);
     EXPECT_EQ(smooth->frameWindow(), nullptr);
     EXPECT_FALSE(platform::windowRegion(&window).has_value());
     EXPECT_FALSE(smooth->running());
-  };
+  });
   smooth->execute();
   EXPECT_EQ(finishing, 0);
   runToEnd();
@@ -171,12 +170,11 @@ TEST_F(Smooth, EventsComeWithTheFrameStillUpAndThenWithTheWindowBack) {
 
 TEST_F(Smooth, ZeroDelayFinishesAtOnce) {
   smooth->setDelay(0);
-  int finish = 0;
-  smooth->onFinish = [&](QObject *) { ++finish; };
+  QSignalSpy finish(smooth, &SmoothShow::finished);
   smooth->execute();
   EXPECT_FALSE(smooth->running());
   EXPECT_EQ(smooth->framesDrawn(), kShowing);
-  EXPECT_EQ(finish, 1);
+  EXPECT_EQ(finish.count(), 1);
   EXPECT_FALSE(platform::windowRegion(&window).has_value());
 }
 
@@ -226,12 +224,12 @@ TEST_F(Smooth, DestroyedComponentUndoesItsRun) {
   EXPECT_EQ(*platform::windowRegion(&window), shape);
 }
 
-TEST_F(Smooth, ComponentDeletedFromItsOwnEvent) {
+TEST_F(Smooth, ComponentDeletedFromItsOwnSignal) {
   QPointer<QWidget> frame;
-  smooth->onFinishing = [&](QObject *) {
+  QObject::connect(smooth, &SmoothShow::finishing, [&] {
     frame = smooth->frameWindow();
     delete smooth;
-  };
+  });
   smooth->execute();
   runToEnd();
   EXPECT_FALSE(frame);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPixmap>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -38,7 +39,6 @@ protected:
   void TearDown() override {
     QApplication::setWindowIcon(QIcon());
     platform::AppShell::instance().setMainWindow(nullptr);
-    platform::AppShell::instance().setOnMinimize(nullptr);
   }
   void processEvents() { QCoreApplication::processEvents(); }
 
@@ -222,7 +222,7 @@ TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
   EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::yellow));
 }
 
-TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
+TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnSignals) {
   QStringList events;
   std::unique_ptr<TrayIcon> trays[3];
   const char *names[3] = {"emotional", "intellectual", "physical"};
@@ -230,15 +230,10 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
     trays[i] = std::make_unique<TrayIcon>(&owner);
     TrayIcon *t = trays[i].get();
     const QString name = names[i];
-    t->setOnClick([&events, name, t](QObject *Sender) {
-      EXPECT_EQ(Sender, t);
-      events << "click " + name;
-    });
-    t->setOnDoubleClick([&events, name, t](QObject *Sender) {
-      EXPECT_EQ(Sender, t);
-      events << "dblclick " + name;
-    });
-    t->setOnMiddleClick([&events, name](QObject *) { events << "middle " + name; });
+    QObject::connect(t, &TrayIcon::clicked, [&events, name] { events << "click " + name; });
+    QObject::connect(t, &TrayIcon::doubleClicked,
+                     [&events, name] { events << "dblclick " + name; });
+    QObject::connect(t, &TrayIcon::middleClicked, [&events, name] { events << "middle " + name; });
     t->setIcon(solidIcon(Qt::red));
     t->setActive(true);
   }
@@ -255,7 +250,7 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnCallbacks) {
                                  "click intellectual", "click physical", "middle emotional"}));
 }
 
-TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenCallsOnRightClick) {
+TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenSignals) {
   QCursor::setPos(300, 200);
   const QPoint cursor = QCursor::pos();
   QMenu menu;
@@ -273,14 +268,10 @@ TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenCallsOnRightClick) {
   tray.setPopupMenu(&menu);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
-  tray.setOnRightClick(
-      [&](QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
-        events << "right";
-        EXPECT_EQ(Sender, &tray);
-        EXPECT_EQ(Button, Qt::RightButton);
-        EXPECT_EQ(Shift, Qt::NoModifier);
-        EXPECT_EQ(QPoint(X, Y), cursor);
-      });
+  QObject::connect(&tray, &TrayIcon::rightClicked, [&](QPoint at) {
+    events << "right";
+    EXPECT_EQ(at, cursor);
+  });
   env.notifyArea.mouse(&tray, TrayMouse::RightUp);
   processEvents();
   EXPECT_EQ(events, (QStringList{"menu", "right"}));
@@ -291,11 +282,9 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
   auto menu = std::make_unique<QMenu>();
   bool shown = false;
   QObject::connect(menu.get(), &QMenu::aboutToShow, [&] { shown = true; });
-  int rightClicks = 0;
   TrayIcon tray(&owner);
+  QSignalSpy rightClicks(&tray, &TrayIcon::rightClicked);
   tray.setPopupMenu(menu.get());
-  tray.setOnRightClick(
-      [&](QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++rightClicks; });
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   menu.reset();
@@ -303,13 +292,13 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
   env.notifyArea.mouse(&tray, TrayMouse::RightUp);
   processEvents();
   EXPECT_FALSE(shown);
-  EXPECT_EQ(rightClicks, 1);
+  EXPECT_EQ(rightClicks.count(), 1);
 }
 
 TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
   int clicks = 0;
   auto tray = std::make_unique<TrayIcon>(&owner);
-  tray->setOnClick([&](QObject *) { ++clicks; });
+  QObject::connect(tray.get(), &TrayIcon::clicked, [&] { ++clicks; });
   tray->setActive(true); // posts the tooltip reset too
   env.notifyArea.mouse(tray.get(), TrayMouse::LeftUp);
   const TrayIcon *gone = tray.get();
@@ -354,15 +343,14 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   EXPECT_FALSE(tray.isActive());
   EXPECT_FALSE(env.notifyArea.isShown(&tray));
 
-  // A handler set by code replaces the restore handler.
-  int own = 0;
-  tray.setOnDoubleClick([&](QObject *) { ++own; });
+  // A receiver of doubleClicked replaces the restore.
+  QSignalSpy own(&tray, &TrayIcon::doubleClicked);
   processEvents();
   shell.minimize();
   processEvents();
   env.notifyArea.mouse(&tray, TrayMouse::LeftDoubleClick);
   processEvents();
-  EXPECT_EQ(own, 1);
+  EXPECT_EQ(own.count(), 1);
   EXPECT_FALSE(main.isVisible());
   EXPECT_TRUE(tray.isActive());
 }
@@ -378,33 +366,38 @@ TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainWindow) {
   shell.setShowMainWindow(true);
 }
 
-TEST_F(TrayIconTest, MinimiseHandlersChainAndDestroyedLinksAreSkipped) {
+TEST_F(TrayIconTest, EveryReceiverOfMinimisedRunsOnceInTheOrderConnected) {
   platform::AppShell &shell = platform::AppShell::instance();
+  std::unique_ptr<TrayIcon> first, second;
   QStringList calls;
-  shell.setOnMinimize([&](QObject *) { calls << "application"; });
-  auto first = std::make_unique<TrayIcon>(&owner);
-  auto second = std::make_unique<TrayIcon>(&owner);
+  QObject receivers;
+  auto receiver = [&](const char *name) {
+    return [&, name] {
+      calls << QStringLiteral("%1 %2 %3")
+                   .arg(name)
+                   .arg(first && first->isActive())
+                   .arg(second && second->isActive());
+    };
+  };
+  QObject::connect(&shell, &platform::AppShell::minimized, &receivers, receiver("before"));
+  first = std::make_unique<TrayIcon>(&owner);
+  second = std::make_unique<TrayIcon>(&owner);
   first->setMinimizeApp(true);
   second->setMinimizeApp(true);
+  QObject::connect(&shell, &platform::AppShell::minimized, &receivers, receiver("after"));
 
   shell.minimize();
-  EXPECT_EQ(calls, QStringList{"application"});
-  EXPECT_TRUE(first->isActive());
-  EXPECT_TRUE(second->isActive());
+  EXPECT_EQ(calls, (QStringList{"before 0 0", "after 1 1"}));
 
-  // The first one goes while the second still chains through it.
+  // A component that is gone no longer receives; the others still do.
   first.reset();
   second->setActive(false);
+  calls.clear();
   shell.minimize();
-  EXPECT_EQ(calls, (QStringList{"application", "application"}));
-  EXPECT_TRUE(second->isActive());
+  EXPECT_EQ(calls, (QStringList{"before 0 0", "after 0 1"}));
 
-  // The last one installed puts back what it found.
+  // Without MinimizeApp a component stays out of the tray.
   second.reset();
-  shell.minimize();
-  EXPECT_EQ(calls.size(), 3);
-
-  // Without MinimizeApp a component only passes the call on.
   TrayIcon third(&owner);
   shell.minimize();
   EXPECT_EQ(calls.size(), 4);
