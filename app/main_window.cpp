@@ -487,17 +487,10 @@ void MainWindow::saveFromTray() {
   ContentWindow *content = contentWindow.made();
   AboutWindow *about = aboutWindow.made();
   if ((content && content->isVisible()) || (about && about->isVisible())) {
-    if (content)
-      content->sendToBack();
-    if (about)
-      about->sendToBack();
+    const SentToBack behindTheMessage{content, about};
     e.messageBoxes->warning(QStringLiteral(
         "Please close the Calvoro windows (click on the X panel) before saving. Then right-click "
         "on one icon and save."));
-    if (content)
-      content->setStayOnTop(true);
-    if (about)
-      about->setStayOnTop(true);
     return;
   }
   saveConfiguration(blinkingAction->isChecked());

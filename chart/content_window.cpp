@@ -52,11 +52,11 @@ ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 void ContentWindow::createFrame() {
-  topFrameBar = makeImage(this, "topFrameBar", {}, "frame");
+  topFrameBar = newPictureView(this, "topFrameBar", {}, "frame");
   topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  bottomFrameBar = makeImage(this, "bottomFrameBar", {}, "frame");
-  rightFrameBar = makeImage(this, "rightFrameBar", {}, "framev");
-  leftFrameBar = makeImage(this, "leftFrameBar", {}, "framev");
+  bottomFrameBar = newPictureView(this, "bottomFrameBar", {}, "frame");
+  rightFrameBar = newPictureView(this, "rightFrameBar", {}, "framev");
+  leftFrameBar = newPictureView(this, "leftFrameBar", {}, "framev");
 
   auto corner = [this](const char *name) {
     auto *panel = newCloseCorner(this, name, qColor(platform::clSilver));

@@ -293,15 +293,20 @@ void ContentWindow::drawGrid() {
   update();
 }
 
-void ContentWindow::drawChart() {
+core::ChartData ContentWindow::chartFrom(const QString &firstDay) const {
   const platform::Environment &e = platform::env();
-  const std::string firstDay = utf8(currentChartDay), birth = utf8(birthDateField->text()),
+  const std::string first = utf8(firstDay), birth = utf8(birthDateField->text()),
                     name = utf8(headlineFirstName);
+  return core::computeChart({first, birth, name, e.regional.date, e.today()});
+}
+
+void ContentWindow::drawChart() {
   // Everything is computed before anything changes: a date that does not
   // convert, or a period past the calendar's end, leaves the labels alone.
-  const core::ChartData chart =
-      core::computeChart({firstDay, birth, name, e.regional.date, e.today()});
+  drawChart(chartFrom(currentChartDay));
+}
 
+void ContentWindow::drawChart(const core::ChartData &chart) {
   TextLabel *const best[3] = {bestEmotionalDaysLabel, bestIntellectualDaysLabel,
                               bestPhysicalDaysLabel};
   TextLabel *const worst[3] = {worstEmotionalDaysLabel, worstIntellectualDaysLabel,

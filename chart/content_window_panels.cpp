@@ -31,7 +31,7 @@ protected:
 
 void ContentWindow::createPowerPanel() {
   powerPanel = createContentPanel("powerPanel");
-  powerBackground = makeImage(powerPanel, "powerBackground", powerPanel->rect(), "powerbg");
+  powerBackground = newPictureView(powerPanel, "powerBackground", powerPanel->rect(), "powerbg");
   powerBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   greetingLabel = new GreetingStrip(powerPanel);
@@ -106,10 +106,11 @@ void ContentWindow::createHelpPanel() {
       makeLabel(guidePanel, "guideTitleLabel", 88, 4, QStringLiteral("The Calvoro icons means : "),
                 arial16, platform::clBlack);
   guideEmotionalIcon =
-      makeImage(guidePanel, "guideEmotionalIcon", {63, 25, 41, 41}, "guide_emotio");
+      newPictureView(guidePanel, "guideEmotionalIcon", {63, 25, 41, 41}, "guide_emotio");
   guideIntellectualIcon =
-      makeImage(guidePanel, "guideIntellectualIcon", {165, 25, 41, 41}, "guide_intel");
-  guidePhysicalIcon = makeImage(guidePanel, "guidePhysicalIcon", {261, 25, 41, 41}, "guide_physiq");
+      newPictureView(guidePanel, "guideIntellectualIcon", {165, 25, 41, 41}, "guide_intel");
+  guidePhysicalIcon =
+      newPictureView(guidePanel, "guidePhysicalIcon", {261, 25, 41, 41}, "guide_physiq");
   guideEmotionLabel = makeLabel(guidePanel, "guideEmotionLabel", 59, 60, QStringLiteral("Emotion"),
                                 times16, platform::clRed);
   guideIntellectLabel = makeLabel(guidePanel, "guideIntellectLabel", 161, 60,
@@ -151,7 +152,7 @@ void ContentWindow::createHelpPanel() {
 
 void ContentWindow::createSetupPanel() {
   setupPanel = createContentPanel("setupPanel");
-  setupBackground = makeImage(setupPanel, "setupBackground", setupPanel->rect(), "setupbg");
+  setupBackground = newPictureView(setupPanel, "setupBackground", setupPanel->rect(), "setupbg");
   setupBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
@@ -195,8 +196,8 @@ void ContentWindow::createSetupPanel() {
 
 void ContentWindow::createDetailsPanel() {
   projectionPanel = createContentPanel("projectionPanel");
-  projectionBackground =
-      makeImage(projectionPanel, "projectionBackground", projectionPanel->rect(), "projectionbg");
+  projectionBackground = newPictureView(projectionPanel, "projectionBackground",
+                                        projectionPanel->rect(), "projectionbg");
   projectionBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial19 = platform::font(QStringLiteral("Arial"), -19);

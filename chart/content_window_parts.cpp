@@ -25,16 +25,6 @@ TextLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QStr
   return label;
 }
 
-PictureView *makeImage(QWidget *parent, const char *name, const QRect &geometry,
-                       const char *picture) {
-  auto *image = new PictureView(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setStretch(true);
-  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
-  return image;
-}
-
 QPixmap buttonStrip(const char *normal, const char *pressed) {
   QPixmap up = pictures::pixmap(QString::fromLatin1(normal));
   const QPixmap down = pressed ? pictures::pixmap(QString::fromLatin1(pressed)) : up;

@@ -3,7 +3,6 @@
 #include "platform/colors.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
-#include "resources/pictures.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -11,16 +10,6 @@
 OnDemand<AboutWindow> aboutWindow;
 
 namespace {
-
-PictureView *makePicture(QWidget *parent, const char *name, const QRect &geometry,
-                         const char *picture, bool stretch) {
-  auto *image = new PictureView(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setStretch(stretch);
-  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
-  return image;
-}
 
 TextLabel *makeLine(QWidget *parent, const char *name, const QRect &geometry, const QString &text) {
   auto *label = new TextLabel(parent, text);
@@ -47,22 +36,22 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   resize(416, 362);
 
-  backgroundPicture = makePicture(this, "backgroundPicture", {10, 10, 396, 342}, "aboutbg", true);
-  topFrameBar = makePicture(this, "topFrameBar", {0, 0, 416, 10}, "aboutframe", true);
+  backgroundPicture = newPictureView(this, "backgroundPicture", {10, 10, 396, 342}, "aboutbg");
+  topFrameBar = newPictureView(this, "topFrameBar", {0, 0, 416, 10}, "aboutframe");
   topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  bottomFrameBar = makePicture(this, "bottomFrameBar", {0, 352, 416, 10}, "aboutframe", true);
-  leftFrameBar = makePicture(this, "leftFrameBar", {0, 10, 10, 342}, "aboutframev", true);
-  rightFrameBar = makePicture(this, "rightFrameBar", {406, 10, 10, 342}, "aboutframev", true);
+  bottomFrameBar = newPictureView(this, "bottomFrameBar", {0, 352, 416, 10}, "aboutframe");
+  leftFrameBar = newPictureView(this, "leftFrameBar", {0, 10, 10, 342}, "aboutframev");
+  rightFrameBar = newPictureView(this, "rightFrameBar", {406, 10, 10, 342}, "aboutframev");
 
   creditLabel = makeLine(this, "creditLabel", {26, 42, 363, 16},
                          QStringLiteral("Calvoro, your biorhythm companion, by KALDO Prototyping"));
   contactLabel =
       makeLine(this, "contactLabel", {115, 57, 186, 16}, QStringLiteral("kaldo@kaldo.example"));
 
-  creatureWingsUp = makePicture(this, "creatureWingsUp", {232, 134, 83, 69}, "creature1", false);
+  creatureWingsUp = newPictureView(this, "creatureWingsUp", {232, 134, 83, 69}, "creature1", false);
   creatureWingsUp->hide();
   creatureWingsDown =
-      makePicture(this, "creatureWingsDown", {232, 134, 83, 69}, "creature2", false);
+      newPictureView(this, "creatureWingsDown", {232, 134, 83, 69}, "creature2", false);
   creatureWingsDown->hide();
 
   auto corner = [this](const char *name, int x, int y) {

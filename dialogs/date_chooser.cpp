@@ -40,6 +40,10 @@ SpinField *makeSpin(QWidget *parent, const char *name, const QRect &geometry, in
   return spin;
 }
 
+core::Date shownDate(const MonthGrid *grid) {
+  return {grid->year(), grid->month(), grid->day()};
+}
+
 } // namespace
 
 DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
@@ -100,8 +104,10 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 QString DateChooser::dateCaption() const {
-  return QString::number(monthGrid->day()) + u' ' + shownMonthName + u' ' +
-         QString::number(monthGrid->year());
+  // The month's name in quotes: the pattern writes it as it is.
+  const std::string pattern = "d \"" + shownMonthName.toStdString() + "\" yyyy";
+  return QString::fromStdString(
+      core::formatDate(shownDate(monthGrid), pattern, platform::env().regional.date));
 }
 
 void DateChooser::showMonthName() {
@@ -111,9 +117,8 @@ void DateChooser::showMonthName() {
 
 QString DateChooser::dateText(bool leadingZeros) const {
   const core::RegionalDateFormat &regional = platform::env().regional.date;
-  const core::Date shown{monthGrid->year(), monthGrid->month(), monthGrid->day()};
-  return QString::fromStdString(
-      core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
+  return QString::fromStdString(core::formatDate(
+      shownDate(monthGrid), core::numericDatePattern(regional.order, leadingZeros), regional));
 }
 
 void DateChooser::showOkCaption() {
