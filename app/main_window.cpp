@@ -31,6 +31,14 @@ MainWindow *mainWindow = nullptr;
 
 namespace {
 
+// The splash window's geometry: its design size, the logo in it, and the
+// logo's size it keeps once hidden.
+namespace splash_layout {
+constexpr QSize kWindow{244, 188};
+constexpr QRect kLogo{-2, 50, 241, 127};
+constexpr QSize kAfterHiding{241, 127};
+} // namespace splash_layout
+
 // One cycle as the tray shows it.
 struct TrayCycle {
   int level;
@@ -60,7 +68,7 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
-  resize(244, 188);
+  resize(splash_layout::kWindow);
 
   // The icons first: they are what a session waits for at login.
   createMenu();
@@ -69,7 +77,7 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   splashPicture = new PictureView(this);
   splashPicture->setObjectName(QStringLiteral("splashPicture"));
   splashPicture->setPicture(pictures::pixmap(u"logo"));
-  splashPicture->setGeometry(-2, 50, 241, 127);
+  splashPicture->setGeometry(splash_layout::kLogo);
 
   splashShaper = new WindowShaper(this);
   splashShaper->setObjectName(QStringLiteral("splashShaper"));
@@ -217,7 +225,7 @@ void MainWindow::shapeSplash() {
 }
 
 void MainWindow::onHidden() {
-  resize(241, 127);
+  resize(splash_layout::kAfterHiding);
   centreOnScreen();
 }
 

@@ -1,4 +1,5 @@
 #include "chart/content_window.h"
+#include "chart/content_window_layout.h"
 #include "chart/content_window_parts.h"
 
 #include "platform/colors.h"
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 
+using namespace content_layout;
 using namespace content_parts;
 
 OnDemand<ContentWindow> contentWindow;
@@ -72,7 +74,7 @@ void ContentWindow::createFrame() {
 BevelPanel *ContentWindow::createContentPanel(const char *name) {
   auto *panel = new BevelPanel(this);
   panel->setObjectName(name);
-  panel->setGeometry(kFrame, kFrame, 365, 228);
+  panel->setGeometry(kPanel);
   panel->setBevelOuter(BevelCut::bvNone);
   panel->setBevelInner(BevelCut::bvNone);
   panel->setColor(qColor(platform::clSilver));
@@ -159,7 +161,7 @@ BevelPanel *ContentWindow::visiblePanel() const {
 void ContentWindow::layOutPanels() {
   setOuterSize(kPanelWidth, kPanelHeight);
   for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
-    p->move(kFrame, kFrame);
+    p->move(kPanel.topLeft());
 }
 
 void ContentWindow::onShowing() {

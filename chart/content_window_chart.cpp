@@ -1,6 +1,7 @@
 // Chart mode of the content window: the chart's labels, the button row, and
 // the grid and curves drawn on the window's persistent surface.
 #include "chart/content_window.h"
+#include "chart/content_window_layout.h"
 #include "chart/content_window_parts.h"
 
 #include "chart/chart_drawing.h"
@@ -224,7 +225,7 @@ void ContentWindow::createChartLabels() {
 void ContentWindow::createButtonRow() {
   chartButtonRow = new BevelPanel(this);
   chartButtonRow->setObjectName(QStringLiteral("chartButtonRow"));
-  chartButtonRow->setGeometry(15, 390, 601, 34);
+  chartButtonRow->setGeometry(content_layout::kChartButtonRow);
   chartButtonRow->setBevelInner(BevelCut::bvNone);
   chartButtonRow->setBevelOuter(BevelCut::bvNone);
   chartButtonRow->setColor(platform::toQColor(platform::clSilver));
@@ -251,7 +252,8 @@ void ContentWindow::createButtonRow() {
   for (const ButtonPlace &place : buttons) {
     auto *button = new GlyphButton(chartButtonRow, QString::fromLatin1(place.caption));
     button->setObjectName(QString::fromLatin1(place.name));
-    button->setGeometry(place.left, 1, 108, 29);
+    button->setGeometry(
+        QRect({place.left, content_layout::kChartButtonTop}, content_layout::kChartButton));
     button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
     button->setFlat(true);
     button->setToolTip(QString::fromLatin1(place.hint));

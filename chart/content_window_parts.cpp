@@ -13,14 +13,14 @@ QColor qColor(platform::ColorCode c) {
   return platform::toQColor(c);
 }
 
-TextLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
+TextLabel *makeLabel(QWidget *parent, const char *name, const QPoint &at, const QString &text,
                      const QFont &font, platform::ColorCode fontColor) {
   auto *label = new TextLabel(parent, text);
   label->setObjectName(name);
   label->setFont(font);
   label->setFontColor(qColor(fontColor));
   label->setTransparent(true);
-  label->move(x, y);
+  label->move(at);
   label->show();
   return label;
 }
