@@ -74,10 +74,7 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   createMenu();
   createTrayIcons();
 
-  splashPicture = new PictureView(this);
-  splashPicture->setObjectName(QStringLiteral("splashPicture"));
-  splashPicture->setPicture(pictures::pixmap(u"logo"));
-  splashPicture->setGeometry(splash_layout::kLogo);
+  splashPicture = newPictureView(this, "splashPicture", splash_layout::kLogo, "logo", false);
 
   splashShaper = new WindowShaper(this);
   splashShaper->setObjectName(QStringLiteral("splashShaper"));

@@ -5,7 +5,6 @@
 #include "platform/colors.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
-#include "resources/pictures.h"
 
 #include <QKeyEvent>
 
@@ -67,11 +66,7 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   setPosition(WindowPlacement::poScreenCenter);
   resize(chooser_layout::kWindow);
 
-  backgroundPicture = new PictureView(this);
-  backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
-  backgroundPicture->setGeometry(rect());
-  backgroundPicture->setStretch(true);
-  backgroundPicture->setPicture(pictures::pixmap(u"calendbg"));
+  backgroundPicture = newPictureView(this, "backgroundPicture", rect(), "calendbg");
 
   etchedFrame = new EtchedFrame(this);
   etchedFrame->setObjectName(QStringLiteral("etchedFrame"));
