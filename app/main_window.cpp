@@ -32,6 +32,14 @@ MainWindow *mainWindow = nullptr;
 
 namespace {
 
+// The splash window's geometry: its design size, the logo in it, and the
+// logo's size it keeps once hidden.
+namespace splash_layout {
+constexpr QSize kWindow{244, 188};
+constexpr QRect kLogo{-2, 50, 241, 127};
+constexpr QSize kAfterHiding{241, 127};
+} // namespace splash_layout
+
 // One cycle as the tray shows it.
 struct TrayCycle {
   int level;
@@ -61,16 +69,13 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
-  resize(244, 188);
+  resize(splash_layout::kWindow);
 
   // The icons first: they are what a session waits for at login.
   createMenu();
   createTrayIcons();
 
-  splashPicture = new PictureView(this);
-  splashPicture->setObjectName(QStringLiteral("splashPicture"));
-  splashPicture->setPicture(pictures::pixmap(u"logo"));
-  splashPicture->setGeometry(-2, 50, 241, 127);
+  splashPicture = newPictureView(this, "splashPicture", splash_layout::kLogo, "logo", false);
 
   splashShaper = new WindowShaper(this);
   splashShaper->setObjectName(QStringLiteral("splashShaper"));
@@ -228,7 +233,7 @@ void MainWindow::shapeSplash() {
 }
 
 void MainWindow::onHidden() {
-  resize(241, 127);
+  resize(splash_layout::kAfterHiding);
   centreOnScreen();
 }
 
@@ -502,17 +507,10 @@ void MainWindow::saveFromTray() {
   ContentWindow *content = contentWindow.made();
   AboutWindow *about = aboutWindow.made();
   if ((content && content->isVisible()) || (about && about->isVisible())) {
-    if (content)
-      content->sendToBack();
-    if (about)
-      about->sendToBack();
+    const SentToBack behindTheMessage{content, about};
     e.messageBoxes->warning(QStringLiteral(
         "Please close the Calvoro windows (click on the X panel) before saving. Then right-click "
         "on one icon and save."));
-    if (content)
-      content->setStayOnTop(true);
-    if (about)
-      about->setStayOnTop(true);
     return;
   }
   saveConfiguration(blinkingAction->isChecked());

@@ -21,9 +21,7 @@ ContentWindow *makeContentWindow() {
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
   content->onOpenCalendar = [] {
-    contentWindow->sendToBack();
-    if (AboutWindow *about = aboutWindow.made())
-      about->sendToBack();
+    sendAllToBack({contentWindow.made(), aboutWindow.made()});
     dateChooser->show();
     dateChooser->bringToFront();
     dateChooser->activateWindow();
@@ -38,10 +36,7 @@ AboutWindow *makeAboutWindow() {
 }
 
 void putWindowsBackOnTop() {
-  if (ContentWindow *content = contentWindow.made())
-    content->setStayOnTop(true);
-  if (AboutWindow *about = aboutWindow.made())
-    about->setStayOnTop(true);
+  putAllOnTop({contentWindow.made(), aboutWindow.made()});
 }
 
 // However the chooser goes ("OK, hide all windows" too), the windows it sent

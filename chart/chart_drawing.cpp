@@ -1,5 +1,7 @@
 #include "chart/chart_drawing.h"
 
+#include "platform/colors.h"
+
 #include <QPainter>
 
 namespace chart {
@@ -7,13 +9,13 @@ namespace chart {
 QColor curveColor(core::Cycle cycle) {
   switch (cycle) {
   case core::Cycle::Emotional:
-    return QColor(255, 0, 0);
+    return platform::toQColor(platform::clRed);
   case core::Cycle::Intellectual:
-    return QColor(255, 255, 0);
+    return platform::toQColor(platform::clYellow);
   case core::Cycle::Physical:
     break;
   }
-  return QColor(0, 255, 0);
+  return platform::toQColor(platform::clLime);
 }
 
 void drawGrid(QPainter &painter) {

@@ -1,4 +1,5 @@
 #include "chart/content_window.h"
+#include "chart/content_window_layout.h"
 #include "chart/content_window_parts.h"
 
 #include "platform/colors.h"
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QResizeEvent>
 
+using namespace content_layout;
 using namespace content_parts;
 
 OnDemand<ContentWindow> contentWindow;
@@ -54,11 +56,11 @@ ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 void ContentWindow::createFrame() {
-  topFrameBar = makeImage(this, "topFrameBar", {}, "frame");
+  topFrameBar = newPictureView(this, "topFrameBar", {}, "frame");
   topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  bottomFrameBar = makeImage(this, "bottomFrameBar", {}, "frame");
-  rightFrameBar = makeImage(this, "rightFrameBar", {}, "framev");
-  leftFrameBar = makeImage(this, "leftFrameBar", {}, "framev");
+  bottomFrameBar = newPictureView(this, "bottomFrameBar", {}, "frame");
+  rightFrameBar = newPictureView(this, "rightFrameBar", {}, "framev");
+  leftFrameBar = newPictureView(this, "leftFrameBar", {}, "framev");
 
   auto corner = [this](const char *name) {
     auto *panel = newCloseCorner(this, name, qColor(platform::clSilver));
@@ -75,7 +77,7 @@ void ContentWindow::createFrame() {
 BevelPanel *ContentWindow::createContentPanel(const char *name) {
   auto *panel = new BevelPanel(this);
   panel->setObjectName(name);
-  panel->setGeometry(kFrame, kFrame, 365, 228);
+  panel->setGeometry(kPanel);
   panel->setBevelOuter(BevelCut::bvNone);
   panel->setBevelInner(BevelCut::bvNone);
   panel->setColor(qColor(platform::clSilver));
@@ -162,7 +164,7 @@ BevelPanel *ContentWindow::visiblePanel() const {
 void ContentWindow::layOutPanels() {
   setOuterSize(kPanelWidth, kPanelHeight);
   for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
-    p->move(kFrame, kFrame);
+    p->move(kPanel.topLeft());
 }
 
 void ContentWindow::onShowing() {

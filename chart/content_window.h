@@ -25,6 +25,9 @@
 
 class QAction;
 class QMenu;
+namespace core {
+struct ChartData;
+}
 
 class ContentWindow : public BorderlessWindow {
   Q_OBJECT
@@ -120,6 +123,13 @@ private:
   void openCalendarForProjection();
   // Chart mode's size, labels and panels, the window hidden meanwhile.
   void enterChartMode();
+  // The chart of 30 days from `firstDay` with the fields as they are; raises
+  // the conversion or the date error instead.
+  core::ChartData chartFrom(const QString &firstDay) const;
+  // The curves and every chart label of a computed chart.
+  void drawChart(const core::ChartData &chart);
+  // A month step: the chart from `firstDay` in place of the one on display.
+  void stepTo(const QString &firstDay);
   // The window back in silver with its button row and the chart on display.
   void restoreAfterPrint();
   // The keyboard focus on the first control of `panel` that takes it, or on

@@ -1,6 +1,7 @@
 // Chart mode of the content window: the chart's labels, the button row, and
 // the grid and curves drawn on the window's persistent surface.
 #include "chart/content_window.h"
+#include "chart/content_window_layout.h"
 #include "chart/content_window_parts.h"
 #include "platform/guarded.h"
 
@@ -225,7 +226,7 @@ void ContentWindow::createChartLabels() {
 void ContentWindow::createButtonRow() {
   chartButtonRow = new BevelPanel(this);
   chartButtonRow->setObjectName(QStringLiteral("chartButtonRow"));
-  chartButtonRow->setGeometry(15, 390, 601, 34);
+  chartButtonRow->setGeometry(content_layout::kChartButtonRow);
   chartButtonRow->setBevelInner(BevelCut::bvNone);
   chartButtonRow->setBevelOuter(BevelCut::bvNone);
   chartButtonRow->setColor(platform::toQColor(platform::clSilver));
@@ -252,7 +253,8 @@ void ContentWindow::createButtonRow() {
   for (const ButtonPlace &place : buttons) {
     auto *button = new GlyphButton(chartButtonRow, QString::fromLatin1(place.caption));
     button->setObjectName(QString::fromLatin1(place.name));
-    button->setGeometry(place.left, 1, 108, 29);
+    button->setGeometry(
+        QRect({place.left, content_layout::kChartButtonTop}, content_layout::kChartButton));
     button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
     button->setFlat(true);
     button->setToolTip(QString::fromLatin1(place.hint));
@@ -294,15 +296,20 @@ void ContentWindow::drawGrid() {
   update();
 }
 
-void ContentWindow::drawChart() {
+core::ChartData ContentWindow::chartFrom(const QString &firstDay) const {
   const platform::Environment &e = platform::env();
-  const std::string firstDay = utf8(currentChartDay), birth = utf8(birthDateField->text()),
+  const std::string first = utf8(firstDay), birth = utf8(birthDateField->text()),
                     name = utf8(headlineFirstName);
+  return core::computeChart({first, birth, name, e.regional.date, e.today()});
+}
+
+void ContentWindow::drawChart() {
   // Everything is computed before anything changes: a date that does not
   // convert, or a period past the calendar's end, leaves the labels alone.
-  const core::ChartData chart =
-      core::computeChart({firstDay, birth, name, e.regional.date, e.today()});
+  drawChart(chartFrom(currentChartDay));
+}
 
+void ContentWindow::drawChart(const core::ChartData &chart) {
   TextLabel *const best[3] = {bestEmotionalDaysLabel, bestIntellectualDaysLabel,
                               bestPhysicalDaysLabel};
   TextLabel *const worst[3] = {worstEmotionalDaysLabel, worstIntellectualDaysLabel,

@@ -15,14 +15,6 @@ QString chartDayOf(const QString &text) {
   return QString::fromStdString(core::chartDayText(utf8(text)));
 }
 
-// Raises the conversion or the date error the chart from `firstDay` would
-// raise, before anything on display changes.
-void checkChartFrom(const QString &firstDay, const QString &birth) {
-  const platform::Environment &e = platform::env();
-  const std::string first = utf8(firstDay), birthText = utf8(birth);
-  core::computeChart({first, birthText, {}, e.regional.date, e.today()});
-}
-
 void computeChartDayLevels(const QString &chartDay, const QString &birth) {
   const platform::Environment &e = platform::env();
   core::computeChartDayLevels(utf8(chartDay), utf8(birth), e.regional.date, e.today());
@@ -45,7 +37,7 @@ void ContentWindow::showMe() {
   currentChartDay = chartDayOf(projectionDateField->text());
   // A start or birth date that does not convert, or a period past the end
   // of the calendar, ends the command here: the window stays hidden.
-  checkChartFrom(currentChartDay, birthDateField->text());
+  chartFrom(currentChartDay);
   computeChartDayLevels(currentChartDay, birthDateField->text());
   // The hide animation still runs, so no show animation starts.
   showCentred();
@@ -69,37 +61,29 @@ void ContentWindow::drawPreparedChart() {
   drawChart();
 }
 
-namespace {
-
-enum class Step { Prior, Next };
-
-void stepMonth(ContentWindow *form, Step step) {
-  const platform::Environment &e = platform::env();
-  const std::string chartDay = utf8(currentChartDay);
-  const QString first = QString::fromStdString(
-      step == Step::Prior ? core::priorFirstDay(chartDay, e.regional.date, e.today())
-                          : core::nextFirstDay(chartDay, e.regional.date, e.today()));
-  // Refused before the old chart is erased: nothing on display changes.
-  checkChartFrom(first, form->birthDateField->text());
-
-  form->eraseChart();
-  currentChartDay = first;
-  form->upperDatesLabel->setText(QStringLiteral("     "));
-  form->lowerDatesLabel->setText(QStringLiteral("            "));
-  computeChartDayLevels(currentChartDay, form->birthDateField->text());
-  form->repaint();
-  form->drawGrid();
-  form->drawChart();
+void ContentWindow::stepTo(const QString &firstDay) {
+  // Computed once, before the old chart is erased: a refused step changes
+  // nothing on display. The levels are the chart's last day's, as drawn.
+  const core::ChartData chart = chartFrom(firstDay);
+  eraseChart();
+  currentChartDay = firstDay;
+  upperDatesLabel->setText(QStringLiteral("     "));
+  lowerDatesLabel->setText(QStringLiteral("            "));
+  repaint();
+  drawGrid();
+  drawChart(chart);
 }
 
-} // namespace
-
 void ContentWindow::showPriorMonth() {
-  stepMonth(this, Step::Prior);
+  const platform::Environment &e = platform::env();
+  stepTo(QString::fromStdString(
+      core::priorFirstDay(utf8(currentChartDay), e.regional.date, e.today())));
 }
 
 void ContentWindow::showNextMonth() {
-  stepMonth(this, Step::Next);
+  const platform::Environment &e = platform::env();
+  stepTo(QString::fromStdString(
+      core::nextFirstDay(utf8(currentChartDay), e.regional.date, e.today())));
 }
 
 void ContentWindow::redrawChart() {

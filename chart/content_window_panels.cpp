@@ -1,5 +1,6 @@
 // The five content panels of the window: power, what, help, setup, details.
 #include "chart/content_window.h"
+#include "chart/content_window_layout.h"
 #include "chart/content_window_parts.h"
 #include "chart/explanation_text.h"
 #include "platform/colors.h"
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+using namespace content_layout;
 using namespace content_parts;
 
 namespace {
@@ -32,13 +34,13 @@ protected:
 
 void ContentWindow::createPowerPanel() {
   powerPanel = createContentPanel("powerPanel");
-  powerBackground = makeImage(powerPanel, "powerBackground", powerPanel->rect(), "powerbg");
+  powerBackground = newPictureView(powerPanel, "powerBackground", powerPanel->rect(), "powerbg");
   powerBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   greetingLabel = new GreetingStrip(powerPanel);
   greetingLabel->setObjectName(QStringLiteral("greetingLabel"));
   greetingLabel->setAutoSize(false);
-  greetingLabel->setGeometry(1, 6, 365, 19);
+  greetingLabel->setGeometry(kGreeting);
   greetingLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   greetingLabel->setFont(platform::font(QStringLiteral("Arial"), -16, platform::fsItalic));
   greetingLabel->setFontColor(Qt::white);
@@ -47,47 +49,49 @@ void ContentWindow::createPowerPanel() {
 
   const QFont antiqua21 = platform::font(QStringLiteral("Book Antiqua"), -21);
   const QFont antiqua19 = platform::font(QStringLiteral("Book Antiqua"), -19);
-  emotionalTitleShadowLabel = makeLabel(powerPanel, "emotionalTitleShadowLabel", 30, 29,
-                                        QStringLiteral("Emotional"), antiqua21, platform::clBlack);
-  emotionalTitleLabel = makeLabel(powerPanel, "emotionalTitleLabel", 29, 30,
+  emotionalTitleShadowLabel =
+      makeLabel(powerPanel, "emotionalTitleShadowLabel", kEmotionalTitleShadow,
+                QStringLiteral("Emotional"), antiqua21, platform::clBlack);
+  emotionalTitleLabel = makeLabel(powerPanel, "emotionalTitleLabel", kEmotionalTitle,
                                   QStringLiteral("Emotional"), antiqua21, platform::clRed);
   intellectualTitleShadowLabel =
-      makeLabel(powerPanel, "intellectualTitleShadowLabel", 141, 29, QStringLiteral("Intellectual"),
-                antiqua19, platform::clBlack);
-  intellectualTitleLabel = makeLabel(powerPanel, "intellectualTitleLabel", 140, 30,
+      makeLabel(powerPanel, "intellectualTitleShadowLabel", kIntellectualTitleShadow,
+                QStringLiteral("Intellectual"), antiqua19, platform::clBlack);
+  intellectualTitleLabel = makeLabel(powerPanel, "intellectualTitleLabel", kIntellectualTitle,
                                      QStringLiteral("Intellectual"), antiqua19, platform::clYellow);
-  physicalTitleShadowLabel = makeLabel(powerPanel, "physicalTitleShadowLabel", 261, 29,
+  physicalTitleShadowLabel = makeLabel(powerPanel, "physicalTitleShadowLabel", kPhysicalTitleShadow,
                                        QStringLiteral("Physical "), antiqua19, platform::clBlack);
-  physicalTitleLabel = makeLabel(powerPanel, "physicalTitleLabel", 260, 30,
+  physicalTitleLabel = makeLabel(powerPanel, "physicalTitleLabel", kPhysicalTitle,
                                  QStringLiteral("Physical "), antiqua19, platform::clLime);
 
-  auto gauge = [this](const char *name, int x, platform::ColorCode fill, const char *hint) {
+  auto gauge = [this](const char *name, const QRect &place, platform::ColorCode fill,
+                      const char *hint) {
     auto *meter = new BarGauge(powerPanel);
     meter->setObjectName(name);
-    meter->setGeometry(x, 54, 80, 155);
+    meter->setGeometry(place);
     meter->setMinValue(0);
     meter->setMaxValue(100);
     meter->setProgress(0);
     meter->setForeColor(qColor(fill));
-    meter->setBackColor(qColor(14548991));
+    meter->setBackColor(qColor(platform::clPaleYellow));
     meter->setFont(platform::font(QStringLiteral("Arial"), -16));
     meter->setFontColor(Qt::black);
     meter->setToolTip(QString::fromLatin1(hint));
     return meter;
   };
-  emotionalGauge =
-      gauge("emotionalGauge", 34, platform::clRed, "You see here your Emotional power of today");
-  intellectualGauge = gauge("intellectualGauge", 143, platform::clYellow,
+  emotionalGauge = gauge("emotionalGauge", kEmotionalGauge, platform::clRed,
+                         "You see here your Emotional power of today");
+  intellectualGauge = gauge("intellectualGauge", kIntellectualGauge, platform::clYellow,
                             "You see here your Intellectual power of today");
-  physicalGauge =
-      gauge("physicalGauge", 252, platform::clLime, "You see here your Physical power of today");
+  physicalGauge = gauge("physicalGauge", kPhysicalGauge, platform::clLime,
+                        "You see here your Physical power of today");
 }
 
 void ContentWindow::createWhatPanel() {
   explanationPanel = createContentPanel("explanationPanel");
   explanationText = new TextView(explanationPanel);
   explanationText->setObjectName(QStringLiteral("explanationText"));
-  explanationText->setGeometry(7, 8, 351, 213);
+  explanationText->setGeometry(kExplanationText);
   explanationText->setFont(platform::font(QStringLiteral("Arial"), -16));
   explanationText->setColor(Qt::black);
   explanationText->setFontColor(qColor(platform::clLime));
@@ -104,42 +108,43 @@ void ContentWindow::createHelpPanel() {
   const QFont arial13i = platform::font(QStringLiteral("Arial"), -13, platform::fsItalic);
 
   guideTitleLabel =
-      makeLabel(guidePanel, "guideTitleLabel", 88, 4, QStringLiteral("The Calvoro icons means : "),
-                arial16, platform::clBlack);
+      makeLabel(guidePanel, "guideTitleLabel", kGuideTitle,
+                QStringLiteral("The Calvoro icons means : "), arial16, platform::clBlack);
   guideEmotionalIcon =
-      makeImage(guidePanel, "guideEmotionalIcon", {63, 25, 41, 41}, "guide_emotio");
+      newPictureView(guidePanel, "guideEmotionalIcon", kGuideEmotionalIcon, "guide_emotio");
   guideIntellectualIcon =
-      makeImage(guidePanel, "guideIntellectualIcon", {165, 25, 41, 41}, "guide_intel");
-  guidePhysicalIcon = makeImage(guidePanel, "guidePhysicalIcon", {261, 25, 41, 41}, "guide_physiq");
-  guideEmotionLabel = makeLabel(guidePanel, "guideEmotionLabel", 59, 60, QStringLiteral("Emotion"),
-                                times16, platform::clRed);
-  guideIntellectLabel = makeLabel(guidePanel, "guideIntellectLabel", 161, 60,
+      newPictureView(guidePanel, "guideIntellectualIcon", kGuideIntellectualIcon, "guide_intel");
+  guidePhysicalIcon =
+      newPictureView(guidePanel, "guidePhysicalIcon", kGuidePhysicalIcon, "guide_physiq");
+  guideEmotionLabel = makeLabel(guidePanel, "guideEmotionLabel", kGuideEmotion,
+                                QStringLiteral("Emotion"), times16, platform::clRed);
+  guideIntellectLabel = makeLabel(guidePanel, "guideIntellectLabel", kGuideIntellect,
                                   QStringLiteral("Intellect"), times16, platform::clYellow);
-  guidePhysicalLabel = makeLabel(guidePanel, "guidePhysicalLabel", 257, 60,
+  guidePhysicalLabel = makeLabel(guidePanel, "guidePhysicalLabel", kGuidePhysical,
                                  QStringLiteral("Physical"), times16, platform::clLime);
   guideFillLabel =
-      makeLabel(guidePanel, "guideFillLabel", 19, 79,
+      makeLabel(guidePanel, "guideFillLabel", kGuideFill,
                 QStringLiteral("How more tray icon is filled, how bigger is your power."), arial13,
                 platform::clBlack);
   guideClickLabel =
-      makeLabel(guidePanel, "guideClickLabel", 27, 102,
+      makeLabel(guidePanel, "guideClickLabel", kGuideClick,
                 QStringLiteral("Clicking on one of the tray icons show the today power."), arial13,
                 platform::clBlack);
   guideHintLabel =
-      makeLabel(guidePanel, "guideHintLabel", 19, 118,
+      makeLabel(guidePanel, "guideHintLabel", kGuideHint,
                 QStringLiteral("If you let your cursor on the tray icon, a hint will come."),
                 arial13, platform::clBlack);
-  guideSetupLabel = makeLabel(guidePanel, "guideSetupLabel", 62, 136,
+  guideSetupLabel = makeLabel(guidePanel, "guideSetupLabel", kGuideSetup,
                               QStringLiteral("Put your name and birthdate with Setup."), arial13,
                               platform::clBlack);
-  guideHideLabel = makeLabel(guidePanel, "guideHideLabel", 46, 161,
+  guideHideLabel = makeLabel(guidePanel, "guideHideLabel", kGuideHide,
                              QStringLiteral("Click on the border-X panel to hide the window."),
                              arial13i, platform::clBlack);
-  guideMoveLabel = makeLabel(guidePanel, "guideMoveLabel", 58, 175,
+  guideMoveLabel = makeLabel(guidePanel, "guideMoveLabel", kGuideMove,
                              QStringLiteral("Use the green borders to move the window."), arial13i,
                              platform::clBlack);
   guideRightClickLabel =
-      makeLabel(guidePanel, "guideRightClickLabel", 20, 197,
+      makeLabel(guidePanel, "guideRightClickLabel", kGuideRightClick,
                 QStringLiteral("Right-Click on one of the icons show the Options menu."), arial13i,
                 platform::clRed);
   for (QWidget *w : std::initializer_list<QWidget *>{
@@ -152,42 +157,41 @@ void ContentWindow::createHelpPanel() {
 
 void ContentWindow::createSetupPanel() {
   setupPanel = createContentPanel("setupPanel");
-  setupBackground = makeImage(setupPanel, "setupBackground", setupPanel->rect(), "setupbg");
+  setupBackground = newPictureView(setupPanel, "setupBackground", setupPanel->rect(), "setupbg");
   setupBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial16 = platform::font(QStringLiteral("Arial"), -16);
   firstNameCaptionShadowLabel =
-      makeLabel(setupPanel, "firstNameCaptionShadowLabel", 166, 22,
+      makeLabel(setupPanel, "firstNameCaptionShadowLabel", kFirstNameCaptionShadow,
                 QStringLiteral("Note here your first name "), arial16, platform::clWhite);
   firstNameCaptionLabel =
-      makeLabel(setupPanel, "firstNameCaptionLabel", 164, 20,
+      makeLabel(setupPanel, "firstNameCaptionLabel", kFirstNameCaption,
                 QStringLiteral("Note here your first name "), arial16, platform::clBlack);
   birthDateCaptionShadowLabel =
-      makeLabel(setupPanel, "birthDateCaptionShadowLabel", 176, 114,
+      makeLabel(setupPanel, "birthDateCaptionShadowLabel", kBirthDateCaptionShadow,
                 QStringLiteral("Note here your birthdate... "), arial16, platform::clWhite);
   birthDateCaptionLabel =
-      makeLabel(setupPanel, "birthDateCaptionLabel", 174, 112,
+      makeLabel(setupPanel, "birthDateCaptionLabel", kBirthDateCaption,
                 QStringLiteral("Note here your birthdate... "), arial16, platform::clBlack);
 
   firstNameField = new QLineEdit(setupPanel);
   firstNameField->setObjectName(QStringLiteral("firstNameField"));
-  firstNameField->setGeometry(159, 42, 190, 30);
+  firstNameField->setGeometry(kFirstNameField);
   firstNameField->setFont(platform::font(QStringLiteral("Arial"), -19));
   firstNameField->setText(QStringLiteral("First Name"));
   firstNameField->setToolTip(QStringLiteral("Note here your first name..."));
 
-  birthDateField = makeDateField(setupPanel, "birthDateField", {187, 137, 149, 40}, -27,
+  birthDateField = makeDateField(setupPanel, "birthDateField", kBirthDateField, -27,
                                  "Note here your birthday..");
   setTabOrder(firstNameField, birthDateField);
 
-  birthDateCalendarButton = makeButton(setupPanel, "birthDateCalendarButton", {26, 66, 120, 27},
-                                       QStringLiteral("Calendar"), -16, "btn_calendar", nullptr,
-                                       "Click to use the calenar");
+  birthDateCalendarButton = makeButton(setupPanel, "birthDateCalendarButton",
+                                       kBirthDateCalendarButton, QStringLiteral("Calendar"), -16,
+                                       "btn_calendar", nullptr, "Click to use the calenar");
   birthDateCalendarButton->setGlyphLayout(GlyphLayout::blGlyphRight);
   birthDateCalendarButton->setFlat(true);
-  setupOkButton =
-      makeButton(setupPanel, "setupOkButton", {60, 156, 113, 59}, QStringLiteral("  OK"), -16,
-                 "btn_ok", "btn_ok_down", "Click to save your setup");
+  setupOkButton = makeButton(setupPanel, "setupOkButton", kSetupOkButton, QStringLiteral("  OK"),
+                             -16, "btn_ok", "btn_ok_down", "Click to save your setup");
   setupOkButton->setFlat(true);
   connect(setupOkButton, &QPushButton::clicked, this,
           platform::guarded(this, &ContentWindow::saveSetup));
@@ -197,32 +201,30 @@ void ContentWindow::createSetupPanel() {
 
 void ContentWindow::createDetailsPanel() {
   projectionPanel = createContentPanel("projectionPanel");
-  projectionBackground =
-      makeImage(projectionPanel, "projectionBackground", projectionPanel->rect(), "projectionbg");
+  projectionBackground = newPictureView(projectionPanel, "projectionBackground",
+                                        projectionPanel->rect(), "projectionbg");
   projectionBackground->setToolTip(QString::fromLatin1(kMenuHint));
 
   const QFont arial19 = platform::font(QStringLiteral("Arial"), -19);
-  projectionCaptionShadowLabel = makeLabel(projectionPanel, "projectionCaptionShadowLabel", 34, 39,
-                                           QStringLiteral("Note the first day of your projection."),
-                                           arial19, platform::clBlack);
-  projectionCaptionLabel = makeLabel(projectionPanel, "projectionCaptionLabel", 37, 41,
+  projectionCaptionShadowLabel = makeLabel(
+      projectionPanel, "projectionCaptionShadowLabel", kProjectionCaptionShadow,
+      QStringLiteral("Note the first day of your projection."), arial19, platform::clBlack);
+  projectionCaptionLabel = makeLabel(projectionPanel, "projectionCaptionLabel", kProjectionCaption,
                                      QStringLiteral("Note the first day of your projection."),
                                      arial19, platform::clWhite);
 
   projectionCalendarButton = makeButton(projectionPanel, "projectionCalendarButton",
-                                        {128, 118, 110, 24}, QStringLiteral("Calendar"), -16,
+                                        kProjectionCalendarButton, QStringLiteral("Calendar"), -16,
                                         "btn_calendar", nullptr, "Click to use the calenar");
   connect(projectionCalendarButton, &QPushButton::clicked, this,
           platform::guarded(this, &ContentWindow::openCalendarForProjection));
-  projectionDateField = makeDateField(projectionPanel, "projectionDateField", {124, 143, 117, 32},
+  projectionDateField = makeDateField(projectionPanel, "projectionDateField", kProjectionDateField,
                                       -21, "Note here the begining of your curve...");
   showMeButton =
-      makeButton(projectionPanel, "showMeButton", {122, 187, 120, 24}, QStringLiteral("Show me"),
-                 -16, "btn_showme", "btn_showme_down", "Click and Show me the Biorhyth");
-  // The first-month button would share the bottom row with "Show me"; it sits
-  // in the free band under the title instead, so both can be reached.
+      makeButton(projectionPanel, "showMeButton", kShowMeButton, QStringLiteral("Show me"), -16,
+                 "btn_showme", "btn_showme_down", "Click and Show me the Biorhyth");
   firstMonthButton = makeButton(
-      projectionPanel, "firstMonthButton", {19, 78, 328, 25},
+      projectionPanel, "firstMonthButton", kFirstMonthButton,
       QStringLiteral("Show me the Biorhythm of the first month of my life"), -12, "btn_firstmonth",
       "btn_firstmonth_down", "Click to Show me the Biorhythm of the first month of my life");
   connect(showMeButton, &QPushButton::clicked, this,

@@ -13,26 +13,16 @@ QColor qColor(platform::ColorCode c) {
   return platform::toQColor(c);
 }
 
-TextLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
+TextLabel *makeLabel(QWidget *parent, const char *name, const QPoint &at, const QString &text,
                      const QFont &font, platform::ColorCode fontColor) {
   auto *label = new TextLabel(parent, text);
   label->setObjectName(name);
   label->setFont(font);
   label->setFontColor(qColor(fontColor));
   label->setTransparent(true);
-  label->move(x, y);
+  label->move(at);
   label->show();
   return label;
-}
-
-PictureView *makeImage(QWidget *parent, const char *name, const QRect &geometry,
-                       const char *picture) {
-  auto *image = new PictureView(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setStretch(true);
-  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
-  return image;
 }
 
 QPixmap buttonStrip(const char *normal, const char *pressed) {

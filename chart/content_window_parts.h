@@ -10,21 +10,18 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <string>
 
 namespace content_parts {
 
-constexpr int kFrame = 10;
-constexpr int kCorner = 20;
 inline constexpr char kMenuHint[] = "Right Click show the Option-Pop-Up menu...";
 
 QColor qColor(platform::ColorCode c);
-TextLabel *makeLabel(QWidget *parent, const char *name, int x, int y, const QString &text,
+TextLabel *makeLabel(QWidget *parent, const char *name, const QPoint &at, const QString &text,
                      const QFont &font, platform::ColorCode fontColor);
-PictureView *makeImage(QWidget *parent, const char *name, const QRect &geometry,
-                       const char *picture);
 // A picture strip for a button: normal, disabled (the same), pressed.
 QPixmap buttonStrip(const char *normal, const char *pressed);
 GlyphButton *makeButton(QWidget *parent, const char *name, const QRect &geometry,

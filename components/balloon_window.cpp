@@ -3,6 +3,7 @@
 #include "platform/colors.h"
 #include "platform/region.h"
 #include "platform/system_fonts.h"
+#include "platform/text_cut.h"
 
 #include <QCursor>
 #include <QFontMetrics>
@@ -19,13 +20,6 @@ namespace {
 QPointer<BalloonWindow> &shown() {
   static QPointer<BalloonWindow> window;
   return window;
-}
-
-QString cutText(const QString &text) {
-  QString cut = text.left(balloon::kMaxTextLength);
-  if (!cut.isEmpty() && cut.back().isHighSurrogate())
-    cut.chop(1);
-  return cut;
 }
 
 } // namespace
@@ -169,7 +163,7 @@ QRect BalloonWindow::screenRect(QPoint cursor) const {
 }
 
 void BalloonWindow::setText(const QString &text) {
-  text_ = cutText(text);
+  text_ = platform::leftWhole(text, balloon::kMaxTextLength);
   computeSize(QCursor::pos());
 }
 
@@ -288,7 +282,7 @@ void BalloonHintWindow::activateHint(const QString &text, std::optional<QPoint> 
     cancelHint();
     return;
   }
-  const QString cut = cutText(text);
+  const QString cut = platform::leftWhole(text, balloon::kMaxTextLength);
   if (cut.isEmpty()) {
     cancelHint();
     return;

@@ -99,7 +99,7 @@ private:
   void finish();
   void abandon(bool restoreControl);
 
-  QColor color_ = QColor(0, 0, 0);
+  QColor color_ = Qt::black;
   int borderWidth_ = 1;
   uint16_t delay_ = 50;
   bool enabled_ = true;

@@ -2,6 +2,7 @@
 
 #include "platform/app_shell.h"
 #include "platform/environment.h"
+#include "platform/text_cut.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -13,18 +14,6 @@ QIcon IconList::icon(int index) const {
     return QIcon();
   return images_.at(index);
 }
-
-namespace {
-
-QString firstCharacters(const QString &text, int n) {
-  if (text.size() <= n)
-    return text;
-  if (text.at(n - 1).isHighSurrogate())
-    --n; // never split a character in two
-  return text.left(n);
-}
-
-} // namespace
 
 QEvent::Type TrayIcon::callbackMessage() {
   static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -121,7 +110,7 @@ void TrayIcon::setIcon(const QIcon &Value) {
 }
 
 void TrayIcon::setToolTip(const QString &Value) {
-  FToolTip = firstCharacters(Value, kMaxToolTipLength);
+  FToolTip = platform::leftWhole(Value, kMaxToolTipLength);
   modifyIcon(tpIcon | tpTip);
 }
 

@@ -8,7 +8,7 @@
 
 BarGauge::BarGauge(QWidget *parent) : QWidget(parent) {
   setFont(platform::font(QStringLiteral("Arial"), -16));
-  setFontColor(QColor(0, 0, 0));
+  setFontColor(Qt::black);
 }
 
 void BarGauge::setMinValue(int value) {
@@ -65,7 +65,7 @@ void BarGauge::setFontColor(const QColor &value) {
 
 void BarGauge::paintEvent(QPaintEvent *) {
   QPainter p(this);
-  p.fillRect(rect(), QColor(0, 0, 0));
+  p.fillRect(rect(), Qt::black);
   const QRect bar = barRect();
   p.fillRect(bar, backColor_);
   const int filled = filledHeight();

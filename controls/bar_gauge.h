@@ -2,6 +2,8 @@
 // BarGauge: a vertical bar that fills from the bottom in proportion to
 // Progress between minValue and maxValue, with the percentage as text
 // ("NN%") centred over it and a thin border.
+#include "platform/colors.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -42,7 +44,7 @@ private:
   int minValue_ = 0;
   int maxValue_ = 100;
   int progress_ = 0;
-  QColor foreColor_ = QColor(0, 0, 0);
-  QColor backColor_ = QColor(255, 255, 221); // 14548991
+  QColor foreColor_ = Qt::black;
+  QColor backColor_ = platform::toQColor(platform::clPaleYellow);
   bool showText_ = true;
 };

@@ -146,3 +146,28 @@ void BorderlessWindow::mouseReleaseEvent(QMouseEvent *event) {
   }
   QWidget::mouseReleaseEvent(event);
 }
+
+void sendAllToBack(std::initializer_list<BorderlessWindow *> windows) {
+  for (BorderlessWindow *window : windows)
+    if (window)
+      window->sendToBack();
+}
+
+void putAllOnTop(std::initializer_list<BorderlessWindow *> windows) {
+  for (BorderlessWindow *window : windows)
+    if (window)
+      window->setStayOnTop(true);
+}
+
+SentToBack::SentToBack(std::initializer_list<BorderlessWindow *> windows) {
+  sendAllToBack(windows);
+  for (BorderlessWindow *window : windows)
+    if (window)
+      windows_.emplace_back(window);
+}
+
+SentToBack::~SentToBack() {
+  for (const QPointer<BorderlessWindow> &window : windows_)
+    if (window)
+      window->setStayOnTop(true);
+}

@@ -6,7 +6,11 @@
 // pictures).
 #include <QColor>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
+
+#include <initializer_list>
+#include <vector>
 
 enum class WindowPlacement { poDesigned, poScreenCenter };
 
@@ -56,4 +60,23 @@ private:
   WindowPlacement position_ = WindowPlacement::poDesigned;
   bool dragging_ = false;
   QPoint dragOffset_;
+};
+
+// Windows that must let another one of ours be seen in front of them for a
+// while (a message, the date chooser) are sent to the back, then put back on
+// top. Null entries are skipped.
+void sendAllToBack(std::initializer_list<BorderlessWindow *> windows);
+void putAllOnTop(std::initializer_list<BorderlessWindow *> windows);
+
+// The same for a scope: the windows go to the back at construction and come
+// back on top at destruction, unless they are gone by then.
+class SentToBack {
+public:
+  explicit SentToBack(std::initializer_list<BorderlessWindow *> windows);
+  ~SentToBack();
+  SentToBack(const SentToBack &) = delete;
+  SentToBack &operator=(const SentToBack &) = delete;
+
+private:
+  std::vector<QPointer<BorderlessWindow>> windows_;
 };

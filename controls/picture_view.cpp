@@ -1,5 +1,7 @@
 #include "controls/picture_view.h"
 
+#include "resources/pictures.h"
+
 #include <QPainter>
 
 #include <utility>
@@ -50,4 +52,14 @@ void PictureView::paintEvent(QPaintEvent *) {
   } else {
     p.drawPixmap(0, 0, shown);
   }
+}
+
+PictureView *newPictureView(QWidget *parent, const char *name, const QRect &geometry,
+                            const char *picture, bool stretch) {
+  auto *view = new PictureView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setGeometry(geometry);
+  view->setStretch(stretch);
+  view->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
+  return view;
 }

@@ -3,6 +3,7 @@
 // corner, centred, or stretched to the control's size. It lets the mouse
 // through, so it counts as the surface of the window beneath.
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -32,3 +33,8 @@ private:
   bool stretch_ = false;
   bool center_ = false;
 };
+
+// One of the program's pictures (resources/pictures.h) at a fixed place, read
+// at its first paint; stretched to the place unless told otherwise.
+PictureView *newPictureView(QWidget *parent, const char *name, const QRect &geometry,
+                            const char *picture, bool stretch = true);

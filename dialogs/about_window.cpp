@@ -4,7 +4,6 @@
 #include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
-#include "resources/pictures.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -13,15 +12,20 @@ OnDemand<AboutWindow> aboutWindow;
 
 namespace {
 
-PictureView *makePicture(QWidget *parent, const char *name, const QRect &geometry,
-                         const char *picture, bool stretch) {
-  auto *image = new PictureView(parent);
-  image->setObjectName(name);
-  image->setGeometry(geometry);
-  image->setStretch(stretch);
-  image->setPictureLoader([name = QString::fromLatin1(picture)] { return pictures::pixmap(name); });
-  return image;
-}
+// Where the About window's parts sit: a picture in a 10-pixel frame, an "X"
+// panel in each corner.
+namespace about_layout {
+constexpr QSize kWindow{416, 362};
+constexpr QRect kBackground{10, 10, 396, 342};
+constexpr QRect kTopFrame{0, 0, 416, 10}, kBottomFrame{0, 352, 416, 10};
+constexpr QRect kLeftFrame{0, 10, 10, 342}, kRightFrame{406, 10, 10, 342};
+constexpr QRect kCredit{26, 42, 363, 16}, kContact{115, 57, 186, 16};
+// Where the creature starts, and the place past which it has left the picture.
+constexpr QRect kCreature{232, 134, 83, 69};
+constexpr QPoint kCreatureGone{397, 342};
+constexpr QPoint kTopLeftCorner{0, 0}, kTopRightCorner{396, 0};
+constexpr QPoint kBottomLeftCorner{0, 342}, kBottomRightCorner{396, 342};
+} // namespace about_layout
 
 TextLabel *makeLine(QWidget *parent, const char *name, const QRect &geometry, const QString &text) {
   auto *label = new TextLabel(parent, text);
@@ -46,29 +50,31 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
   setWindowTitle(QStringLiteral("About Calvoro by KALDO"));
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
-  resize(416, 362);
+  resize(about_layout::kWindow);
 
-  backgroundPicture = makePicture(this, "backgroundPicture", {10, 10, 396, 342}, "aboutbg", true);
-  topFrameBar = makePicture(this, "topFrameBar", {0, 0, 416, 10}, "aboutframe", true);
+  backgroundPicture =
+      newPictureView(this, "backgroundPicture", about_layout::kBackground, "aboutbg");
+  topFrameBar = newPictureView(this, "topFrameBar", about_layout::kTopFrame, "aboutframe");
   topFrameBar->setToolTip(QStringLiteral("Click here and drag to move the mixer..."));
-  bottomFrameBar = makePicture(this, "bottomFrameBar", {0, 352, 416, 10}, "aboutframe", true);
-  leftFrameBar = makePicture(this, "leftFrameBar", {0, 10, 10, 342}, "aboutframev", true);
-  rightFrameBar = makePicture(this, "rightFrameBar", {406, 10, 10, 342}, "aboutframev", true);
+  bottomFrameBar = newPictureView(this, "bottomFrameBar", about_layout::kBottomFrame, "aboutframe");
+  leftFrameBar = newPictureView(this, "leftFrameBar", about_layout::kLeftFrame, "aboutframev");
+  rightFrameBar = newPictureView(this, "rightFrameBar", about_layout::kRightFrame, "aboutframev");
 
-  creditLabel = makeLine(this, "creditLabel", {26, 42, 363, 16},
+  creditLabel = makeLine(this, "creditLabel", about_layout::kCredit,
                          QStringLiteral("Calvoro, your biorhythm companion, by KALDO Prototyping"));
   contactLabel =
-      makeLine(this, "contactLabel", {115, 57, 186, 16}, QStringLiteral("kaldo@kaldo.example"));
+      makeLine(this, "contactLabel", about_layout::kContact, QStringLiteral("kaldo@kaldo.example"));
 
-  creatureWingsUp = makePicture(this, "creatureWingsUp", {232, 134, 83, 69}, "creature1", false);
+  creatureWingsUp =
+      newPictureView(this, "creatureWingsUp", about_layout::kCreature, "creature1", false);
   creatureWingsUp->hide();
   creatureWingsDown =
-      makePicture(this, "creatureWingsDown", {232, 134, 83, 69}, "creature2", false);
+      newPictureView(this, "creatureWingsDown", about_layout::kCreature, "creature2", false);
   creatureWingsDown->hide();
 
-  auto corner = [this](const char *name, int x, int y) {
+  auto corner = [this](const char *name, const QPoint &at) {
     auto *panel = newCloseCorner(this, name, platform::toQColor(platform::clBtnFace));
-    panel->move(x, y);
+    panel->move(at);
     connect(panel, &BevelPanel::clicked, this,
             platform::guarded(this, &AboutWindow::closeCornerClicked));
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -78,10 +84,10 @@ AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
             }));
     return panel;
   };
-  topLeftCloseCorner = corner("topLeftCloseCorner", 0, 0);
-  topRightCloseCorner = corner("topRightCloseCorner", 396, 0);
-  bottomLeftCloseCorner = corner("bottomLeftCloseCorner", 0, 342);
-  bottomRightCloseCorner = corner("bottomRightCloseCorner", 396, 342);
+  topLeftCloseCorner = corner("topLeftCloseCorner", about_layout::kTopLeftCorner);
+  topRightCloseCorner = corner("topRightCloseCorner", about_layout::kTopRightCorner);
+  bottomLeftCloseCorner = corner("bottomLeftCloseCorner", about_layout::kBottomLeftCorner);
+  bottomRightCloseCorner = corner("bottomRightCloseCorner", about_layout::kBottomRightCorner);
 
   creatureTimer = new QTimer(this);
   creatureTimer->setObjectName(QStringLiteral("creatureTimer"));
@@ -113,7 +119,8 @@ void AboutWindow::closeCornerClicked() {
 void AboutWindow::moveCreature() {
   if (creatureWingsUp->isVisibleTo(this)) {
     creatureWingsUp->hide();
-    if (creatureWingsDown->y() > 342 || creatureWingsDown->x() > 397) {
+    if (creatureWingsDown->y() > about_layout::kCreatureGone.y() ||
+        creatureWingsDown->x() > about_layout::kCreatureGone.x()) {
       // Past the lower or right edge: back at a random place.
       creatureWingsDown->move(creatureWingsDown->x(), random(height()));
       creatureWingsUp->move(creatureWingsUp->x(), creatureWingsDown->y());

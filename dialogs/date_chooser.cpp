@@ -6,7 +6,6 @@
 #include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
-#include "resources/pictures.h"
 
 #include <QKeyEvent>
 
@@ -18,6 +17,18 @@ const std::array<const char *, 12> monthNames = {"Januari",   "Februri", "Mart",
                                                  "September", "October", "November", "December"};
 
 namespace {
+
+// Where the chooser's controls sit; the picture and the frame cover the window.
+namespace chooser_layout {
+constexpr QSize kWindow{220, 188};
+constexpr QRect kMonthGrid{11, 7, 199, 97};
+constexpr QRect kMonthField{11, 107, 37, 22};
+constexpr QRect kYearField{53, 107, 49, 22};
+// The caption's top left: the label sizes itself to its text.
+constexpr QPoint kDateCaption{113, 111};
+constexpr QRect kOkButton{12, 135, 199, 21};
+constexpr QRect kCancelButton{45, 161, 133, 21};
+} // namespace chooser_layout
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry,
                         const QString &caption, const char *hint) {
@@ -41,6 +52,10 @@ SpinField *makeSpin(QWidget *parent, const char *name, const QRect &geometry, in
   return spin;
 }
 
+core::Date shownDate(const MonthGrid *grid) {
+  return {grid->year(), grid->month(), grid->day()};
+}
+
 } // namespace
 
 DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
@@ -50,13 +65,9 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   // Centred the first time; afterwards where the user left it.
   setPosition(WindowPlacement::poScreenCenter);
-  resize(220, 188);
+  resize(chooser_layout::kWindow);
 
-  backgroundPicture = new PictureView(this);
-  backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
-  backgroundPicture->setGeometry(rect());
-  backgroundPicture->setStretch(true);
-  backgroundPicture->setPicture(pictures::pixmap(u"calendbg"));
+  backgroundPicture = newPictureView(this, "backgroundPicture", rect(), "calendbg");
 
   etchedFrame = new EtchedFrame(this);
   etchedFrame->setObjectName(QStringLiteral("etchedFrame"));
@@ -67,21 +78,21 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   dateCaptionLabel->setTransparent(true);
   dateCaptionLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   dateCaptionLabel->setFontColor(Qt::black);
-  dateCaptionLabel->move(113, 111);
+  dateCaptionLabel->move(chooser_layout::kDateCaption);
 
   monthGrid = new MonthGrid(this);
   monthGrid->setObjectName(QStringLiteral("monthGrid"));
-  monthGrid->setGeometry(11, 7, 199, 97);
+  monthGrid->setGeometry(chooser_layout::kMonthGrid);
   monthGrid->setStartOfWeek(1);
   // The grid starts on the day the program starts.
   monthGrid->setCalendarDate(platform::env().today());
 
-  okButton = makeButton(this, "okButton", {12, 135, 199, 21}, QStringLiteral("OK for "),
+  okButton = makeButton(this, "okButton", chooser_layout::kOkButton, QStringLiteral("OK for "),
                         "Click here to put that date");
-  yearField = makeSpin(this, "yearField", {53, 107, 49, 22}, 1900, 10000);
-  monthField = makeSpin(this, "monthField", {11, 107, 37, 22}, 0, 13);
-  cancelButton = makeButton(this, "cancelButton", {45, 161, 133, 21}, QStringLiteral("Cancel"),
-                            "Click here to come back");
+  yearField = makeSpin(this, "yearField", chooser_layout::kYearField, 1900, 10000);
+  monthField = makeSpin(this, "monthField", chooser_layout::kMonthField, 0, 13);
+  cancelButton = makeButton(this, "cancelButton", chooser_layout::kCancelButton,
+                            QStringLiteral("Cancel"), "Click here to come back");
   setTabOrder(monthGrid, okButton);
   setTabOrder(okButton, yearField);
   setTabOrder(yearField, monthField);
@@ -103,8 +114,10 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 QString DateChooser::dateCaption() const {
-  return QString::number(monthGrid->day()) + u' ' + shownMonthName + u' ' +
-         QString::number(monthGrid->year());
+  // The month's name in quotes: the pattern writes it as it is.
+  const std::string pattern = "d \"" + shownMonthName.toStdString() + "\" yyyy";
+  return QString::fromStdString(
+      core::formatDate(shownDate(monthGrid), pattern, platform::env().regional.date));
 }
 
 void DateChooser::showMonthName() {
@@ -114,9 +127,8 @@ void DateChooser::showMonthName() {
 
 QString DateChooser::dateText(bool leadingZeros) const {
   const core::RegionalDateFormat &regional = platform::env().regional.date;
-  const core::Date shown{monthGrid->year(), monthGrid->month(), monthGrid->day()};
-  return QString::fromStdString(
-      core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
+  return QString::fromStdString(core::formatDate(
+      shownDate(monthGrid), core::numericDatePattern(regional.order, leadingZeros), regional));
 }
 
 void DateChooser::showOkCaption() {

@@ -13,6 +13,11 @@ namespace platform {
 
 using ColorCode = std::int32_t;
 
+// The colour integer of a plain colour given as red, green, blue.
+constexpr ColorCode rgbColor(int red, int green, int blue) {
+  return red | (green << 8) | (blue << 16);
+}
+
 inline constexpr ColorCode clBlack = 0x000000;
 inline constexpr ColorCode clMaroon = 0x000080;
 inline constexpr ColorCode clGreen = 0x008000;
@@ -29,6 +34,9 @@ inline constexpr ColorCode clBlue = 0xFF0000;
 inline constexpr ColorCode clFuchsia = 0xFF00FF;
 inline constexpr ColorCode clAqua = 0xFFFF00;
 inline constexpr ColorCode clWhite = 0xFFFFFF;
+
+// The program's own: behind the power gauges' bars.
+inline constexpr ColorCode clPaleYellow = rgbColor(255, 255, 221);
 
 // System colours: taken from the application's palette.
 inline constexpr ColorCode clSystemColor = static_cast<ColorCode>(0x80000000u);

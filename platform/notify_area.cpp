@@ -1,16 +1,12 @@
 #include "platform/notify_area.h"
+#include "platform/text_cut.h"
 
 #include <QCoreApplication>
 
 namespace platform {
 
 QString trayTip(const QString &tip) {
-  if (tip.size() <= NotifyArea::kMaxTipLength)
-    return tip;
-  int n = NotifyArea::kMaxTipLength;
-  if (tip.at(n - 1).isHighSurrogate())
-    --n; // never split a character in two
-  return tip.left(n);
+  return leftWhole(tip, NotifyArea::kMaxTipLength);
 }
 
 void postTrayMouse(const NotifyRecord &record, TrayMouse mouse) {

@@ -114,6 +114,19 @@ TEST_F(BorderlessWindowTest, StayOnTopSwitchesInPlace) {
   EXPECT_EQ(window.winId(), id);
 }
 
+TEST_F(BorderlessWindowTest, SentToBackForAScopeThenOnTopUnlessGone) {
+  auto *other = new TestWindow;
+  other->show();
+  {
+    const SentToBack behind{&window, other, nullptr};
+    EXPECT_FALSE(window.stayOnTop());
+    EXPECT_FALSE(other->stayOnTop());
+    delete other; // closed while the message was up
+  }
+  EXPECT_TRUE(window.stayOnTop());
+  EXPECT_TRUE(window.isVisible());
+}
+
 TEST(WindowHooks, ShowAndHideHooksAndCentring) {
   TestWindow window;
   window.resize(385, 248);
