@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace platform {
 namespace {
@@ -13,7 +13,7 @@ class ModulePrinter final : public Printer {
 public:
   void printPage(const QString &documentName, const PageDrawer &draw) override {
     if (!printer_)
-      printer_.reset(load());
+      printer_ = load();
     printer_->printPage(documentName, draw);
   }
 
@@ -23,17 +23,21 @@ private:
     const QDir programDir(QCoreApplication::applicationDirPath());
     QString errors;
     for (const QString &dir : {QStringLiteral("."), QStringLiteral(CALVORO_PRINT_MODULE_DIR)}) {
-      QLibrary module(programDir.filePath(dir + QStringLiteral("/calvoro-print")));
-      using Make = Printer *(*)();
-      if (auto make = reinterpret_cast<Make>(module.resolve("calvoroNewPrinter")))
-        return make(); // the module stays loaded for the rest of the session
+      QPluginLoader module(programDir.filePath(dir + QStringLiteral("/calvoro-print")));
+      // The plugin's object stays with the module, loaded for the rest of the session.
+      if (QObject *object = module.instance()) {
+        if (auto *printer = qobject_cast<Printer *>(object))
+          return printer;
+        errors += QStringLiteral("\n%1 is not a print module").arg(module.fileName());
+        continue;
+      }
       errors += QStringLiteral("\n") + module.errorString();
     }
     throw EPrinter(("Printing is not available: the print module could not be loaded." + errors)
                        .toStdString());
   }
 
-  std::unique_ptr<Printer> printer_;
+  Printer *printer_ = nullptr;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // The default printer. Printing is one document of one page: the caller
 // draws the page in printer dots, given the printer's resolution.
 #include <QString>
+#include <QtPlugin>
 
 #include <functional>
 #include <memory>
@@ -35,7 +36,12 @@ inline const char *noDefaultPrinterText() {
 
 // The system's default printer through Qt's print support (CUPS on Linux).
 // Print support is a module loaded at the first print, not at start; a
-// module that cannot be loaded fails that print with EPrinter.
+// module that cannot be loaded, or is not a print module, fails that print
+// with EPrinter.
 std::unique_ptr<Printer> makeDesktopPrinter();
 
 } // namespace platform
+
+// What the print module's plugin object implements; the version changes with Printer.
+#define CALVORO_PRINTER_IID "com.kaldoprototyping.Calvoro.Printer/1.0"
+Q_DECLARE_INTERFACE(platform::Printer, CALVORO_PRINTER_IID)

@@ -1,8 +1,9 @@
 // The print module: the default printer through Qt's print support (CUPS on
-// Linux). The program loads it at the first print, so print support costs
-// nothing in a session that never prints.
+// Linux), a Qt plugin whose object is the printer. The program loads it at the
+// first print, so print support costs nothing in a session that never prints.
 #include "platform/printer.h"
 
+#include <QObject>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -10,7 +11,11 @@
 
 namespace platform {
 
-class QtPrinter final : public Printer {
+class QtPrinter final : public QObject, public Printer {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID CALVORO_PRINTER_IID)
+  Q_INTERFACES(platform::Printer)
+
 public:
   void printPage(const QString &documentName, const PageDrawer &draw) override {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -36,7 +41,4 @@ public:
 
 } // namespace platform
 
-// The one entry the program looks up by name.
-extern "C" Q_DECL_EXPORT platform::Printer *calvoroNewPrinter() {
-  return new platform::QtPrinter;
-}
+#include "qt_printer.moc"

@@ -9,6 +9,8 @@
 #   chart_shown SHOT           the chart is on the window: silver, the grid, the three curves
 #   chart_button NAME          clicks a button of the row: prior, print, refresh, close, next
 #   chart_crop SHOT X Y W H    a part of the window as its own picture; prints its path
+#   chart_headline_is SHOT TEXT  the headline above the chart reads TEXT
+#   chart_week_days_are SHOT TEXT  the week-day row reads TEXT
 
 _chart_menu_window() {
   local window height
@@ -97,4 +99,14 @@ chart_crop() {
   local path="$DESKTOP_DIR/crop-$(date +%s%N).png"
   convert "$1" -crop "$4x$5+$((CALVORO_FX + $2))+$((CALVORO_FY + $3))" +repage "$path"
   echo "$path"
+}
+
+# Under the window's top edge and between the "X" corners, which reach down to y 20.
+chart_headline_is() {
+  calvoro_text_shown "$1" $((CALVORO_FX + 24)) $((CALVORO_FY + 10)) 588 17 Arial:-16 "$2"
+}
+
+# Clear of the window's right edge.
+chart_week_days_are() {
+  calvoro_text_shown "$1" $((CALVORO_FX + 28)) $((CALVORO_FY + 28)) 588 14 Arial:-13 "$2"
 }
