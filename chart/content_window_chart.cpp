@@ -15,9 +15,6 @@
 
 #include <optional>
 
-QString currentChartDay;
-QString shownChartStart;
-
 using content_parts::utf8;
 
 namespace {
@@ -294,9 +291,9 @@ void ContentWindow::drawGrid() {
 }
 
 void ContentWindow::drawChart() {
-  const platform::Environment &e = platform::env();
+  const platform::Environment &e = env_;
   const std::string firstDay = utf8(currentChartDay), birth = utf8(birthDateField->text()),
-                    name = utf8(headlineFirstName);
+                    name = utf8(session_.headlineFirstName);
   // Everything is computed before anything changes: a date that does not
   // convert, or a period past the calendar's end, leaves the labels alone.
   const core::ChartData chart =
@@ -316,7 +313,7 @@ void ContentWindow::drawChart() {
   lowerDatesLabel->setText(qs(chart.lowerDates));
   weekDaysLabel->setText(qs(chart.weekDays));
   currentChartDay = qs(chart.chartDay);
-  core::applyChartLevels(chart);
+  session_.setLevels(chart.dayCount, chart.levels);
 
   QPainter painter(&drawingSurface());
   chart::drawCurves(painter, chart);

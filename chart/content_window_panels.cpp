@@ -176,7 +176,7 @@ void ContentWindow::createSetupPanel() {
   firstNameField->setToolTip(QStringLiteral("Note here your first name..."));
 
   birthDateField = makeDateField(setupPanel, "birthDateField", {187, 137, 149, 40}, -27,
-                                 "Note here your birthday..");
+                                 "Note here your birthday..", env_.regional.date);
   setTabOrder(firstNameField, birthDateField);
 
   birthDateCalendarButton = makeButton(setupPanel, "birthDateCalendarButton", {26, 66, 120, 27},
@@ -212,8 +212,9 @@ void ContentWindow::createDetailsPanel() {
                                         "btn_calendar", nullptr, "Click to use the calenar");
   connect(projectionCalendarButton, &QPushButton::clicked, this,
           &ContentWindow::openCalendarForProjection);
-  projectionDateField = makeDateField(projectionPanel, "projectionDateField", {124, 143, 117, 32},
-                                      -21, "Note here the begining of your curve...");
+  projectionDateField =
+      makeDateField(projectionPanel, "projectionDateField", {124, 143, 117, 32}, -21,
+                    "Note here the begining of your curve...", env_.regional.date);
   showMeButton =
       makeButton(projectionPanel, "showMeButton", {122, 187, 120, 24}, QStringLiteral("Show me"),
                  -16, "btn_showme", "btn_showme_down", "Click and Show me the Biorhyth");

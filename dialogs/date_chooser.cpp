@@ -3,14 +3,10 @@
 #include "core/date.h"
 #include "core/date_text.h"
 #include "platform/colors.h"
-#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "resources/pictures.h"
 
 #include <QKeyEvent>
-
-OnDemand<DateChooser> dateChooser;
-QString shownMonthName;
 
 const std::array<const char *, 12> monthNames = {"Januari",   "Februri", "Mart",     "April",
                                                  "Mei",       "Juni",    "July",     "Augustus",
@@ -42,7 +38,8 @@ SpinField *makeSpin(QWidget *parent, const char *name, const QRect &geometry, in
 
 } // namespace
 
-DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
+DateChooser::DateChooser(const platform::Environment &env, QWidget *parent)
+    : BorderlessWindow(parent), env_(env) {
   setObjectName(QStringLiteral("dateChooser"));
   setWindowTitle(QStringLiteral("Calendar"));
   setColor(platform::toQColor(platform::clNavy));
@@ -73,7 +70,7 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   monthGrid->setGeometry(11, 7, 199, 97);
   monthGrid->setStartOfWeek(1);
   // The grid starts on the day the program starts.
-  monthGrid->setCalendarDate(platform::env().today());
+  monthGrid->setCalendarDate(env_.today());
 
   okButton = makeButton(this, "okButton", {12, 135, 199, 21}, QStringLiteral("OK for "),
                         "Click here to put that date");
@@ -100,17 +97,17 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
 }
 
 QString DateChooser::dateCaption() const {
-  return QString::number(monthGrid->day()) + u' ' + shownMonthName + u' ' +
+  return QString::number(monthGrid->day()) + u' ' + shownMonthName_ + u' ' +
          QString::number(monthGrid->year());
 }
 
 void DateChooser::showMonthName() {
-  shownMonthName = QString::fromLatin1(monthNames[monthGrid->month() - 1]);
+  shownMonthName_ = QString::fromLatin1(monthNames[monthGrid->month() - 1]);
   dateCaptionLabel->setText(dateCaption());
 }
 
 QString DateChooser::dateText(bool leadingZeros) const {
-  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  const core::RegionalDateFormat &regional = env_.regional.date;
   const core::Date shown{monthGrid->year(), monthGrid->month(), monthGrid->day()};
   return QString::fromStdString(
       core::formatDate(shown, core::numericDatePattern(regional.order, leadingZeros), regional));
@@ -161,17 +158,14 @@ void DateChooser::acceptDate() {
   // The date fields read dates in the regional order and separator: a
   // day-first text would swap day and month where the month comes first.
   const QString text = dateText(true);
-  if (onPutDate)
-    onPutDate(text);
+  emit datePicked(text);
   hide();
-  if (onClosed)
-    onClosed();
+  emit closed();
 }
 
 void DateChooser::cancel() {
   hide();
-  if (onClosed)
-    onClosed();
+  emit closed();
 }
 
 void DateChooser::keyPressEvent(QKeyEvent *event) {
