@@ -3,7 +3,6 @@
 void Session::setLevels(int32_t dayCount, core::Levels levels) {
   dayCount_ = dayCount;
   levels_ = levels;
-  emit levelsChanged();
 }
 
 void Session::setFirstName(const QString &text) {

@@ -51,7 +51,6 @@ public:
   void showTodayPower(core::Date day);
 
 signals:
-  void levelsChanged();
   void fieldsLoaded();
   void todayPowerShown();
 
