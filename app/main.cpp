@@ -54,6 +54,7 @@ int main(int argc, char **argv) {
 
   windows.main().show();
   // A tray host that starts with the session may come a little after the program.
-  armMissingTrayNotice(&windows.main(), 5000);
+  armMissingTrayNotice(&windows.main(), 5000, platform::env().notifyArea,
+                       platform::env().messageBoxes);
   return QApplication::exec();
 }

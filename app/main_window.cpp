@@ -240,14 +240,14 @@ void MainWindow::loadConfiguration() {
   const platform::Environment &e = env_;
   emit loading();
 
-  if (!core::configFileExists(e.configPath)) {
+  if (!core::configFileExists(*e.configStorage, e.configPath)) {
     if (loadTimer)
       loadTimer->stop();
     firstRunSetup();
     return;
   }
 
-  const core::Configuration config = core::readConfigFile(e.configPath);
+  const core::Configuration config = core::readConfigFile(*e.configStorage, e.configPath);
   session_.loadFields(
       QString::fromStdString(config.firstName),
       heldInDateField(QString::fromStdString(config.birthDate), e.regional.date),

@@ -17,7 +17,7 @@ class AppShell : public QObject {
 public:
   using MinimizeHandler = std::function<void(QObject *Sender)>;
 
-  // The one per process; needs the application object.
+  // The one of the application object, made at the first call; needs the application object.
   static AppShell &instance();
 
   // The main window: minimising it minimises the application. Cleared when it is destroyed.
@@ -42,7 +42,7 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  AppShell() = default;
+  using QObject::QObject;
   void minimized();
 
   QPointer<QWidget> mainWindow_;

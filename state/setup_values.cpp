@@ -43,5 +43,5 @@ void saveConfiguration(const Session &session, const platform::Environment &env,
   config.firstName = utf8(session.firstName());
   config.birthDate = utf8(session.birthDate());
   config.blinking = blinking;
-  core::writeConfigFile(env.configPath, config);
+  core::writeConfigFile(*env.configStorage, env.configPath, config);
 }
