@@ -12,6 +12,9 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 template <class T> void hideIfMade(const std::unique_ptr<T> &window) {
