@@ -72,4 +72,19 @@ TEST_F(WindowsTest, TheChartsLevelsReachTheBlinking) {
   EXPECT_EQ(emotionalPicture(), "happy");
 }
 
+TEST_F(WindowsTest, ALoadReachesAContentWindowAlreadyMade) {
+  windows->main().openSetup();
+  ContentWindow &content = windows->content();
+  load("08/01/2000");
+  EXPECT_EQ(content.firstNameField->text(), "Anna");
+  EXPECT_EQ(content.birthDateField->text(), "08/01/2000");
+  EXPECT_EQ(content.emotionalGauge->progress(), 39);
+  // Typing in a field is what the next save writes.
+  content.firstNameField->setText("Bob");
+  windows->main().saveFromTray(); // refused while the window shows
+  content.hide();
+  windows->main().saveFromTray();
+  EXPECT_EQ(readConfig(), "\r\nBob\r\n08/01/2000\r\n0\r\n");
+}
+
 } // namespace
