@@ -2,6 +2,7 @@
 // icons, then the message loop (the other windows come at their first opening).
 #include "app/main_window.h"
 #include "app/tray_notice.h"
+#include "app/windows.h"
 #include "platform/app_title.h"
 #include "platform/application.h"
 #include "platform/environment.h"
@@ -37,24 +38,24 @@ int main(int argc, char **argv) {
     return 1;
   }
 
+  QApplication::setWindowIcon(pictures::windowIcon());
+  Windows windows(platform::env());
+
   // Signals and the session's end run the same quit sequence as the menu's command.
   platform::QuitRequests quitRequests;
-  QObject::connect(&quitRequests, &platform::QuitRequests::requested, platform::guarded([] {
-    if (mainWindow)
-      mainWindow->quitProgram();
+  QObject::connect(&quitRequests, &platform::QuitRequests::requested, platform::guarded([&windows] {
+    if (MainWindow *main = windows.mainIfMade())
+      main->quitProgram();
   }));
   // A quit from elsewhere (the platform ending the loop) still takes the icons out first.
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, platform::guarded([] {
-    if (mainWindow)
-      mainWindow->quitProgram();
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, platform::guarded([&windows] {
+    if (MainWindow *main = windows.mainIfMade())
+      main->quitProgram();
   }));
 
-  QApplication::setWindowIcon(pictures::windowIcon());
-  createWindows();
-  mainWindow->show();
+  windows.main().show();
   // A tray host that starts with the session may come a little after the program.
-  armMissingTrayNotice(mainWindow, 5000);
-  const int result = QApplication::exec();
-  destroyWindows();
-  return result;
+  armMissingTrayNotice(&windows.main(), 5000, platform::env().notifyArea,
+                       platform::env().messageBoxes);
+  return QApplication::exec();
 }

@@ -1,23 +1,19 @@
 #include "app/main_window.h"
 
-#include "chart/content_window.h"
-#include "chart/content_window_fields.h"
+#include "controls/date_field.h"
 #include "core/biorhythm.h"
 #include "core/config_file.h"
 #include "core/date_text.h"
 #include "core/errors.h"
 #include "core/text_rules.h"
-#include "dialogs/about_window.h"
-#include "dialogs/date_chooser.h"
-#include "platform/app_shell.h"
 #include "platform/application.h"
 #include "platform/colors.h"
-#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/resume_watch.h"
 #include "resources/pictures.h"
+#include "state/setup_values.h"
 
 #include <QApplication>
 
@@ -27,8 +23,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-
-MainWindow *mainWindow = nullptr;
 
 namespace {
 
@@ -55,15 +49,16 @@ QString cycleIconName(const char *prefix, int level) {
   return QString::fromLatin1(prefix) + QString::number(core::levelIconIndex(level));
 }
 
-// The content and About windows and the date chooser exist only once opened.
-template <class T> void hideIfMade(OnDemand<T> &window) {
-  if (T *made = window.made())
-    made->hide();
+// What a date field would hold of a text.
+QString heldInDateField(const QString &text, const core::RegionalDateFormat &regional) {
+  return DateField::heldText(text, QChar::fromLatin1(regional.separator),
+                             regional.order == core::DateOrder::YMD);
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
+MainWindow::MainWindow(Session &session, const platform::Environment &env, QWidget *parent)
+    : BorderlessWindow(parent), session_(session), env_(env) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Calvoro by Kaldo Prototyping"));
   setColor(platform::toQColor(platform::clBlack));
@@ -101,13 +96,10 @@ MainWindow::MainWindow(QWidget *parent) : BorderlessWindow(parent) {
   };
   loadTimer = timer("loadTimer", 1);
   blinkTimer = timer("blinkTimer", 1000);
-  refreshOnCloseTimer = timer("refreshOnCloseTimer", 1000);
   hourlyRefreshTimer = timer("hourlyRefreshTimer", 3600000);
   splashTimer = timer("splashTimer", 3000);
   connect(loadTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::loadAtStart));
   connect(blinkTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::blinkStep));
-  connect(refreshOnCloseTimer, &QTimer::timeout, this,
-          platform::guarded(this, &MainWindow::refreshWhenContentHidden));
   connect(hourlyRefreshTimer, &QTimer::timeout, this,
           platform::guarded(this, &MainWindow::hourlyRefresh));
   connect(splashTimer, &QTimer::timeout, this, platform::guarded(this, &MainWindow::endSplash));
@@ -186,7 +178,7 @@ void MainWindow::createMenu() {
 
 void MainWindow::createTrayIcons() {
   auto tray = [this](const char *name, const char *picture, const char *cycle) {
-    auto *icon = new TrayIcon(this);
+    auto *icon = new TrayIcon(this, env_.notifyArea);
     icon->setObjectName(name);
     icon->setName(QString::fromLatin1(cycle));
     icon->setIcon(pictures::icon(QString::fromLatin1(picture)));
@@ -254,33 +246,30 @@ void MainWindow::endSplash() {
 }
 
 void MainWindow::firstRunSetup() {
-  contentWindow->showOnlyPanel(contentWindow->setupPanel);
-  contentWindow->showCentred();
-  contentWindow->activateWindow();
-  contentWindow->firstNameField->setFocus();
-  contentWindow->firstNameField->selectAll();
-  refreshOnCloseTimer->start();
+  emit setupNeeded();
   hourlyRefreshTimer->start();
   armMidnightRefresh();
 }
 
 void MainWindow::loadConfiguration() {
-  const platform::Environment &e = platform::env();
-  hideIfMade(aboutWindow);
-  if (ContentWindow *content = contentWindow.made())
-    content->setPosition(WindowPlacement::poScreenCenter);
+  const platform::Environment &e = env_;
+  emit loading();
 
-  if (!core::configFileExists(e.configPath)) {
+  if (!core::configFileExists(*e.configStorage, e.configPath)) {
     if (loadTimer)
       loadTimer->stop();
     firstRunSetup();
     return;
   }
 
-  const core::Configuration config = core::readConfigFile(e.configPath);
-  loadFields(QString::fromStdString(config.firstName), QString::fromStdString(config.birthDate),
-             QString::fromStdString(core::formatDate(
-                 e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)));
+  const core::Configuration config = core::readConfigFile(*e.configStorage, e.configPath);
+  session_.loadFields(
+      QString::fromStdString(config.firstName),
+      heldInDateField(QString::fromStdString(config.birthDate), e.regional.date),
+      heldInDateField(
+          QString::fromStdString(core::formatDate(
+              e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)),
+          e.regional.date));
   if (!config.blinking)
     blinkingAction->setChecked(false);
 
@@ -291,11 +280,11 @@ void MainWindow::loadConfiguration() {
     loadTimer->deleteLater();
     loadTimer = nullptr;
   }
-  headlineFirstName = QString::fromStdString(core::firstNameCopy(config.firstName));
+  session_.headlineFirstName = QString::fromStdString(core::firstNameCopy(config.firstName));
 
   try {
     levelsDay_ = e.today();
-    computeTodayLevels();
+    computeTodayLevels(session_, e);
   } catch (const core::EConvertError &error) {
     // The icons are out of the tray at this point: put them back, saying why they show no
     // levels, then show the error and give the user the setup panel as a way back.
@@ -305,7 +294,7 @@ void MainWindow::loadConfiguration() {
     return;
   }
 
-  showTodayPowerOnPanel();
+  session_.showTodayPower(e.today());
   refreshTrayIcons();
   showSteadyIcons();
   if (blinkingAction->isChecked())
@@ -314,23 +303,23 @@ void MainWindow::loadConfiguration() {
   armMidnightRefresh();
 }
 
-// The three cycles in tray order, with today's shared levels.
-static std::array<TrayCycle, 3> trayCycles(MainWindow *f) {
+// The three cycles in tray order, with the session's levels.
+static std::array<TrayCycle, 3> trayCycles(MainWindow *f, core::Levels levels) {
   return {{
-      {core::currentEmotionalLevel, &f->emotionalIconName, "emotio", f->emotionalTrayIcon,
+      {levels.emotional, &f->emotionalIconName, "emotio", f->emotionalTrayIcon,
        &f->emotionalSteadyIcon, "Dear ", "emotional"},
-      {core::currentIntellectualLevel, &f->intellectualIconName, "intel", f->intellectualTrayIcon,
+      {levels.intellectual, &f->intellectualIconName, "intel", f->intellectualTrayIcon,
        &f->intellectualSteadyIcon, "Hello ", "intellectual"},
-      {core::currentPhysicalLevel, &f->physicalIconName, "physiq", f->physicalTrayIcon,
-       &f->physicalSteadyIcon, "Well ", "physical"},
+      {levels.physical, &f->physicalIconName, "physiq", f->physicalTrayIcon, &f->physicalSteadyIcon,
+       "Well ", "physical"},
   }};
 }
 
 void MainWindow::refreshTrayIcons() {
   for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
-  const QString name = fieldFirstName();
-  for (const TrayCycle &c : trayCycles(this)) {
+  const QString name = session_.firstName();
+  for (const TrayCycle &c : trayCycles(this, session_.levels())) {
     *c.iconName = cycleIconName(c.prefix, c.level);
     const QIcon icon = pictures::icon(*c.iconName);
     c.icon->setIcon(icon);
@@ -344,7 +333,7 @@ void MainWindow::refreshTrayIcons() {
 
 void MainWindow::blinkStep() {
   bool anyCritical = false;
-  for (const TrayCycle &c : trayCycles(this)) {
+  for (const TrayCycle &c : trayCycles(this, session_.levels())) {
     const core::Band band = core::bandOf(c.level);
     if (band == core::Band::Middle)
       continue;
@@ -359,13 +348,6 @@ void MainWindow::blinkStep() {
     blinkTimer->stop();
 }
 
-void MainWindow::refreshWhenContentHidden() {
-  if (contentWindow.made() && contentWindow->isVisible())
-    return;
-  refreshOnCloseTimer->stop();
-  refreshForToday();
-}
-
 void MainWindow::hourlyRefresh() {
   // The timers stand still while the machine sleeps, and the clock may have been set.
   armMidnightRefresh();
@@ -374,12 +356,12 @@ void MainWindow::hourlyRefresh() {
 
 void MainWindow::dayMayHaveChanged() {
   armMidnightRefresh();
-  if (platform::env().today() != levelsDay_)
+  if (env_.today() != levelsDay_)
     refreshForToday();
 }
 
 void MainWindow::armMidnightRefresh() {
-  const platform::Environment &e = platform::env();
+  const platform::Environment &e = env_;
   if (!resumeWatch_) {
     auto *watch = new platform::ResumeWatch(this);
     connect(watch, &platform::ResumeWatch::resumed, this,
@@ -392,7 +374,7 @@ void MainWindow::armMidnightRefresh() {
 }
 
 void MainWindow::refreshForToday() {
-  const core::Date today = platform::env().today();
+  const core::Date today = env_.today();
   const bool newDay = today != levelsDay_;
   levelsDay_ = today;
   // A birth date that does not convert leaves no levels to show: the icons
@@ -400,7 +382,7 @@ void MainWindow::refreshForToday() {
   // is raised once per date, not at every refresh.
   bool computed = false;
   try {
-    computed = computeTodayLevelsUnlessRefused();
+    computed = computeTodayLevelsUnlessRefused(session_, env_);
   } catch (const core::EConvertError &) {
     showUnreadableBirthDate();
     throw;
@@ -413,7 +395,7 @@ void MainWindow::refreshForToday() {
   if (blinkingAction->isChecked())
     blinkTimer->start();
   if (newDay)
-    showTodayPowerOnPanel();
+    session_.showTodayPower(today);
 }
 
 QString unreadableBirthDateTip() {
@@ -454,100 +436,49 @@ void MainWindow::toggleBlinking() {
   showSteadyIcons();
 }
 
-void MainWindow::openPanel(BevelPanel *panel, bool hideAbout) {
-  if (hideAbout)
-    hideIfMade(aboutWindow);
-  contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
-  refreshOnCloseTimer->start();
-  contentWindow->showOnlyPanel(panel);
-  contentWindow->showCentred();
-}
-
 void MainWindow::openTodayPower() {
-  openPanel(contentWindow->powerPanel, true);
+  emit panelRequested(Panel::Power, PanelOpening::Command);
 }
 void MainWindow::openProjection() {
-  openPanel(contentWindow->projectionPanel, true);
+  emit panelRequested(Panel::Projection, PanelOpening::Command);
 }
 void MainWindow::openSetup() {
-  openPanel(contentWindow->setupPanel, true);
+  emit panelRequested(Panel::Setup, PanelOpening::Command);
 }
 void MainWindow::openExplanation() {
-  openPanel(contentWindow->explanationPanel, true);
+  emit panelRequested(Panel::Explanation, PanelOpening::Command);
 }
 void MainWindow::openGuide() {
-  openPanel(contentWindow->guidePanel, true);
+  emit panelRequested(Panel::Guide, PanelOpening::Command);
 }
 
 void MainWindow::openAbout() {
-  // An About window already open is hidden and shown again, which replays
-  // its show animation.
-  hideIfMade(aboutWindow);
-  hideIfMade(contentWindow);
-  aboutWindow->openCentred();
+  emit aboutRequested();
 }
 
 void MainWindow::trayIconClicked() {
-  if (contentWindow.made() && contentWindow->isVisible())
-    return;
-  openPanel(contentWindow->powerPanel, false);
+  emit panelRequested(Panel::Power, PanelOpening::IconClick);
 }
 
 void MainWindow::trayIconDoubleClicked() {
-  hideIfMade(aboutWindow);
-  contentWindow->setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
   showSteadyIcons();
-  refreshOnCloseTimer->start();
-  contentWindow->showOnlyPanel(contentWindow->guidePanel);
-  contentWindow->showCentred();
+  emit panelRequested(Panel::Guide, PanelOpening::Command);
 }
 
 void MainWindow::saveFromTray() {
-  platform::Environment &e = platform::env();
-  ContentWindow *content = contentWindow.made();
-  AboutWindow *about = aboutWindow.made();
-  if ((content && content->isVisible()) || (about && about->isVisible())) {
-    const SentToBack behindTheMessage{content, about};
-    e.messageBoxes->warning(QStringLiteral(
-        "Please close the Calvoro windows (click on the X panel) before saving. Then right-click "
-        "on one icon and save."));
-    return;
-  }
-  saveConfiguration(blinkingAction->isChecked());
-  e.messageBoxes->information(QStringLiteral("Your configuration has been saved.."));
+  emit saveRequested();
 }
 
 void MainWindow::hideAllWindows() {
-  hideIfMade(aboutWindow);
-  hideIfMade(contentWindow);
-  hideIfMade(dateChooser);
+  emit hideAllRequested();
 }
 
 void MainWindow::quitProgram() {
   hide();
-  hideIfMade(contentWindow);
-  hideIfMade(dateChooser);
-  hideIfMade(aboutWindow);
-  for (QTimer *t :
-       {blinkTimer, refreshOnCloseTimer, hourlyRefreshTimer, splashTimer, midnightTimer})
+  for (QTimer *t : {blinkTimer, hourlyRefreshTimer, splashTimer, midnightTimer})
     t->stop();
   for (TrayIcon *icon : {emotionalTrayIcon, intellectualTrayIcon, physicalTrayIcon})
     icon->setActive(false);
-  if (ContentWindow *content = contentWindow.made())
-    content->chartDrawTimer->stop();
-  if (DateChooser *chooser = dateChooser.made())
-    chooser->close();
-  if (AboutWindow *about = aboutWindow.made()) {
-    about->creatureTimer->stop();
-    about->close();
-  }
-  if (ContentWindow *content = contentWindow.made())
-    content->close();
+  emit quitting();
   close();
-  // This handler runs inside the main window's menu: release the windows
-  // once it has returned.
-  QTimer::singleShot(0, qApp, platform::guarded([] {
-                       destroyWindows();
-                       QCoreApplication::quit();
-                     }));
 }

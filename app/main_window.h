@@ -9,18 +9,24 @@
 #include "controls/borderless_window.h"
 #include "controls/picture_view.h"
 #include "core/date.h"
+#include "platform/environment.h"
+#include "state/session.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
 #include <QTimer>
 
-class BevelPanel;
+// The content window's panels the tray commands open.
+enum class Panel { Power, Projection, Setup, Explanation, Guide };
+// How a tray command opens a panel: a menu command hides the About window; a
+// click on an icon leaves it, and does nothing while the content window shows.
+enum class PanelOpening { Command, IconClick };
 
 class MainWindow : public BorderlessWindow {
   Q_OBJECT
 public:
-  explicit MainWindow(QWidget *parent = nullptr);
+  MainWindow(Session &session, const platform::Environment &env, QWidget *parent = nullptr);
 
   // The quit sequence: the menu command, the session's end and the signals.
   void quitProgram();
@@ -41,13 +47,12 @@ public:
 
   // The level icons and blinking.
   void blinkStep();
-  void refreshWhenContentHidden();
   void hourlyRefresh();
   // The midnight timer and waking from sleep: a local day other than the one the levels were
   // computed for refreshes the icons and the power panel.
   void dayMayHaveChanged();
   void toggleBlinking();
-  QTimer *blinkTimer, *refreshOnCloseTimer, *hourlyRefreshTimer;
+  QTimer *blinkTimer, *hourlyRefreshTimer;
   TrayIcon *emotionalTrayIcon, *intellectualTrayIcon, *physicalTrayIcon;
   // The steady level icon of each cycle; blinking never changes them.
   QIcon emotionalSteadyIcon, intellectualSteadyIcon, physicalSteadyIcon;
@@ -66,6 +71,24 @@ public:
   void trayIconDoubleClicked();
   QAction *setupAction;
 
+  // The refreshes of the content window's closing, hourlyRefreshTimer and the new day; the first
+  // of a new day also turns the power panel to it.
+  void refreshForToday();
+
+signals:
+  // The tray's requests for the other windows.
+  void panelRequested(Panel panel, PanelOpening opening);
+  // No configuration, or one whose birth date cannot be read: the setup panel.
+  void setupNeeded();
+  void aboutRequested();
+  void hideAllRequested();
+  // A configuration is about to be loaded.
+  void loading();
+  // The save command: whoever knows the windows decides whether it may save.
+  void saveRequested();
+  // The quit sequence, once the tray's part is done: the other windows go.
+  void quitting();
+
 protected:
   void onHidden() override;
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,14 +99,8 @@ private:
   void refreshTrayIcons();
   void createMenu();
   void createTrayIcons();
-  // The chart window on one of its panels, centred, with the tray refresh
-  // armed for when it closes.
-  void openPanel(BevelPanel *panel, bool hideAbout);
   void showSteadyIcons();
   void firstRunSetup();
-  // The refreshes of refreshOnCloseTimer, hourlyRefreshTimer and the new day; the first of a new
-  // day also turns the power panel to it.
-  void refreshForToday();
   // Starts the midnight timer again from the clock, and the watch for waking from sleep.
   void armMidnightRefresh();
   core::Date levelsDay_{};
@@ -97,16 +114,9 @@ private:
   QAction *todayPowerAction, *everydayPowerAction, *blinkingSeparator, *setupSeparator,
       *explanationAction, *guideAction, *aboutAction, *saveSeparator, *saveAction, *quitAction,
       *hideSeparator, *hideAllAction, *closeMenuAction;
+  Session &session_;
+  const platform::Environment &env_;
 };
 
 // The icons' tip while the birth date cannot be read.
 QString unreadableBirthDateTip();
-
-// The process-wide reference to the main window.
-extern MainWindow *mainWindow;
-
-// Creates the main window and gives the content window, the About window and
-// the date chooser their makers, which build and connect each at its first
-// use; destroyWindows releases them and clears the references.
-void createWindows();
-void destroyWindows();

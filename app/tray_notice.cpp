@@ -1,6 +1,5 @@
 #include "app/tray_notice.h"
 
-#include "platform/environment.h"
 #include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/notify_area.h"
@@ -12,11 +11,9 @@ QString missingTrayText() {
                         "icons will appear as soon as one appears.");
 }
 
-void armMissingTrayNotice(QObject *owner, int delayMs) {
-  QTimer::singleShot(delayMs, owner, platform::guarded([] {
-                       const platform::Environment &e = platform::env();
-                       platform::NotifyArea *area = e.notifyArea;
-                       platform::MessageBoxes *boxes = e.messageBoxes;
+void armMissingTrayNotice(QObject *owner, int delayMs, platform::NotifyArea *area,
+                          platform::MessageBoxes *boxes) {
+  QTimer::singleShot(delayMs, owner, platform::guarded([area, boxes] {
                        if (!area || area->hostPresent() || !boxes)
                          return;
                        // A tray that comes while the box is up shows the icons: the box has nothing

@@ -4,9 +4,15 @@
 #include <QObject>
 #include <QString>
 
+namespace platform {
+class NotifyArea;
+class MessageBoxes;
+} // namespace platform
+
 // The text of the box.
 QString missingTrayText();
 
-// After `delayMs`, when no tray is there, shows the information box, which closes by itself
-// when a tray registers; never again afterwards.
-void armMissingTrayNotice(QObject *owner, int delayMs);
+// After `delayMs`, when `area` has no tray, shows the information box through `boxes`, which
+// closes by itself when a tray registers; never again afterwards.
+void armMissingTrayNotice(QObject *owner, int delayMs, platform::NotifyArea *area,
+                          platform::MessageBoxes *boxes);

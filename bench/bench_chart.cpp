@@ -10,6 +10,7 @@
 #include "chart/chart_drawing.h"
 #include "chart/content_window.h"
 #include "core/chart_data.h"
+#include "platform/environment.h"
 #include "platform/fonts.h"
 
 namespace {
@@ -35,21 +36,20 @@ BENCHMARK(GridAndCurvesOnTheSurface)->Unit(benchmark::kMicrosecond);
 
 // The content window in chart mode, as " Refresh" draws it.
 void WindowDrawGridAndDrawChart(benchmark::State &state) {
-  contentWindow.setMaker([] { return new ContentWindow; });
-  ContentWindow &form = *contentWindow.get();
+  Session session;
+  ContentWindow form(session, platform::env());
   form.setOuterSize(ContentWindow::kChartWidth, ContentWindow::kChartHeight);
   form.birthDateField->setText(QStringLiteral("12/05/1970"));
-  headlineFirstName = QStringLiteral("Anna");
+  session.headlineFirstName = QStringLiteral("Anna");
   const bool paint = state.range(0) != 0;
   for (auto _ : state) {
-    currentChartDay = QStringLiteral("01/06/2001");
+    form.currentChartDay = QStringLiteral("01/06/2001");
     form.drawGrid();
     form.drawChart();
     // The window's whole picture, as the screen gets it after the chart.
     if (paint)
       benchmark::DoNotOptimize(form.grab());
   }
-  contentWindow.reset();
 }
 BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -14,13 +14,10 @@
 using namespace content_layout;
 using namespace content_parts;
 
-OnDemand<ContentWindow> contentWindow;
-QString headlineFirstName;
-bool calendarForProjection = false;
-
-ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
+ContentWindow::ContentWindow(Session &session, const platform::Environment &env, QWidget *parent)
+    : BorderlessWindow(parent), session_(session), env_(env) {
   setObjectName(QStringLiteral("contentWindow"));
-  calendarForProjection = false;
+  session_.chooserTarget = DateTarget::BirthDate;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(qColor(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
@@ -52,7 +49,7 @@ ContentWindow::ContentWindow(QWidget *parent) : BorderlessWindow(parent) {
   describeForKeyboardAndReaders();
 
   layOutPanels();
-  takeLoadedFields();
+  keepFieldsInStep();
 }
 
 void ContentWindow::createFrame() {
@@ -175,6 +172,7 @@ void ContentWindow::onShowing() {
 void ContentWindow::onHidden() {
   showAnimation->setReverse(true);
   showAnimation->execute();
+  emit hidden();
 }
 
 void ContentWindow::closeCornerClicked() {

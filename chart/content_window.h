@@ -8,11 +8,12 @@
 #include "controls/borderless_window.h"
 #include "controls/date_field.h"
 #include "controls/glyph_button.h"
-#include "controls/on_demand.h"
 #include "controls/picture_view.h"
 #include "controls/text_label.h"
 #include "controls/text_view.h"
 #include "core/date.h"
+#include "platform/environment.h"
+#include "state/session.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -20,7 +21,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -35,7 +35,7 @@ public:
   static constexpr int kPanelWidth = 385;
   static constexpr int kPanelHeight = 248;
 
-  explicit ContentWindow(QWidget *parent = nullptr);
+  ContentWindow(Session &session, const platform::Environment &env, QWidget *parent = nullptr);
 
   // The tray menu, used as the context menu of the window and its fields, and
   // its "Blinking Icons" item, whose check the setup's OK saves.
@@ -46,10 +46,11 @@ public:
   // Shows `panel` and hides the other four, in the order help, what, setup,
   // details, power.
   void showOnlyPanel(BevelPanel *panel);
-  // The gauges and the greeting for today's levels.
+  // The gauges and the greeting for the session's levels and power day.
   void showTodayPower();
-  // Opens the date chooser; connected where the windows are created.
-  std::function<void()> onOpenCalendar;
+  // The date chooser's OK: into the birth-date field, or into the projection
+  // field and on to the chart.
+  void putChosenDate(DateTarget target, const QString &dateText);
   QTimer *chartDrawTimer;
 
   BevelPanel *powerPanel, *setupPanel, *explanationPanel, *guidePanel, *projectionPanel;
@@ -66,6 +67,10 @@ public:
   void saveSetup();
   // The setup's "Calendar" button: the date chooser for the birth date.
   void openCalendarForBirthDate();
+  // The chart state: the day being processed (before a chart its first day,
+  // after it its last as "dd/mm/yyyy"), and the first day of the chart on
+  // display as it was given. At most 10 characters each.
+  QString currentChartDay, shownChartStart;
 
   PictureView *topFrameBar, *bottomFrameBar, *rightFrameBar, *leftFrameBar;
   BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner,
@@ -99,6 +104,12 @@ public:
       *lowerDatesLabel, *bestEmotionalDaysLabel, *worstPhysicalDaysLabel;
   BevelPanel *chartButtonRow;
   GlyphButton *priorMonthButton, *printButton, *refreshButton, *closeChartButton, *nextMonthButton;
+
+signals:
+  // A "Calendar" button: the date chooser is wanted for `target`.
+  void calendarRequested(DateTarget target);
+  // Hidden by any means; it may be shown again before the signal is handled.
+  void hidden();
 
 protected:
   void onShowing() override;
@@ -141,8 +152,9 @@ private:
   void layoutFrame();
   QImage &drawingSurface();
 
-  // What a load gave the fields before the window was made.
-  void takeLoadedFields();
+  // The fields from the session; then each keeps the session in step.
+  void keepFieldsInStep();
+  void takeSessionFields();
 
   SmoothShow *showAnimation;
 
@@ -179,19 +191,6 @@ private:
   QImage surface_; // null until the first chart
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
+  Session &session_;
+  const platform::Environment &env_;
 };
-
-// The process-wide reference to the content window, made at its first
-// opening (app/forms.cpp gives the maker).
-extern OnDemand<ContentWindow> contentWindow;
-
-// Where the date chooser's OK puts its date: the projection field (true) or
-// the birth-date field (false). Set by the "Calendar" buttons.
-extern bool calendarForProjection;
-// The first name, at most 15 characters, kept for the chart headline.
-extern QString headlineFirstName;
-// The chart state: the day being processed (before a chart its first day,
-// after it its last as "dd/mm/yyyy"), and the first day of the chart on
-// display as it was given. At most 10 characters each.
-extern QString currentChartDay;
-extern QString shownChartStart;

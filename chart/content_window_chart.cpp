@@ -17,9 +17,6 @@
 
 #include <optional>
 
-QString currentChartDay;
-QString shownChartStart;
-
 using content_parts::utf8;
 
 namespace {
@@ -297,9 +294,9 @@ void ContentWindow::drawGrid() {
 }
 
 core::ChartData ContentWindow::chartFrom(const QString &firstDay) const {
-  const platform::Environment &e = platform::env();
+  const platform::Environment &e = env_;
   const std::string first = utf8(firstDay), birth = utf8(birthDateField->text()),
-                    name = utf8(headlineFirstName);
+                    name = utf8(session_.headlineFirstName);
   return core::computeChart({first, birth, name, e.regional.date, e.today()});
 }
 
@@ -324,7 +321,7 @@ void ContentWindow::drawChart(const core::ChartData &chart) {
   lowerDatesLabel->setText(qs(chart.lowerDates));
   weekDaysLabel->setText(qs(chart.weekDays));
   currentChartDay = qs(chart.chartDay);
-  core::applyChartLevels(chart);
+  session_.setLevels(chart.dayCount, chart.levels);
 
   QPainter painter(&drawingSurface());
   chart::drawCurves(painter, chart);

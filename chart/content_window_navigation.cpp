@@ -1,8 +1,8 @@
 // Chart mode's commands: into the chart from the projection panel, a month
 // back or forward, drawn again, and back to the projection panel.
 #include "chart/content_window.h"
-#include "chart/content_window_fields.h"
 #include "chart/content_window_parts.h"
+#include "state/setup_values.h"
 
 #include "core/chart_data.h"
 #include "platform/environment.h"
@@ -15,9 +15,11 @@ QString chartDayOf(const QString &text) {
   return QString::fromStdString(core::chartDayText(utf8(text)));
 }
 
-void computeChartDayLevels(const QString &chartDay, const QString &birth) {
-  const platform::Environment &e = platform::env();
-  core::computeChartDayLevels(utf8(chartDay), utf8(birth), e.regional.date, e.today());
+void computeChartDayLevels(const QString &chartDay, const QString &birth, Session &session,
+                           const platform::Environment &e) {
+  const core::DayLevels day =
+      core::computeChartDayLevels(utf8(chartDay), utf8(birth), e.regional.date, e.today());
+  session.setLevels(day.dayCount, day.levels);
 }
 
 } // namespace
@@ -38,7 +40,7 @@ void ContentWindow::showMe() {
   // A start or birth date that does not convert, or a period past the end
   // of the calendar, ends the command here: the window stays hidden.
   chartFrom(currentChartDay);
-  computeChartDayLevels(currentChartDay, birthDateField->text());
+  computeChartDayLevels(currentChartDay, birthDateField->text(), session_, env_);
   // The hide animation still runs, so no show animation starts.
   showCentred();
   chartDrawTimer->start();
@@ -75,13 +77,13 @@ void ContentWindow::stepTo(const QString &firstDay) {
 }
 
 void ContentWindow::showPriorMonth() {
-  const platform::Environment &e = platform::env();
+  const platform::Environment &e = env_;
   stepTo(QString::fromStdString(
       core::priorFirstDay(utf8(currentChartDay), e.regional.date, e.today())));
 }
 
 void ContentWindow::showNextMonth() {
-  const platform::Environment &e = platform::env();
+  const platform::Environment &e = env_;
   stepTo(QString::fromStdString(
       core::nextFirstDay(utf8(currentChartDay), e.regional.date, e.today())));
 }
@@ -101,7 +103,7 @@ void ContentWindow::backToProjection() {
   eraseChart();
   scale20Label->hide();
   scale10Label->hide();
-  computeTodayLevels();
+  computeTodayLevels(session_, env_);
   setOuterSize(kPanelWidth, kPanelHeight);
   showOnlyPanel(projectionPanel);
   showCentred();

@@ -182,7 +182,7 @@ void ContentWindow::createSetupPanel() {
   firstNameField->setToolTip(QStringLiteral("Note here your first name..."));
 
   birthDateField = makeDateField(setupPanel, "birthDateField", kBirthDateField, -27,
-                                 "Note here your birthday..");
+                                 "Note here your birthday..", env_.regional.date);
   setTabOrder(firstNameField, birthDateField);
 
   birthDateCalendarButton = makeButton(setupPanel, "birthDateCalendarButton",
@@ -218,8 +218,9 @@ void ContentWindow::createDetailsPanel() {
                                         "btn_calendar", nullptr, "Click to use the calenar");
   connect(projectionCalendarButton, &QPushButton::clicked, this,
           platform::guarded(this, &ContentWindow::openCalendarForProjection));
-  projectionDateField = makeDateField(projectionPanel, "projectionDateField", kProjectionDateField,
-                                      -21, "Note here the begining of your curve...");
+  projectionDateField =
+      makeDateField(projectionPanel, "projectionDateField", kProjectionDateField, -21,
+                    "Note here the begining of your curve...", env_.regional.date);
   showMeButton =
       makeButton(projectionPanel, "showMeButton", kShowMeButton, QStringLiteral("Show me"), -16,
                  "btn_showme", "btn_showme_down", "Click and Show me the Biorhyth");

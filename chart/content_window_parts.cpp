@@ -1,7 +1,6 @@
 #include "chart/content_window_parts.h"
 
 #include "core/date_text.h"
-#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "resources/pictures.h"
 
@@ -53,12 +52,11 @@ GlyphButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
 }
 
 DateField *makeDateField(QWidget *parent, const char *name, const QRect &geometry, int fontHeight,
-                         const char *hint) {
+                         const char *hint, const core::RegionalDateFormat &regional) {
   auto *field = new DateField(parent);
   field->setObjectName(name);
   field->setGeometry(geometry);
   field->setFont(platform::font(QStringLiteral("Arial"), fontHeight));
-  const core::RegionalDateFormat &regional = platform::env().regional.date;
   field->setDateSeparator(QChar::fromLatin1(regional.separator));
   field->setYearFirst(regional.order == core::DateOrder::YMD);
   // The design text "01/01/0001", written in the regional order and separator.

@@ -5,6 +5,7 @@
 #include "controls/glyph_button.h"
 #include "controls/picture_view.h"
 #include "controls/text_label.h"
+#include "core/date_text.h"
 #include "platform/colors.h"
 
 #include <QColor>
@@ -28,7 +29,7 @@ GlyphButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
                         const QString &caption, int fontHeight, const char *picture,
                         const char *pressedPicture, const char *hint);
 DateField *makeDateField(QWidget *parent, const char *name, const QRect &geometry, int fontHeight,
-                         const char *hint);
+                         const char *hint, const core::RegionalDateFormat &regional);
 std::string utf8(const QString &text);
 
 } // namespace content_parts

@@ -14,8 +14,7 @@ namespace {
 // the printer's resolution against the window's 96 dots per inch so that it
 // keeps its size on screen. No printer in the environment is no default
 // printer.
-void printPage(const QImage &image) {
-  platform::Printer *printer = platform::env().printer;
+void printPage(const QImage &image, platform::Printer *printer) {
   if (!printer)
     throw platform::EPrinter(platform::noDefaultPrinterText());
   printer->printPage(QString(), [&image](QPainter &painter, int dpiX, int dpiY) {
@@ -38,7 +37,7 @@ void ContentWindow::printChart() {
     drawChart();
     // The window's image: the surface with the grid and curves, and every
     // visible control on it.
-    printPage(grab().toImage());
+    printPage(grab().toImage(), env_.printer);
   } catch (...) {
     // A failed print leaves the window as a successful one does.
     try {

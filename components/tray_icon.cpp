@@ -1,7 +1,6 @@
 #include "components/tray_icon.h"
 
 #include "platform/app_shell.h"
-#include "platform/environment.h"
 #include "platform/text_cut.h"
 
 #include <QCoreApplication>
@@ -25,8 +24,7 @@ QEvent::Type TrayIcon::resetToolTipMessage() {
   return type;
 }
 
-TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area)
-    : QObject(AOwner), FArea(area ? area : platform::env().notifyArea) {
+TrayIcon::TrayIcon(QObject *AOwner, platform::NotifyArea *area) : QObject(AOwner), FArea(area) {
   callbackMessage();
   resetToolTipMessage();
   FTimer = new QTimer(this);

@@ -36,9 +36,8 @@ class TrayIcon : public QObject {
 public:
   static constexpr int kMaxToolTipLength = 62;
 
-  // Talks to `area`, or to the notification area of the current environment when none is
-  // given.
-  explicit TrayIcon(QObject *AOwner, platform::NotifyArea *area = nullptr);
+  // Talks to `area`; with none, the icon is never shown.
+  TrayIcon(QObject *AOwner, platform::NotifyArea *area);
   ~TrayIcon() override;
 
   bool isActive() const { return FActive; }

@@ -5,11 +5,6 @@
 
 namespace core {
 
-int32_t currentDayCount = 0;
-int8_t currentEmotionalLevel = 0;
-int8_t currentIntellectualLevel = 0;
-int8_t currentPhysicalLevel = 0;
-
 namespace {
 
 // Plain double: for every day count of the calendar it gives the level of
@@ -34,13 +29,6 @@ double factorOf(Cycle cycle) {
 }
 
 } // namespace
-
-void resetBiorhythmState() {
-  currentDayCount = 0;
-  currentEmotionalLevel = 0;
-  currentIntellectualLevel = 0;
-  currentPhysicalLevel = 0;
-}
 
 int cyclePeriod(Cycle cycle) {
   switch (cycle) {
@@ -73,13 +61,6 @@ Levels levelsFor(int32_t dayCount) {
   return l;
 }
 
-void computeCurrentLevels() {
-  const Levels l = levelsFor(currentDayCount);
-  currentEmotionalLevel = l.emotional;
-  currentIntellectualLevel = l.intellectual;
-  currentPhysicalLevel = l.physical;
-}
-
 int levelIconIndex(int level) {
   // Every half (5, 15, ..., 95 times a tenth) comes out exact in double.
   const double y = static_cast<double>(std::clamp(level, 0, 100)) * kTenth;
@@ -99,11 +80,11 @@ int32_t computeDayCount(const Date &birth, const Date &reference) {
   return daysBetween(birth, reference);
 }
 
-void computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,
-                                const Date &reference) {
+DayLevels computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,
+                                     const Date &reference) {
   const Date birth = parseDate(birthText, format, reference);
-  currentDayCount = computeDayCount(birth, reference);
-  computeCurrentLevels();
+  const int32_t dayCount = computeDayCount(birth, reference);
+  return {dayCount, levelsFor(dayCount)};
 }
 
 } // namespace core

@@ -9,16 +9,6 @@
 
 namespace core {
 
-// The process-wide values shared by the tray and the chart window. Whoever
-// computes last overwrites them; they start at zero.
-extern int32_t currentDayCount;
-extern int8_t currentEmotionalLevel;
-extern int8_t currentIntellectualLevel;
-extern int8_t currentPhysicalLevel;
-
-// Puts the four values back to zero (for tests that start afresh).
-void resetBiorhythmState();
-
 enum class Cycle { Emotional, Intellectual, Physical };
 
 // 28, 33 and 23 days.
@@ -40,8 +30,11 @@ int8_t cycleLevel(Cycle cycle, int32_t dayCount);
 // The three levels for a day count, in the order emotional, intellectual, physical.
 Levels levelsFor(int32_t dayCount);
 
-// Sets the three levels from currentDayCount.
-void computeCurrentLevels();
+// A day count and its three levels.
+struct DayLevels {
+  int32_t dayCount = 0;
+  Levels levels;
+};
 
 // The icon step 0..10 of a level: level × 0.1 rounded half to even (so 5 → 0,
 // 15 → 2, 25 → 2, 75 → 8, 95 → 10). Levels outside 0..100 count as the
@@ -61,10 +54,10 @@ inline bool isCritical(int level) {
 // date lies after it.
 int32_t computeDayCount(const Date &birth, const Date &reference);
 
-// Converts the birth-date text by the regional settings, then sets currentDayCount to
-// the days from it to `reference` and computes the levels. A text that does
-// not convert raises EConvertError and leaves all four values as they were.
-void computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,
-                                const Date &reference);
+// Converts the birth-date text by the regional settings, then gives the days
+// from it to `reference` and their levels. A text that does not convert raises
+// EConvertError.
+DayLevels computeLevelsFromBirthText(std::string_view birthText, const RegionalDateFormat &format,
+                                     const Date &reference);
 
 } // namespace core

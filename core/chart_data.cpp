@@ -99,19 +99,12 @@ ChartData computeChart(const ChartInput &input) {
   return chart;
 }
 
-void computeChartDayLevels(std::string_view chartDay, std::string_view birthDate,
-                           const RegionalDateFormat &format, const Date &today) {
+DayLevels computeChartDayLevels(std::string_view chartDay, std::string_view birthDate,
+                                const RegionalDateFormat &format, const Date &today) {
   const Date birth = parseDate(birthDate, format, today);
   const Date day = parseDate(chartDay, format, today);
-  currentDayCount = daysBetween(birth, day);
-  computeCurrentLevels();
-}
-
-void applyChartLevels(const ChartData &chart) {
-  currentDayCount = chart.dayCount;
-  currentEmotionalLevel = chart.levels.emotional;
-  currentIntellectualLevel = chart.levels.intellectual;
-  currentPhysicalLevel = chart.levels.physical;
+  const int32_t dayCount = daysBetween(birth, day);
+  return {dayCount, levelsFor(dayCount)};
 }
 
 std::string priorFirstDay(std::string_view chartDay, const RegionalDateFormat &format,

@@ -78,14 +78,10 @@ struct ChartData {
 // days would run past 31/12/9999; nothing has been computed for display then.
 ChartData computeChart(const ChartInput &input);
 
-// currentDayCount from the birth date to the day in `chartDay`, then the three levels,
-// into the shared values. A text that does not convert raises EConvertError and
-// changes nothing.
-void computeChartDayLevels(std::string_view chartDay, std::string_view birthDate,
-                           const RegionalDateFormat &format, const Date &today);
-
-// The shared day count and levels as a chart leaves them: those of its last day.
-void applyChartLevels(const ChartData &chart);
+// The days from the birth date to the day in `chartDay`, and their three levels.
+// A text that does not convert raises EConvertError.
+DayLevels computeChartDayLevels(std::string_view chartDay, std::string_view birthDate,
+                                const RegionalDateFormat &format, const Date &today);
 
 // The first day of the previous 30 days: the day in `chartDay` (the last day
 // of the chart on display) − 59, written "dd/mm/yyyy". EDateError before

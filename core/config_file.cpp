@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include "core/errors.h"
 #include "core/text_encoding.h"
@@ -10,14 +9,6 @@
 
 namespace core {
 namespace {
-
-ConfigStorage *installedStorage = nullptr;
-
-ConfigStorage &storage() {
-  if (!installedStorage)
-    throw std::logic_error("no configuration storage installed");
-  return *installedStorage;
-}
 
 // The first four lines, at most kMaxLineBytes of each; `cut` tells which lost
 // bytes. A CR before the LF belongs to the line end.
@@ -102,20 +93,16 @@ std::string configFileText(const Configuration &config) {
   return text;
 }
 
-void setConfigStorage(ConfigStorage *storage) {
-  installedStorage = storage;
+bool configFileExists(ConfigStorage &storage, const std::string &path) {
+  return storage.exists(path);
 }
 
-bool configFileExists(const std::string &path) {
-  return storage().exists(path);
+Configuration readConfigFile(ConfigStorage &storage, const std::string &path) {
+  return parseConfigText(storage.readHead(path, kMaxScanBytes));
 }
 
-Configuration readConfigFile(const std::string &path) {
-  return parseConfigText(storage().readHead(path, kMaxScanBytes));
-}
-
-void writeConfigFile(const std::string &path, const Configuration &config) {
-  storage().replace(path, configFileText(config));
+void writeConfigFile(ConfigStorage &storage, const std::string &path, const Configuration &config) {
+  storage.replace(path, configFileText(config));
 }
 
 } // namespace core

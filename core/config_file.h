@@ -64,12 +64,10 @@ public:
   virtual void replace(const std::string &path, std::string_view bytes) = 0;
 };
 
-// The storage the three functions below use: process-wide, installed by the
-// platform layer before the first configuration is read.
-void setConfigStorage(ConfigStorage *storage);
-
-bool configFileExists(const std::string &path);
-Configuration readConfigFile(const std::string &path);
-void writeConfigFile(const std::string &path, const Configuration &config);
+// The file at `path`, through the storage the caller gives (the platform's
+// environment carries the disk's).
+bool configFileExists(ConfigStorage &storage, const std::string &path);
+Configuration readConfigFile(ConfigStorage &storage, const std::string &path);
+void writeConfigFile(ConfigStorage &storage, const std::string &path, const Configuration &config);
 
 } // namespace core

@@ -1,14 +1,11 @@
 #include "dialogs/about_window.h"
 
 #include "platform/colors.h"
-#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
 
 #include <QCursor>
 #include <QMenu>
-
-OnDemand<AboutWindow> aboutWindow;
 
 namespace {
 
@@ -39,13 +36,10 @@ TextLabel *makeLine(QWidget *parent, const char *name, const QRect &geometry, co
   return label;
 }
 
-int random(int n) {
-  return platform::env().random(n);
-}
-
 } // namespace
 
-AboutWindow::AboutWindow(QWidget *parent) : BorderlessWindow(parent) {
+AboutWindow::AboutWindow(const platform::Environment &env, QWidget *parent)
+    : BorderlessWindow(parent), env_(env) {
   setObjectName(QStringLiteral("aboutWindow"));
   setWindowTitle(QStringLiteral("About Calvoro by KALDO"));
   setColor(platform::toQColor(platform::clBlack));

@@ -5,9 +5,9 @@
 #include "components/smooth_show.h"
 #include "controls/bevel_panel.h"
 #include "controls/borderless_window.h"
-#include "controls/on_demand.h"
 #include "controls/picture_view.h"
 #include "controls/text_label.h"
+#include "platform/environment.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -17,7 +17,7 @@ class QMenu;
 class AboutWindow : public BorderlessWindow {
   Q_OBJECT
 public:
-  explicit AboutWindow(QWidget *parent = nullptr);
+  explicit AboutWindow(const platform::Environment &env, QWidget *parent = nullptr);
 
   // The tray menu, the context menu of the "X" panels.
   void setTrayMenu(QMenu *menu);
@@ -45,7 +45,7 @@ private:
   BevelPanel *topLeftCloseCorner, *topRightCloseCorner, *bottomLeftCloseCorner;
   SmoothShow *showAnimation;
   QPointer<QMenu> trayMenu_;
-};
+  const platform::Environment &env_;
 
-// Made at the first opening (app/windows.cpp gives the maker).
-extern OnDemand<AboutWindow> aboutWindow;
+  int random(int n) const { return env_.random(n); }
+};

@@ -3,14 +3,10 @@
 #include "core/date.h"
 #include "core/date_text.h"
 #include "platform/colors.h"
-#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
 
 #include <QKeyEvent>
-
-OnDemand<DateChooser> dateChooser;
-QString shownMonthName;
 
 const std::array<const char *, 12> monthNames = {"Januari",   "Februri", "Mart",     "April",
                                                  "Mei",       "Juni",    "July",     "Augustus",
@@ -58,7 +54,8 @@ core::Date shownDate(const MonthGrid *grid) {
 
 } // namespace
 
-DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
+DateChooser::DateChooser(const platform::Environment &env, QWidget *parent)
+    : BorderlessWindow(parent), env_(env) {
   setObjectName(QStringLiteral("dateChooser"));
   setWindowTitle(QStringLiteral("Calendar"));
   setColor(platform::toQColor(platform::clNavy));
@@ -85,7 +82,7 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
   monthGrid->setGeometry(chooser_layout::kMonthGrid);
   monthGrid->setStartOfWeek(1);
   // The grid starts on the day the program starts.
-  monthGrid->setCalendarDate(platform::env().today());
+  monthGrid->setCalendarDate(env_.today());
 
   okButton = makeButton(this, "okButton", chooser_layout::kOkButton, QStringLiteral("OK for "),
                         "Click here to put that date");
@@ -115,18 +112,18 @@ DateChooser::DateChooser(QWidget *parent) : BorderlessWindow(parent) {
 
 QString DateChooser::dateCaption() const {
   // The month's name in quotes: the pattern writes it as it is.
-  const std::string pattern = "d \"" + shownMonthName.toStdString() + "\" yyyy";
+  const std::string pattern = "d \"" + shownMonthName_.toStdString() + "\" yyyy";
   return QString::fromStdString(
-      core::formatDate(shownDate(monthGrid), pattern, platform::env().regional.date));
+      core::formatDate(shownDate(monthGrid), pattern, env_.regional.date));
 }
 
 void DateChooser::showMonthName() {
-  shownMonthName = QString::fromLatin1(monthNames[monthGrid->month() - 1]);
+  shownMonthName_ = QString::fromLatin1(monthNames[monthGrid->month() - 1]);
   dateCaptionLabel->setText(dateCaption());
 }
 
 QString DateChooser::dateText(bool leadingZeros) const {
-  const core::RegionalDateFormat &regional = platform::env().regional.date;
+  const core::RegionalDateFormat &regional = env_.regional.date;
   return QString::fromStdString(core::formatDate(
       shownDate(monthGrid), core::numericDatePattern(regional.order, leadingZeros), regional));
 }
@@ -176,17 +173,14 @@ void DateChooser::acceptDate() {
   // The date fields read dates in the regional order and separator: a
   // day-first text would swap day and month where the month comes first.
   const QString text = dateText(true);
-  if (onPutDate)
-    onPutDate(text);
+  emit datePicked(text);
   hide();
-  if (onClosed)
-    onClosed();
+  emit closed();
 }
 
 void DateChooser::cancel() {
   hide();
-  if (onClosed)
-    onClosed();
+  emit closed();
 }
 
 void DateChooser::keyPressEvent(QKeyEvent *event) {

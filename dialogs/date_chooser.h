@@ -6,28 +6,20 @@
 #include "controls/borderless_window.h"
 #include "controls/etched_frame.h"
 #include "controls/month_grid.h"
-#include "controls/on_demand.h"
 #include "controls/picture_view.h"
 #include "controls/spin_field.h"
 #include "controls/text_label.h"
+#include "platform/environment.h"
 
 #include <QPushButton>
 #include <QString>
 
 #include <array>
-#include <functional>
 
 class DateChooser : public BorderlessWindow {
   Q_OBJECT
 public:
-  explicit DateChooser(QWidget *parent = nullptr);
-
-  // Where OK puts the date text (the content window's birth-date or
-  // projection field); runs before the chooser hides.
-  std::function<void(const QString &dateText)> onPutDate;
-  // After OK or Cancel has hidden the chooser: the windows sent to the back
-  // for it stay on top again.
-  std::function<void()> onClosed;
+  explicit DateChooser(const platform::Environment &env, QWidget *parent = nullptr);
 
   // for the tests and the wiring
   void gridChanged();
@@ -43,7 +35,16 @@ public:
   QPushButton *okButton; // its caption the date on display
   SpinField *yearField;  // 1900 .. 10000
   SpinField *monthField; // 0 .. 13
+  const QString &shownMonthName() const { return shownMonthName_; }
   QPushButton *cancelButton;
+
+signals:
+  // OK's date text, for the content window's birth-date or projection field;
+  // before the chooser hides.
+  void datePicked(const QString &dateText);
+  // After OK or Cancel has hidden the chooser: the windows sent to the back
+  // for it stay on top again.
+  void closed();
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
@@ -65,14 +66,11 @@ private:
   PictureView *backgroundPicture;
   EtchedFrame *etchedFrame;
   SmoothShow *showAnimation;
+  const platform::Environment &env_;
+  // The name of the month last put on display, at most 9 characters.
+  QString shownMonthName_;
 };
 
 // The month names by month number (index 0 is January), as the chooser
 // shows them.
 extern const std::array<const char *, 12> monthNames;
-// The name of the month last put on display, at most 9 characters.
-extern QString shownMonthName;
-
-// The process-wide reference to the date chooser.
-// Made at the first opening (app/windows.cpp gives the maker).
-extern OnDemand<DateChooser> dateChooser;

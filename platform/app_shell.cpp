@@ -1,11 +1,15 @@
 #include "platform/app_shell.h"
 
+#include <QCoreApplication>
 #include <QWindowStateChangeEvent>
 
 namespace platform {
 
 AppShell &AppShell::instance() {
-  static AppShell *shell = new AppShell; // lives as long as the process
+  // Owned by the application object, and gone with it.
+  static QPointer<AppShell> shell;
+  if (!shell)
+    shell = new AppShell(QCoreApplication::instance());
   return *shell;
 }
 

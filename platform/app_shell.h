@@ -12,7 +12,7 @@ namespace platform {
 class AppShell : public QObject {
   Q_OBJECT
 public:
-  // The one per process; needs the application object.
+  // The one of the application object, made at the first call; needs the application object.
   static AppShell &instance();
 
   // The main window: minimising it minimises the application. Cleared when it is destroyed.
@@ -35,7 +35,7 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  AppShell() = default;
+  using QObject::QObject;
 
   QPointer<QWidget> mainWindow_;
   bool showMainWindow_ = true;

@@ -22,7 +22,7 @@ public:
   void replace(const std::string &path, std::string_view bytes) override;
 };
 
-// The process's storage; installed into core when the first environment is made.
+// The disk's storage; every environment carries it unless a test gives another.
 PosixConfigStorage &systemConfigStorage();
 
 } // namespace platform

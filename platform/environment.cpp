@@ -1,6 +1,5 @@
 #include "platform/environment.h"
 
-#include "platform/config_storage.h"
 #include "platform/desktop_notify_area.h"
 #include "platform/error_report.h"
 #include "platform/message_boxes.h"
@@ -25,10 +24,7 @@ Environment defaultEnvironment() {
 }
 
 Environment &current() {
-  static Environment environment = [] {
-    core::setConfigStorage(&systemConfigStorage());
-    return defaultEnvironment();
-  }();
+  static Environment environment = defaultEnvironment();
   return environment;
 }
 

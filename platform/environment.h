@@ -4,6 +4,7 @@
 
 #include "core/config_file.h"
 #include "core/date.h"
+#include "platform/config_storage.h"
 #include "platform/regional_settings.h"
 #include "platform/user_folders.h"
 
@@ -24,6 +25,7 @@ struct Environment {
   // The time left until the next local midnight; the clock of `today`.
   std::function<std::chrono::milliseconds()> timeToMidnight;
   std::string configPath = configFilePath();
+  core::ConfigStorage *configStorage = &systemConfigStorage(); // the file at configPath
   std::function<int(int)> random; // a whole number in 0 .. n-1 for n > 0
   NotifyArea *notifyArea = nullptr;
   MessageBoxes *messageBoxes = nullptr;
@@ -33,8 +35,8 @@ struct Environment {
 };
 
 // The process's current environment. Until one is installed it has the real clock, random
-// source, configuration path and regional settings, and no services. Its first use installs
-// the system's configuration storage (config_storage.h) into core.
+// source, configuration path and storage and regional settings, and no services. Read where
+// the program and the tests assemble things; everything else is given its parts.
 Environment &env();
 void setEnvironment(Environment environment);
 

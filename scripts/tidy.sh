@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd -P)"
 build="${1:-build}"
-folders='app|bench|chart|components|controls|core|dialogs|platform|resources|tests|tools'
+folders='app|bench|chart|components|controls|core|dialogs|platform|resources|state|tests|tools'
 files="${2:-^$root/($folders)/}"
 
 if [ ! -f "$build/compile_commands.json" ]; then

@@ -43,7 +43,7 @@ int main(int argc, char **argv) {
   std::vector<std::unique_ptr<QMenu>> menus;
   for (const Probe &p : probes) {
     const QString name = QString::fromLatin1(p.name);
-    auto *tray = new TrayIcon(&owner);
+    auto *tray = new TrayIcon(&owner, platform::env().notifyArea);
     auto menu = std::make_unique<QMenu>();
     QObject::connect(menu->addAction("Item " + name), &QAction::triggered,
                      [name] { say("item " + name); });

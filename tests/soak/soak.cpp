@@ -5,6 +5,7 @@
 // running timers are written out, one line each, for the caller to compare.
 //   calvoro_soak HOURS CYCLES_PER_HOUR
 #include "app/main_window.h"
+#include "app/windows.h"
 #include "chart/content_window.h"
 #include "core/biorhythm.h"
 #include "core/date_text.h"
@@ -40,6 +41,9 @@ class CountingErrorReport : public platform::ErrorReport {
 public:
   void show(const QString &message) override { errors << message; }
 };
+
+// The program's windows, made in main.
+Windows *windows = nullptr;
 
 long statusValue(const char *key) {
   QFile file(QStringLiteral("/proc/self/status"));
@@ -81,9 +85,10 @@ long xResources() {
 
 int runningTimers() {
   int n = 0;
-  for (QWidget *w :
-       {static_cast<QWidget *>(mainWindow), static_cast<QWidget *>(contentWindow.made()),
-        static_cast<QWidget *>(aboutWindow.made()), static_cast<QWidget *>(dateChooser.made())})
+  for (QWidget *w : {static_cast<QWidget *>(windows->mainIfMade()),
+                     static_cast<QWidget *>(windows->contentIfMade()),
+                     static_cast<QWidget *>(windows->aboutIfMade()),
+                     static_cast<QWidget *>(windows->chooserIfMade())})
     for (QTimer *t : w ? w->findChildren<QTimer *>() : QList<QTimer *>())
       n += t->isActive();
   return n;
@@ -106,24 +111,24 @@ void waitHidden(QWidget *window) {
 }
 
 void openAndCloseEveryWindow() {
-  mainWindow->openTodayPower();
+  windows->main().openTodayPower();
   settle();
-  contentWindow->closeCornerClicked();
-  waitHidden(contentWindow.get());
-  mainWindow->refreshWhenContentHidden(); // the refresh after the window closed
-  mainWindow->openProjection();
+  windows->content().closeCornerClicked();
+  waitHidden(&windows->content());
+  windows->refreshWhenContentHidden(); // the refresh after the window closed
+  windows->main().openProjection();
   settle();
-  mainWindow->hideAllWindows();
-  waitHidden(contentWindow.get());
-  mainWindow->refreshWhenContentHidden();
-  aboutWindow->showCentred();
+  windows->main().hideAllWindows();
+  waitHidden(&windows->content());
+  windows->refreshWhenContentHidden();
+  windows->about().showCentred();
   settle();
-  aboutWindow->hide();
-  waitHidden(aboutWindow.get());
-  dateChooser->showCentred();
+  windows->about().hide();
+  waitHidden(&windows->about());
+  windows->chooser().showCentred();
   settle();
-  dateChooser->hide();
-  waitHidden(dateChooser.get());
+  windows->chooser().hide();
+  waitHidden(&windows->chooser());
 }
 
 // Until only the tray's own timers run: an animation that is still ending
@@ -132,8 +137,8 @@ void waitQuiet() {
   QElapsedTimer t;
   t.start();
   auto own = [] {
-    return int(mainWindow->blinkTimer->isActive()) +
-           int(mainWindow->hourlyRefreshTimer->isActive());
+    return int(windows->main().blinkTimer->isActive()) +
+           int(windows->main().hourlyRefreshTimer->isActive());
   };
   while (runningTimers() > own() && t.elapsed() < 5000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -164,31 +169,32 @@ int main(int argc, char **argv) {
   config.write("\r\nSoak\r\n12/05/1970\r\n0\r\n");
   config.close();
 
-  createWindows();
-  mainWindow->show();
-  mainWindow->loadTimer->stop();
-  mainWindow->loadAtStart(); // the load
-  mainWindow->endSplash();   // the splash ends
+  Windows owner(platform::env());
+  windows = &owner;
+  windows->main().show();
+  windows->main().loadTimer->stop();
+  windows->main().loadAtStart(); // the load
+  windows->main().endSplash();   // the splash ends
   settle();
 
   int seconds = 0;
   for (int hour = 1; hour <= hours; ++hour) {
     for (int s = 0; s < 3600; ++s, ++seconds) {
-      if (mainWindow->blinkTimer->isActive())
-        mainWindow->blinkStep();
+      if (windows->main().blinkTimer->isActive())
+        windows->main().blinkStep();
       if (s % 60 == 0)
         QCoreApplication::processEvents();
     }
     const bool midnight = hour % 24 == 0;
     if (midnight)
       today = core::addDays(today, 1);
-    mainWindow->hourlyRefresh();
+    windows->main().hourlyRefresh();
     for (int i = 0; i < cycles; ++i)
       openAndCloseEveryWindow();
     waitQuiet();
     // After the hourly refresh the icons speak of today's levels.
     const core::Levels expected = core::levelsFor(core::computeDayCount({1970, 5, 12}, today));
-    const bool follows = mainWindow->emotionalTrayIcon->toolTip().contains(
+    const bool follows = windows->main().emotionalTrayIcon->toolTip().contains(
         QStringLiteral(" %1 % ").arg(expected.emotional));
     std::printf("hour %d rss_kB %ld fds %d xres %ld timers %d today %04d-%02d-%02d follows %d "
                 "errors %lld\n",
@@ -196,7 +202,7 @@ int main(int argc, char **argv) {
                 today.month, today.day, follows ? 1 : 0, static_cast<long long>(errors.size()));
     std::fflush(stdout);
   }
-  mainWindow->quitProgram();
+  windows->main().quitProgram();
   settle();
   return errors.isEmpty() ? 0 : 1;
 }

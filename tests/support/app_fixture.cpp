@@ -1,7 +1,6 @@
 #include "app_fixture.h"
 
 #include "app/main_window.h"
-#include "core/biorhythm.h"
 #include "core/date_text.h"
 #include "resources/pictures.h"
 
@@ -11,15 +10,19 @@ namespace testing_support {
 
 void AppFixture::SetUp() {
   ASSERT_TRUE(dir.isValid());
-  core::resetBiorhythmState();
   env = std::make_unique<TestEnvironment>(core::Date{2024, 5, 12}, configPath());
-  createWindows();
-  mainWindow->loadTimer->stop();
-  mainWindow->splashTimer->stop();
+  recreateWindows();
+}
+
+void AppFixture::recreateWindows() {
+  windows.reset();
+  windows = std::make_unique<Windows>(platform::env());
+  windows->main().loadTimer->stop();
+  windows->main().splashTimer->stop();
 }
 
 void AppFixture::TearDown() {
-  destroyWindows();
+  windows.reset();
   env.reset();
 }
 

@@ -5,6 +5,8 @@
 // that each test drives the handlers itself.
 #include "test_environment.h"
 
+#include "app/windows.h"
+
 #include <QIcon>
 #include <QTemporaryDir>
 
@@ -24,9 +26,12 @@ protected:
   void writeConfig(const QByteArray &bytes);
   QByteArray readConfig() const;
   bool configExists() const;
+  // A fresh set of windows and a fresh session, as at a new start.
+  void recreateWindows();
 
   QTemporaryDir dir;
   std::unique_ptr<TestEnvironment> env;
+  std::unique_ptr<Windows> windows;
 };
 
 // The picture a tray icon shows, by name ("emotio6", "happy", ...); empty when

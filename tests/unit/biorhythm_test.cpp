@@ -13,19 +13,7 @@ inline void PrintTo(const Levels &l, std::ostream *os) {
 using core::Band;
 using core::Levels;
 
-namespace {
-
-class BiorhythmGlobals : public ::testing::Test {
-protected:
-  void SetUp() override { core::resetBiorhythmState(); }
-  void TearDown() override { core::resetBiorhythmState(); }
-  static Levels current() {
-    return Levels{core::currentEmotionalLevel, core::currentIntellectualLevel,
-                  core::currentPhysicalLevel};
-  }
-};
-
-} // namespace
+namespace {} // namespace
 
 TEST(Levels, KnownDayCounts) {
   struct Case {
@@ -60,49 +48,36 @@ TEST(Levels, NegativeDayCountsMirrorPositiveOnes) {
   }
 }
 
-TEST_F(BiorhythmGlobals, ComputeLevelsReadsDayCountAndSetsTheThreeLevels) {
-  core::currentDayCount = 7;
-  core::computeCurrentLevels();
-  EXPECT_EQ(current(), (Levels{100, 99, 97}));
-  EXPECT_EQ(core::currentDayCount, 7);
-  core::currentDayCount = -7;
-  core::computeCurrentLevels();
-  EXPECT_EQ(current(), (Levels{0, 1, 3}));
+TEST(Levels, ADayCountGivesTheThreeLevels) {
+  EXPECT_EQ(core::levelsFor(7), (Levels{100, 99, 97}));
+  EXPECT_EQ(core::levelsFor(-7), (Levels{0, 1, 3}));
 }
 
-TEST_F(BiorhythmGlobals, BirthTextGivesTheDayCountToTheReferenceDate) {
+TEST(Levels, BirthTextGivesTheDayCountToTheReferenceDate) {
   const core::RegionalDateFormat dmy;
-  core::computeLevelsFromBirthText("12/05/1970", dmy, {1970, 5, 19});
-  EXPECT_EQ(core::currentDayCount, 7);
-  EXPECT_EQ(current(), (Levels{100, 99, 97}));
+  core::DayLevels got = core::computeLevelsFromBirthText("12/05/1970", dmy, {1970, 5, 19});
+  EXPECT_EQ(got.dayCount, 7);
+  EXPECT_EQ(got.levels, (Levels{100, 99, 97}));
 
-  core::computeLevelsFromBirthText("26/05/1970", dmy, {1970, 5, 19});
-  EXPECT_EQ(core::currentDayCount, -7);
-  EXPECT_EQ(current(), (Levels{0, 1, 3}));
+  got = core::computeLevelsFromBirthText("26/05/1970", dmy, {1970, 5, 19});
+  EXPECT_EQ(got.dayCount, -7);
+  EXPECT_EQ(got.levels, (Levels{0, 1, 3}));
 
   // The field's design text: several hundred thousand days, valid levels.
-  core::computeLevelsFromBirthText("01/01/0001", dmy, {2024, 6, 15});
-  EXPECT_EQ(core::currentDayCount, 739051);
-  EXPECT_EQ(current(), core::levelsFor(739051));
-  for (const int8_t level :
-       {core::currentEmotionalLevel, core::currentIntellectualLevel, core::currentPhysicalLevel}) {
+  got = core::computeLevelsFromBirthText("01/01/0001", dmy, {2024, 6, 15});
+  EXPECT_EQ(got.dayCount, 739051);
+  EXPECT_EQ(got.levels, core::levelsFor(739051));
+  for (const int8_t level : {got.levels.emotional, got.levels.intellectual, got.levels.physical}) {
     EXPECT_GE(level, 0);
     EXPECT_LE(level, 100);
   }
 
-  core::computeLevelsFromBirthText(" 1/ 1/0001", dmy, {9999, 12, 31});
-  EXPECT_EQ(core::currentDayCount, 3652058);
+  EXPECT_EQ(core::computeLevelsFromBirthText(" 1/ 1/0001", dmy, {9999, 12, 31}).dayCount, 3652058);
 }
 
-TEST_F(BiorhythmGlobals, ABirthTextThatDoesNotConvertChangesNothing) {
-  core::currentDayCount = 21;
-  core::computeCurrentLevels();
-  const Levels before = current();
-  for (const char *text : {"", "  /  /1970", "31/04/2001", "12.05.1970"}) {
+TEST(Levels, ABirthTextThatDoesNotConvertRaises) {
+  for (const char *text : {"", "  /  /1970", "31/04/2001", "12.05.1970"})
     EXPECT_THROW(core::computeLevelsFromBirthText(text, {}, {2024, 6, 15}), core::EConvertError);
-    EXPECT_EQ(core::currentDayCount, 21);
-    EXPECT_EQ(current(), before);
-  }
 }
 
 TEST(levelIconIndex, EveryLevelFallsOnItsStep) {

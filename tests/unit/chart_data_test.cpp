@@ -208,15 +208,11 @@ TEST(ChartData, NextMonthKeepsTheCenturyOfATwoDigitYear) {
             "30.07.1960");
 }
 
-TEST(ChartData, ChartDayLevelsChangeNothingOnAFailedConversion) {
-  core::currentDayCount = 21;
-  core::computeCurrentLevels();
+TEST(ChartData, ChartDayLevelsRaiseOnAFailedConversion) {
   EXPECT_THROW(core::computeChartDayLevels("01/06/2001", "1970", kDmy, kToday),
                core::EConvertError);
   EXPECT_THROW(core::computeChartDayLevels("x", "25/05/2001", kDmy, kToday), core::EConvertError);
-  EXPECT_EQ(core::currentDayCount, 21);
-  core::computeChartDayLevels("01/06/2001", "25/05/2001", kDmy, kToday);
-  EXPECT_EQ(core::currentDayCount, 7);
-  EXPECT_EQ(core::currentEmotionalLevel, 100);
-  core::resetBiorhythmState();
+  const core::DayLevels got = core::computeChartDayLevels("01/06/2001", "25/05/2001", kDmy, kToday);
+  EXPECT_EQ(got.dayCount, 7);
+  EXPECT_EQ(got.levels.emotional, 100);
 }

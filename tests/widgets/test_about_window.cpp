@@ -30,13 +30,13 @@ protected:
     };
   }
   QPoint creature() {
-    EXPECT_EQ(aboutWindow->creatureWingsUp->pos(), aboutWindow->creatureWingsDown->pos())
+    EXPECT_EQ(windows->about().creatureWingsUp->pos(), windows->about().creatureWingsDown->pos())
         << "the frames share one place";
-    return aboutWindow->creatureWingsDown->pos();
+    return windows->about().creatureWingsDown->pos();
   }
   QString frameShown() {
-    const bool one = aboutWindow->creatureWingsUp->isVisibleTo(aboutWindow.get()),
-               two = aboutWindow->creatureWingsDown->isVisibleTo(aboutWindow.get());
+    const bool one = windows->about().creatureWingsUp->isVisibleTo(&windows->about()),
+               two = windows->about().creatureWingsDown->isVisibleTo(&windows->about());
     return one && two ? "both" : one ? "wings up" : two ? "wings down" : "none";
   }
 
@@ -62,7 +62,7 @@ TEST_F(About, TheCreatureAlternatesItsFramesAndDriftsDownAndRight) {
   for (const Tick &t : ticks) {
     script.assign(t.draws.begin(), t.draws.end());
     asked.clear();
-    aboutWindow->moveCreature();
+    windows->about().moveCreature();
     EXPECT_EQ(asked, t.asked);
     EXPECT_EQ(frameShown(), t.shown);
     EXPECT_EQ(creature(), t.at);
@@ -84,55 +84,55 @@ TEST_F(About, PastTheLowerOrRightEdgeItComesBackAtARandomPlace) {
       {{100, 343}, "wings down", {10, 5}, {100 + 4, 343 + 3}},
   };
   for (const Case &c : cases) {
-    aboutWindow->creatureWingsUp->move(c.from);
-    aboutWindow->creatureWingsDown->move(c.from);
-    aboutWindow->creatureWingsUp->setVisible(QString(c.shown) == "wings up");
-    aboutWindow->creatureWingsDown->setVisible(QString(c.shown) == "wings down");
+    windows->about().creatureWingsUp->move(c.from);
+    windows->about().creatureWingsDown->move(c.from);
+    windows->about().creatureWingsUp->setVisible(QString(c.shown) == "wings up");
+    windows->about().creatureWingsDown->setVisible(QString(c.shown) == "wings down");
     // Top, then left, then the sink and the drift of the tick.
     script = c.asked.size() == 4 ? std::deque<int>{200, 50, 3, 4} : std::deque<int>{3, 4};
     asked.clear();
-    aboutWindow->moveCreature();
+    windows->about().moveCreature();
     EXPECT_EQ(asked, c.asked) << c.from.x() << "," << c.from.y() << " " << c.shown;
     EXPECT_EQ(creature(), c.at) << c.from.x() << "," << c.from.y() << " " << c.shown;
   }
 }
 
 TEST_F(About, FliesOnlyWhileOpenAndKeepsItsPlaceBetweenOpenings) {
-  mainWindow->openAbout();
-  ASSERT_TRUE(aboutWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->creatureTimer->isActive());
-  const QRect screen = aboutWindow->screen()->geometry();
-  EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
-  aboutWindow->moveCreature();
-  aboutWindow->moveCreature();
+  windows->main().openAbout();
+  ASSERT_TRUE(windows->about().isVisible());
+  EXPECT_TRUE(windows->about().creatureTimer->isActive());
+  const QRect screen = windows->about().screen()->geometry();
+  EXPECT_EQ(windows->about().geometry().center(), screen.center());
+  windows->about().moveCreature();
+  windows->about().moveCreature();
   const QPoint flown = creature();
   ASSERT_NE(flown, QPoint(232, 134));
 
   // Hidden with the other windows: no more ticks until it is opened again.
-  aboutWindow->move(10, 10);
-  mainWindow->hideAllWindows();
-  EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_FALSE(aboutWindow->creatureTimer->isActive());
+  windows->about().move(10, 10);
+  windows->main().hideAllWindows();
+  EXPECT_FALSE(windows->about().isVisible());
+  EXPECT_FALSE(windows->about().creatureTimer->isActive());
 
   // The About command closes the content window and centres the About window again.
-  mainWindow->openTodayPower();
-  ASSERT_TRUE(contentWindow->isVisible());
-  mainWindow->openAbout();
-  EXPECT_FALSE(contentWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->creatureTimer->isActive());
-  EXPECT_EQ(aboutWindow->geometry().center(), screen.center());
+  windows->main().openTodayPower();
+  ASSERT_TRUE(windows->content().isVisible());
+  windows->main().openAbout();
+  EXPECT_FALSE(windows->content().isVisible());
+  EXPECT_TRUE(windows->about().isVisible());
+  EXPECT_TRUE(windows->about().creatureTimer->isActive());
+  EXPECT_EQ(windows->about().geometry().center(), screen.center());
   EXPECT_EQ(creature(), flown);
 
   // A click on a tray icon opens the content window beside it.
-  mainWindow->trayIconClicked();
-  EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_TRUE(aboutWindow->isVisible());
+  windows->main().trayIconClicked();
+  EXPECT_TRUE(windows->content().isVisible());
+  EXPECT_TRUE(windows->about().isVisible());
 
   // Any "X" stops the creature and closes the window.
-  QTest::mouseClick(aboutWindow->bottomRightCloseCorner, Qt::LeftButton, {}, {10, 10});
-  EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_FALSE(aboutWindow->creatureTimer->isActive());
+  QTest::mouseClick(windows->about().bottomRightCloseCorner, Qt::LeftButton, {}, {10, 10});
+  EXPECT_FALSE(windows->about().isVisible());
+  EXPECT_FALSE(windows->about().creatureTimer->isActive());
 }
 
 } // namespace

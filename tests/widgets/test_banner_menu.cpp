@@ -254,8 +254,8 @@ TEST_F(BannerMenuTest, DetachingOrLosingTheMenuGivesThePlainLookBack) {
 class TrayMenuLook : public AppFixture {};
 
 TEST_F(TrayMenuLook, TheCheckedBlinkingItemSitsInARaisedBoxWhenHighlightedAndSunkenOtherwise) {
-  QMenu *menu = mainWindow->trayMenu;
-  QAction *blink = mainWindow->blinkingAction;
+  QMenu *menu = windows->main().trayMenu;
+  QAction *blink = windows->main().blinkingAction;
   const QPalette palette = menu->palette();
   const QColor light = platform::toQColor(platform::clBtnHighlight, palette);
   const QColor shadow = platform::toQColor(platform::clBtnShadow, palette);
@@ -293,7 +293,7 @@ TEST_F(TrayMenuLook, TheCheckedBlinkingItemSitsInARaisedBoxWhenHighlightedAndSun
 }
 
 TEST_F(TrayMenuLook, TheItemsStayAsTheyAreForHostsThatDrawTheMenuThemselves) {
-  QMenu *menu = mainWindow->trayMenu;
+  QMenu *menu = windows->main().trayMenu;
   openAndGrab(*menu);
   menu->close();
   QStringList items;
@@ -306,8 +306,8 @@ TEST_F(TrayMenuLook, TheItemsStayAsTheyAreForHostsThatDrawTheMenuThemselves) {
                                 "Terminate Calvoro and Quit", "-", "OK, hide all windows",
                                 "OK, close the menu..."}));
   // The commands still run from the items themselves.
-  mainWindow->blinkingAction->trigger();
-  EXPECT_FALSE(mainWindow->blinkingAction->isChecked());
+  windows->main().blinkingAction->trigger();
+  EXPECT_FALSE(windows->main().blinkingAction->isChecked());
 }
 
 } // namespace

@@ -22,46 +22,46 @@ class ContentWindowTest : public AppFixture {
 protected:
   void load(const QByteArray &file = "\r\nAnna\r\n11/05/2024\r\n0\r\n") {
     writeConfig(file);
-    mainWindow->loadAtStart();
+    windows->main().loadAtStart();
     QCoreApplication::processEvents();
   }
   QPoint centredOrigin() const {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return {screen.x() + (screen.width() - contentWindow->width()) / 2,
-            screen.y() + (screen.height() - contentWindow->height()) / 2};
+    return {screen.x() + (screen.width() - windows->content().width()) / 2,
+            screen.y() + (screen.height() - windows->content().height()) / 2};
   }
   void expectPanelMode() {
-    EXPECT_EQ(contentWindow->size(), QSize(385, 248));
-    EXPECT_EQ(contentWindow->topLeftCloseCorner->pos(), QPoint(0, 0));
-    EXPECT_EQ(contentWindow->topRightCloseCorner->pos(), QPoint(365, 0));
-    EXPECT_EQ(contentWindow->bottomLeftCloseCorner->pos(), QPoint(0, 228));
-    EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(365, 228));
+    EXPECT_EQ(windows->content().size(), QSize(385, 248));
+    EXPECT_EQ(windows->content().topLeftCloseCorner->pos(), QPoint(0, 0));
+    EXPECT_EQ(windows->content().topRightCloseCorner->pos(), QPoint(365, 0));
+    EXPECT_EQ(windows->content().bottomLeftCloseCorner->pos(), QPoint(0, 228));
+    EXPECT_EQ(windows->content().bottomRightCloseCorner->pos(), QPoint(365, 228));
   }
   QColor pixel(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
 };
 
 TEST_F(ContentWindowTest, IsCreatedHiddenWithItsFrameCornersAndPanelsInPlace) {
-  EXPECT_FALSE(contentWindow->isVisible());
+  EXPECT_FALSE(windows->content().isVisible());
   expectPanelMode();
-  for (BevelPanel *p :
-       {contentWindow->powerPanel, contentWindow->setupPanel, contentWindow->explanationPanel,
-        contentWindow->guidePanel, contentWindow->projectionPanel})
+  for (BevelPanel *p : {windows->content().powerPanel, windows->content().setupPanel,
+                        windows->content().explanationPanel, windows->content().guidePanel,
+                        windows->content().projectionPanel})
     EXPECT_EQ(p->geometry(), QRect(10, 10, 365, 228)) << p->objectName().toStdString();
-  EXPECT_EQ(contentWindow->topFrameBar->geometry(), QRect(0, 0, 385, 10));
-  EXPECT_EQ(contentWindow->bottomFrameBar->geometry(), QRect(0, 238, 385, 10));
-  EXPECT_EQ(contentWindow->rightFrameBar->geometry(), QRect(375, 10, 10, 228));
-  EXPECT_EQ(contentWindow->leftFrameBar->geometry(), QRect(0, 10, 10, 228));
-  EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->explanationText->lines().size(), 105);
-  EXPECT_EQ(contentWindow->explanationText->lines().first(), "Biorhythm means rhythm of life.");
-  EXPECT_TRUE(contentWindow->explanationText->lines().last().isEmpty());
-  EXPECT_TRUE(contentWindow->explanationText->isReadOnly());
+  EXPECT_EQ(windows->content().topFrameBar->geometry(), QRect(0, 0, 385, 10));
+  EXPECT_EQ(windows->content().bottomFrameBar->geometry(), QRect(0, 238, 385, 10));
+  EXPECT_EQ(windows->content().rightFrameBar->geometry(), QRect(375, 10, 10, 228));
+  EXPECT_EQ(windows->content().leftFrameBar->geometry(), QRect(0, 10, 10, 228));
+  EXPECT_TRUE(windows->content().stayOnTop());
+  EXPECT_EQ(windows->content().explanationText->lines().size(), 105);
+  EXPECT_EQ(windows->content().explanationText->lines().first(), "Biorhythm means rhythm of life.");
+  EXPECT_TRUE(windows->content().explanationText->lines().last().isEmpty());
+  EXPECT_TRUE(windows->content().explanationText->isReadOnly());
 }
 
 TEST_F(ContentWindowTest, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
   // The icons mark the low and high bands, not the crossings: the section
   // that defines critical days must not tie them to the icons.
-  const QStringList lines = contentWindow->explanationText->lines();
+  const QStringList lines = windows->content().explanationText->lines();
   const qsizetype start = lines.indexOf("Critical Days.");
   ASSERT_GE(start, 0);
   EXPECT_EQ(lines.value(start + 1), "Critical days are those during which a cycle");
@@ -71,12 +71,12 @@ TEST_F(ContentWindowTest, TheCriticalDaysOfTheExplanationAreTheCrossingsAlone) {
 }
 
 TEST_F(ContentWindowTest, TheCornerRuleFollowsEverySizeChange) {
-  contentWindow->setOuterSize(634, 440);
-  EXPECT_EQ(contentWindow->topRightCloseCorner->pos(), QPoint(614, 0));
-  EXPECT_EQ(contentWindow->bottomLeftCloseCorner->pos(), QPoint(0, 420));
-  EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(614, 420));
-  EXPECT_EQ(contentWindow->bottomFrameBar->geometry(), QRect(0, 430, 634, 10));
-  EXPECT_EQ(contentWindow->rightFrameBar->geometry(), QRect(624, 10, 10, 420));
+  windows->content().setOuterSize(634, 440);
+  EXPECT_EQ(windows->content().topRightCloseCorner->pos(), QPoint(614, 0));
+  EXPECT_EQ(windows->content().bottomLeftCloseCorner->pos(), QPoint(0, 420));
+  EXPECT_EQ(windows->content().bottomRightCloseCorner->pos(), QPoint(614, 420));
+  EXPECT_EQ(windows->content().bottomFrameBar->geometry(), QRect(0, 430, 634, 10));
+  EXPECT_EQ(windows->content().rightFrameBar->geometry(), QRect(624, 10, 10, 420));
 }
 
 TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) {
@@ -92,90 +92,94 @@ TEST_F(ContentWindowTest, EachMenuCommandOpensItsPanelCentredAndArmsTheRefresh) 
                {&MainWindow::openGuide, &ContentWindow::guidePanel, "help"}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    mainWindow->refreshOnCloseTimer->stop();
-    aboutWindow->show();
-    contentWindow->move(5, 5); // dragged aside: the command brings it back
-    (mainWindow->*c.command)();
-    EXPECT_TRUE(contentWindow->isVisible());
-    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow.get()->*c.panel);
+    windows->content().hide();
+    windows->refreshWhenContentHidden();
+    windows->about().show();
+    windows->content().move(5, 5); // dragged aside: the command brings it back
+    (windows->main().*c.command)();
+    EXPECT_TRUE(windows->content().isVisible());
+    EXPECT_EQ(windows->content().visiblePanel(), &windows->content()->*c.panel);
     expectPanelMode();
-    EXPECT_EQ(contentWindow->pos(), centredOrigin());
-    EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
-    EXPECT_FALSE(aboutWindow->isVisible());
+    EXPECT_EQ(windows->content().pos(), centredOrigin());
+    EXPECT_TRUE(windows->refreshArmed());
+    EXPECT_FALSE(windows->about().isVisible());
   }
 }
 
 TEST_F(ContentWindowTest, ACommandFromChartSizeGoesBackToPanelSize) {
   load();
-  contentWindow->setOuterSize(634, 440);
-  mainWindow->openTodayPower();
+  windows->content().setOuterSize(634, 440);
+  windows->main().openTodayPower();
   expectPanelMode();
 }
 
 TEST_F(ContentWindowTest, AClickOnAnIconOpensPowerOnlyWhenTheWindowIsHidden) {
   load();
-  aboutWindow->show();
-  mainWindow->trayIconClicked();
-  EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
-  EXPECT_TRUE(aboutWindow->isVisible()); // a click leaves the About window alone
+  windows->about().show();
+  windows->main().trayIconClicked();
+  EXPECT_TRUE(windows->content().isVisible());
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
+  EXPECT_TRUE(windows->about().isVisible()); // a click leaves the About window alone
 
-  mainWindow->openSetup();
-  contentWindow->move(7, 9);
-  mainWindow->trayIconClicked();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
-  EXPECT_EQ(contentWindow->pos(), QPoint(7, 9));
+  windows->main().openSetup();
+  windows->content().move(7, 9);
+  windows->main().trayIconClicked();
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().setupPanel);
+  EXPECT_EQ(windows->content().pos(), QPoint(7, 9));
 }
 
 TEST_F(ContentWindowTest, TheTrayMouseReachesTheCommandsThroughTheIcons) {
   load();
-  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->physicalTrayIcon, platform::TrayMouse::LeftUp));
+  ASSERT_TRUE(env->notifyArea.mouse(windows->main().physicalTrayIcon, platform::TrayMouse::LeftUp));
   QCoreApplication::processEvents();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
-  ASSERT_TRUE(env->notifyArea.mouse(mainWindow->intellectualTrayIcon,
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
+  ASSERT_TRUE(env->notifyArea.mouse(windows->main().intellectualTrayIcon,
                                     platform::TrayMouse::LeftDoubleClick));
   QCoreApplication::processEvents();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->guidePanel);
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().guidePanel);
 }
 
 TEST_F(ContentWindowTest, ADoubleClickShowsTheGuideAndTheSteadyIconsWithoutStoppingTheBlinking) {
   load("\r\nAnna\r\n05/05/2024\r\n0\r\n"); // every cycle blinks
-  mainWindow->blinkStep();
-  ASSERT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "happy");
-  aboutWindow->show();
-  mainWindow->trayIconDoubleClicked();
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->guidePanel);
-  EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio10");
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->physicalTrayIcon)->icon), "physiq10");
-  EXPECT_TRUE(mainWindow->blinkTimer->isActive());
-  EXPECT_TRUE(mainWindow->refreshOnCloseTimer->isActive());
+  windows->main().blinkStep();
+  ASSERT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon), "happy");
+  windows->about().show();
+  windows->main().trayIconDoubleClicked();
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().guidePanel);
+  EXPECT_FALSE(windows->about().isVisible());
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon),
+            "emotio10");
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().physicalTrayIcon)->icon),
+            "physiq10");
+  EXPECT_TRUE(windows->main().blinkTimer->isActive());
+  EXPECT_TRUE(windows->refreshArmed());
 }
 
 TEST_F(ContentWindowTest, HidingAllWindowsIsFollowedByTheTrayRefresh) {
   load();
-  mainWindow->openTodayPower();
-  dateChooser->show();
-  aboutWindow->show();
-  contentWindow->birthDateField->setText("21/04/2024");
-  mainWindow->hideAllWindows();
-  EXPECT_FALSE(contentWindow->isVisible());
-  EXPECT_FALSE(aboutWindow->isVisible());
-  EXPECT_FALSE(dateChooser->isVisible());
-  mainWindow->refreshWhenContentHidden();
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "emotio0");
+  windows->main().openTodayPower();
+  windows->chooser().show();
+  windows->about().show();
+  windows->content().birthDateField->setText("21/04/2024");
+  windows->main().hideAllWindows();
+  EXPECT_FALSE(windows->content().isVisible());
+  EXPECT_FALSE(windows->about().isVisible());
+  EXPECT_FALSE(windows->chooser().isVisible());
+  windows->refreshWhenContentHidden();
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon),
+            "emotio0");
 }
 
 TEST_F(ContentWindowTest, AnyCornerPanelHidesTheWindowAndNothingElse) {
   load();
   for (BevelPanel *corner :
-       {contentWindow->topLeftCloseCorner, contentWindow->topRightCloseCorner,
-        contentWindow->bottomLeftCloseCorner, contentWindow->bottomRightCloseCorner}) {
+       {windows->content().topLeftCloseCorner, windows->content().topRightCloseCorner,
+        windows->content().bottomLeftCloseCorner, windows->content().bottomRightCloseCorner}) {
     SCOPED_TRACE(corner->objectName().toStdString());
-    mainWindow->openExplanation();
+    windows->main().openExplanation();
     QTest::mouseClick(corner, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_FALSE(contentWindow->isVisible());
-    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->explanationPanel);
+    EXPECT_FALSE(windows->content().isVisible());
+    EXPECT_EQ(windows->content().visiblePanel(), windows->content().explanationPanel);
     EXPECT_EQ(corner->caption(), "X");
   }
 }
@@ -184,30 +188,31 @@ class SetupOk : public ContentWindowTest {
 protected:
   void SetUp() override {
     ContentWindowTest::SetUp();
-    mainWindow->loadAtStart(); // first run: setup panel
-    contentWindow->move(40, 30);
+    windows->main().loadAtStart(); // first run: setup panel
+    windows->content().move(40, 30);
   }
   void pressOk(const QString &name, const QString &birth) {
-    contentWindow->firstNameField->setText(name);
-    contentWindow->birthDateField->setText(birth);
-    contentWindow->saveSetup();
+    windows->content().firstNameField->setText(name);
+    windows->content().birthDateField->setText(birth);
+    windows->content().saveSetup();
   }
 };
 
 TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   pressOk("anna", "11/05/2024");
-  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
-  EXPECT_EQ(headlineFirstName, "Anna");
+  EXPECT_EQ(windows->content().firstNameField->text(), "Anna");
+  EXPECT_EQ(windows->session().headlineFirstName, "Anna");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
-  EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->emotionalGauge->progress(), 61);
-  EXPECT_EQ(contentWindow->intellectualGauge->progress(), 59);
-  EXPECT_EQ(contentWindow->physicalGauge->progress(), 63);
-  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
-  EXPECT_EQ(contentWindow->pos(), QPoint(40, 30));
+  EXPECT_EQ(windows->session().dayCount(), 1);
+  EXPECT_EQ(windows->content().emotionalGauge->progress(), 61);
+  EXPECT_EQ(windows->content().intellectualGauge->progress(), 59);
+  EXPECT_EQ(windows->content().physicalGauge->progress(), 63);
+  EXPECT_EQ(windows->content().greetingLabel->text(), "Hello Anna, this is for today, 12/05/2024.");
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
+  EXPECT_EQ(windows->content().pos(), QPoint(40, 30));
   // The tray follows only when the window closes.
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "tray21");
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon),
+            "tray21");
 }
 
 TEST_F(SetupOk, NameRules) {
@@ -222,15 +227,15 @@ TEST_F(SetupOk, NameRules) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
     pressOk(c.typed, "11/05/2024");
-    EXPECT_EQ(contentWindow->firstNameField->text(), c.kept);
-    EXPECT_EQ(headlineFirstName, c.kept);
+    EXPECT_EQ(windows->content().firstNameField->text(), c.kept);
+    EXPECT_EQ(windows->session().headlineFirstName, c.kept);
     EXPECT_EQ(readConfig(), "\r\n" + c.kept.toUtf8() + "\r\n11/05/2024\r\n0\r\n");
   }
-  EXPECT_EQ(contentWindow->greetingLabel->text(), "Hello , this is for today, 12/05/2024.");
+  EXPECT_EQ(windows->content().greetingLabel->text(), "Hello , this is for today, 12/05/2024.");
 }
 
 TEST_F(SetupOk, WritesBlinkingOffAsOne) {
-  mainWindow->toggleBlinking(); // checked → unchecked
+  windows->main().toggleBlinking(); // checked → unchecked
   pressOk("Anna", "11/05/2024");
   EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
 }
@@ -238,19 +243,19 @@ TEST_F(SetupOk, WritesBlinkingOffAsOne) {
 TEST_F(SetupOk, ABirthDateThatDoesNotConvertWritesNothing) {
   pressOk("bob", "11/05/2024");
   const QByteArray saved = readConfig();
-  mainWindow->openSetup();
-  contentWindow->firstNameField->setText("carl");
-  contentWindow->birthDateField->setText("31/02/1990");
+  windows->main().openSetup();
+  windows->content().firstNameField->setText("carl");
+  windows->content().birthDateField->setText("31/02/1990");
   try {
-    contentWindow->saveSetup();
+    windows->content().saveSetup();
     FAIL() << "no error";
   } catch (const core::EConvertError &error) {
     EXPECT_STREQ(error.what(), "'31/02/1990' is not a valid date");
   }
   EXPECT_EQ(readConfig(), saved);
-  EXPECT_EQ(contentWindow->firstNameField->text(), "Carl");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
-  EXPECT_EQ(core::currentDayCount, 1);
+  EXPECT_EQ(windows->content().firstNameField->text(), "Carl");
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().setupPanel);
+  EXPECT_EQ(windows->session().dayCount(), 1);
 }
 
 TEST_F(SetupOk, AMissingFolderFailsWithItsMessageAndKeepsTheSetupOpen) {
@@ -261,46 +266,46 @@ TEST_F(SetupOk, AMissingFolderFailsWithItsMessageAndKeepsTheSetupOpen) {
   } catch (const core::EInOutError &error) {
     EXPECT_STREQ(error.what(), "Invalid filename");
   }
-  EXPECT_EQ(contentWindow->firstNameField->text(), "Anna");
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_EQ(windows->content().firstNameField->text(), "Anna");
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().setupPanel);
 }
 
 TEST_F(SetupOk, TheButtonItselfRunsTheSetup) {
-  contentWindow->firstNameField->setText("dora");
-  contentWindow->birthDateField->setText("11/05/2024");
-  QTest::mouseClick(contentWindow->setupOkButton, Qt::LeftButton);
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
-  EXPECT_EQ(contentWindow->setupOkButton->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(contentWindow->birthDateCalendarButton->focusPolicy(), Qt::NoFocus);
+  windows->content().firstNameField->setText("dora");
+  windows->content().birthDateField->setText("11/05/2024");
+  QTest::mouseClick(windows->content().setupOkButton, Qt::LeftButton);
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
+  EXPECT_EQ(windows->content().setupOkButton->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(windows->content().birthDateCalendarButton->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(ContentWindowTest, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {
   load();
-  mainWindow->openTodayPower();
-  const QPoint start = contentWindow->pos();
+  windows->main().openTodayPower();
+  const QPoint start = windows->content().pos();
   // A press on the top frame strip, then a move of (30, 20).
-  QTest::mousePress(contentWindow.get(), Qt::LeftButton, {}, QPoint(100, 5));
+  QTest::mousePress(&windows->content(), Qt::LeftButton, {}, QPoint(100, 5));
   QMouseEvent move(QEvent::MouseMove, QPointF(130, 25),
-                   contentWindow->mapToGlobal(QPointF(130, 25)), Qt::NoButton, Qt::LeftButton,
+                   windows->content().mapToGlobal(QPointF(130, 25)), Qt::NoButton, Qt::LeftButton,
                    Qt::NoModifier);
-  QCoreApplication::sendEvent(contentWindow.get(), &move);
-  QTest::mouseRelease(contentWindow.get(), Qt::LeftButton, {}, QPoint(130, 25));
-  EXPECT_EQ(contentWindow->pos(), start + QPoint(30, 20));
+  QCoreApplication::sendEvent(&windows->content(), &move);
+  QTest::mouseRelease(&windows->content(), Qt::LeftButton, {}, QPoint(130, 25));
+  EXPECT_EQ(windows->content().pos(), start + QPoint(30, 20));
 
-  const QPoint moved = contentWindow->pos();
-  QTest::mousePress(contentWindow->powerPanel, Qt::LeftButton, {}, QPoint(150, 100));
+  const QPoint moved = windows->content().pos();
+  QTest::mousePress(windows->content().powerPanel, Qt::LeftButton, {}, QPoint(150, 100));
   QMouseEvent move2(QEvent::MouseMove, QPointF(180, 130),
-                    contentWindow->powerPanel->mapToGlobal(QPointF(180, 130)), Qt::NoButton,
+                    windows->content().powerPanel->mapToGlobal(QPointF(180, 130)), Qt::NoButton,
                     Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(contentWindow->powerPanel, &move2);
-  QTest::mouseRelease(contentWindow->powerPanel, Qt::LeftButton, {}, QPoint(180, 130));
-  EXPECT_EQ(contentWindow->pos(), moved);
+  QCoreApplication::sendEvent(windows->content().powerPanel, &move2);
+  QTest::mouseRelease(windows->content().powerPanel, Qt::LeftButton, {}, QPoint(180, 130));
+  EXPECT_EQ(windows->content().pos(), moved);
 }
 
 TEST_F(ContentWindowTest, PixelsOfThePowerPanel) {
   load(); // 61, 59, 63
-  contentWindow->showOnlyPanel(contentWindow->powerPanel);
-  const QImage image = contentWindow->grab().toImage();
+  windows->content().showOnlyPanel(windows->content().powerPanel);
+  const QImage image = windows->content().grab().toImage();
   // Gauges: filled from the bottom in their colours, pale yellow above.
   const struct {
     int x;
@@ -336,14 +341,15 @@ TEST_F(ContentWindowTest, PixelsOfThePowerPanel) {
 
 TEST_F(ContentWindowTest, TheWindowAndItsFieldsOpenTheTrayMenuOnARightClick) {
   load();
-  mainWindow->openSetup();
-  for (QWidget *w : std::initializer_list<QWidget *>{
-           contentWindow->firstNameField, contentWindow->birthDateField, contentWindow.get()}) {
+  windows->main().openSetup();
+  for (QWidget *w :
+       std::initializer_list<QWidget *>{windows->content().firstNameField,
+                                        windows->content().birthDateField, &windows->content()}) {
     SCOPED_TRACE(w->objectName().toStdString());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w, &event);
-    EXPECT_TRUE(mainWindow->trayMenu->isVisible());
-    mainWindow->trayMenu->hide();
+    EXPECT_TRUE(windows->main().trayMenu->isVisible());
+    windows->main().trayMenu->hide();
   }
 }
 

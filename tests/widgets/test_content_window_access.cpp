@@ -19,86 +19,87 @@ class Access : public AppFixture {
 protected:
   void load() {
     writeConfig("\r\nAnna\r\n11/05/2024\r\n0\r\n");
-    mainWindow->loadAtStart();
+    windows->main().loadAtStart();
     QCoreApplication::processEvents();
   }
 };
 
 TEST_F(Access, EscHidesTheWindowFromItsSurfaceAndFromAField) {
   load();
-  for (QWidget *target : {static_cast<QWidget *>(contentWindow.get()),
-                          static_cast<QWidget *>(contentWindow->firstNameField)}) {
-    mainWindow->openSetup();
-    ASSERT_TRUE(contentWindow->isVisible());
+  for (QWidget *target : {static_cast<QWidget *>(&windows->content()),
+                          static_cast<QWidget *>(windows->content().firstNameField)}) {
+    windows->main().openSetup();
+    ASSERT_TRUE(windows->content().isVisible());
     QTest::keyClick(target, Qt::Key_Escape);
-    EXPECT_FALSE(contentWindow->isVisible());
+    EXPECT_FALSE(windows->content().isVisible());
   }
 }
 
 TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
-  mainWindow->loadAtStart(); // first run: the setup panel
-  for (QWidget *field : {static_cast<QWidget *>(contentWindow->firstNameField),
-                         static_cast<QWidget *>(contentWindow->birthDateField)}) {
-    contentWindow->showOnlyPanel(contentWindow->setupPanel);
-    contentWindow->firstNameField->setText("anna");
-    contentWindow->birthDateField->setText("11/05/2024");
+  windows->main().loadAtStart(); // first run: the setup panel
+  for (QWidget *field : {static_cast<QWidget *>(windows->content().firstNameField),
+                         static_cast<QWidget *>(windows->content().birthDateField)}) {
+    windows->content().showOnlyPanel(windows->content().setupPanel);
+    windows->content().firstNameField->setText("anna");
+    windows->content().birthDateField->setText("11/05/2024");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->powerPanel);
+    EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
     EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
   }
 }
 
 TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
-  mainWindow->loadAtStart(); // first run: the setup panel, the first name focused
-  contentWindow->firstNameField->setText("anna");
-  contentWindow->birthDateField->setText("11/05/2024");
-  QTest::keyClick(contentWindow->firstNameField, Qt::Key_Return);
+  windows->main().loadAtStart(); // first run: the setup panel, the first name focused
+  windows->content().firstNameField->setText("anna");
+  windows->content().birthDateField->setText("11/05/2024");
+  QTest::keyClick(windows->content().firstNameField, Qt::Key_Return);
   const QByteArray saved = readConfig();
   // Keys go to the window's focus widget, or to the window itself.
   for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Z, Qt::Key_Return})
-    QTest::keyClick(
-        contentWindow->focusWidget() ? contentWindow->focusWidget() : contentWindow.get(), key);
+    QTest::keyClick(windows->content().focusWidget() ? windows->content().focusWidget()
+                                                     : &windows->content(),
+                    key);
   EXPECT_EQ(readConfig(), saved);
-  EXPECT_EQ(contentWindow->greetingLabel->text().left(11), "Hello Anna,");
+  EXPECT_EQ(windows->content().greetingLabel->text().left(11), "Hello Anna,");
 
   // Switched while shown or while hidden, a panel has the focus on one of its
   // own controls or nowhere.
   for (void (MainWindow::*command)() :
        {&MainWindow::openProjection, &MainWindow::openTodayPower, &MainWindow::openExplanation,
         &MainWindow::openSetup, &MainWindow::openProjection}) {
-    contentWindow->closeCornerClicked();
-    (mainWindow->*command)();
-    if (const QWidget *focused = contentWindow->focusWidget()) {
-      EXPECT_TRUE(focused->isVisibleTo(contentWindow.get())) << focused->objectName().toStdString();
+    windows->content().closeCornerClicked();
+    (windows->main().*command)();
+    if (const QWidget *focused = windows->content().focusWidget()) {
+      EXPECT_TRUE(focused->isVisibleTo(&windows->content())) << focused->objectName().toStdString();
     }
   }
 }
 
 TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   load();
-  mainWindow->openSetup();
+  windows->main().openSetup();
   QAccessibleInterface *gauge =
-      QAccessible::queryAccessibleInterface(contentWindow->emotionalGauge);
+      QAccessible::queryAccessibleInterface(windows->content().emotionalGauge);
   ASSERT_TRUE(gauge);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
   EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
   ASSERT_TRUE(gauge->valueInterface());
-  EXPECT_EQ(gauge->valueInterface()->currentValue(), contentWindow->emotionalGauge->progress());
+  EXPECT_EQ(gauge->valueInterface()->currentValue(), windows->content().emotionalGauge->progress());
   EXPECT_EQ(gauge->text(QAccessible::Value),
-            QStringLiteral("%1%").arg(contentWindow->emotionalGauge->percentDone()));
+            QStringLiteral("%1%").arg(windows->content().emotionalGauge->percentDone()));
 
   QAccessibleInterface *corner =
-      QAccessible::queryAccessibleInterface(contentWindow->bottomRightCloseCorner);
+      QAccessible::queryAccessibleInterface(windows->content().bottomRightCloseCorner);
   EXPECT_EQ(corner->role(), QAccessible::Button);
   EXPECT_EQ(corner->text(QAccessible::Name), "Hide the window");
-  EXPECT_EQ(
-      QAccessible::queryAccessibleInterface(contentWindow->birthDateField)->text(QAccessible::Name),
-      "Birth date");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(windows->content().birthDateField)
+                ->text(QAccessible::Name),
+            "Birth date");
 
   QAccessibleInterface *shadow =
-      QAccessible::queryAccessibleInterface(contentWindow->firstNameCaptionShadowLabel);
+      QAccessible::queryAccessibleInterface(windows->content().firstNameCaptionShadowLabel);
   QAccessibleInterface *caption =
-      QAccessible::queryAccessibleInterface(contentWindow->firstNameCaptionLabel);
+      QAccessible::queryAccessibleInterface(windows->content().firstNameCaptionLabel);
   EXPECT_TRUE(shadow->state().invisible);
   EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
   EXPECT_FALSE(caption->state().invisible);

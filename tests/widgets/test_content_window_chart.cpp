@@ -27,15 +27,15 @@ protected:
   // her day count 7. Today is 12/05/2024.
   void load(const QString &birth = QStringLiteral("25/05/2001")) {
     writeConfig("\r\nAnna\r\n" + birth.toLatin1() + "\r\n0\r\n");
-    mainWindow->loadAtStart();
-    mainWindow->openProjection();
+    windows->main().loadAtStart();
+    windows->main().openProjection();
   }
   void showMe(const QString &firstDay) {
-    contentWindow->projectionDateField->setText(firstDay);
-    contentWindow->showMe();
-    contentWindow->drawPreparedChart();
+    windows->content().projectionDateField->setText(firstDay);
+    windows->content().showMe();
+    windows->content().drawPreparedChart();
   }
-  QImage shot() const { return contentWindow->grab().toImage(); }
+  QImage shot() const { return windows->content().grab().toImage(); }
   // The lowest row of a colour in one column of the chart area.
   static int lowestRow(const QImage &image, int x, const QColor &color) {
     for (int y = 305; y >= 45; --y)
@@ -43,8 +43,8 @@ protected:
         return y;
     return -1;
   }
-  static bool surfaceHasCurves() {
-    const QImage &s = contentWindow->surface();
+  bool surfaceHasCurves() const {
+    const QImage &s = windows->content().surface();
     for (int y = 45; y < 306; ++y)
       for (int x = 25; x < 615; ++x) {
         const QColor c = s.pixelColor(x, y);
@@ -62,35 +62,35 @@ protected:
 
 TEST_F(ChartMode, ShowMeEntersChartModeAndTheTimerDrawsTheChart) {
   load();
-  contentWindow->projectionDateField->setText("01/06/2001");
-  contentWindow->showMe();
-  EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->size(), QSize(634, 440));
-  EXPECT_EQ(contentWindow->pos(), centred({634, 440}));
-  EXPECT_EQ(contentWindow->visiblePanel(), nullptr);
-  for (TextLabel *label : {contentWindow->chartHeadlineLabel, contentWindow->weekDaysLabel,
-                           contentWindow->scale20Label, contentWindow->scale10Label})
-    EXPECT_TRUE(label->isVisibleTo(contentWindow.get())) << label->objectName().toStdString();
-  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
-  EXPECT_EQ(contentWindow->chartButtonRow->geometry(), QRect(15, 390, 601, 34));
-  EXPECT_TRUE(contentWindow->chartDrawTimer->isActive());
-  EXPECT_EQ(contentWindow->chartDrawTimer->interval(), 500);
-  EXPECT_EQ(core::currentDayCount, 7); // the first day's, until the chart is drawn
-  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(),
+  windows->content().projectionDateField->setText("01/06/2001");
+  windows->content().showMe();
+  EXPECT_TRUE(windows->content().isVisible());
+  EXPECT_EQ(windows->content().size(), QSize(634, 440));
+  EXPECT_EQ(windows->content().pos(), centred({634, 440}));
+  EXPECT_EQ(windows->content().visiblePanel(), nullptr);
+  for (TextLabel *label : {windows->content().chartHeadlineLabel, windows->content().weekDaysLabel,
+                           windows->content().scale20Label, windows->content().scale10Label})
+    EXPECT_TRUE(label->isVisibleTo(&windows->content())) << label->objectName().toStdString();
+  EXPECT_TRUE(windows->content().chartButtonRow->isVisibleTo(&windows->content()));
+  EXPECT_EQ(windows->content().chartButtonRow->geometry(), QRect(15, 390, 601, 34));
+  EXPECT_TRUE(windows->content().chartDrawTimer->isActive());
+  EXPECT_EQ(windows->content().chartDrawTimer->interval(), 500);
+  EXPECT_EQ(windows->session().dayCount(), 7); // the first day's, until the chart is drawn
+  EXPECT_EQ(windows->content().chartHeadlineLabel->text(),
             "Hello, here is your power for this month...");
 
-  contentWindow->drawPreparedChart();
-  EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
-  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(),
+  windows->content().drawPreparedChart();
+  EXPECT_FALSE(windows->content().chartDrawTimer->isActive());
+  EXPECT_EQ(windows->content().chartHeadlineLabel->text(),
             "Anna (25/05/2001) here is your power from 01/06/2001 to 30/06/2001");
-  EXPECT_TRUE(contentWindow->weekDaysLabel->text().startsWith("  Fr Sa Su"));
-  EXPECT_TRUE(contentWindow->upperDatesLabel->text().startsWith("     01/06/01 03/06/01"));
-  EXPECT_EQ(contentWindow->bestEmotionalDaysLabel->text(), "Best : 01/06/2001 29/06/2001");
-  EXPECT_EQ(contentWindow->worstPhysicalDaysLabel->text(), "Worst : 11/06/2001");
-  EXPECT_EQ(currentChartDay, "30/06/2001");
-  EXPECT_EQ(shownChartStart, "01/06/2001");
-  EXPECT_EQ(core::currentDayCount, 36);
-  EXPECT_EQ(core::currentEmotionalLevel, core::levelsFor(36).emotional);
+  EXPECT_TRUE(windows->content().weekDaysLabel->text().startsWith("  Fr Sa Su"));
+  EXPECT_TRUE(windows->content().upperDatesLabel->text().startsWith("     01/06/01 03/06/01"));
+  EXPECT_EQ(windows->content().bestEmotionalDaysLabel->text(), "Best : 01/06/2001 29/06/2001");
+  EXPECT_EQ(windows->content().worstPhysicalDaysLabel->text(), "Worst : 11/06/2001");
+  EXPECT_EQ(windows->content().currentChartDay, "30/06/2001");
+  EXPECT_EQ(windows->content().shownChartStart, "01/06/2001");
+  EXPECT_EQ(windows->session().dayCount(), 36);
+  EXPECT_EQ(windows->session().levels().emotional, core::levelsFor(36).emotional);
 }
 
 // The centres of the runs of ink (pixels nearer to `ink` than to the row's
@@ -118,8 +118,9 @@ QList<double> inkCentres(const QImage &row, const QColor &ink) {
 TEST_F(ChartMode, EachDateIsCentredOnItsOwnColumn) {
   load();
   showMe("01/06/2001");
-  for (auto [row, ink, firstColumn] : {std::tuple{contentWindow->upperDatesLabel, kBlack, 30},
-                                       std::tuple{contentWindow->lowerDatesLabel, kWhite, 50}}) {
+  for (auto [row, ink, firstColumn] :
+       {std::tuple{windows->content().upperDatesLabel, kBlack, 30},
+        std::tuple{windows->content().lowerDatesLabel, kWhite, 50}}) {
     const QList<double> centres = inkCentres(row->grab().toImage(), ink);
     ASSERT_EQ(centres.size(), 15) << row->objectName().toStdString();
     for (int k = 0; k < 15; ++k)
@@ -167,40 +168,45 @@ TEST_F(ChartMode, WhereTheCurvesMeetThePhysicalOneIsOnTop) {
 TEST_F(ChartMode, MonthStepsRefreshAndTheirLimits) {
   load();
   showMe("01/06/2001");
-  contentWindow->showNextMonth();
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 01/07/2001 to 30/07/2001"));
-  EXPECT_TRUE(contentWindow->upperDatesLabel->text().startsWith("     01/07/01"));
-  contentWindow->showPriorMonth();
-  contentWindow->showPriorMonth();
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
-  EXPECT_EQ(shownChartStart, "02/05/2001");
+  windows->content().showNextMonth();
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 01/07/2001 to 30/07/2001"));
+  EXPECT_TRUE(windows->content().upperDatesLabel->text().startsWith("     01/07/01"));
+  windows->content().showPriorMonth();
+  windows->content().showPriorMonth();
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
+  EXPECT_EQ(windows->content().shownChartStart, "02/05/2001");
 
   // Refresh draws the same chart again over an erased surface.
-  const QImage before = contentWindow->surface().copy();
-  contentWindow->eraseChart();
+  const QImage before = windows->content().surface().copy();
+  windows->content().eraseChart();
   ASSERT_FALSE(surfaceHasCurves());
-  contentWindow->redrawChart();
-  EXPECT_EQ(contentWindow->surface(), before);
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
+  windows->content().redrawChart();
+  EXPECT_EQ(windows->content().surface(), before);
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 02/05/2001 to 31/05/2001"));
 
   // A period past the calendar's end is refused and nothing changes.
   showMe("01/11/9999");
-  contentWindow->showNextMonth();
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 01/12/9999 to 30/12/9999"));
-  const QImage last = contentWindow->surface().copy();
-  const QString headline = contentWindow->chartHeadlineLabel->text(),
-                rows = contentWindow->upperDatesLabel->text();
-  const int32_t dayCount = core::currentDayCount;
-  EXPECT_THROW(contentWindow->showNextMonth(), core::EDateError);
-  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
-  EXPECT_EQ(contentWindow->upperDatesLabel->text(), rows);
-  EXPECT_EQ(contentWindow->surface(), last);
-  EXPECT_EQ(currentChartDay, "30/12/9999");
-  EXPECT_EQ(core::currentDayCount, dayCount);
+  windows->content().showNextMonth();
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 01/12/9999 to 30/12/9999"));
+  const QImage last = windows->content().surface().copy();
+  const QString headline = windows->content().chartHeadlineLabel->text(),
+                rows = windows->content().upperDatesLabel->text();
+  const int32_t dayCount = windows->session().dayCount();
+  EXPECT_THROW(windows->content().showNextMonth(), core::EDateError);
+  EXPECT_EQ(windows->content().chartHeadlineLabel->text(), headline);
+  EXPECT_EQ(windows->content().upperDatesLabel->text(), rows);
+  EXPECT_EQ(windows->content().surface(), last);
+  EXPECT_EQ(windows->content().currentChartDay, "30/12/9999");
+  EXPECT_EQ(windows->session().dayCount(), dayCount);
 
   showMe("15/01/0001");
-  EXPECT_THROW(contentWindow->showPriorMonth(), core::EDateError);
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 15/01/0001 to 13/02/0001"));
+  EXPECT_THROW(windows->content().showPriorMonth(), core::EDateError);
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 15/01/0001 to 13/02/0001"));
 }
 
 TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
@@ -211,10 +217,10 @@ TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
   } cases[] = {{"31/02/2001", true}, {"  /  /2001", true}, {"20/12/9999", false}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.firstDay);
-    mainWindow->openProjection();
-    contentWindow->projectionDateField->setText(c.firstDay);
+    windows->main().openProjection();
+    windows->content().projectionDateField->setText(c.firstDay);
     try {
-      contentWindow->showMe();
+      windows->content().showMe();
       ADD_FAILURE() << "no error";
     } catch (const core::EConvertError &error) {
       EXPECT_TRUE(c.conversion);
@@ -222,59 +228,60 @@ TEST_F(ChartMode, ShowMeWithADateThatFailsLeavesTheWindowHidden) {
     } catch (const core::EDateError &) {
       EXPECT_FALSE(c.conversion);
     }
-    EXPECT_FALSE(contentWindow->isVisible());
-    EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
+    EXPECT_FALSE(windows->content().isVisible());
+    EXPECT_FALSE(windows->content().chartDrawTimer->isActive());
   }
 }
 
 TEST_F(ChartMode, FirstMonthHasNoMonthButtonsUntilClose) {
   load();
-  contentWindow->showFirstMonth();
-  EXPECT_EQ(contentWindow->weekDaysLabel->text(), "Here is your first month of life...");
-  EXPECT_FALSE(contentWindow->priorMonthButton->isVisibleTo(contentWindow.get()));
-  EXPECT_FALSE(contentWindow->nextMonthButton->isVisibleTo(contentWindow.get()));
-  EXPECT_TRUE(contentWindow->chartDrawTimer->isActive());
-  contentWindow->drawPreparedChart();
-  EXPECT_TRUE(contentWindow->chartHeadlineLabel->text().endsWith("from 25/05/2001 to 23/06/2001"));
-  EXPECT_TRUE(contentWindow->weekDaysLabel->text().startsWith("  Fr Sa"));
+  windows->content().showFirstMonth();
+  EXPECT_EQ(windows->content().weekDaysLabel->text(), "Here is your first month of life...");
+  EXPECT_FALSE(windows->content().priorMonthButton->isVisibleTo(&windows->content()));
+  EXPECT_FALSE(windows->content().nextMonthButton->isVisibleTo(&windows->content()));
+  EXPECT_TRUE(windows->content().chartDrawTimer->isActive());
+  windows->content().drawPreparedChart();
+  EXPECT_TRUE(
+      windows->content().chartHeadlineLabel->text().endsWith("from 25/05/2001 to 23/06/2001"));
+  EXPECT_TRUE(windows->content().weekDaysLabel->text().startsWith("  Fr Sa"));
 
-  contentWindow->move(3, 4);
-  contentWindow->backToProjection();
-  EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_EQ(contentWindow->size(), QSize(385, 248));
-  EXPECT_EQ(contentWindow->bottomRightCloseCorner->pos(), QPoint(365, 228));
-  EXPECT_EQ(contentWindow->pos(), centred({385, 248}));
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->projectionPanel);
-  EXPECT_TRUE(contentWindow->priorMonthButton->isVisibleTo(contentWindow.get()));
-  EXPECT_TRUE(contentWindow->nextMonthButton->isVisibleTo(contentWindow.get()));
-  for (TextLabel *label : {contentWindow->chartHeadlineLabel, contentWindow->weekDaysLabel,
-                           contentWindow->scale20Label, contentWindow->scale10Label})
-    EXPECT_FALSE(label->isVisibleTo(contentWindow.get())) << label->objectName().toStdString();
+  windows->content().move(3, 4);
+  windows->content().backToProjection();
+  EXPECT_TRUE(windows->content().isVisible());
+  EXPECT_EQ(windows->content().size(), QSize(385, 248));
+  EXPECT_EQ(windows->content().bottomRightCloseCorner->pos(), QPoint(365, 228));
+  EXPECT_EQ(windows->content().pos(), centred({385, 248}));
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().projectionPanel);
+  EXPECT_TRUE(windows->content().priorMonthButton->isVisibleTo(&windows->content()));
+  EXPECT_TRUE(windows->content().nextMonthButton->isVisibleTo(&windows->content()));
+  for (TextLabel *label : {windows->content().chartHeadlineLabel, windows->content().weekDaysLabel,
+                           windows->content().scale20Label, windows->content().scale10Label})
+    EXPECT_FALSE(label->isVisibleTo(&windows->content())) << label->objectName().toStdString();
   EXPECT_FALSE(surfaceHasCurves());
   // Today's levels are back: 25/05/2001 to 12/05/2024.
-  EXPECT_EQ(core::currentDayCount, 8388);
-  EXPECT_EQ(core::currentPhysicalLevel, core::levelsFor(8388).physical);
+  EXPECT_EQ(windows->session().dayCount(), 8388);
+  EXPECT_EQ(windows->session().levels().physical, core::levelsFor(8388).physical);
 }
 
 TEST_F(ChartMode, FirstMonthWithAnUnreadableBirthDateDrawsTheGridOnly) {
   load();
-  contentWindow->birthDateField->setText("  /  /2001");
-  contentWindow->showFirstMonth();
-  EXPECT_TRUE(contentWindow->isVisible());
-  EXPECT_THROW(contentWindow->drawPreparedChart(), core::EConvertError);
-  EXPECT_EQ(contentWindow->weekDaysLabel->text(), "Here is your first month of life...");
-  EXPECT_EQ(contentWindow->bestEmotionalDaysLabel->text(), "Best :");
-  EXPECT_EQ(contentWindow->surface().pixelColor(30, 60), kBlack);
+  windows->content().birthDateField->setText("  /  /2001");
+  windows->content().showFirstMonth();
+  EXPECT_TRUE(windows->content().isVisible());
+  EXPECT_THROW(windows->content().drawPreparedChart(), core::EConvertError);
+  EXPECT_EQ(windows->content().weekDaysLabel->text(), "Here is your first month of life...");
+  EXPECT_EQ(windows->content().bestEmotionalDaysLabel->text(), "Best :");
+  EXPECT_EQ(windows->content().surface().pixelColor(30, 60), kBlack);
   EXPECT_FALSE(surfaceHasCurves());
 }
 
 TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   load();
-  contentWindow->showFirstMonth(); // the first month: no month buttons until printed
-  contentWindow->drawPreparedChart();
-  const QString headline = contentWindow->chartHeadlineLabel->text();
+  windows->content().showFirstMonth(); // the first month: no month buttons until printed
+  windows->content().drawPreparedChart();
+  const QString headline = windows->content().chartHeadlineLabel->text();
   const QImage onScreen = shot();
-  contentWindow->printChart();
+  windows->content().printChart();
 
   ASSERT_EQ(env->printer.pages.size(), 1);
   EXPECT_EQ(env->printer.documentNames, QStringList{QString()});
@@ -290,12 +297,12 @@ TEST_F(ChartMode, PrintingGivesOnePageOfTheWindowOnWhiteAtItsSizeOnScreen) {
   EXPECT_EQ(page.pixelColor(400, 2 * 440 + 2), kWhite);
 
   // Back in silver with all five buttons and the same chart.
-  EXPECT_EQ(contentWindow->color(), kSilver);
-  for (GlyphButton *b :
-       {contentWindow->priorMonthButton, contentWindow->printButton, contentWindow->refreshButton,
-        contentWindow->closeChartButton, contentWindow->nextMonthButton})
-    EXPECT_TRUE(b->isVisibleTo(contentWindow.get())) << b->objectName().toStdString();
-  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
+  EXPECT_EQ(windows->content().color(), kSilver);
+  for (GlyphButton *b : {windows->content().priorMonthButton, windows->content().printButton,
+                         windows->content().refreshButton, windows->content().closeChartButton,
+                         windows->content().nextMonthButton})
+    EXPECT_TRUE(b->isVisibleTo(&windows->content())) << b->objectName().toStdString();
+  EXPECT_EQ(windows->content().chartHeadlineLabel->text(), headline);
   const QImage after = shot();
   EXPECT_EQ(after.pixelColor(45, 62), kSilver);
   EXPECT_EQ(after.pixelColor(616, 312), kSilver);
@@ -310,13 +317,13 @@ TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
   const QImage before = shot();
   env->printer.available = false;
   try {
-    contentWindow->printChart();
+    windows->content().printChart();
     FAIL() << "no error";
   } catch (const platform::EPrinter &error) {
     EXPECT_STREQ(error.what(), "There is no default printer currently selected");
   }
-  EXPECT_EQ(contentWindow->color(), kSilver);
-  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
+  EXPECT_EQ(windows->content().color(), kSilver);
+  EXPECT_TRUE(windows->content().chartButtonRow->isVisibleTo(&windows->content()));
   EXPECT_EQ(shot(), before);
 }
 

@@ -22,9 +22,9 @@ class Chooser : public AppFixture {
 protected:
   // Puts the chooser on a date the way a user would have got there.
   void putOn(core::Date date) {
-    dateChooser->monthGrid->setCalendarDate(date);
-    dateChooser->yearField->setValue(date.year);
-    dateChooser->monthField->setValue(date.month);
+    windows->chooser().monthGrid->setCalendarDate(date);
+    windows->chooser().yearField->setValue(date.year);
+    windows->chooser().monthField->setValue(date.month);
   }
   // A click on an arrow of a field: +1 up, -1 down.
   void clickArrow(SpinField *field, int direction) {
@@ -34,18 +34,18 @@ protected:
     QTest::mouseClick(field, Qt::LeftButton, {}, at);
   }
   QStringList state() {
-    return {QString::number(dateChooser->monthGrid->day()) + "/" +
-                QString::number(dateChooser->monthGrid->month()) + "/" +
-                QString::number(dateChooser->monthGrid->year()),
-            dateChooser->monthField->text(), dateChooser->yearField->text(),
-            dateChooser->dateCaptionLabel->text()};
+    return {QString::number(windows->chooser().monthGrid->day()) + "/" +
+                QString::number(windows->chooser().monthGrid->month()) + "/" +
+                QString::number(windows->chooser().monthGrid->year()),
+            windows->chooser().monthField->text(), windows->chooser().yearField->text(),
+            windows->chooser().dateCaptionLabel->text()};
   }
 };
 
 TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
-  EXPECT_EQ(dateChooser->okButton->text(), "OK for 12/5/2024");
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 12/5/2024");
   EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
-  EXPECT_EQ(shownMonthName, "Mei");
+  EXPECT_EQ(windows->chooser().shownMonthName(), "Mei");
 }
 
 TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
@@ -90,7 +90,8 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
     env->errorReport.shown.clear();
     env->expectErrors = c.error;
     putOn(c.from);
-    clickArrow(c.monthField ? dateChooser->monthField : dateChooser->yearField, c.direction);
+    clickArrow(c.monthField ? windows->chooser().monthField : windows->chooser().yearField,
+               c.direction);
     EXPECT_EQ(state(), c.after) << c.what;
     EXPECT_EQ(env->errorReport.shown,
               c.error ? QStringList{"Invalid argument to date encode."} : QStringList{})
@@ -102,87 +103,89 @@ TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
   // The chooser's own receivers, each with a log around it.
-  QObject::disconnect(dateChooser->monthField, &SpinField::changed, nullptr, nullptr);
-  QObject::disconnect(dateChooser->yearField, &SpinField::changed, nullptr, nullptr);
-  QObject::disconnect(dateChooser->monthGrid, &MonthGrid::changed, nullptr, nullptr);
-  QObject::connect(dateChooser->monthField, &SpinField::changed, [&] {
-    log << "month " + dateChooser->monthField->text();
-    dateChooser->monthFieldChanged();
+  DateChooser &chooser = windows->chooser();
+  QObject::disconnect(chooser.monthField, &SpinField::changed, nullptr, nullptr);
+  QObject::disconnect(chooser.yearField, &SpinField::changed, nullptr, nullptr);
+  QObject::disconnect(chooser.monthGrid, &MonthGrid::changed, nullptr, nullptr);
+  QObject::connect(chooser.monthField, &SpinField::changed, [&] {
+    log << "month " + chooser.monthField->text();
+    chooser.monthFieldChanged();
     log << "month done";
   });
-  QObject::connect(dateChooser->yearField, &SpinField::changed, [&] {
-    log << "year " + dateChooser->yearField->text();
-    dateChooser->yearFieldChanged();
+  QObject::connect(chooser.yearField, &SpinField::changed, [&] {
+    log << "year " + chooser.yearField->text();
+    chooser.yearFieldChanged();
   });
-  QObject::connect(dateChooser->monthGrid, &MonthGrid::changed, [&] {
-    log << "grid " + QString::number(dateChooser->monthGrid->month());
-    dateChooser->gridChanged();
+  QObject::connect(chooser.monthGrid, &MonthGrid::changed, [&] {
+    log << "grid " + QString::number(chooser.monthGrid->month());
+    chooser.gridChanged();
   });
-  dateChooser->monthField->stepUp();
+  chooser.monthField->stepUp();
   EXPECT_EQ(log, (QStringList{"month 13", "year 2025", "grid 12", "month 1", "grid 1", "month done",
                               "month done"}));
 
   // A typed year takes effect at every keystroke, and 0 becomes 1900.
   log.clear();
-  QLineEdit *year = dateChooser->yearField->editor();
+  QLineEdit *year = windows->chooser().yearField->editor();
   year->selectAll();
   QTest::keyClicks(year, "1985");
   EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
                               "year 1985", "grid 1"}));
   year->selectAll();
   QTest::keyClicks(year, "0");
-  EXPECT_EQ(dateChooser->yearField->text(), "1900");
-  EXPECT_EQ(dateChooser->monthGrid->year(), 1900);
+  EXPECT_EQ(windows->chooser().yearField->text(), "1900");
+  EXPECT_EQ(windows->chooser().monthGrid->year(), 1900);
 }
 
 TEST_F(Chooser, AClickInTheGridChangesOnlyTheDay) {
   putOn({2001, 3, 1});
   // 1 March 2001 is a Thursday: the 5th is the Monday of the second week.
-  QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
-                    dateChooser->monthGrid->cellRect(0, 2).center());
-  EXPECT_EQ(dateChooser->okButton->text(), "OK for 5/3/2001");
+  QTest::mouseClick(windows->chooser().monthGrid, Qt::LeftButton, {},
+                    windows->chooser().monthGrid->cellRect(0, 2).center());
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 5/3/2001");
   EXPECT_EQ(state(), (QStringList{"5/3/2001", "3", "2001", "5 Mart 2001"}));
 }
 
 TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) {
-  mainWindow->openSetup();
-  aboutWindow->show();
-  QTest::mouseClick(contentWindow->birthDateCalendarButton, Qt::LeftButton);
-  EXPECT_FALSE(calendarForProjection);
-  ASSERT_TRUE(dateChooser->isVisible());
-  EXPECT_FALSE(contentWindow->stayOnTop());
-  EXPECT_FALSE(aboutWindow->stayOnTop());
+  windows->main().openSetup();
+  windows->about().show();
+  QTest::mouseClick(windows->content().birthDateCalendarButton, Qt::LeftButton);
+  EXPECT_EQ(windows->session().chooserTarget, DateTarget::BirthDate);
+  ASSERT_TRUE(windows->chooser().isVisible());
+  EXPECT_FALSE(windows->content().stayOnTop());
+  EXPECT_FALSE(windows->about().stayOnTop());
 
   putOn({2001, 3, 1});
-  QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
-                    dateChooser->monthGrid->cellRect(0, 2).center());
-  EXPECT_EQ(dateChooser->okButton->text(), "OK for 5/3/2001");
-  QSignalSpy showMe(contentWindow->showMeButton, &QPushButton::clicked);
-  QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
-  EXPECT_EQ(contentWindow->birthDateField->text(), "05/03/2001");
+  QTest::mouseClick(windows->chooser().monthGrid, Qt::LeftButton, {},
+                    windows->chooser().monthGrid->cellRect(0, 2).center());
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 5/3/2001");
+  QSignalSpy showMe(windows->content().showMeButton, &QPushButton::clicked);
+  QTest::mouseClick(windows->chooser().okButton, Qt::LeftButton);
+  EXPECT_EQ(windows->content().birthDateField->text(), "05/03/2001");
   EXPECT_EQ(showMe.count(), 0) << "the setup's own OK confirms";
-  EXPECT_FALSE(dateChooser->isVisible());
-  EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_TRUE(aboutWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+  EXPECT_FALSE(windows->chooser().isVisible());
+  EXPECT_TRUE(windows->content().stayOnTop());
+  EXPECT_TRUE(windows->about().stayOnTop());
+  EXPECT_EQ(windows->content().visiblePanel(), windows->content().setupPanel);
 }
 
 TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
-  mainWindow->openProjection();
-  QTest::mouseClick(contentWindow->projectionCalendarButton, Qt::LeftButton);
-  EXPECT_TRUE(calendarForProjection);
+  windows->main().openProjection();
+  QTest::mouseClick(windows->content().projectionCalendarButton, Qt::LeftButton);
+  EXPECT_EQ(windows->session().chooserTarget, DateTarget::ProjectionDate);
   putOn({2001, 11, 15});
   QStringList atShowMe;
-  QObject::connect(contentWindow->showMeButton, &QPushButton::clicked, contentWindow.get(), [&] {
-    atShowMe << contentWindow->projectionDateField->text()
-             << (dateChooser->isVisible() ? "open" : "closed");
-  });
-  const QString birth = contentWindow->birthDateField->text();
-  dateChooser->acceptDate();
+  QObject::connect(windows->content().showMeButton, &QPushButton::clicked, &windows->content(),
+                   [&] {
+                     atShowMe << windows->content().projectionDateField->text()
+                              << (windows->chooser().isVisible() ? "open" : "closed");
+                   });
+  const QString birth = windows->content().birthDateField->text();
+  windows->chooser().acceptDate();
   EXPECT_EQ(atShowMe, (QStringList{"15/11/2001", "open"}));
-  EXPECT_EQ(contentWindow->birthDateField->text(), birth);
-  EXPECT_FALSE(dateChooser->isVisible());
-  EXPECT_TRUE(contentWindow->stayOnTop());
+  EXPECT_EQ(windows->content().birthDateField->text(), birth);
+  EXPECT_FALSE(windows->chooser().isVisible());
+  EXPECT_TRUE(windows->content().stayOnTop());
 }
 
 // What OK writes reads back as the day picked under every regional order, the
@@ -200,100 +203,100 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.locale);
     env->environment().regional = platform::regionalSettingsFor(QString::fromLatin1(c.locale));
-    destroyWindows();
-    createWindows();
-    mainWindow->loadTimer->stop();
-    mainWindow->splashTimer->stop();
-    mainWindow->openSetup();
-    contentWindow->firstNameField->setText("Anna");
-    contentWindow->openCalendarForBirthDate();
-    EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.opening);
+    recreateWindows();
+    windows->main().openSetup();
+    windows->content().firstNameField->setText("Anna");
+    windows->content().openCalendarForBirthDate();
+    EXPECT_EQ(windows->chooser().okButton->text(), QStringLiteral("OK for ") + c.opening);
     putOn({1970, 12, 1});
     // 1 December 1970 is a Tuesday: the 7th is the Monday of the second week.
-    QTest::mouseClick(dateChooser->monthGrid, Qt::LeftButton, {},
-                      dateChooser->monthGrid->cellRect(0, 2).center());
-    EXPECT_EQ(dateChooser->okButton->text(), QStringLiteral("OK for ") + c.picked);
-    QTest::mouseClick(dateChooser->okButton, Qt::LeftButton);
-    EXPECT_EQ(contentWindow->birthDateField->text(), c.written);
-    EXPECT_FALSE(contentWindow->birthDateField->isVerbatim());
+    QTest::mouseClick(windows->chooser().monthGrid, Qt::LeftButton, {},
+                      windows->chooser().monthGrid->cellRect(0, 2).center());
+    EXPECT_EQ(windows->chooser().okButton->text(), QStringLiteral("OK for ") + c.picked);
+    QTest::mouseClick(windows->chooser().okButton, Qt::LeftButton);
+    EXPECT_EQ(windows->content().birthDateField->text(), c.written);
+    EXPECT_FALSE(windows->content().birthDateField->isVerbatim());
     // The environment fails the test on any error the setup's OK reports.
-    contentWindow->saveSetup();
-    EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
+    windows->content().saveSetup();
+    EXPECT_EQ(windows->session().dayCount(), core::daysBetween({1970, 12, 7}, env->today));
 
-    mainWindow->openSetup();
-    contentWindow->birthDateField->setText({});
-    QTest::keyClicks(contentWindow->birthDateField,
+    windows->main().openSetup();
+    windows->content().birthDateField->setText({});
+    QTest::keyClicks(windows->content().birthDateField,
                      QString::fromLatin1(c.written).remove(QRegularExpression("\\D")));
-    EXPECT_EQ(contentWindow->birthDateField->text(), c.written);
-    core::currentDayCount = 0;
-    contentWindow->saveSetup();
-    EXPECT_EQ(core::currentDayCount, core::daysBetween({1970, 12, 7}, env->today));
+    EXPECT_EQ(windows->content().birthDateField->text(), c.written);
+    windows->session().setLevels(0, {});
+    windows->content().saveSetup();
+    EXPECT_EQ(windows->session().dayCount(), core::daysBetween({1970, 12, 7}, env->today));
   }
 }
 
 // Escape closes the chooser as Cancel does, from wherever the focus is; Return
 // presses the focused button.
 TEST_F(Chooser, EscapeIsCancelAndReturnPressesTheFocusedButton) {
-  mainWindow->openSetup();
-  aboutWindow->show();
-  contentWindow->birthDateField->setText("24/12/1970");
-  auto open = [] {
-    contentWindow->openCalendarForBirthDate();
-    ASSERT_TRUE(dateChooser->isVisible());
-    ASSERT_FALSE(contentWindow->stayOnTop());
+  windows->main().openSetup();
+  windows->about().show();
+  windows->content().birthDateField->setText("24/12/1970");
+  auto open = [this] {
+    windows->content().openCalendarForBirthDate();
+    ASSERT_TRUE(windows->chooser().isVisible());
+    ASSERT_FALSE(windows->content().stayOnTop());
   };
-  auto expectClosed = [](const char *how) {
-    EXPECT_FALSE(dateChooser->isVisible()) << how;
-    EXPECT_TRUE(contentWindow->stayOnTop()) << how;
-    EXPECT_TRUE(aboutWindow->stayOnTop()) << how;
+  auto expectClosed = [this](const char *how) {
+    EXPECT_FALSE(windows->chooser().isVisible()) << how;
+    EXPECT_TRUE(windows->content().stayOnTop()) << how;
+    EXPECT_TRUE(windows->about().stayOnTop()) << how;
   };
-  for (QWidget *focus :
-       std::initializer_list<QWidget *>{dateChooser->monthGrid, dateChooser->yearField->editor(),
-                                        dateChooser->monthField->editor()}) {
+  for (QWidget *focus : std::initializer_list<QWidget *>{windows->chooser().monthGrid,
+                                                         windows->chooser().yearField->editor(),
+                                                         windows->chooser().monthField->editor()}) {
     open();
     QTest::keyClick(focus, Qt::Key_Escape);
     expectClosed("Escape");
   }
-  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
+  EXPECT_EQ(windows->content().birthDateField->text(), "24/12/1970");
 
   open();
   putOn({2001, 3, 5});
-  QTest::keyClick(dateChooser->cancelButton, Qt::Key_Return);
+  QTest::keyClick(windows->chooser().cancelButton, Qt::Key_Return);
   expectClosed("Return on Cancel");
-  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
+  EXPECT_EQ(windows->content().birthDateField->text(), "24/12/1970");
   open();
-  QTest::keyClick(dateChooser->okButton, Qt::Key_Return);
+  QTest::keyClick(windows->chooser().okButton, Qt::Key_Return);
   expectClosed("Return on OK");
-  EXPECT_EQ(contentWindow->birthDateField->text(), "05/03/2001");
+  EXPECT_EQ(windows->content().birthDateField->text(), "05/03/2001");
 }
 
 TEST_F(Chooser, CancelWritesNothingAndReopensOnTheDateLeftOnDisplay) {
-  mainWindow->openSetup();
-  contentWindow->birthDateField->setText("24/12/1970");
-  contentWindow->openCalendarForBirthDate();
+  windows->main().openSetup();
+  windows->content().birthDateField->setText("24/12/1970");
+  windows->content().openCalendarForBirthDate();
   putOn({1999, 7, 4});
   // Centred the first time, then where the user left it.
-  EXPECT_EQ(dateChooser->geometry().center(), dateChooser->screen()->geometry().center());
-  dateChooser->move(30, 40);
-  QTest::mouseClick(dateChooser->cancelButton, Qt::LeftButton);
-  EXPECT_FALSE(dateChooser->isVisible());
-  EXPECT_TRUE(contentWindow->stayOnTop());
-  EXPECT_EQ(contentWindow->birthDateField->text(), "24/12/1970");
+  EXPECT_EQ(windows->chooser().geometry().center(),
+            windows->chooser().screen()->geometry().center());
+  windows->chooser().move(30, 40);
+  QTest::mouseClick(windows->chooser().cancelButton, Qt::LeftButton);
+  EXPECT_FALSE(windows->chooser().isVisible());
+  EXPECT_TRUE(windows->content().stayOnTop());
+  EXPECT_EQ(windows->content().birthDateField->text(), "24/12/1970");
 
-  contentWindow->openCalendarForBirthDate();
-  ASSERT_TRUE(dateChooser->isVisible());
+  windows->content().openCalendarForBirthDate();
+  ASSERT_TRUE(windows->chooser().isVisible());
   EXPECT_EQ(state(), (QStringList{"4/7/1999", "7", "1999", "4 July 1999"}));
-  EXPECT_EQ(dateChooser->pos(), QPoint(30, 40));
-  EXPECT_EQ(dateChooser->okButton->text(), "OK for 4/7/1999");
+  EXPECT_EQ(windows->chooser().pos(), QPoint(30, 40));
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 4/7/1999");
 }
 
 TEST_F(Chooser, IsDraggedByItsBackgroundAndLabelButNotByItsControls) {
-  EXPECT_TRUE(dateChooser->isSurfaceAt({5, 180}));
-  EXPECT_TRUE(dateChooser->isSurfaceAt(dateChooser->dateCaptionLabel->geometry().center()));
+  EXPECT_TRUE(windows->chooser().isSurfaceAt({5, 180}));
+  EXPECT_TRUE(
+      windows->chooser().isSurfaceAt(windows->chooser().dateCaptionLabel->geometry().center()));
   for (QWidget *control : std::initializer_list<QWidget *>{
-           dateChooser->monthGrid, dateChooser->okButton, dateChooser->cancelButton,
-           dateChooser->yearField, dateChooser->monthField})
-    EXPECT_FALSE(dateChooser->isSurfaceAt(control->geometry().center()))
+           windows->chooser().monthGrid, windows->chooser().okButton,
+           windows->chooser().cancelButton, windows->chooser().yearField,
+           windows->chooser().monthField})
+    EXPECT_FALSE(windows->chooser().isSurfaceAt(control->geometry().center()))
         << control->objectName().toStdString();
 }
 

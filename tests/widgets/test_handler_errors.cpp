@@ -26,7 +26,7 @@ protected:
     ASSERT_NE(app, nullptr);
     env->expectErrors = true;
     writeConfig("\r\nAnna\r\n25/05/2001\r\n1\r\n");
-    mainWindow->loadAtStart();
+    windows->main().loadAtStart();
   }
 
   // Runs `step` from the event loop, as a click or a tick does, and waits until it has run.
@@ -63,55 +63,57 @@ TEST_F(HandlerErrors, AnErrorThatLeavesAHandlerReachesOnlyTheLastResort) {
 
 TEST_F(HandlerErrors, CommandsTicksAndKeysReportTheirOwnErrorsAndStopThere) {
   const int escaped = app->escapedErrors();
+  MainWindow &main = windows->main();
+  ContentWindow &content = windows->content();
 
   // "Show me" with a date that does not convert: reported, and no chart is shown.
-  mainWindow->openProjection();
-  contentWindow->projectionDateField->setText(QStringLiteral("31/02/2001"));
-  fromEventLoop([] { contentWindow->showMeButton->click(); });
+  main.openProjection();
+  content.projectionDateField->setText(QStringLiteral("31/02/2001"));
+  fromEventLoop([&] { content.showMeButton->click(); });
   EXPECT_EQ(newReports(), QStringList{"'31/02/2001' is not a valid date."});
-  EXPECT_FALSE(contentWindow->chartDrawTimer->isActive());
+  EXPECT_FALSE(content.chartDrawTimer->isActive());
 
   // A month step past the calendar's end, from the chart's button.
-  contentWindow->projectionDateField->setText(QStringLiteral("01/12/9999"));
-  contentWindow->showMe();
-  contentWindow->drawPreparedChart();
-  const QString headline = contentWindow->chartHeadlineLabel->text();
-  fromEventLoop([] { contentWindow->nextMonthButton->click(); });
+  content.projectionDateField->setText(QStringLiteral("01/12/9999"));
+  content.showMe();
+  content.drawPreparedChart();
+  const QString headline = content.chartHeadlineLabel->text();
+  fromEventLoop([&] { content.nextMonthButton->click(); });
   EXPECT_EQ(newReports().size(), 1);
-  EXPECT_EQ(contentWindow->chartHeadlineLabel->text(), headline);
+  EXPECT_EQ(content.chartHeadlineLabel->text(), headline);
 
   // Printing with no printer: reported, and the window is back in its colours.
   env->printer.available = false;
-  fromEventLoop([] { contentWindow->printButton->click(); });
+  fromEventLoop([&] { content.printButton->click(); });
   EXPECT_EQ(newReports(), QStringList{"There is no default printer currently selected."});
-  EXPECT_TRUE(contentWindow->chartButtonRow->isVisibleTo(contentWindow.get()));
+  EXPECT_TRUE(content.chartButtonRow->isVisibleTo(&content));
 
   // The setup's OK by Return in the birth-date field with a date that does not convert:
   // reported, nothing written.
   const QByteArray stored = readConfig();
-  mainWindow->openSetup();
-  contentWindow->birthDateField->setText(QStringLiteral("31/04/2024"));
-  contentWindow->birthDateField->setFocus();
-  QTest::keyClick(contentWindow->birthDateField, Qt::Key_Return);
+  main.openSetup();
+  content.birthDateField->setText(QStringLiteral("31/04/2024"));
+  content.birthDateField->setFocus();
+  QTest::keyClick(content.birthDateField, Qt::Key_Return);
   EXPECT_EQ(newReports(), QStringList{"'31/04/2024' is not a valid date."});
   EXPECT_EQ(readConfig(), stored);
-  contentWindow->hide();
+  content.hide();
 
   // The hourly refresh's tick on the same refused date says nothing again; another one is
   // reported by the tick, and the icons show why they have no levels.
-  contentWindow->birthDateField->setText(QStringLiteral("32/04/2024"));
+  content.birthDateField->setText(QStringLiteral("32/04/2024"));
   const qsizetype before = env->errorReport.shown.size();
-  mainWindow->hourlyRefreshTimer->start(0);
+  main.hourlyRefreshTimer->start(0);
   const QDeadlineTimer deadline(10000);
   while (env->errorReport.shown.size() == before && !deadline.hasExpired())
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-  mainWindow->hourlyRefreshTimer->stop();
+  main.hourlyRefreshTimer->stop();
   EXPECT_EQ(newReports(), QStringList{"'32/04/2024' is not a valid date."});
-  EXPECT_EQ(mainWindow->emotionalTrayIcon->toolTip(), unreadableBirthDateTip());
+  EXPECT_EQ(main.emotionalTrayIcon->toolTip(), unreadableBirthDateTip());
 
   // Saving from the tray where the file cannot be written: no confirmation.
   env->environment().configPath = dir.filePath("missing/Calvoro.ini").toStdString();
-  fromEventLoop([] { mainWindow->findChild<QAction *>("saveAction")->trigger(); });
+  fromEventLoop([&] { main.findChild<QAction *>("saveAction")->trigger(); });
   EXPECT_EQ(newReports(), QStringList{"Invalid filename."});
   EXPECT_TRUE(env->messageBoxes.shown.isEmpty());
 

@@ -16,23 +16,16 @@ namespace {
 
 class StoredDates : public AppFixture {
 protected:
-  // The windows again, made under the environment as it now stands.
-  void recreateWindows() {
-    destroyWindows();
-    createWindows();
-    mainWindow->loadTimer->stop();
-    mainWindow->splashTimer->stop();
-  }
   void load(const QByteArray &birth) {
     writeConfig("\r\nAnna\r\n" + birth + "\r\n0\r\n");
-    mainWindow->loadAtStart();
+    windows->main().loadAtStart();
     QCoreApplication::processEvents();
   }
   // The user closes the setup the load opened, then saves from the tray.
   void closeAndSave() {
-    contentWindow->closeCornerClicked();
-    mainWindow->refreshWhenContentHidden();
-    mainWindow->saveFromTray();
+    windows->content().closeCornerClicked();
+    windows->refreshWhenContentHidden();
+    windows->main().saveFromTray();
   }
   QByteArray storedBirthLine() const { return readConfig().split('\n').value(2).chopped(1); }
 };
@@ -56,14 +49,14 @@ TEST_F(StoredDates, AreNamedAsStoredAndWrittenBackUnchanged) {
     recreateWindows();
     env->errorReport.shown.clear();
     load(c.stored);
-    EXPECT_EQ(contentWindow->birthDateField->text(), QString::fromLatin1(c.stored));
+    EXPECT_EQ(windows->content().birthDateField->text(), QString::fromLatin1(c.stored));
     if (c.error.isEmpty()) {
       EXPECT_TRUE(env->errorReport.shown.isEmpty());
-      EXPECT_FALSE(contentWindow->isVisible());
-      mainWindow->saveFromTray();
+      EXPECT_FALSE(windows->content().isVisible());
+      windows->main().saveFromTray();
     } else {
       EXPECT_EQ(env->errorReport.shown, QStringList{c.error});
-      EXPECT_EQ(contentWindow->visiblePanel(), contentWindow->setupPanel);
+      EXPECT_EQ(windows->content().visiblePanel(), windows->content().setupPanel);
       closeAndSave();
       EXPECT_EQ(env->errorReport.shown.size(), 1) << "closing the setup reports it again";
     }
@@ -75,22 +68,23 @@ TEST_F(StoredDates, AnUnreadableDateIsReportedAtTheLoadAndWhenTheUserActsOnly) {
   env->expectErrors = true;
   load("5.5.1970");
   ASSERT_EQ(env->errorReport.shown.size(), 1);
-  contentWindow->closeCornerClicked();
-  mainWindow->refreshWhenContentHidden();
-  mainWindow->hourlyRefresh();
-  mainWindow->hourlyRefresh();
+  windows->content().closeCornerClicked();
+  windows->refreshWhenContentHidden();
+  windows->main().hourlyRefresh();
+  windows->main().hourlyRefresh();
   EXPECT_EQ(env->errorReport.shown.size(), 1);
-  EXPECT_EQ(env->notifyArea.shown(mainWindow->emotionalTrayIcon) != nullptr, true);
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon), "tray21");
+  EXPECT_EQ(env->notifyArea.shown(windows->main().emotionalTrayIcon) != nullptr, true);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon),
+            "tray21");
 
   // The setup's OK is the user asking: the same date is refused again, and
   // nothing is written.
   const QByteArray before = readConfig();
-  mainWindow->openSetup();
-  EXPECT_THROW(contentWindow->saveSetup(), core::EConvertError);
+  windows->main().openSetup();
+  EXPECT_THROW(windows->content().saveSetup(), core::EConvertError);
   EXPECT_EQ(readConfig(), before);
-  contentWindow->closeCornerClicked();
-  mainWindow->refreshWhenContentHidden();
+  windows->content().closeCornerClicked();
+  windows->refreshWhenContentHidden();
   EXPECT_EQ(env->errorReport.shown.size(), 1);
 }
 
@@ -105,32 +99,32 @@ protected:
 };
 
 TEST_F(DotSeparator, TheFirstRunShowsTheLevelsOfTheDesignDate) {
-  mainWindow->loadAtStart();
-  EXPECT_EQ(contentWindow->birthDateField->text(), "01.01.0001");
-  EXPECT_FALSE(contentWindow->birthDateField->isVerbatim());
-  contentWindow->closeCornerClicked();
-  mainWindow->refreshWhenContentHidden(); // the environment fails the test on any error
+  windows->main().loadAtStart();
+  EXPECT_EQ(windows->content().birthDateField->text(), "01.01.0001");
+  EXPECT_FALSE(windows->content().birthDateField->isVerbatim());
+  windows->content().closeCornerClicked();
+  windows->refreshWhenContentHidden(); // the environment fails the test on any error
   const core::Levels levels = core::levelsFor(core::daysBetween(core::Date{1, 1, 1}, env->today));
-  EXPECT_EQ(core::currentEmotionalLevel, levels.emotional);
-  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(mainWindow->emotionalTrayIcon)->icon),
+  EXPECT_EQ(windows->session().levels().emotional, levels.emotional);
+  EXPECT_EQ(pictureNameOf(env->notifyArea.shown(windows->main().emotionalTrayIcon)->icon),
             "emotio" + QString::number(core::levelIconIndex(levels.emotional)));
 }
 
 TEST_F(DotSeparator, DatesWithTheRegionalSeparatorLoadAndSaveAndOthersAreNamed) {
   load("11.05.2024");
-  EXPECT_EQ(core::currentDayCount, 1);
-  EXPECT_EQ(contentWindow->projectionDateField->text(), "12.05.2024");
-  mainWindow->openSetup();
-  contentWindow->birthDateField->setText("05.05.2024");
-  contentWindow->saveSetup();
+  EXPECT_EQ(windows->session().dayCount(), 1);
+  EXPECT_EQ(windows->content().projectionDateField->text(), "12.05.2024");
+  windows->main().openSetup();
+  windows->content().birthDateField->setText("05.05.2024");
+  windows->content().saveSetup();
   EXPECT_EQ(storedBirthLine(), "05.05.2024");
 
   // A date picked in the chooser (it opens on today) arrives with the regional
   // separator too, and converts.
-  contentWindow->openCalendarForBirthDate();
-  dateChooser->acceptDate();
-  EXPECT_EQ(contentWindow->birthDateField->text(), "12.05.2024");
-  contentWindow->saveSetup();
+  windows->content().openCalendarForBirthDate();
+  windows->chooser().acceptDate();
+  EXPECT_EQ(windows->content().birthDateField->text(), "12.05.2024");
+  windows->content().saveSetup();
 
   recreateWindows();
   env->expectErrors = true;

@@ -3,6 +3,7 @@
 
 #include "core/config_file.h"
 #include "core/errors.h"
+#include "platform/config_storage.h"
 #include "platform/environment.h"
 #include "platform/user_folders.h"
 #include "scratch_folder.h"
@@ -45,7 +46,7 @@ std::string errorOf(const std::function<void()> &call) {
 }
 
 void save(const std::string &path, const Configuration &config = kNew) {
-  core::writeConfigFile(path, config);
+  core::writeConfigFile(platform::systemConfigStorage(), path, config);
 }
 
 bool runningAsRoot() {
@@ -133,7 +134,6 @@ private:
 
 class ConfigStorage : public ::testing::Test {
 protected:
-  void SetUp() override { platform::env(); } // installs the system's storage
   ScratchFolder folder;
 };
 
@@ -145,7 +145,7 @@ TEST_F(ConfigStorage, SavingTwiceGivesTheSameFileAndKeepsItsPermissions) {
   save(folder.path(kIni));
   save(folder.path(kIni));
   EXPECT_EQ(folder.read(kIni), kNewText);
-  EXPECT_EQ(core::readConfigFile(folder.path(kIni)), kNew);
+  EXPECT_EQ(core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)), kNew);
   struct stat st {};
   ASSERT_EQ(::stat(folder.path(kIni).c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -245,7 +245,8 @@ TEST_F(ConfigStorage, AFailedRewriteInPlaceLeavesTheOldFile) {
   ::chmod(folder.path("disk").c_str(), 0555);
   const std::string full = inChild(folder, true, [&] {
     return errorOf([&] { save(folder.path("disk/" + kIni), huge); }) + " | " +
-           core::readConfigFile(folder.path("disk/" + kIni)).firstName;
+           core::readConfigFile(platform::systemConfigStorage(), folder.path("disk/" + kIni))
+               .firstName;
   });
   EXPECT_EQ(full, "Disk full | Anna");
   EXPECT_TRUE(folder.read("disk/" + kIni) == kOld); // not the 6 kB of a failure
@@ -309,9 +310,9 @@ TEST_F(ConfigStorage, TheUsersOwnFolderIsMadeAtTheFirstSave) {
   const std::string path = folder.path("home/.config/Calvoro by KALDO Prototyping/Calvoro.ini");
   EXPECT_EQ(platform::configFilePath(), path);
   std::filesystem::create_directory(folder.path("home"));
-  EXPECT_FALSE(core::configFileExists(path));
+  EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), path));
   save(path);
-  EXPECT_EQ(core::readConfigFile(path), kNew);
+  EXPECT_EQ(core::readConfigFile(platform::systemConfigStorage(), path), kNew);
   for (const char *sub : {"home/.config", "home/.config/Calvoro by KALDO Prototyping"}) {
     struct stat st {};
     ASSERT_EQ(::stat(folder.path(sub).c_str(), &st), 0);
@@ -328,31 +329,39 @@ TEST_F(ConfigStorage, TheUsersOwnFolderIsMadeAtTheFirstSave) {
 }
 
 TEST_F(ConfigStorage, OnlySomethingOtherThanAFolderCountsAsTheFile) {
-  EXPECT_FALSE(core::configFileExists(folder.path(kIni)));
-  EXPECT_FALSE(core::configFileExists(folder.path("missing/" + kIni)));
-  EXPECT_FALSE(core::configFileExists(""));
+  EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), folder.path(kIni)));
+  EXPECT_FALSE(
+      core::configFileExists(platform::systemConfigStorage(), folder.path("missing/" + kIni)));
+  EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), ""));
   folder.write(kIni, "");
-  EXPECT_TRUE(core::configFileExists(folder.path(kIni)));
-  EXPECT_FALSE(core::configFileExists(folder.path(kIni + "/" + kIni)));
+  EXPECT_TRUE(core::configFileExists(platform::systemConfigStorage(), folder.path(kIni)));
+  EXPECT_FALSE(
+      core::configFileExists(platform::systemConfigStorage(), folder.path(kIni + "/" + kIni)));
   std::filesystem::create_directory(folder.path("dir"));
-  EXPECT_FALSE(core::configFileExists(folder.path("dir")));
+  EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), folder.path("dir")));
 }
 
 TEST_F(ConfigStorage, AHugeFileIsReadOnlyAsFarAsNeeded) {
   // A sparse file of 4 GiB of zero bytes: no line end anywhere.
   folder.write(kIni, "");
   ASSERT_EQ(::truncate(folder.path(kIni).c_str(), off_t{4} << 30), 0);
-  EXPECT_EQ(core::readConfigFile(folder.path(kIni)), (Configuration{"", "", true}));
+  EXPECT_EQ(core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)),
+            (Configuration{"", "", true}));
 }
 
 TEST_F(ConfigStorage, MissingFilesAndFolders) {
   folder.write("plain", "x");
   const std::string inPlain = folder.path("plain/" + kIni);
   const std::string inMissing = folder.path("missing/" + kIni);
-  EXPECT_EQ(errorOf([&] { core::readConfigFile(folder.path(kIni)); }), "File not found");
-  EXPECT_EQ(errorOf([&] { core::readConfigFile(inMissing); }), "Invalid filename");
-  EXPECT_EQ(errorOf([&] { core::readConfigFile(inPlain); }), "Invalid filename");
-  EXPECT_EQ(errorOf([&] { core::readConfigFile(""); }), "Invalid filename");
+  EXPECT_EQ(
+      errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)); }),
+      "File not found");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), inMissing); }),
+            "Invalid filename");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), inPlain); }),
+            "Invalid filename");
+  EXPECT_EQ(errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), ""); }),
+            "Invalid filename");
   EXPECT_EQ(errorOf([&] { save(inMissing); }), "Invalid filename");
   EXPECT_EQ(errorOf([&] { save(inPlain); }), "Invalid filename");
   EXPECT_EQ(errorOf([&] { save(""); }), "Invalid filename");
@@ -362,7 +371,9 @@ TEST_F(ConfigStorage, MissingFilesAndFolders) {
 TEST_F(ConfigStorage, AFolderInPlaceOfTheFile) {
   std::filesystem::create_directory(folder.path(kIni));
   folder.write(kIni + "/inside", "keep me");
-  EXPECT_EQ(errorOf([&] { core::readConfigFile(folder.path(kIni)); }), "File access denied");
+  EXPECT_EQ(
+      errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)); }),
+      "File access denied");
   EXPECT_EQ(errorOf([&] { save(folder.path(kIni)); }), "File access denied");
   EXPECT_EQ(folder.read(kIni + "/inside"), "keep me");
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
@@ -374,12 +385,17 @@ TEST_F(ConfigStorage, FilesAndFoldersWithoutRights) {
   const std::string result = inChild(folder, true, [&] {
     std::string out = errorOf([&] { save(folder.path(kIni)); });
     ::chmod(folder.path(kIni).c_str(), 0);
-    out += " | " + errorOf([&] { core::readConfigFile(folder.path(kIni)); });
+    out += " | " + errorOf([&] {
+             core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni));
+           });
     // A folder that cannot be searched: the file counts as present, so that reading it
     // reports why it cannot be read.
     ::chmod(folder.path("").c_str(), 0);
-    out += core::configFileExists(folder.path(kIni)) ? " | present | " : " | absent | ";
-    out += errorOf([&] { core::readConfigFile(folder.path(kIni)); });
+    out += core::configFileExists(platform::systemConfigStorage(), folder.path(kIni))
+               ? " | present | "
+               : " | absent | ";
+    out +=
+        errorOf([&] { core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)); });
     ::chmod(folder.path("").c_str(), 0700);
     return out;
   });
@@ -393,8 +409,9 @@ TEST_F(ConfigStorage, TooManyOpenFiles) {
   folder.write(kIni, kOld);
   const std::string result = inChild(folder, false, [&] {
     ScopedLimit noMoreFiles(RLIMIT_NOFILE, 0); // no new descriptor at all
-    return errorOf([&] { core::readConfigFile(folder.path(kIni)); }) + " | " +
-           errorOf([&] { save(folder.path(kIni)); });
+    return errorOf(
+               [&] { core::readConfigFile(platform::systemConfigStorage(), folder.path(kIni)); }) +
+           " | " + errorOf([&] { save(folder.path(kIni)); });
   });
   EXPECT_EQ(result, "Too many open files | Too many open files");
   EXPECT_EQ(folder.read(kIni), kOld);
@@ -430,7 +447,7 @@ TEST_F(ConfigStorage, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile) {
     const pid_t pid = ::fork();
     if (pid == 0) {
       for (int i = 0;; ++i)
-        core::writeConfigFile(path, i % 2 ? a : b);
+        core::writeConfigFile(platform::systemConfigStorage(), path, i % 2 ? a : b);
     }
     seed = seed * 1103515245u + 12345u;
     ::usleep(200 + (seed >> 16) % 3000);

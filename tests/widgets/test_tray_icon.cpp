@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(TrayIconTest, SettingActiveToItsValueSendsNothing) {
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::red));
   tray.setToolTip("tip");
   tray.setActive(false);
@@ -62,7 +62,7 @@ TEST_F(TrayIconTest, SettingActiveToItsValueSendsNothing) {
 }
 
 TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::red));
   tray.setToolTip("Dear Anna");
   EXPECT_TRUE(env.notifyArea.calls.isEmpty());
@@ -91,7 +91,7 @@ TEST_F(TrayIconTest, WhileInactiveIconAndToolTipWaitForTheNextAdd) {
 
 TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
   QApplication::setWindowIcon(solidIcon(Qt::blue));
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setToolTip("tip");
   tray.setActive(true);
   EXPECT_EQ(colorOf(tray.icon()), QColor(Qt::blue));
@@ -106,7 +106,7 @@ TEST_F(TrayIconTest, AddingWithoutIconShowsTheApplicationIcon) {
 }
 
 TEST_F(TrayIconTest, AddingWithoutToolTipIsFollowedByOneModifyOnceEventsRun) {
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   ASSERT_EQ(env.notifyArea.calls.size(), 1);
@@ -127,7 +127,7 @@ TEST_F(TrayIconTest, AddingWithoutToolTipIsFollowedByOneModifyOnceEventsRun) {
 }
 
 TEST_F(TrayIconTest, ToolTipKeepsItsFirst62Characters) {
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
   const QString text =
@@ -146,7 +146,7 @@ TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
   images.add(solidIcon(Qt::red));
   images.add(solidIcon(Qt::green));
   images.add(solidIcon(Qt::blue));
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setToolTip("tip");
   tray.setImages(&images);
@@ -187,7 +187,7 @@ TEST_F(TrayIconTest, AnimationShowsPictures1Then2Then0Then1AndRestoresTheIcon) {
 
 TEST_F(TrayIconTest, AnimationWithOnePictureShowsPicture0AndNeedsPictures) {
   IconList images;
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setAnimate(true); // no image list
@@ -207,7 +207,7 @@ TEST_F(TrayIconTest, DestroyedImageListStopsTheAnimation) {
   auto images = std::make_unique<IconList>();
   images->add(solidIcon(Qt::red));
   images->add(solidIcon(Qt::green));
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::yellow));
   tray.setActive(true);
   tray.setImages(images.get());
@@ -227,7 +227,7 @@ TEST_F(TrayIconTest, ThreeInstancesGetTheirOwnSignals) {
   std::unique_ptr<TrayIcon> trays[3];
   const char *names[3] = {"emotional", "intellectual", "physical"};
   for (int i = 0; i < 3; ++i) {
-    trays[i] = std::make_unique<TrayIcon>(&owner);
+    trays[i] = std::make_unique<TrayIcon>(&owner, &env.notifyArea);
     TrayIcon *t = trays[i].get();
     const QString name = names[i];
     QObject::connect(t, &TrayIcon::clicked, [&events, name] { events << "click " + name; });
@@ -264,7 +264,7 @@ TEST_F(TrayIconTest, RightClickShowsTheMenuAtTheCursorThenSignals) {
       menu.close();
     });
   });
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setPopupMenu(&menu);
   tray.setIcon(solidIcon(Qt::red));
   tray.setActive(true);
@@ -282,7 +282,7 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
   auto menu = std::make_unique<QMenu>();
   bool shown = false;
   QObject::connect(menu.get(), &QMenu::aboutToShow, [&] { shown = true; });
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   QSignalSpy rightClicks(&tray, &TrayIcon::rightClicked);
   tray.setPopupMenu(menu.get());
   tray.setIcon(solidIcon(Qt::red));
@@ -297,7 +297,7 @@ TEST_F(TrayIconTest, DestroyedMenuIsNeverShown) {
 
 TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
   int clicks = 0;
-  auto tray = std::make_unique<TrayIcon>(&owner);
+  auto tray = std::make_unique<TrayIcon>(&owner, &env.notifyArea);
   QObject::connect(tray.get(), &TrayIcon::clicked, [&] { ++clicks; });
   tray->setActive(true); // posts the tooltip reset too
   env.notifyArea.mouse(tray.get(), TrayMouse::LeftUp);
@@ -311,7 +311,7 @@ TEST_F(TrayIconTest, DestroyedComponentIsNeverCalled) {
 }
 
 TEST_F(TrayIconTest, DestroyingAnActiveIconRemovesIt) {
-  auto tray = std::make_unique<TrayIcon>(&owner);
+  auto tray = std::make_unique<TrayIcon>(&owner, &env.notifyArea);
   tray->setActive(true);
   const TrayIcon *gone = tray.get();
   tray.reset();
@@ -325,7 +325,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
   QWidget main;
   main.show();
   shell.setMainWindow(&main);
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setIcon(solidIcon(Qt::red));
   tray.setMinimizeApp(true);
   processEvents();
@@ -358,7 +358,7 @@ TEST_F(TrayIconTest, MinimisingHidesIntoTheTrayAndDoubleClickRestores) {
 TEST_F(TrayIconTest, MinimiseWithoutMainWindowClearsShowMainWindow) {
   platform::AppShell &shell = platform::AppShell::instance();
   shell.setShowMainWindow(true);
-  TrayIcon tray(&owner);
+  TrayIcon tray(&owner, &env.notifyArea);
   tray.setMinimizeApp(true);
   shell.minimize();
   EXPECT_FALSE(shell.showMainWindow());
@@ -380,8 +380,8 @@ TEST_F(TrayIconTest, EveryReceiverOfMinimisedRunsOnceInTheOrderConnected) {
     };
   };
   QObject::connect(&shell, &platform::AppShell::minimized, &receivers, receiver("before"));
-  first = std::make_unique<TrayIcon>(&owner);
-  second = std::make_unique<TrayIcon>(&owner);
+  first = std::make_unique<TrayIcon>(&owner, &env.notifyArea);
+  second = std::make_unique<TrayIcon>(&owner, &env.notifyArea);
   first->setMinimizeApp(true);
   second->setMinimizeApp(true);
   QObject::connect(&shell, &platform::AppShell::minimized, &receivers, receiver("after"));
@@ -398,7 +398,7 @@ TEST_F(TrayIconTest, EveryReceiverOfMinimisedRunsOnceInTheOrderConnected) {
 
   // Without MinimizeApp a component stays out of the tray.
   second.reset();
-  TrayIcon third(&owner);
+  TrayIcon third(&owner, &env.notifyArea);
   shell.minimize();
   EXPECT_EQ(calls.size(), 4);
   EXPECT_FALSE(third.isActive());

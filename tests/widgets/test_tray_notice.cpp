@@ -26,7 +26,7 @@ TEST_P(TrayNotice, TellsOnceWhenNoTrayIsThere) {
   TestEnvironment env;
   env.notifyArea.host = GetParam().host;
   auto owner = std::make_unique<QObject>();
-  armMissingTrayNotice(owner.get(), 10);
+  armMissingTrayNotice(owner.get(), 10, &env.notifyArea, &env.messageBoxes);
   if (GetParam().ownerGone)
     owner.reset();
   QTest::qWait(100);
@@ -42,7 +42,7 @@ TEST(TrayNoticeGoes, WhenATrayRegistersWhileItIsUp) {
   env.notifyArea.host = false;
   env.messageBoxes.whileShown = [&] { env.notifyArea.appear(); };
   QObject owner;
-  armMissingTrayNotice(&owner, 0);
+  armMissingTrayNotice(&owner, 0, &env.notifyArea, &env.messageBoxes);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !env.messageBoxes.shown.isEmpty(); }, 2000));
   EXPECT_EQ(env.messageBoxes.dismissed, QStringList{missingTrayText()});
   // Once closed, a tray that comes back later has no box to close.

@@ -1,0 +1,47 @@
+#include "state/setup_values.h"
+
+#include "core/biorhythm.h"
+#include "core/config_file.h"
+#include "core/date_text.h"
+#include "core/errors.h"
+
+namespace {
+
+std::string utf8(const QString &text) {
+  return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+core::Date birthDateOfField(Session &session, const platform::Environment &env) {
+  const QString text = session.birthDate();
+  try {
+    const core::Date birth = core::parseDate(utf8(text), env.regional.date, env.today());
+    session.refusedBirthDate.reset();
+    return birth;
+  } catch (const core::EConvertError &) {
+    session.refusedBirthDate = text;
+    throw;
+  }
+}
+
+bool computeTodayLevelsUnlessRefused(Session &session, const platform::Environment &env) {
+  if (session.refusedBirthDate == session.birthDate())
+    return false;
+  computeTodayLevels(session, env);
+  return true;
+}
+
+void computeTodayLevels(Session &session, const platform::Environment &env) {
+  const core::Date birth = birthDateOfField(session, env);
+  const int32_t dayCount = core::computeDayCount(birth, env.today());
+  session.setLevels(dayCount, core::levelsFor(dayCount));
+}
+
+void saveConfiguration(const Session &session, const platform::Environment &env, bool blinking) {
+  core::Configuration config;
+  config.firstName = utf8(session.firstName());
+  config.birthDate = utf8(session.birthDate());
+  config.blinking = blinking;
+  core::writeConfigFile(*env.configStorage, env.configPath, config);
+}
