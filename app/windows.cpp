@@ -10,11 +10,7 @@
 #include "state/setup_values.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QTimer>
-
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -22,22 +18,6 @@ template <class T> void hideIfMade(const std::unique_ptr<T> &window) {
   if (window)
     window->hide();
 }
-
-// However the chooser goes ("OK, hide all windows" too), the windows it sent
-// to the back are put back on top, as its OK and Cancel do.
-class HideWatch final : public QObject {
-public:
-  HideWatch(QObject *parent, std::function<void()> onHide)
-      : QObject(parent), onHide_(std::move(onHide)) {}
-  bool eventFilter(QObject *watched, QEvent *event) override {
-    if (event->type() == QEvent::Hide && !event->spontaneous())
-      platform::runGuarded(onHide_);
-    return QObject::eventFilter(watched, event);
-  }
-
-private:
-  std::function<void()> onHide_;
-};
 
 } // namespace
 
@@ -90,11 +70,12 @@ DateChooser &Windows::chooser() {
     chooser_ = std::make_unique<DateChooser>(env_);
     DateChooser *chooser = chooser_.get();
     connect(chooser, &DateChooser::datePicked, this, platform::guarded([this](const QString &text) {
-              content().putChosenDate(session_.chooserTarget, text);
+              content().putChosenDate(chooserTarget_, text);
             }));
-    connect(chooser, &DateChooser::closed, this,
+    // However the chooser goes (OK, Cancel, Escape, "OK, hide all windows"), the
+    // windows it sent to the back are put back on top.
+    connect(chooser, &DateChooser::hidden, this,
             platform::guarded(this, &Windows::putWindowsBackOnTop));
-    chooser->installEventFilter(new HideWatch(chooser, [this] { putWindowsBackOnTop(); }));
   }
   return *chooser_;
 }
@@ -131,7 +112,8 @@ void Windows::openAbout() {
   about().openCentred();
 }
 
-void Windows::openChooser() {
+void Windows::openChooser(DateTarget target) {
+  chooserTarget_ = target;
   // The date chooser opens in front of the content and About windows, which
   // stay behind it as normal windows until its OK or Cancel.
   sendAllToBack({&content(), about_.get()});

@@ -57,7 +57,8 @@ private:
   void openPanel(Panel panel, PanelOpening opening);
   void openSetupForFirstRun();
   void openAbout();
-  void openChooser();
+  // For `target`: where its OK puts the date.
+  void openChooser(DateTarget target);
   void hideAll();
   void quit();
   void putWindowsBackOnTop();
@@ -70,4 +71,5 @@ private:
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<DateChooser> chooser_;
   bool refreshArmed_ = false;
+  DateTarget chooserTarget_ = DateTarget::BirthDate;
 };

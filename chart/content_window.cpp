@@ -17,7 +17,6 @@ using namespace content_parts;
 ContentWindow::ContentWindow(Session &session, const platform::Environment &env, QWidget *parent)
     : BorderlessWindow(parent), session_(session), env_(env) {
   setObjectName(QStringLiteral("contentWindow"));
-  session_.chooserTarget = DateTarget::BirthDate;
   setWindowTitle(QStringLiteral("Calvoro by Kaldo"));
   setColor(qColor(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
@@ -172,7 +171,6 @@ void ContentWindow::onShowing() {
 void ContentWindow::onHidden() {
   showAnimation->setReverse(true);
   showAnimation->execute();
-  emit hidden();
 }
 
 void ContentWindow::closeCornerClicked() {

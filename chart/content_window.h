@@ -108,8 +108,6 @@ public:
 signals:
   // A "Calendar" button: the date chooser is wanted for `target`.
   void calendarRequested(DateTarget target);
-  // Hidden by any means; it may be shown again before the signal is handled.
-  void hidden();
 
 protected:
   void onShowing() override;

@@ -42,12 +42,10 @@ void ContentWindow::saveSetup() {
 }
 
 void ContentWindow::openCalendarForProjection() {
-  session_.chooserTarget = DateTarget::ProjectionDate;
   emit calendarRequested(DateTarget::ProjectionDate);
 }
 
 void ContentWindow::openCalendarForBirthDate() {
-  session_.chooserTarget = DateTarget::BirthDate;
   emit calendarRequested(DateTarget::BirthDate);
 }
 

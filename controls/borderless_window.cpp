@@ -109,8 +109,10 @@ void BorderlessWindow::showEvent(QShowEvent *event) {
 void BorderlessWindow::hideEvent(QHideEvent *event) {
   QWidget::hideEvent(event);
   dragging_ = false;
-  if (!event->spontaneous())
-    platform::runGuarded([this] { onHidden(); });
+  if (event->spontaneous())
+    return;
+  platform::runGuarded([this] { onHidden(); });
+  emit hidden();
 }
 
 void BorderlessWindow::mousePressEvent(QMouseEvent *event) {

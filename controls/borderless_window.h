@@ -42,6 +42,11 @@ public:
   // Whether a press at pos (window coordinates) lands on the surface.
   bool isSurfaceAt(const QPoint &pos) const;
 
+signals:
+  // Hidden by the program (not by the window system), after onHidden; it may be
+  // shown again before a queued receiver runs.
+  void hidden();
+
 protected:
   // Called when the window is about to appear (before it is mapped, so
   // whatever it makes invisible never flashes) and once it has been hidden.

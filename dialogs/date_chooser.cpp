@@ -175,12 +175,10 @@ void DateChooser::acceptDate() {
   const QString text = dateText(true);
   emit datePicked(text);
   hide();
-  emit closed();
 }
 
 void DateChooser::cancel() {
   hide();
-  emit closed();
 }
 
 void DateChooser::keyPressEvent(QKeyEvent *event) {

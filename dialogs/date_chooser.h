@@ -42,9 +42,6 @@ signals:
   // OK's date text, for the content window's birth-date or projection field;
   // before the chooser hides.
   void datePicked(const QString &dateText);
-  // After OK or Cancel has hidden the chooser: the windows sent to the back
-  // for it stay on top again.
-  void closed();
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;

@@ -43,8 +43,6 @@ public:
   QString headlineFirstName;
   // The birth date text a level computation last refused; none once one converts.
   std::optional<QString> refusedBirthDate;
-  // Set by the calendar button that opened the chooser.
-  DateTarget chooserTarget = DateTarget::BirthDate;
 
   // The day the power panel shows the levels for; none before the first.
   std::optional<core::Date> powerDay() const { return powerDay_; }

@@ -1,3 +1,4 @@
+// Texts go to core as UTF-8 (QString::toStdString).
 #include "state/setup_values.h"
 
 #include "core/biorhythm.h"
@@ -5,18 +6,10 @@
 #include "core/date_text.h"
 #include "core/errors.h"
 
-namespace {
-
-std::string utf8(const QString &text) {
-  return text.toUtf8().toStdString();
-}
-
-} // namespace
-
 core::Date birthDateOfField(Session &session, const platform::Environment &env) {
   const QString text = session.birthDate();
   try {
-    const core::Date birth = core::parseDate(utf8(text), env.regional.date, env.today());
+    const core::Date birth = core::parseDate(text.toStdString(), env.regional.date, env.today());
     session.refusedBirthDate.reset();
     return birth;
   } catch (const core::EConvertError &) {
@@ -40,8 +33,8 @@ void computeTodayLevels(Session &session, const platform::Environment &env) {
 
 void saveConfiguration(const Session &session, const platform::Environment &env, bool blinking) {
   core::Configuration config;
-  config.firstName = utf8(session.firstName());
-  config.birthDate = utf8(session.birthDate());
+  config.firstName = session.firstName().toStdString();
+  config.birthDate = session.birthDate().toStdString();
   config.blinking = blinking;
   core::writeConfigFile(*env.configStorage, env.configPath, config);
 }

@@ -150,7 +150,6 @@ TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) 
   windows->main().openSetup();
   windows->about().show();
   QTest::mouseClick(windows->content().birthDateCalendarButton, Qt::LeftButton);
-  EXPECT_EQ(windows->session().chooserTarget, DateTarget::BirthDate);
   ASSERT_TRUE(windows->chooser().isVisible());
   EXPECT_FALSE(windows->content().stayOnTop());
   EXPECT_FALSE(windows->about().stayOnTop());
@@ -172,7 +171,6 @@ TEST_F(Chooser, OkFromTheSetupPanelFillsTheBirthDateAndPutsTheWindowsBackOnTop) 
 TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosing) {
   windows->main().openProjection();
   QTest::mouseClick(windows->content().projectionCalendarButton, Qt::LeftButton);
-  EXPECT_EQ(windows->session().chooserTarget, DateTarget::ProjectionDate);
   putOn({2001, 11, 15});
   QStringList atShowMe;
   QObject::connect(windows->content().showMeButton, &QPushButton::clicked, &windows->content(),
