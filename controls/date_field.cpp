@@ -228,8 +228,15 @@ void DateField::focusOutEvent(QFocusEvent *event) {
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reporting_ ||
       reportPending_)
     return;
-  if (!modified_ || isComplete())
+  if (!modified_)
     return;
+  if (isComplete()) {
+    // Left with a date the mask takes: that round of editing is over, and
+    // Escape at the next visit returns to this date, not to an older one.
+    modified_ = false;
+    QLineEdit::setModified(false);
+    return;
+  }
   reportPending_ = true;
   QTimer::singleShot(0, this, &DateField::reportInvalidInput);
 }

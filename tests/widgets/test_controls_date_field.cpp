@@ -186,6 +186,17 @@ TEST_F(Field, EscapeAbandonsTheChangesSinceTheFocusCame) {
   EXPECT_TRUE(other->hasFocus());
 }
 
+TEST_F(Field, LeavingWithACompleteDateEndsTheEditSoEscapeLaterKeepsIt) {
+  edit->setText("12/05/1970");
+  edit->setCursorPosition(0);
+  QTest::keyClicks(edit, "01062001");
+  leave();
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(edit->text(), "01/06/2001");
+  EXPECT_TRUE(messages.isEmpty());
+}
+
 TEST_F(Field, TextsTheMaskCannotHoldAreKeptAsTheyCame) {
   const struct {
     const char *given, *text;
