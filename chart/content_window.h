@@ -117,6 +117,7 @@ protected:
   void resizeEvent(QResizeEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   void createFrame();

@@ -28,6 +28,18 @@ void ContentWindow::letKeyboardReachButtons() {
   connect(projectionDateField, &QLineEdit::returnPressed, showMeButton, &QPushButton::click);
 }
 
+bool ContentWindow::focusNextPrevChild(bool next) {
+  // Shown again after hiding itself for the chart, the window gets the keys
+  // without being taken for the active one: a focus moved then sends no focus
+  // events, so the two buttons concerned are painted here.
+  QWidget *before = focusWidget();
+  const bool moved = BorderlessWindow::focusNextPrevChild(next);
+  for (QWidget *w : {before, focusWidget()})
+    if (w)
+      w->update();
+  return moved;
+}
+
 void ContentWindow::keyPressEvent(QKeyEvent *event) {
   // No panel shown: chart mode, where the keys step the months and Escape
   // does what the row's Close does.

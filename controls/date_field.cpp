@@ -161,6 +161,12 @@ void DateField::keyPressEvent(QKeyEvent *event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isComplete()) {
+    // Return hands a complete date on (Show me, OK): the edit is over, as
+    // when the field is left.
+    modified_ = false;
+    QLineEdit::setModified(false);
+  }
   if (event->key() == Qt::Key_Escape) {
     if (modified_) {
       mask_ = atFocus_;

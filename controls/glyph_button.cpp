@@ -106,7 +106,9 @@ void GlyphButton::paintEvent(QPaintEvent *) {
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
   // The face is ours, so is the focus frame: dotted, in the caption's colour,
   // inside the edge. Without the focus the button looks as it always did.
-  if (hasFocus()) {
+  // The window's own focus counts: a window that hid and showed itself
+  // again gets the keys without the toolkit taking it for the active one.
+  if (window()->focusWidget() == this) {
     QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
     pen.setCosmetic(true);
     p.setPen(pen);
