@@ -68,7 +68,8 @@ desktop_right_click "$icon"
 desktop_poll 3 _chart_menu_window || desktop_fail "no tray menu (see $(calvoro_shot no-menu))"
 desktop_key Down Down Down Down Return
 calvoro_find_content_window
-calvoro_poll_shot 5 6-setup calvoro_setup_shown || desktop_fail "no setup panel: $CALVORO_WHY"
+_setup_panel() { calvoro_frame_shown "$1" && calvoro_panel_patch_is setupbg 2 150 40 70 "$1"; }
+calvoro_poll_shot 5 6-setup _setup_panel || desktop_fail "no setup panel: $CALVORO_WHY"
 desktop_key Tab Tab
 # "Calendar" at (26, 66) of the panel: its frame's top edge dark where the face is light.
 _calendar_focused() {
