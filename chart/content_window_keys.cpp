@@ -31,9 +31,12 @@ void ContentWindow::letKeyboardReachButtons() {
 bool ContentWindow::focusNextPrevChild(bool next) {
   // Shown again after hiding itself for the chart, the window gets the keys
   // without being taken for the active one: a focus moved then sends no focus
-  // events, so the two buttons concerned are painted here.
+  // events, so the two buttons concerned are painted here, and the window
+  // marked as moved by the keyboard as the toolkit does for an active one.
   QWidget *before = focusWidget();
   const bool moved = BorderlessWindow::focusNextPrevChild(next);
+  if (!isActiveWindow())
+    setAttribute(Qt::WA_KeyboardFocusChange);
   for (QWidget *w : {before, focusWidget()})
     if (w)
       w->update();

@@ -108,7 +108,9 @@ void GlyphButton::paintEvent(QPaintEvent *) {
   // inside the edge. Without the focus the button looks as it always did.
   // The window's own focus counts: a window that hid and showed itself
   // again gets the keys without the toolkit taking it for the active one.
-  if (window()->focusWidget() == this) {
+  // Shown once the keyboard moved the focus: a focus given on activation,
+  // after mouse use, leaves the face as it was.
+  if (window()->focusWidget() == this && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
     QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
     pen.setCosmetic(true);
     p.setPen(pen);
