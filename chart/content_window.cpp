@@ -46,6 +46,7 @@ ContentWindow::ContentWindow(Session &session, const platform::Environment &env,
        {topLeftCloseCorner, topRightCloseCorner, bottomLeftCloseCorner, bottomRightCloseCorner})
     corner->raise();
   describeForKeyboardAndReaders();
+  letKeyboardReachButtons();
 
   layOutPanels();
   keepFieldsInStep();
@@ -138,12 +139,23 @@ void ContentWindow::keepFocusOn(BevelPanel *panel) {
   if (focused && focused->isVisibleTo(this) && (!panel || panel->isAncestorOf(focused)))
     return;
   if (panel) {
+    // A field first, so that typing goes straight into it; else the first
+    // button.
+    QWidget *first = nullptr;
     for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
       if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && panel->isAncestorOf(w) &&
           w->isVisibleTo(this)) {
-        w->setFocus(Qt::OtherFocusReason);
-        return;
+        if (qobject_cast<QLineEdit *>(w)) {
+          first = w;
+          break;
+        }
+        if (!first)
+          first = w;
       }
+    }
+    if (first) {
+      first->setFocus(Qt::OtherFocusReason);
+      return;
     }
   }
   if (focused)

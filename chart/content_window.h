@@ -114,6 +114,8 @@ protected:
   void onHidden() override;
   void resizeEvent(QResizeEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
   void createFrame();
@@ -146,6 +148,8 @@ private:
   void keepFocusOn(BevelPanel *panel);
   // Names for screen readers, shadows hidden from them, Enter in the setup fields.
   void describeForKeyboardAndReaders();
+  // Tab to the buttons in the order they are shown, Return in the projection field.
+  void letKeyboardReachButtons();
   BevelPanel *createContentPanel(const char *name);
   void layoutFrame();
   QImage &drawingSurface();

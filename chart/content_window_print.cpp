@@ -7,6 +7,7 @@
 #include "platform/printer.h"
 
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -26,6 +27,12 @@ void printPage(const QImage &image, platform::Printer *printer) {
 } // namespace
 
 void ContentWindow::printChart() {
+  // Hiding the row takes the focus from its button: it is given back after.
+  const QPointer<QWidget> focused = focusWidget();
+  auto giveFocusBack = [&focused] {
+    if (focused)
+      focused->setFocus(Qt::OtherFocusReason);
+  };
   setColor(Qt::white);
   chartButtonRow->hide();
   for (GlyphButton *button : {printButton, priorMonthButton, closeChartButton, nextMonthButton})
@@ -45,9 +52,11 @@ void ContentWindow::printChart() {
     } catch (...) {
       // The first error is the one the user hears of.
     }
+    giveFocusBack();
     throw;
   }
   restoreAfterPrint();
+  giveFocusBack();
 }
 
 void ContentWindow::restoreAfterPrint() {

@@ -161,6 +161,12 @@ void DateField::keyPressEvent(QKeyEvent *event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isComplete()) {
+    // Return hands a complete date on (Show me, OK): the edit is over, as
+    // when the field is left.
+    modified_ = false;
+    QLineEdit::setModified(false);
+  }
   if (event->key() == Qt::Key_Escape) {
     if (modified_) {
       mask_ = atFocus_;
@@ -228,8 +234,15 @@ void DateField::focusOutEvent(QFocusEvent *event) {
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reporting_ ||
       reportPending_)
     return;
-  if (!modified_ || isComplete())
+  if (!modified_)
     return;
+  if (isComplete()) {
+    // Left with a date the mask takes: that round of editing is over, and
+    // Escape at the next visit returns to this date, not to an older one.
+    modified_ = false;
+    QLineEdit::setModified(false);
+    return;
+  }
   reportPending_ = true;
   QTimer::singleShot(0, this, &DateField::reportInvalidInput);
 }

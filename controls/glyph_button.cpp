@@ -1,6 +1,7 @@
 #include "controls/glyph_button.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -103,4 +104,43 @@ void GlyphButton::paintEvent(QPaintEvent *) {
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   p.drawText(QRect(textX, area.top(), textWidth + 1, area.height()),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+  // The face is ours, so is the focus frame: dotted, in the caption's colour,
+  // inside the edge. Without the focus the button looks as it always did.
+  // The window's own focus counts: a window that hid and showed itself
+  // again gets the keys without the toolkit taking it for the active one.
+  // Shown once the keyboard moved the focus: a focus given on activation,
+  // after mouse use, leaves the face as it was.
+  if (window()->focusWidget() == this && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(3, 3, -4, -4));
+  }
+}
+
+void GlyphButton::keyPressEvent(QKeyEvent *event) {
+  switch (event->key()) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    // Without a dialog around it a push button ignores Return; this one is
+    // pressed by it, as by Space.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      event->accept();
+      if (!event->isAutoRepeat())
+        click();
+      return;
+    }
+    break;
+  case Qt::Key_Left:
+  case Qt::Key_Right:
+  case Qt::Key_Up:
+  case Qt::Key_Down:
+    // The arrows belong to the window (the chart steps its months with them).
+    event->ignore();
+    return;
+  default:
+    break;
+  }
+  QPushButton::keyPressEvent(event);
 }

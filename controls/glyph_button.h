@@ -1,6 +1,7 @@
 #pragma once
-// GlyphButton: a push button with a caption and a picture beside it, never
-// taking the keyboard focus. The picture may be a strip of equal images:
+// GlyphButton: a push button with a caption and a picture beside it. It takes
+// the keyboard focus only where its owner lets it, and then shows it with a
+// dotted frame; Return and Space press it. The picture may be a strip of equal images:
 // normal, then disabled, then pressed. Flat buttons show no edge until
 // pressed.
 #include <QPixmap>
@@ -34,6 +35,7 @@ public:
 
 protected:
   void paintEvent(QPaintEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
 private:
   QPixmap glyphAt(int index) const;

@@ -1,5 +1,5 @@
 // The content window in chart mode: entering it, the chart on the surface,
-// the month steps, Close, and printing.
+// the month steps, Close, printing, and the keys that do the same.
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 
 #include <cstdlib>
 #include <tuple>
@@ -325,6 +326,46 @@ TEST_F(ChartMode, AFailedPrintRestoresTheWindowAsAfterAPrint) {
   EXPECT_EQ(windows->content().color(), kSilver);
   EXPECT_TRUE(windows->content().chartButtonRow->isVisibleTo(&windows->content()));
   EXPECT_EQ(shot(), before);
+}
+
+// Return in the projection field is "Show me"; in chart mode the arrows and Page Up/Down step
+// the months, also when a button of the row has the focus, Return presses that button, and
+// Escape is Close. The first month has no steps.
+TEST_F(ChartMode, KeysShowStepAndCloseTheChart) {
+  load();
+  ContentWindow &c = windows->content();
+  c.projectionDateField->setText("01/06/2001");
+  QTest::keyClick(c.projectionDateField, Qt::Key_Return);
+  ASSERT_EQ(c.visiblePanel(), nullptr);
+  c.drawPreparedChart();
+  EXPECT_EQ(c.shownChartStart, "01/06/2001");
+  const std::tuple<QWidget *, Qt::Key, const char *> steps[] = {
+      {&c, Qt::Key_Right, "01/07/2001"},
+      {&c, Qt::Key_PageUp, "01/06/2001"},
+      {c.printButton, Qt::Key_Left, "02/05/2001"},
+      {c.refreshButton, Qt::Key_PageDown, "01/06/2001"}};
+  for (const auto &[target, key, start] : steps) {
+    target->setFocus();
+    QTest::keyClick(target, key);
+    EXPECT_EQ(c.shownChartStart, start) << QTest::toString(key);
+  }
+  EXPECT_EQ(c.visiblePanel(), nullptr) << "a key on a focused button stepped the month only";
+
+  QTest::keyClick(c.printButton, Qt::Key_Escape);
+  EXPECT_EQ(c.visiblePanel(), c.projectionPanel);
+  EXPECT_TRUE(c.isVisible());
+  EXPECT_EQ(c.focusWidget(), c.projectionDateField);
+  QTest::keyClick(c.projectionDateField, Qt::Key_Escape);
+  EXPECT_FALSE(c.isVisible()) << "Escape on a panel hides the window";
+
+  c.showFirstMonth();
+  c.drawPreparedChart();
+  const QString firstMonth = c.shownChartStart;
+  QTest::keyClick(&c, Qt::Key_Right);
+  EXPECT_EQ(c.shownChartStart, firstMonth);
+  c.closeChartButton->setFocus();
+  QTest::keyClick(c.closeChartButton, Qt::Key_Return);
+  EXPECT_EQ(c.visiblePanel(), c.projectionPanel);
 }
 
 } // namespace

@@ -186,6 +186,23 @@ TEST_F(Field, EscapeAbandonsTheChangesSinceTheFocusCame) {
   EXPECT_TRUE(other->hasFocus());
 }
 
+TEST_F(Field, LeavingOrReturnWithACompleteDateEndsTheEditSoEscapeLaterKeepsIt) {
+  edit->setText("12/05/1970");
+  edit->setCursorPosition(0);
+  QTest::keyClicks(edit, "01062001");
+  leave();
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(edit->text(), "01/06/2001");
+  // Return ends it as well, the field keeping the focus.
+  edit->setCursorPosition(0);
+  QTest::keyClicks(edit, "02");
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(edit->text(), "02/06/2001");
+  EXPECT_TRUE(messages.isEmpty());
+}
+
 TEST_F(Field, TextsTheMaskCannotHoldAreKeptAsTheyCame) {
   const struct {
     const char *given, *text;
