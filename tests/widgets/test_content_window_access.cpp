@@ -1,14 +1,17 @@
 // The content window by keyboard and for screen readers: Esc hides it, also from a field;
 // Enter in either setup field presses OK; typed keys never reach a field of a hidden panel; gauges
-// report their value, fields and corners their names, and the shadow copies of captions are not
-// there for a reader.
+// report their value and offer no action, fields and corners their names, the corners of both
+// windows hide them when pressed, the shadow copies of captions are not there for a reader, and
+// a reader is told of the controls of the mode on screen only, the chart with its levels.
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
+#include "core/biorhythm.h"
+#include "dialogs/about_window.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing_support;
@@ -75,6 +78,17 @@ TEST_F(Access, KeysAfterOkAndAfterAnyPanelSwitchReachNoHiddenField) {
   }
 }
 
+// The names a reader is told of, under `iface`: what is reported hidden is skipped.
+void shownNames(QAccessibleInterface *iface, QStringList &names) {
+  for (int i = 0; i < iface->childCount(); ++i) {
+    QAccessibleInterface *child = iface->child(i);
+    if (!child || child->state().invisible)
+      continue;
+    names << child->text(QAccessible::Name);
+    shownNames(child, names);
+  }
+}
+
 TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   load();
   windows->main().openSetup();
@@ -83,10 +97,12 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   ASSERT_TRUE(gauge);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
   EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
-  ASSERT_TRUE(gauge->valueInterface());
-  EXPECT_EQ(gauge->valueInterface()->currentValue(), windows->content().emotionalGauge->progress());
-  EXPECT_EQ(gauge->text(QAccessible::Value),
-            QStringLiteral("%1%").arg(windows->content().emotionalGauge->percentDone()));
+  // Read only: a value interface would bring Increase and Decrease along.
+  EXPECT_FALSE(gauge->valueInterface());
+  EXPECT_TRUE(gauge->actionInterface()->actionNames().isEmpty());
+  const QString value = QStringLiteral("%1%").arg(windows->content().emotionalGauge->percentDone());
+  EXPECT_EQ(gauge->text(QAccessible::Value), value);
+  EXPECT_TRUE(gauge->text(QAccessible::Description).startsWith(value));
 
   QAccessibleInterface *corner =
       QAccessible::queryAccessibleInterface(windows->content().bottomRightCloseCorner);
@@ -104,6 +120,81 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
   EXPECT_FALSE(caption->state().invisible);
   EXPECT_EQ(caption->text(QAccessible::Name), "Note here your first name ");
+  // Not even among its panel's children.
+  QAccessibleInterface *panel =
+      QAccessible::queryAccessibleInterface(windows->content().setupPanel);
+  EXPECT_EQ(panel->indexOfChild(shadow), -1);
+  EXPECT_GE(panel->indexOfChild(caption), 0);
+}
+
+TEST_F(Access, EveryCornerIsPressedByAReaderAndHidesItsWindow) {
+  load();
+  for (bool about : {false, true}) {
+    QWidget *window = about ? static_cast<QWidget *>(&windows->about())
+                            : static_cast<QWidget *>(&windows->content());
+    const auto corners = window->findChildren<BevelPanel *>(QRegularExpression("CloseCorner$"));
+    ASSERT_EQ(corners.size(), 4);
+    for (BevelPanel *corner : corners) {
+      about ? windows->main().openAbout() : windows->main().openTodayPower();
+      ASSERT_TRUE(window->isVisible());
+      QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(corner);
+      EXPECT_EQ(iface->text(QAccessible::Name), "Hide the window");
+      ASSERT_TRUE(iface->actionInterface());
+      EXPECT_EQ(iface->actionInterface()->actionNames(),
+                QStringList{QAccessibleActionInterface::pressAction()});
+      iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      EXPECT_FALSE(window->isVisible()) << corner->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(Access, ReadersAreToldOnlyTheModeOnScreenAndTheChartsLevels) {
+  load();
+  ContentWindow &c = windows->content();
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&c);
+  const QStringList chartNames = {"Prior Month", "Next Month", "Critical Emotional Days",
+                                  "Best :", "Biorhythm chart"};
+  const QStringList panelNames = {"Emotional power today", "First day of the projection",
+                                  "Emotional"};
+  QStringList names;
+  windows->main().openTodayPower();
+  shownNames(window, names);
+  EXPECT_EQ(names.count("Emotional power today"), 1);
+  EXPECT_EQ(names.count("Emotional"), 1);
+  for (const QString &name : chartNames)
+    EXPECT_FALSE(names.contains(name)) << name.toStdString();
+
+  // Into the chart from a hidden window, as the tray's projection panel does.
+  c.closeCornerClicked();
+  windows->main().openProjection();
+  c.projectionDateField->setText("01/06/2024");
+  c.showMe();
+  c.drawPreparedChart();
+  names.clear();
+  shownNames(window, names);
+  for (const QString &name : panelNames)
+    EXPECT_FALSE(names.contains(name)) << name.toStdString();
+  EXPECT_EQ(names.count("Critical Emotional Days"), 1);
+  EXPECT_EQ(names.count("Biorhythm chart"), 1);
+  // 11/05/2024 to 30/06/2024, the chart's last day, is day 50.
+  const core::Levels day = core::levelsFor(50);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c.chartArea)->text(QAccessible::Description),
+            QStringLiteral("From 01/06/2024 to 30/06/2024. On 30/06/2024: Emotional %1 %, "
+                           "Intellectual %2 %, Physical %3 %")
+                .arg(day.emotional)
+                .arg(day.intellectual)
+                .arg(day.physical));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c.worstPhysicalDaysLabel)
+                ->text(QAccessible::Description),
+            "Critical Physical Days");
+
+  // Closed from chart mode and opened again on a panel: the chart is gone for readers too.
+  c.closeCornerClicked();
+  windows->main().openTodayPower();
+  names.clear();
+  shownNames(window, names);
+  for (const QString &name : chartNames)
+    EXPECT_FALSE(names.contains(name)) << name.toStdString();
 }
 
 } // namespace
