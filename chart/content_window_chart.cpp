@@ -297,6 +297,7 @@ QImage &ContentWindow::drawingSurface() {
 void ContentWindow::eraseChart() {
   if (!surface_.isNull())
     surface_.fill(Qt::transparent);
+  chartArea->setAccessibleDescription({});
   update();
 }
 

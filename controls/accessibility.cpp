@@ -4,6 +4,7 @@
 #include "controls/bevel_panel.h"
 
 #include <QAccessibleWidget>
+#include <QFocusFrame>
 #include <QLabel>
 
 namespace controls {
@@ -96,7 +97,8 @@ private:
     QList<QWidget *> out;
     for (QObject *o : widget()->children()) {
       auto *w = qobject_cast<QWidget *>(o);
-      if (w && !w->isWindow() && !isAccessibleShadow(w))
+      // As Qt's own holders do, a focus frame is no control of its own.
+      if (w && !w->isWindow() && !qobject_cast<QFocusFrame *>(w) && !isAccessibleShadow(w))
         out << w;
     }
     return out;

@@ -195,6 +195,10 @@ TEST_F(Access, ReadersAreToldOnlyTheModeOnScreenAndTheChartsLevels) {
   shownNames(window, names);
   for (const QString &name : chartNames)
     EXPECT_FALSE(names.contains(name)) << name.toStdString();
+  // The next chart on its way: the last one is described no more.
+  windows->main().openProjection();
+  c.showMe();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c.chartArea)->text(QAccessible::Description), "");
 }
 
 } // namespace
