@@ -39,22 +39,15 @@ def showing(node):
         return False
 
 
-def walk(node, depth=0):
-    # Qt reports the children of a hidden object as hidden too, but walk them all: a child
-    # reported showing under a hidden parent is exactly what a reader would wrongly read.
-    if depth > 40:
-        return
+def walk(node):
+    # Hidden objects are walked too: a child reported showing under one would still be read.
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is None:
             continue
         if showing(child):
             yield child
-        yield from walk(child, depth + 1)
-
-
-def clean(text):
-    return (text or "").replace("\t", " ").replace("\n", " ")
+        yield from walk(child)
 
 
 def main():
@@ -64,8 +57,8 @@ def main():
         return 2
     if sys.argv[2] == "dump":
         for node in walk(app):
-            print("\t".join([node.getRoleName(), clean(node.name), clean(node.description),
-                             ",".join(actions(node))]))
+            fields = [node.getRoleName(), node.name or "", node.description or ""]
+            print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields + [",".join(actions(node))]))
         return 0
     name, wanted = sys.argv[3], sys.argv[4]
     for node in walk(app):
