@@ -57,8 +57,9 @@ def main():
         return 2
     if sys.argv[2] == "dump":
         for node in walk(app):
-            fields = [node.getRoleName(), node.name or "", node.description or ""]
-            print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields + [",".join(actions(node))]))
+            fields = [node.getRoleName(), node.name or "", node.description or "",
+                      ",".join(actions(node))]
+            print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields))
         return 0
     name, wanted = sys.argv[3], sys.argv[4]
     for node in walk(app):
