@@ -47,6 +47,8 @@ ContentWindow::ContentWindow(Session &session, const platform::Environment &env,
     corner->raise();
   describeForKeyboardAndReaders();
   letKeyboardReachButtons();
+  for (QWidget *w : chartModeControls_)
+    w->hide();
 
   layOutPanels();
   keepFieldsInStep();
@@ -129,6 +131,8 @@ void ContentWindow::resizeEvent(QResizeEvent *event) {
 void ContentWindow::showOnlyPanel(BevelPanel *panel) {
   for (BevelPanel *p : {guidePanel, explanationPanel, setupPanel, projectionPanel, powerPanel})
     p->setVisible(p == panel);
+  for (QWidget *w : chartModeControls_)
+    w->setVisible(!panel);
   keepFocusOn(panel);
 }
 

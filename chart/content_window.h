@@ -103,6 +103,9 @@ public:
   TextLabel *chartHeadlineLabel, *weekDaysLabel, *scale20Label, *scale10Label, *upperDatesLabel,
       *lowerDatesLabel, *bestEmotionalDaysLabel, *worstPhysicalDaysLabel;
   BevelPanel *chartButtonRow;
+  // Where the curves are drawn, for screen readers: its description says the period and the
+  // levels of the last day.
+  QWidget *chartArea;
   GlyphButton *priorMonthButton, *printButton, *refreshButton, *closeChartButton, *nextMonthButton;
 
 signals:
@@ -191,6 +194,9 @@ private:
       *bestPhysicalDaysLabel;
 
   QImage surface_; // null until the first chart
+  // Shown in chart mode only (in panel mode the panels would cover them, but a reader would
+  // still be told of them).
+  QList<QWidget *> chartModeControls_;
   QPointer<QMenu> trayMenu_;
   QPointer<QAction> blinkItem_;
   Session &session_;

@@ -218,6 +218,18 @@ void ContentWindow::createChartLabels() {
     (*it)->lower();
   for (TextLabel *label : {chartHeadlineLabel, weekDaysLabel, scale20Label, scale10Label})
     label->hide();
+
+  // Nothing of its own is painted: the surface beneath shows through.
+  chartArea = new QWidget(this);
+  chartArea->setObjectName(QStringLiteral("chartArea"));
+  chartArea->setGeometry(core::kChartLeft, core::kChartTop,
+                         core::kChartRight - core::kChartLeft + 1,
+                         core::kChartBottom - core::kChartTop + 1);
+  chartArea->setAttribute(Qt::WA_TransparentForMouseEvents);
+  chartArea->lower();
+  chartModeControls_ << chartArea;
+  for (TextLabel *label : labels)
+    chartModeControls_ << label;
 }
 
 void ContentWindow::createButtonRow() {
@@ -261,6 +273,7 @@ void ContentWindow::createButtonRow() {
   nextMonthButton->setGlyphLayout(GlyphLayout::blGlyphRight);
   // Below the panel-mode window, so the row shows in chart mode only.
   chartButtonRow->lower();
+  chartModeControls_ << chartButtonRow;
 }
 
 void ContentWindow::paintEvent(QPaintEvent *event) {
@@ -284,6 +297,7 @@ QImage &ContentWindow::drawingSurface() {
 void ContentWindow::eraseChart() {
   if (!surface_.isNull())
     surface_.fill(Qt::transparent);
+  chartArea->setAccessibleDescription({});
   update();
 }
 
@@ -322,6 +336,12 @@ void ContentWindow::drawChart(const core::ChartData &chart) {
   weekDaysLabel->setText(qs(chart.weekDays));
   currentChartDay = qs(chart.chartDay);
   session_.setLevels(chart.dayCount, chart.levels);
+  chartArea->setAccessibleDescription(
+      QStringLiteral("From %1 to %2. On %2: Emotional %3 %, Intellectual %4 %, Physical %5 %")
+          .arg(qs(chart.chartStart), qs(chart.chartDay))
+          .arg(chart.levels.emotional)
+          .arg(chart.levels.intellectual)
+          .arg(chart.levels.physical));
 
   QPainter painter(&drawingSurface());
   chart::drawCurves(painter, chart);

@@ -1,7 +1,9 @@
 #pragma once
 // What assistive technology (screen readers) learns of the controls: a gauge is a progress bar
-// with its value, a captioned panel is a button, and a label marked as a shadow (the offset
-// copy that gives a caption its relief) is not there at all, so that each text is read once.
+// with its value and no action, a captioned panel is a button that can be pressed, and a label
+// marked as a shadow (the offset copy that gives a caption its relief) is not there at all, so
+// that each text is read once.
+#include <QAccessible>
 #include <QWidget>
 
 namespace controls {
@@ -12,5 +14,9 @@ void installAccessibility();
 // Marks a label as the shadow copy of another one.
 void setAccessibleShadow(QWidget *label, bool shadow = true);
 bool isAccessibleShadow(const QWidget *label);
+
+// The role of a plain widget that stands for something drawn (the chart); set it before the
+// widget is first asked about.
+void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
 } // namespace controls

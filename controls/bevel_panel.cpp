@@ -142,5 +142,6 @@ BevelPanel *newCloseCorner(QWidget *parent, const char *name, const QColor &colo
   panel->setBorderStyle(PanelBorder::bsSingle);
   panel->setFlat(true);
   panel->setToolTip(QStringLiteral("Click to hide the panel..."));
+  panel->setAccessibleName(QStringLiteral("Hide the window"));
   return panel;
 }

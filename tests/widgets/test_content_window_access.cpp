@@ -1,14 +1,17 @@
 // The content window by keyboard and for screen readers: Esc hides it, also from a field;
 // Enter in either setup field presses OK; typed keys never reach a field of a hidden panel; gauges
-// report their value, fields and corners their names, and the shadow copies of captions are not
-// there for a reader.
+// report their value and offer no action, fields and corners their names, the corners of both
+// windows hide them when pressed, the shadow copies of captions are not there for a reader, and
+// a reader is told of the controls of the mode on screen only, the chart with its levels.
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
+#include "core/biorhythm.h"
+#include "dialogs/about_window.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing_support;
@@ -83,10 +86,12 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   ASSERT_TRUE(gauge);
   EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
   EXPECT_EQ(gauge->text(QAccessible::Name), "Emotional power today");
-  ASSERT_TRUE(gauge->valueInterface());
-  EXPECT_EQ(gauge->valueInterface()->currentValue(), windows->content().emotionalGauge->progress());
-  EXPECT_EQ(gauge->text(QAccessible::Value),
-            QStringLiteral("%1%").arg(windows->content().emotionalGauge->percentDone()));
+  // Read only: a value interface would bring Increase and Decrease along.
+  EXPECT_FALSE(gauge->valueInterface());
+  EXPECT_TRUE(gauge->actionInterface()->actionNames().isEmpty());
+  const QString value = QStringLiteral("%1%").arg(windows->content().emotionalGauge->percentDone());
+  EXPECT_EQ(gauge->text(QAccessible::Value), value);
+  EXPECT_TRUE(gauge->text(QAccessible::Description).startsWith(value));
 
   QAccessibleInterface *corner =
       QAccessible::queryAccessibleInterface(windows->content().bottomRightCloseCorner);
@@ -104,6 +109,57 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
   EXPECT_FALSE(caption->state().invisible);
   EXPECT_EQ(caption->text(QAccessible::Name), "Note here your first name ");
+}
+
+TEST_F(Access, EveryCornerIsPressedByAReaderAndHidesItsWindow) {
+  load();
+  for (bool about : {false, true}) {
+    QWidget *window = about ? static_cast<QWidget *>(&windows->about())
+                            : static_cast<QWidget *>(&windows->content());
+    const auto corners = window->findChildren<BevelPanel *>(QRegularExpression("CloseCorner$"));
+    ASSERT_EQ(corners.size(), 4);
+    for (BevelPanel *corner : corners) {
+      about ? windows->main().openAbout() : windows->main().openTodayPower();
+      ASSERT_TRUE(window->isVisible());
+      QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(corner);
+      EXPECT_EQ(iface->text(QAccessible::Name), "Hide the window");
+      ASSERT_TRUE(iface->actionInterface());
+      EXPECT_EQ(iface->actionInterface()->actionNames(),
+                QStringList{QAccessibleActionInterface::pressAction()});
+      iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      EXPECT_FALSE(window->isVisible()) << corner->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(Access, TheChartIsDescribedByItsLevelsWhileShownOnly) {
+  load();
+  ContentWindow &c = windows->content();
+  windows->main().openProjection();
+  c.projectionDateField->setText("01/06/2024");
+  c.showMe();
+  c.drawPreparedChart();
+  QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(c.chartArea);
+  EXPECT_EQ(chart->role(), QAccessible::Chart);
+  const core::Levels day = core::levelsFor(50); // 11/05/2024 to 30/06/2024, the last day
+  EXPECT_EQ(chart->text(QAccessible::Description),
+            QStringLiteral("From 01/06/2024 to 30/06/2024. On 30/06/2024: Emotional %1 %, "
+                           "Intellectual %2 %, Physical %3 %")
+                .arg(day.emotional)
+                .arg(day.intellectual)
+                .arg(day.physical));
+
+  // Closed from chart mode, then a panel: nothing of the chart is told of.
+  c.closeCornerClicked();
+  windows->main().openTodayPower();
+  for (QWidget *w : std::initializer_list<QWidget *>{c.chartArea, c.chartButtonRow,
+                                                     c.bestEmotionalDaysLabel, c.scale10Label})
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w)->state().invisible)
+        << w->objectName().toStdString();
+  // The next chart on its way: the last one is described no more.
+  windows->main().openProjection();
+  c.showMe();
+  EXPECT_EQ(chart->text(QAccessible::Description), "");
 }
 
 } // namespace
