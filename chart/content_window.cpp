@@ -62,7 +62,7 @@ void ContentWindow::createFrame() {
   leftFrameBar = newPictureView(this, "leftFrameBar", {}, "framev");
 
   auto corner = [this](const char *name) {
-    auto *panel = newCloseCorner(this, name, qColor(platform::clSilver));
+    auto *panel = newCloseCorner(this, name, platform::clSilver);
     connect(panel, &BevelPanel::clicked, this,
             platform::guarded(this, &ContentWindow::closeCornerClicked));
     return panel;

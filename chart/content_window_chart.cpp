@@ -266,6 +266,8 @@ void ContentWindow::createButtonRow() {
         QRect({place.left, content_layout::kChartButtonTop}, content_layout::kChartButton));
     button->setGlyph(pictures::pixmap(QString::fromLatin1(place.picture)));
     button->setFlat(true);
+    button->setFontColor(
+        platform::toQColorOn(platform::clWindowText, platform::clSilver, button->palette()));
     button->setToolTip(QString::fromLatin1(place.hint));
     connect(button, &QPushButton::clicked, this, platform::guarded(this, place.handler));
     this->*place.member = button;

@@ -297,7 +297,10 @@ QPixmap BannerMenu::buildBanner(qreal ratio) const {
   if (FBannerText.isEmpty())
     return pixmap;
   p.setFont(FBannerFont);
-  p.setPen(platform::toQColor(FBannerFontColor, palette));
+  // A band of two plain colours stays as designed on a dark desktop: its text does too.
+  const platform::ColorCode ground =
+      platform::isSystemColor(FBannerColor) ? FBannerColor : FBannerEndColor;
+  p.setPen(platform::toQColorOn(FBannerFontColor, ground, palette));
   p.setRenderHint(QPainter::TextAntialiasing);
   const QFontMetrics fm(FBannerFont);
   int areaHeight = size.height();

@@ -148,7 +148,7 @@ private:
   void computeBannerRect();
   void paintBanner(QMenu *Menu);
   QPixmap buildBanner(qreal ratio) const;
-  QImage markFor(bool radio, const QColor &brush) const;
+  QImage markFor(bool radio, const QColor &brush, const QColor &ink) const;
 
   // banner_menu_items.cpp
   int measureItemHeight(const QString &Caption) const;

@@ -137,14 +137,21 @@ QSize BannerMenu::measureItem(QMenu *Menu, const QStyleOptionMenuItem &Option) {
 
 // --- Drawing ---------------------------------------------------------------------------------
 
-QImage BannerMenu::markFor(bool radio, const QColor &brush) const {
+QImage BannerMenu::markFor(bool radio, const QColor &brush, const QColor &ink) const {
   QImage mark = (radio ? FRadioMark : FCheckMark).convertToFormat(QImage::Format_ARGB32);
-  const QRgb white = qRgb(255, 255, 255);
+  const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), silver = qRgb(192, 192, 192);
+  // A light tick would be lost on the silver half of the checkerboard: the box is then
+  // all brush.
+  const bool lightInk = ink.lightnessF() > 0.5;
   for (int y = 0; y < mark.height(); ++y) {
     auto *line = reinterpret_cast<QRgb *>(mark.scanLine(y));
-    for (int x = 0; x < mark.width(); ++x)
-      if ((line[x] | 0xFF000000u) == white)
+    for (int x = 0; x < mark.width(); ++x) {
+      const QRgb pixel = line[x] | 0xFF000000u;
+      if (pixel == white || (lightInk && pixel == silver))
         line[x] = brush.rgb();
+      else if (pixel == black)
+        line[x] = ink.rgb();
+    }
   }
   return mark;
 }
@@ -206,7 +213,10 @@ void BannerMenu::drawItemBody(QPainter *p, const QStyleOptionMenuItem &Option, Q
       frame3D(p, box, selected ? light : dark, selected ? dark : light);
     }
     const bool radio = Option.checkType == QStyleOptionMenuItem::Exclusive;
-    p->drawImage(QPoint(Rect.left() + 1, Rect.top() + 1), markFor(radio, colour(FBrush)));
+    // The mark lies on the brush, also on a highlighted item: its tick is the text colour
+    // that goes with the brush.
+    p->drawImage(QPoint(Rect.left() + 1, Rect.top() + 1),
+                 markFor(radio, colour(FBrush), platform::toQColorOn(FFontColor, FBrush, palette)));
   }
 
   Rect.setLeft(Rect.left() + markWidth + 7);

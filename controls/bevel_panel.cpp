@@ -129,13 +129,14 @@ void BevelPanel::mouseReleaseEvent(QMouseEvent *event) {
     emit clicked();
 }
 
-BevelPanel *newCloseCorner(QWidget *parent, const char *name, const QColor &color) {
+BevelPanel *newCloseCorner(QWidget *parent, const char *name, platform::ColorCode face) {
   auto *panel = new BevelPanel(parent);
   panel->setObjectName(QString::fromLatin1(name));
   panel->resize(20, 20);
   panel->setCaption(QStringLiteral("X"));
   panel->setFont(platform::font(QStringLiteral("MS Sans Serif"), -11, platform::fsBold));
-  panel->setColor(color);
+  panel->setColor(platform::toQColor(face, panel->palette()));
+  panel->setFontColor(platform::toQColorOn(platform::clWindowText, face, panel->palette()));
   panel->setBevelInner(BevelCut::bvRaised);
   panel->setBevelOuter(BevelCut::bvNone);
   panel->setBevelWidth(2);

@@ -2,6 +2,8 @@
 // BevelPanel: a rectangle of its own colour with bevels, an optional single-line
 // border and a centred caption. It is a control of its own: presses on it
 // do not reach the window beneath (they make a click instead).
+#include "platform/colors.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -54,5 +56,6 @@ private:
 };
 
 // The small "X" panel in a window's corner that hides the window: 20 × 20,
-// raised, bold, with its hint. The caller connects its click.
-BevelPanel *newCloseCorner(QWidget *parent, const char *name, const QColor &color);
+// raised, bold, with its hint, on `face`; its "X" is in the window text colour
+// as it reads on that face. The caller connects its click.
+BevelPanel *newCloseCorner(QWidget *parent, const char *name, platform::ColorCode face);

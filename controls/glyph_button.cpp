@@ -50,9 +50,8 @@ void GlyphButton::setSpacing(int value) {
 }
 
 void GlyphButton::setFontColor(const QColor &color) {
-  QPalette p = palette();
-  p.setColor(QPalette::ButtonText, color);
-  setPalette(p);
+  fontColor_ = color;
+  update();
 }
 
 QSize GlyphButton::sizeHint() const {
@@ -100,8 +99,11 @@ void GlyphButton::paintEvent(QPaintEvent *) {
     }
   }
   p.setFont(font());
-  p.setPen(
-      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  const bool onFace = !isFlat() || isDown() || isChecked();
+  p.setPen(onFace || !fontColor_.isValid()
+               ? palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::ButtonText)
+               : fontColor_);
   p.drawText(QRect(textX, area.top(), textWidth + 1, area.height()),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
   // The face is ours, so is the focus frame: dotted, in the caption's colour,

@@ -29,6 +29,9 @@ public:
   int spacing() const { return spacing_; }
   void setSpacing(int value);
 
+  // The caption's colour where a flat button shows what lies beneath it. On the
+  // button's own face, which the style paints from the palette, the caption takes
+  // the palette's button text, whatever is given here.
   void setFontColor(const QColor &color);
 
   QSize sizeHint() const override;
@@ -44,4 +47,5 @@ private:
   int numGlyphs_ = 1;
   GlyphLayout layout_ = GlyphLayout::blGlyphLeft;
   int spacing_ = 4;
+  QColor fontColor_;
 };

@@ -98,10 +98,13 @@ QRect MonthGrid::cellRect(int column, int row) const {
 
 void MonthGrid::paintEvent(QPaintEvent *) {
   QPainter p(this);
-  const QColor face = platform::toQColor(platform::clBtnFace);
-  const QColor shadow = platform::toQColor(platform::clBtnShadow);
-  const QColor light = platform::toQColor(platform::clBtnHighlight);
-  p.fillRect(rect(), platform::toQColor(platform::clWindow));
+  // Cells and texts from the grid's own palette, as its edges: a palette that a
+  // style or a window gives the grid reaches ground and text alike.
+  const QPalette &pal = palette();
+  const QColor face = platform::toQColor(platform::clBtnFace, pal);
+  const QColor shadow = platform::toQColor(platform::clBtnShadow, pal);
+  const QColor light = platform::toQColor(platform::clBtnHighlight, pal);
+  p.fillRect(rect(), platform::toQColor(platform::clWindow, pal));
 
   // Grid lines: the colour of the header shows between the cells.
   const QRect last = cellRect(6, 6);
@@ -111,7 +114,7 @@ void MonthGrid::paintEvent(QPaintEvent *) {
   for (int row = 0; row < 7; ++row)
     for (int column = 0; column < 7; ++column) {
       const QRect cell = cellRect(column, row);
-      QColor text = platform::toQColor(platform::clWindowText);
+      QColor text = platform::toQColor(platform::clWindowText, pal);
       if (row == 0) {
         p.fillRect(cell, face);
         p.setPen(light);
@@ -120,16 +123,16 @@ void MonthGrid::paintEvent(QPaintEvent *) {
         p.setPen(shadow);
         p.drawLine(cell.bottomLeft(), cell.bottomRight());
         p.drawLine(cell.topRight(), cell.bottomRight());
-        text = platform::toQColor(platform::clBtnText);
+        text = platform::toQColor(platform::clBtnText, pal);
       } else if (QPoint(column, row) == selected) {
-        p.fillRect(cell, platform::toQColor(platform::clHighlight));
-        text = platform::toQColor(platform::clHighlightText);
+        p.fillRect(cell, platform::toQColor(platform::clHighlight, pal));
+        text = platform::toQColor(platform::clHighlightText, pal);
         if (hasFocus()) {
           p.setPen(QPen(text, 1, Qt::DotLine));
           p.drawRect(cell.adjusted(0, 0, -1, -1));
         }
       } else {
-        p.fillRect(cell, platform::toQColor(platform::clWindow));
+        p.fillRect(cell, platform::toQColor(platform::clWindow, pal));
       }
       p.setPen(text);
       p.drawText(cell, Qt::AlignCenter, cellText(column, row));
@@ -140,13 +143,13 @@ void MonthGrid::paintEvent(QPaintEvent *) {
   p.setPen(shadow);
   p.drawLine(0, 0, r, 0);
   p.drawLine(0, 0, 0, b);
-  p.setPen(palette().color(QPalette::Shadow));
+  p.setPen(pal.color(QPalette::Shadow));
   p.drawLine(1, 1, r - 1, 1);
   p.drawLine(1, 1, 1, b - 1);
   p.setPen(light);
   p.drawLine(0, b, r, b);
   p.drawLine(r, 0, r, b);
-  p.setPen(palette().color(QPalette::Midlight));
+  p.setPen(pal.color(QPalette::Midlight));
   p.drawLine(1, b - 1, r - 1, b - 1);
   p.drawLine(r - 1, 1, r - 1, b - 1);
 }

@@ -67,7 +67,7 @@ AboutWindow::AboutWindow(const platform::Environment &env, QWidget *parent)
   creatureWingsDown->hide();
 
   auto corner = [this](const char *name, const QPoint &at) {
-    auto *panel = newCloseCorner(this, name, platform::toQColor(platform::clBtnFace));
+    auto *panel = newCloseCorner(this, name, platform::clBtnFace);
     panel->move(at);
     connect(panel, &BevelPanel::clicked, this,
             platform::guarded(this, &AboutWindow::closeCornerClicked));

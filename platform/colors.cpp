@@ -84,18 +84,50 @@ QColor systemColor(int index, const QPalette &p) {
   }
 }
 
-} // namespace
-
-QColor toQColor(ColorCode color, const QPalette &palette) {
+QColor plainColor(ColorCode color) {
   const auto bits = static_cast<std::uint32_t>(color);
-  if (bits & 0x80000000u)
-    return systemColor(static_cast<int>(bits & 0xFFu), palette);
   return QColor(static_cast<int>(bits & 0xFFu), static_cast<int>((bits >> 8) & 0xFFu),
                 static_cast<int>((bits >> 16) & 0xFFu));
 }
 
+QColor classicColor(ColorCode color) {
+  if (!isSystemColor(color))
+    return plainColor(color);
+  switch (static_cast<std::uint32_t>(color) & 0xFFu) {
+  case 2:  // active title bar
+  case 13: // highlight
+    return plainColor(clNavy);
+  case 4:  // menu
+  case 15: // button face
+    return plainColor(clSilver);
+  case 5:  // window background
+  case 14: // highlighted text
+  case 20: // button highlight
+    return plainColor(clWhite);
+  case 16: // button shadow
+  case 17: // grey text
+    return plainColor(clGray);
+  case 24: // hint background
+    return QColor(255, 255, 225);
+  default: // the text and frame colours
+    return plainColor(clBlack);
+  }
+}
+
+} // namespace
+
+QColor toQColor(ColorCode color, const QPalette &palette) {
+  if (isSystemColor(color))
+    return systemColor(static_cast<int>(static_cast<std::uint32_t>(color) & 0xFFu), palette);
+  return plainColor(color);
+}
+
 QColor toQColor(ColorCode color) {
   return toQColor(color, QGuiApplication::palette());
+}
+
+QColor toQColorOn(ColorCode color, ColorCode ground, const QPalette &palette) {
+  return isSystemColor(ground) ? toQColor(color, palette) : classicColor(color);
 }
 
 std::optional<ColorCode> colorByName(const QString &name) {

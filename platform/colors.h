@@ -56,11 +56,21 @@ inline constexpr ColorCode clBtnHighlight = clSystemColor | 20;
 inline constexpr ColorCode clInfoText = clSystemColor | 23;
 inline constexpr ColorCode clInfoBk = clSystemColor | 24;
 
+constexpr bool isSystemColor(ColorCode color) {
+  return (static_cast<std::uint32_t>(color) & 0x80000000u) != 0;
+}
+
 // The colour for a classic colour integer; system colours come from `palette`. An unknown
 // system index gives black.
 QColor toQColor(ColorCode color, const QPalette &palette);
 // The same with the application's palette.
 QColor toQColor(ColorCode color);
+
+// `color` for drawing on `ground`. On a plain ground, which stays as the design has it
+// whatever the desktop's palette, a system colour takes its value in the classic light
+// scheme (window text black, button face silver, ...): white window text on a silver panel
+// cannot be read. On a system ground both follow `palette`.
+QColor toQColorOn(ColorCode color, ColorCode ground, const QPalette &palette);
 
 // The colour integer for a name such as "clSilver"; nothing for an unknown name.
 std::optional<ColorCode> colorByName(const QString &name);
