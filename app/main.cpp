@@ -70,7 +70,10 @@ int main(int argc, char **argv) {
   case platform::InstanceLock::Result::held:
     break;
   case platform::InstanceLock::Result::anotherCopy:
-    platform::env().messageBoxes->warning(QStringLiteral("Calvoro is already loaded..."));
+    // The user started it again and is told; the session's start, with a copy already
+    // running (one the session itself restored, say), has nothing to tell.
+    if (!commandLine.autostart)
+      platform::env().messageBoxes->warning(QStringLiteral("Calvoro is already loaded..."));
     return 0;
   case platform::InstanceLock::Result::failed:
     // Running without the lock could make two copies write one file: say why, and end.

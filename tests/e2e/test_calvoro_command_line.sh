@@ -2,7 +2,8 @@
 # The command line: --version and --help answer without a display; an unknown option is refused
 # in a line or two and exit code 2; a start without a display, or with one nobody answers, says
 # so in one line and ends with 1 instead of aborting. --autostart leaves a user without a saved
-# setup alone, and starts the program for one with a setup, without the missing-tray notice.
+# setup alone, and starts the program for one with a setup, without the missing-tray notice and
+# without the "already loaded" warning when a copy runs.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_command_line.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -73,4 +74,10 @@ fi
 desktop_start_tray
 calvoro_wait_tray_icons 3
 calvoro_shot icons >/dev/null
+# A second start by the session while this copy runs ends quietly (a warning box would wait
+# for its OK).
+FIRST=$CALVORO_PID
+calvoro_start second --autostart
+calvoro_wait_exit "$CALVORO_PID" 10 || desktop_fail "a second --autostart keeps running"
+[ "$CALVORO_RC" = 0 ] && desktop_alive "$FIRST" || desktop_fail "a second --autostart ended with $CALVORO_RC"
 echo "PASS"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Under a real session manager (xfce4-session on a private bus): a checkpoint, a save without
 # logging out, leaves the program running with its three icons and keeps it out of the saved
-# session (the autostart entry starts it); a logout ends it with exit code 0 and takes its
-# icons away.
+# session (the autostart entry starts it); a logout, with a window open, ends it with exit code
+# 0 and takes its icons away.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_session_manager.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -41,6 +41,9 @@ calvoro_shot 0-after-checkpoint >/dev/null
 desktop_key Escape
 ! grep -qE '^Client[0-9]+_Program=.*/calvoro$' "$SAVED" || desktop_fail "the saved session would start the program again: $(cat "$SAVED")"
 
+# A logout with a window open (the power panel) ends the program as well.
+desktop_click "$ICON"
+calvoro_find_content_window
 manager Logout false false >/dev/null || desktop_fail "the logout was refused"
 calvoro_wait_exit "$CALVORO_PID" 20 || desktop_fail "the logout did not end the program"
 [ "$CALVORO_RC" = 0 ] || desktop_fail "the program ended with exit code $CALVORO_RC at the logout"
