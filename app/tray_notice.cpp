@@ -12,9 +12,9 @@ QString missingTrayText() {
 }
 
 void armMissingTrayNotice(QObject *owner, int delayMs, platform::NotifyArea *area,
-                          platform::MessageBoxes *boxes) {
-  QTimer::singleShot(delayMs, owner, platform::guarded([area, boxes] {
-                       if (!area || area->hostPresent() || !boxes)
+                          platform::MessageBoxes *boxes, const std::function<bool()> &mayShow) {
+  QTimer::singleShot(delayMs, owner, platform::guarded([area, boxes, mayShow] {
+                       if (!area || area->hostPresent() || !boxes || (mayShow && !mayShow()))
                          return;
                        // A tray that comes while the box is up shows the icons: the box has nothing
                        // left to say.

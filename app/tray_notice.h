@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 class NotifyArea;
 class MessageBoxes;
@@ -12,7 +14,8 @@ class MessageBoxes;
 // The text of the box.
 QString missingTrayText();
 
-// After `delayMs`, when `area` has no tray, shows the information box through `boxes`, which
-// closes by itself when a tray registers; never again afterwards.
+// After `delayMs`, when `area` has no tray and `mayShow` (when given) agrees, shows the
+// information box through `boxes`, which closes by itself when a tray registers; never again
+// afterwards.
 void armMissingTrayNotice(QObject *owner, int delayMs, platform::NotifyArea *area,
-                          platform::MessageBoxes *boxes);
+                          platform::MessageBoxes *boxes, const std::function<bool()> &mayShow = {});

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QSessionManager>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -42,8 +43,17 @@ QuitRequests::QuitRequests(QObject *parent) : QObject(parent) {
   } else {
     qWarning("Calvoro: no pipe for quit signals; they end the program at once");
   }
-  // The session ends: the desktop asks to save and then closes the program.
-  connect(qApp, &QGuiApplication::commitDataRequest, this, &QuitRequests::request);
+  // The session manager asks to save at a checkpoint as well as at logout, so a save request
+  // must not end the program: what is worth keeping was saved by the setup's OK. At logout
+  // the manager then tells the program to die, which ends the loop (aboutToQuit). The session
+  // is asked not to start the program again: the autostart entry does.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &QuitRequests::answerSaveRequest);
+  connect(qApp, &QGuiApplication::saveStateRequest, this, &QuitRequests::answerSaveRequest);
+}
+
+void QuitRequests::answerSaveRequest(QSessionManager &manager) {
+  manager.setRestartHint(QSessionManager::RestartNever);
+  manager.setRestartCommand({});
 }
 
 QuitRequests::~QuitRequests() {

@@ -1,10 +1,13 @@
 #pragma once
-// Requests to end the program that come from outside it: SIGTERM, SIGINT and SIGHUP, and the
-// end of the desktop session. Each arrives as `requested()` in the event loop, once the boxes
-// and menus that were open have been closed and their nested loops have returned, so that
-// the quit sequence never releases windows under a running box.
+// Requests to end the program that come from outside it: SIGTERM, SIGINT and SIGHUP. Each
+// arrives as `requested()` in the event loop, once the boxes and menus that were open have been
+// closed and their nested loops have returned, so that the quit sequence never releases windows
+// under a running box. The session manager's save requests are answered here without ending
+// anything; its end of the session quits the application, which the entry meets at aboutToQuit.
 
 #include <QObject>
+
+class QSessionManager;
 
 namespace platform {
 
@@ -23,6 +26,7 @@ signals:
 
 private:
   void readSignals();
+  static void answerSaveRequest(QSessionManager &manager);
   void deliverWhenUnwound();
 
   bool pending_ = false;

@@ -27,6 +27,7 @@ PACKAGES=(
   dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland
   python3-pyatspi # reads the program's accessibility tree in the screen-reader test
+  xfce4-session # a real session manager for the session test's checkpoint and logout
   iproute2 # each e2e test in a network namespace of its own, loopback up (tests/e2e/lib/own_network.sh)
 )
 

@@ -25,10 +25,15 @@ INSTALLED=$(cd "$ROOT" && find . -type f | sed 's/^\.//' | sort)
 
 for entry in "$ROOT/usr/share/applications/$ID.desktop" "$ROOT/etc/xdg/autostart/$ID.desktop"; do
   desktop-file-validate "$entry" || fail "$entry does not validate"
-  grep -qx "Exec=calvoro" "$entry" || fail "$entry does not start the installed program"
   grep -qx "StartupWMClass=Calvoro" "$entry" || fail "$entry has no StartupWMClass=Calvoro"
   grep -qx "Icon=$ID" "$entry" || fail "$entry names another icon"
 done
+grep -qx "Exec=calvoro" "$ROOT/usr/share/applications/$ID.desktop" ||
+  fail "the launcher does not start the installed program"
+# The session starts it only where it is installed, and it ends at once for a user without a setup.
+grep -qx "Exec=calvoro --autostart" "$ROOT/etc/xdg/autostart/$ID.desktop" &&
+  grep -qx "TryExec=calvoro" "$ROOT/etc/xdg/autostart/$ID.desktop" ||
+  fail "the autostart entry does not start the installed program with --autostart"
 appstreamcli validate --no-net --pedantic "$ROOT/usr/share/metainfo/$ID.metainfo.xml" ||
   fail "the metainfo does not validate"
 grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" \

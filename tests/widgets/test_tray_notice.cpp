@@ -1,10 +1,14 @@
 // Starting without a notification area: one information box after the delay, none when a
-// tray is there by then, and none once the owner is gone.
+// tray is there by then, and none once the owner is gone; once per login where the login has a
+// runtime folder.
 
 #include "app/tray_notice.h"
+#include "platform/login_marker.h"
 #include "test_environment.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +52,28 @@ TEST(TrayNoticeGoes, WhenATrayRegistersWhileItIsUp) {
   // Once closed, a tray that comes back later has no box to close.
   env.notifyArea.appear();
   EXPECT_EQ(env.messageBoxes.dismissed.size(), 1);
+}
+
+TEST(TrayNoticeOncePerLogin, ComesAtTheFirstStartOfALoginOnly) {
+  QTemporaryDir login;
+  ASSERT_TRUE(login.isValid());
+  // Runtime folders: the login's, and none (or an unusable one), where every start tells.
+  for (const QString &runtime : {login.path(), QString(), QStringLiteral("relative")}) {
+    SCOPED_TRACE(runtime.toStdString());
+    TestEnvironment env;
+    env.notifyArea.host = false;
+    for (int start = 0; start < 2; ++start) {
+      QObject owner;
+      armMissingTrayNotice(&owner, 0, &env.notifyArea, &env.messageBoxes, [&runtime] {
+        return platform::firstTimeThisLogin(runtime.toStdString(), "tray-notice");
+      });
+      // Timers of one delay fire in the order they were started.
+      bool armed = false;
+      QTimer::singleShot(0, &owner, [&armed] { armed = true; });
+      ASSERT_TRUE(QTest::qWaitFor([&armed] { return armed; }, 2000));
+    }
+    EXPECT_EQ(env.messageBoxes.shown.size(), runtime == login.path() ? 1 : 2);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TrayNotice,

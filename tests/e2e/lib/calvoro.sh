@@ -7,7 +7,7 @@
 #                                        (BUILD_DIR/tests/e2e/output/<test>)
 #   calvoro_write_config NAME DATE BLINK the four lines (BLINK: the fourth line, "0" or "1")
 #   calvoro_remove_config                a first run
-#   calvoro_start [NAME]                 starts the program; its PID in $CALVORO_PID
+#   calvoro_start [NAME [ARGS...]]       starts the program; its PID in $CALVORO_PID
 #   calvoro_wait_exit PID [SECONDS]      waits for its end; the exit code in $CALVORO_RC
 #   calvoro_window TITLE                 the program's window with this exact title
 #   calvoro_geometry WINDOW              "X Y WIDTH HEIGHT MAPSTATE" (MAPSTATE IsViewable, ...)
@@ -63,7 +63,7 @@ calvoro_write_config() {
 calvoro_remove_config() { rm -f "$CALVORO_CONFIG"; }
 
 calvoro_start() {
-  desktop_run "${1:-calvoro}" "$CALVORO_BIN"
+  desktop_run "${1:-calvoro}" "$CALVORO_BIN" "${@:2}"
   CALVORO_PID=$DESKTOP_LAST_PID
 }
 
