@@ -65,7 +65,7 @@ LISTED=$(dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's/^\.//' | sort
 dpkg-deb -f "$DEB" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
 VERSION=$(dpkg-deb -f "$DEB" Version)
 zcat "$ROOT/usr/share/doc/calvoro/changelog.gz" | head -1 | grep -qF "calvoro ($VERSION)" ||
-  fail "the changelog's last entry is not version $VERSION"
+  fail "the changelog's newest entry is not version $VERSION"
 # ldconfig would be called for a module folder of /usr/lib.
 dpkg-deb -I "$DEB" postinst >/dev/null 2>&1 && fail "the package has a postinst"
 
@@ -81,20 +81,29 @@ for bin in usr/bin/calvoro "usr/lib/$TRIPLET/calvoro/calvoro-print.so"; do
     fail "$bin has no debug file in the -dbgsym package"
 done
 
+# Each package's checksum list names exactly its files, by their installed paths.
+for pkg in "$DEB" "$DDEB"; do
+  sums=$(dpkg-deb -I "$pkg" md5sums | awk '{print $2}' | sort)
+  files=$(dpkg-deb -c "$pkg" | awk '$1 ~ /^-/ {print $6}' | sed 's|^\./||' | sort)
+  [ "$sums" = "$files" ] || fail "$(basename "$pkg") lists in its md5sums:"$'\n'"$sums"
+done
+
 # Installing and removing with dpkg, in a root of its own: the autostart entry is a conffile, so
 # removing keeps it (with an administrator's change) and purging takes it away.
 DPKG=(dpkg --root="$ROOT/sys" --force-not-root --force-depends --force-script-chrootless
   --log=/dev/null)
 mkdir -p "$ROOT/sys/var/lib/dpkg/info" "$ROOT/sys/var/lib/dpkg/updates"
 touch "$ROOT/sys/var/lib/dpkg/status"
-"${DPKG[@]}" -i "$DEB" >/dev/null || fail "dpkg cannot install the package"
+# The private root has none of the dependencies: dpkg's complaints about them are only shown on
+# a failure.
+out=$("${DPKG[@]}" -i "$DEB" "$DDEB" 2>&1) || fail "dpkg cannot install the packages: $out"
 dpkg-query --root="$ROOT/sys" --control-show calvoro conffiles | grep -qx "$AUTOSTART" ||
   fail "the autostart entry is not a conffile"
 [ -x "$ROOT/sys/usr/bin/calvoro" ] || fail "dpkg did not install the program"
 echo "Hidden=true" >>"$ROOT/sys$AUTOSTART"
-"${DPKG[@]}" -r calvoro >/dev/null || fail "dpkg cannot remove the package"
+out=$("${DPKG[@]}" -r calvoro-dbgsym calvoro 2>&1) || fail "dpkg cannot remove the packages: $out"
 [ ! -e "$ROOT/sys/usr/bin/calvoro" ] || fail "removing left the program"
 grep -qx "Hidden=true" "$ROOT/sys$AUTOSTART" || fail "removing lost the changed autostart entry"
-"${DPKG[@]}" -P calvoro >/dev/null || fail "dpkg cannot purge the package"
+out=$("${DPKG[@]}" -P calvoro 2>&1) || fail "dpkg cannot purge the package: $out"
 [ ! -e "$ROOT/sys$AUTOSTART" ] || fail "purging left the autostart entry"
 echo "PASS"
