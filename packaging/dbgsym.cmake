@@ -1,7 +1,8 @@
 # Run by CPack once the packages are made: CPack lists the -dbgsym package's debug files in its
-# md5sums under their staging paths, and gives it no documents. This rewrites the list with the
-# installed paths and links its document folder to the program's, as Debian's own -dbgsym
-# packages have it (it depends on the program's exact version).
+# md5sums under their staging paths, leaves them executable and gives the package no documents.
+# This rewrites the list with the installed paths, makes the debug files plain data and links
+# the package's document folder to the program's, as Debian's own -dbgsym packages have it (it
+# depends on the program's exact version).
 foreach(ddeb IN LISTS CPACK_PACKAGE_FILES)
   if(NOT ddeb MATCHES "-dbgsym_[^/]*\\.ddeb$")
     continue()
@@ -13,6 +14,8 @@ foreach(ddeb IN LISTS CPACK_PACKAGE_FILES)
   list(SORT files)
   set(sums "")
   foreach(f IN LISTS files)
+    # Debug files are data to the debugger, not programs to run.
+    file(CHMOD "${tree}/${f}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     file(MD5 "${tree}/${f}" sum)
     string(APPEND sums "${sum}  ${f}\n")
   endforeach()

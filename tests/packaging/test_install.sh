@@ -30,6 +30,10 @@ done
 EXPECTED=$(sort <<<"$EXPECTED")
 INSTALLED=$(cd "$ROOT" && find . -type f | sed 's/^\.//' | sort)
 [ "$INSTALLED" = "$EXPECTED" ] || fail "installed files:"$'\n'"$INSTALLED"
+# The program looks for its print module by a path from its own folder (UTF-16 in the binary).
+rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || true
+[ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/calvoro-print.so" ] ||
+  fail "the program looks for its print module in '$rel'"
 
 for entry in "$ROOT/usr/share/applications/$ID.desktop" "$ROOT/etc/xdg/autostart/$ID.desktop"; do
   desktop-file-validate "$entry" || fail "$entry does not validate"
