@@ -30,10 +30,6 @@ done
 EXPECTED=$(sort <<<"$EXPECTED")
 INSTALLED=$(cd "$ROOT" && find . -type f | sed 's/^\.//' | sort)
 [ "$INSTALLED" = "$EXPECTED" ] || fail "installed files:"$'\n'"$INSTALLED"
-# The program looks for its print module by a path from its own folder (UTF-16 in the binary).
-rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || true
-[ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/calvoro-print.so" ] ||
-  fail "the program looks for its print module in '$rel'"
 
 for entry in "$ROOT/usr/share/applications/$ID.desktop" "$ROOT/etc/xdg/autostart/$ID.desktop"; do
   desktop-file-validate "$entry" || fail "$entry does not validate"
@@ -49,6 +45,11 @@ for size in 16 32 48 64 128 256; do
   got=$(identify -format '%wx%h' "$ROOT/usr/share/icons/hicolor/${size}x$size/apps/$ID.png")
   [ "$got" = "${size}x$size" ] || fail "the ${size}px icon is $got"
 done
+
+# The program looks for its print module by a path from its own folder (UTF-16 in the binary).
+rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || true
+[ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/calvoro-print.so" ] ||
+  fail "the program looks for its print module in '$rel'"
 
 # The scalable icon is the same design: drawn at 256 pixels it nearly matches the 256 pixel one.
 rsvg-convert -w 256 -h 256 "$ROOT/usr/share/icons/hicolor/scalable/apps/$ID.svg" -o "$ROOT/svg.png" ||
