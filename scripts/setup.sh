@@ -23,6 +23,8 @@ PACKAGES=(
   poppler-utils
   # validators of the launcher and metainfo, and the Debian package tools for `make package`
   desktop-file-utils appstream dpkg-dev
+  # the package's checks: lintian, the scalable icon drawn (rsvg-convert), the manual page read
+  lintian librsvg2-bin man-db file
   # a StatusNotifierItem watcher and host for the tray tests on a private session bus
   dbus-daemon libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   weston xwayland qt6-wayland # the Wayland session tests: a headless compositor, its X server, Qt on Wayland

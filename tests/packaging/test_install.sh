@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # What installing puts where: the launcher and the autostart entry validate and name the
 # installed program and icon, the metainfo validates and names the launcher, every icon size is
-# a picture of that size, and the Debian package holds the same files.
+# a picture of that size and the scalable one looks like them, the manual page reads cleanly,
+# and the Debian package holds the same files, stripped, with their debug symbols in the -dbgsym
+# package, and installs and removes with dpkg keeping the administrator's autostart entry.
 set -euo pipefail
 BUILD=${1:?usage: test_install.sh BUILD_DIR}
 ID=com.kaldoprototyping.Calvoro
@@ -10,12 +12,18 @@ trap 'rm -rf "$ROOT"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$ROOT" cmake --install "$BUILD" --prefix /usr >/dev/null
-LIBDIR=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$BUILD/CMakeCache.txt")
-EXPECTED="/etc/xdg/autostart/$ID.desktop
+# The print module in a private folder of the architecture's library folder, out of ldconfig's way.
+TRIPLET=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+AUTOSTART=/etc/xdg/autostart/$ID.desktop
+EXPECTED="$AUTOSTART
 /usr/bin/calvoro
-/usr/$LIBDIR/calvoro/calvoro-print.so
+/usr/lib/$TRIPLET/calvoro/calvoro-print.so
 /usr/share/applications/$ID.desktop
-/usr/share/metainfo/$ID.metainfo.xml"
+/usr/share/metainfo/$ID.metainfo.xml
+/usr/share/icons/hicolor/scalable/apps/$ID.svg
+/usr/share/man/man1/calvoro.1.gz
+/usr/share/doc/calvoro/copyright
+/usr/share/doc/calvoro/changelog.gz"
 for size in 16 32 48 64 128 256; do
   EXPECTED+=$'\n'"/usr/share/icons/hicolor/${size}x$size/apps/$ID.png"
 done
@@ -43,10 +51,69 @@ for size in 16 32 48 64 128 256; do
   [ "$got" = "${size}x$size" ] || fail "the ${size}px icon is $got"
 done
 
+# The program looks for its print module by a path from its own folder (UTF-16 in the binary).
+rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || true
+[ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/calvoro-print.so" ] ||
+  fail "the program looks for its print module in '$rel'"
+
+# The scalable icon is the same design: drawn at 256 pixels it nearly matches the 256 pixel one.
+rsvg-convert -w 256 -h 256 "$ROOT/usr/share/icons/hicolor/scalable/apps/$ID.svg" -o "$ROOT/svg.png" ||
+  fail "the scalable icon does not render"
+rmse=$(compare -metric RMSE "$ROOT/usr/share/icons/hicolor/256x256/apps/$ID.png" "$ROOT/svg.png" \
+  null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
+awk -v e="$rmse" 'BEGIN { exit !(e != "" && e < 0.03) }' ||
+  fail "the scalable icon drawn at 256 pixels differs from the 256 pixel icon (RMSE $rmse)"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+  "$ROOT/usr/share/man/man1/calvoro.1.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page: $warnings"
+
 # The package: built from the same tree, it holds the same files.
 (cd "$BUILD" && cpack -G DEB -B "$ROOT/deb" >/dev/null) || fail "cpack failed"
 DEB=$(ls "$ROOT"/deb/*.deb)
 LISTED=$(dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's/^\.//' | sort)
 [ "$LISTED" = "$EXPECTED" ] || fail "the package holds:"$'\n'"$LISTED"
 dpkg-deb -f "$DEB" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+VERSION=$(dpkg-deb -f "$DEB" Version)
+zcat "$ROOT/usr/share/doc/calvoro/changelog.gz" | head -1 | grep -qF "calvoro ($VERSION)" ||
+  fail "the changelog's newest entry is not version $VERSION"
+# ldconfig would be called for a module folder of /usr/lib.
+dpkg-deb -I "$DEB" postinst >/dev/null 2>&1 && fail "the package has a postinst"
+
+# Stripped binaries, each with its debug file, found by its build id, in the -dbgsym package.
+DDEB=$(ls "$ROOT"/deb/*-dbgsym*.ddeb) || fail "no -dbgsym package"
+dpkg-deb -x "$DEB" "$ROOT/pkg"
+dpkg-deb -x "$DDEB" "$ROOT/dbg"
+for bin in usr/bin/calvoro "usr/lib/$TRIPLET/calvoro/calvoro-print.so"; do
+  file -b "$ROOT/pkg/$bin" | grep -q ', stripped' || fail "$bin is not stripped"
+  id=$(readelf -n "$ROOT/pkg/$bin" | sed -n 's/.*Build ID: \([0-9a-f]*\).*/\1/p')
+  debug="$ROOT/dbg/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug"
+  [ -n "$id" ] && readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info' ||
+    fail "$bin has no debug file in the -dbgsym package"
+done
+
+# Each package's checksum list names exactly its files, by their installed paths.
+for pkg in "$DEB" "$DDEB"; do
+  sums=$(dpkg-deb -I "$pkg" md5sums | awk '{print $2}' | sort)
+  files=$(dpkg-deb -c "$pkg" | awk '$1 ~ /^-/ {print $6}' | sed 's|^\./||' | sort)
+  [ "$sums" = "$files" ] || fail "$(basename "$pkg") lists in its md5sums:"$'\n'"$sums"
+done
+
+# Installing and removing with dpkg, in a root of its own: the autostart entry is a conffile, so
+# removing keeps it (with an administrator's change) and purging takes it away.
+DPKG=(dpkg --root="$ROOT/sys" --force-not-root --force-depends --force-script-chrootless
+  --log=/dev/null)
+mkdir -p "$ROOT/sys/var/lib/dpkg/info" "$ROOT/sys/var/lib/dpkg/updates"
+touch "$ROOT/sys/var/lib/dpkg/status"
+# The private root has none of the dependencies: dpkg's complaints about them are only shown on
+# a failure.
+out=$("${DPKG[@]}" -i "$DEB" "$DDEB" 2>&1) || fail "dpkg cannot install the packages: $out"
+dpkg-query --root="$ROOT/sys" --control-show calvoro conffiles | grep -qx "$AUTOSTART" ||
+  fail "the autostart entry is not a conffile"
+[ -x "$ROOT/sys/usr/bin/calvoro" ] || fail "dpkg did not install the program"
+echo "Hidden=true" >>"$ROOT/sys$AUTOSTART"
+out=$("${DPKG[@]}" -r calvoro-dbgsym calvoro 2>&1) || fail "dpkg cannot remove the packages: $out"
+[ ! -e "$ROOT/sys/usr/bin/calvoro" ] || fail "removing left the program"
+grep -qx "Hidden=true" "$ROOT/sys$AUTOSTART" || fail "removing lost the changed autostart entry"
+out=$("${DPKG[@]}" -P calvoro 2>&1) || fail "dpkg cannot purge the package: $out"
+[ ! -e "$ROOT/sys$AUTOSTART" ] || fail "purging left the autostart entry"
 echo "PASS"

@@ -1,6 +1,7 @@
 #pragma once
 // The drawing functions, one file per family. Each returns the picture as
 // drawn (ARGB); the catalog turns 16-colour ones into indexed images.
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -15,6 +16,8 @@ QImage initialTrayIcon(Cycle cycle, int size);
 QImage happyIcon();
 QImage attentionIcon();
 QImage applicationIcon(int size);
+// The same design as SVG, for the launcher at any size.
+QByteArray applicationIconSvg();
 
 // logo.cpp: the splash picture; its silhouette is exactly its non-black pixels.
 QImage logoPicture();

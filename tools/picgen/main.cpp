@@ -2,6 +2,7 @@
 //   picgen [--out DIR] [--contact-sheet FILE [--only PREFIX]]
 #include "catalog.h"
 #include "contact_sheet.h"
+#include "drawings.h"
 #include "output.h"
 
 #include <QCommandLineParser>
@@ -54,7 +55,12 @@ int main(int argc, char **argv) {
         }
       }
     }
-    std::printf("picgen: %d pictures in %s\n", int(pictures.size()), qPrintable(dir.path()));
+    // The launcher's scalable icon; installed, not compiled in.
+    if (!writeFile(applicationIconSvg(), dir.filePath(QStringLiteral("calvoro.svg")), &error)) {
+      std::fprintf(stderr, "picgen: calvoro.svg: %s\n", qPrintable(error));
+      return 1;
+    }
+    std::printf("picgen: %d pictures in %s\n", int(pictures.size()) + 1, qPrintable(dir.path()));
   }
   if (parser.isSet(sheet)) {
     const QImage img = contactSheet(pictures, parser.value(only));
