@@ -129,9 +129,10 @@ void BorderlessWindow::releaseWhileHidden() {
     view->releasePicture();
   platform::runGuarded([this] { onReleasing(); });
   // The platform window goes with its backing store (a window-size image); stay-on-top,
-  // masks and the place are the widget's and come back with the next show.
+  // masks and the place are the widget's and come back with the next show. Windows of its
+  // children (an open menu, a balloon) are left alone.
   if (testAttribute(Qt::WA_WState_Created))
-    destroy();
+    destroy(true, false);
   platform::returnFreeMemory();
 }
 

@@ -1,11 +1,12 @@
-// What the content window, the About window and the date chooser give back once hidden, and
-// that the next opening shows and draws them as before.
+// What the content window, the About window, the date chooser and the splash give back once
+// hidden, and that the next opening shows and draws them as before.
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 
+#include <QMenu>
 #include <QTest>
 
 using namespace testing_support;
@@ -117,6 +118,20 @@ TEST_F(WindowRelease, AboutAndChooserGiveBackTheirPicturesAndWindows) {
   // Where the user left it, as before the release.
   EXPECT_EQ(chooser.pos(), place);
   EXPECT_EQ(chooser.grab().toImage(), chooserBefore);
+}
+
+TEST_F(WindowRelease, TheSplashGivesBackItsWindowButNotAMenuOpenMeanwhile) {
+  MainWindow &main = windows->main();
+  main.show();
+  main.trayMenu->popup(QPoint(20, 20));
+  ASSERT_TRUE(main.trayMenu->isVisible());
+  main.endSplash();
+  QTRY_VERIFY_WITH_TIMEOUT(!made(main), 20000);
+  EXPECT_TRUE(main.trayMenu->isVisible());
+  EXPECT_TRUE(made(*main.trayMenu));
+  main.trayMenu->hide();
+  main.trayMenu->popup(QPoint(20, 20));
+  EXPECT_TRUE(main.trayMenu->isVisible());
 }
 
 } // namespace
