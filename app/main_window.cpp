@@ -64,6 +64,8 @@ MainWindow::MainWindow(Session &session, const platform::Environment &env, QWidg
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
+  // Shown once, for the splash.
+  setReleasedWhenHidden(true);
   resize(splash_layout::kWindow);
 
   // The icons first: they are what a session waits for at login.

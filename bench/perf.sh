@@ -3,7 +3,8 @@
 #   bench/perf.sh BUILD_DIR        (make perf)
 # Settings: PERF_RUNS (15), PERF_IDLE seconds of idle measurement (55, so the second memory
 # reading falls 60 s after start), PERF_CYCLES openings of the content window (50),
-# PERF_CHART_RUNS timings of "Show me" and " Print" (10, bench/perf_chart.sh).
+# PERF_CHART_RUNS timings of "Show me" and " Print" (10, bench/perf_chart.sh). The openings are
+# timed to their first frame, and memory is read again 60 s after the last one closed.
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,7 +14,7 @@ CYCLES=${PERF_CYCLES:-50}
 CALVORO="$BUILD/app/calvoro"
 BARE="$BUILD/bench/bare_tray"
 WATCH="$BUILD/bench/embed_watch"
-for p in "$CALVORO" "$BARE" "$WATCH" "$BUILD/bench/pixel_watch"; do
+for p in "$CALVORO" "$BARE" "$WATCH" "$BUILD/bench/pixel_watch" "$BUILD/bench/map_watch"; do
   [ -x "$p" ] || { echo "perf: $p is missing; run make build first" >&2; exit 1; }
 done
 
@@ -61,6 +62,9 @@ measure_start() {
   if [ "$day" = quiet ]; then
     record "$name" rss60_kB "$(status_field "$pid" VmRSS)"
     record "$name" hwm60_kB "$(status_field "$pid" VmHWM)"
+    # --- the program's own memory: resident pages that are no library's or file's ---
+    record "$name" anon60_kB "$(status_field "$pid" RssAnon)"
+    # --- end of the block ---
   fi
   kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
   desktop_poll 5 _perf_no_icons
@@ -89,8 +93,23 @@ icon=$(desktop_tray_icons | head -n 1 | cut -d' ' -f1)
 window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 window_hidden() { ! window_viewable "$1"; }
 find_content() { content=$(xdotool search --onlyvisible --name '^Calvoro by Kaldo$' 2>/dev/null | head -n 1); [ -n "$content" ]; }
-for ((i = 1; i <= CYCLES; i++)); do
+# --- opening time and memory after the windows were closed ---
+# The first frame an opening shows is its show animation's frame window, mapped on the root
+# window (map_watch); the window is made anew at an opening after it gave its memory back.
+ms_between() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f", (b - a) / 1e6}'; }
+open_watched() { # the click on the tray icon, and the time to the opening's first frame
+  local out="$DESKTOP_DIR/map.out" watcher t0
+  "$BUILD/bench/map_watch" 10 >"$out" &
+  watcher=$!
+  desktop_poll 5 grep -q ready "$out"
+  t0=$(date +%s%N)
   desktop_click "$icon"
+  wait "$watcher" || { echo "perf: no frame of the opening" >&2; return 1; }
+  record calvoro open_to_first_frame_ms "$(ms_between "$t0" "$(tail -n 1 "$out")")"
+}
+# --- end of the block ---
+for ((i = 1; i <= CYCLES; i++)); do
+  open_watched
   desktop_poll 10 find_content || { echo "perf: the content window did not open" >&2; exit 1; }
   sleep 0.8 # the show animation
   eval "$(xdotool getwindowgeometry --shell "$content")"
@@ -101,6 +120,12 @@ for ((i = 1; i <= CYCLES; i++)); do
     record calvoro "rss_after_${i}_cycles_kB" "$(status_field "$pid" VmRSS)"
   fi
 done
+# --- memory 60 s after the last window closed ---
+closed=$(date +%s)
+sleep $((closed + 60 - $(date +%s)))
+record calvoro rss60_after_closing_kB "$(status_field "$pid" VmRSS)"
+record calvoro anon60_after_closing_kB "$(status_field "$pid" RssAnon)"
+# --- end of the block ---
 kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
 
 # "Show me" to the chart drawn, " Print" to the job in the queue: a desktop and print server of their own.
@@ -116,6 +141,10 @@ for prog, metric, value in rows:
 print(f"{'metric':<28}{'program':<9}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}")
 for metric, progs in data.items():
     medians = {p: statistics.median(v) for p, v in progs.items()}
+    # Memory after the windows were closed, against the bare program 60 s after its start.
+    reference = {'rss60_after_closing_kB': 'rss60_kB', 'anon60_after_closing_kB': 'anon60_kB'}
+    if metric in reference and 'bare' in data.get(reference[metric], {}):
+        medians['bare'] = statistics.median(data[reference[metric]]['bare'])
     for p, v in progs.items():
         ratio = ''
         if p == 'calvoro' and 'bare' in medians and medians['bare']:

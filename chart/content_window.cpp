@@ -21,6 +21,7 @@ ContentWindow::ContentWindow(Session &session, const platform::Environment &env,
   setColor(qColor(platform::clSilver));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
+  setReleasedWhenHidden(true);
   resize(kPanelWidth, kPanelHeight);
 
   showAnimation = new SmoothShow(this);
@@ -187,6 +188,13 @@ void ContentWindow::onShowing() {
 void ContentWindow::onHidden() {
   showAnimation->setReverse(true);
   showAnimation->execute();
+}
+
+void ContentWindow::onReleasing() {
+  // Every showing of chart mode draws its chart anew; a draw still pending would only make
+  // the surface again for a window nobody sees.
+  chartDrawTimer->stop();
+  surface_ = QImage();
 }
 
 void ContentWindow::closeCornerClicked() {

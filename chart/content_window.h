@@ -115,6 +115,7 @@ signals:
 protected:
   void onShowing() override;
   void onHidden() override;
+  void onReleasing() override;
   void resizeEvent(QResizeEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;

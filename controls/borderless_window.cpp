@@ -1,6 +1,8 @@
 #include "controls/borderless_window.h"
 
 #include "controls/accessibility.h"
+#include "controls/picture_view.h"
+#include "platform/free_memory.h"
 #include "platform/guarded.h"
 #include "platform/region.h"
 #include "platform/session.h"
@@ -11,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QWindow>
 
 BorderlessWindow::BorderlessWindow(QWidget *parent)
@@ -113,6 +116,24 @@ void BorderlessWindow::hideEvent(QHideEvent *event) {
     return;
   platform::runGuarded([this] { onHidden(); });
   emit hidden();
+  // Later: a command may hide the window and show it again in one handler, and the hide
+  // animation and the objects deleted after it free their memory only once they have run.
+  if (releasedWhenHidden_)
+    QTimer::singleShot(kReleaseDelayMs, Qt::CoarseTimer, this, [this] { releaseWhileHidden(); });
+}
+
+void BorderlessWindow::releaseWhileHidden() {
+  if (isVisible())
+    return;
+  for (PictureView *view : findChildren<PictureView *>())
+    view->releasePicture();
+  platform::runGuarded([this] { onReleasing(); });
+  // The platform window goes with its backing store (a window-size image); stay-on-top,
+  // masks and the place are the widget's and come back with the next show. Windows of its
+  // children (an open menu, a balloon) are left alone.
+  if (testAttribute(Qt::WA_WState_Created))
+    destroy(true, false);
+  platform::returnFreeMemory();
 }
 
 void BorderlessWindow::mousePressEvent(QMouseEvent *event) {

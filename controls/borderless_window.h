@@ -42,6 +42,14 @@ public:
   // Whether a press at pos (window coordinates) lands on the surface.
   bool isSurfaceAt(const QPoint &pos) const;
 
+  // A window shown for seconds in a program that runs for days: once it has stayed hidden for
+  // kReleaseDelayMs it gives back its decoded pictures, what onReleasing() lets go,
+  // and its platform window with the backing store; the next show makes them again.
+  static constexpr int kReleaseDelayMs = 1000;
+  void setReleasedWhenHidden(bool on) { releasedWhenHidden_ = on; }
+  // What the hook above does; ignored while the window is visible.
+  void releaseWhileHidden();
+
 signals:
   // Hidden by the program (not by the window system), after onHidden; it may be
   // shown again before a queued receiver runs.
@@ -52,6 +60,8 @@ protected:
   // whatever it makes invisible never flashes) and once it has been hidden.
   virtual void onShowing() {}
   virtual void onHidden() {}
+  // A hidden window lets go of what it makes again when shown (releaseWhileHidden).
+  virtual void onReleasing() {}
 
   // Esc hides the window, as its "X" does.
   void keyPressEvent(QKeyEvent *event) override;
@@ -64,6 +74,7 @@ protected:
 private:
   WindowPlacement position_ = WindowPlacement::poDesigned;
   bool dragging_ = false;
+  bool releasedWhenHidden_ = false;
   QPoint dragOffset_;
 };
 

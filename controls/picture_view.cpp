@@ -11,8 +11,8 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent) {
 }
 
 const QPixmap &PictureView::picture() const {
-  if (load_)
-    picture_ = std::exchange(load_, nullptr)();
+  if (picture_.isNull() && load_)
+    picture_ = load_();
   return picture_;
 }
 
@@ -26,6 +26,11 @@ void PictureView::setPictureLoader(std::function<QPixmap()> load) {
   load_ = std::move(load);
   picture_ = QPixmap();
   update();
+}
+
+void PictureView::releasePicture() {
+  if (load_)
+    picture_ = QPixmap();
 }
 
 void PictureView::setStretch(bool value) {

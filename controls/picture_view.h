@@ -19,6 +19,9 @@ public:
   // The picture is read when first painted or asked for, so a window that is
   // never opened never decodes its pictures.
   void setPictureLoader(std::function<QPixmap()> load);
+  // Drops a picture that has a loader; it is read again at the next paint.
+  void releasePicture();
+  bool isPictureLoaded() const { return !picture_.isNull(); }
   bool stretch() const { return stretch_; }
   void setStretch(bool value);
   bool isCentred() const { return center_; }

@@ -44,6 +44,7 @@ AboutWindow::AboutWindow(const platform::Environment &env, QWidget *parent)
   setWindowTitle(QStringLiteral("About Calvoro by KALDO"));
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  setReleasedWhenHidden(true);
   resize(about_layout::kWindow);
 
   backgroundPicture =

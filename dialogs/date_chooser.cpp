@@ -62,6 +62,7 @@ DateChooser::DateChooser(const platform::Environment &env, QWidget *parent)
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   // Centred the first time; afterwards where the user left it.
   setPosition(WindowPlacement::poScreenCenter);
+  setReleasedWhenHidden(true);
   resize(chooser_layout::kWindow);
 
   backgroundPicture = newPictureView(this, "backgroundPicture", rect(), "calendbg");
