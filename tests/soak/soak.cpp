@@ -131,14 +131,16 @@ void openAndCloseEveryWindow() {
   waitHidden(&windows->chooser());
 }
 
-// Until only the tray's own timers run: an animation that is still ending
+// Until only the tray's own timers (blink, hourly, midnight) run: an animation that is still ending
 // holds a timer and its frame windows for a moment.
 void waitQuiet() {
   QElapsedTimer t;
   t.start();
   auto own = [] {
+    const auto *midnight = windows->main().findChild<QTimer *>(QStringLiteral("midnightTimer"));
     return int(windows->main().blinkTimer->isActive()) +
-           int(windows->main().hourlyRefreshTimer->isActive());
+           int(windows->main().hourlyRefreshTimer->isActive()) +
+           int(midnight && midnight->isActive());
   };
   while (runningTimers() > own() && t.elapsed() < 5000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
