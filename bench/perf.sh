@@ -8,6 +8,13 @@
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+# --- a network namespace of its own: begin ---
+# The single-instance lock is per user and network namespace: a Calvoro the user (or a test)
+# runs meanwhile would make the measured copies refuse to start.
+if [ -z "${PERF_OWN_NETWORK:-}" ]; then
+  PERF_OWN_NETWORK=1 exec bash "$ROOT/tests/e2e/lib/own_network.sh" bash "$0" "$BUILD"
+fi
+# --- a network namespace of its own: end ---
 RUNS=${PERF_RUNS:-15}
 IDLE=${PERF_IDLE:-55}
 CYCLES=${PERF_CYCLES:-50}
