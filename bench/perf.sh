@@ -3,11 +3,19 @@
 #   bench/perf.sh BUILD_DIR        (make perf)
 # Settings: PERF_RUNS (15), PERF_IDLE seconds of idle measurement (55, so the second memory
 # reading falls 60 s after start), PERF_CYCLES openings of the content window (50),
-# PERF_CHART_RUNS timings of "Show me" and " Print" (10, bench/perf_chart.sh). The openings are
-# timed to their first frame, and memory is read again 60 s after the last one closed.
+# PERF_CHART_RUNS timings of "Show me" and " Print" (10, bench/perf_chart.sh), PERF_BUS_RUNS
+# windows of PERF_BUS_SECONDS on the bus while blinking (3 of 20 s, bench/perf_bus.sh). The
+# openings are timed to their first frame, and memory is read again 60 s after the last one closed.
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
+# --- a network namespace of its own: begin ---
+# The single-instance lock is per user and network namespace: a Calvoro the user (or a test)
+# runs meanwhile would make the measured copies refuse to start.
+if [ -z "${PERF_OWN_NETWORK:-}" ]; then
+  PERF_OWN_NETWORK=1 exec bash "$ROOT/tests/e2e/lib/own_network.sh" bash "$0" "$BUILD"
+fi
+# --- a network namespace of its own: end ---
 RUNS=${PERF_RUNS:-15}
 IDLE=${PERF_IDLE:-55}
 CYCLES=${PERF_CYCLES:-50}
@@ -35,6 +43,10 @@ write_config() { # birth date, fourth line ("0": the icons blink)
 status_field() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 switches() { echo $(($(status_field "$1" voluntary_ctxt_switches) + $(status_field "$1" nonvoluntary_ctxt_switches))); }
+# --- blinking, per blink: begin ---
+# Every thread's (the X reader's and the bus's too), where switches() counts the main thread's.
+all_switches() { cat /proc/"$1"/task/*/status | awk '/_ctxt_switches:/ {s += $2} END {print s}'; }
+# --- blinking, per blink: end ---
 record() { echo "$1 $2 $3" >>"$RESULTS"; } # program metric value
 
 # One start: time to three icons, memory at 5 s and after the idle time, wakeups and CPU while idle.
@@ -56,8 +68,19 @@ measure_start() {
     record "$name" hwm5_kB "$(status_field "$pid" VmHWM)"
   fi
   s0=$(switches "$pid"); c0=$(cpu_ticks "$pid")
+  local a0; a0=$(all_switches "$pid") # blinking, per blink
   sleep "$IDLE"
   record "$name" "wakeups_${day}" "$(($(switches "$pid") - s0))"
+  # --- blinking, per blink: begin ---
+  # One blink a second: the counts over the idle seconds per blink.
+  local main=$(($(switches "$pid") - s0)) all=$(($(all_switches "$pid") - a0))
+  record "$name" "all_threads_wakeups_${day}" "$all"
+  if [ "$day" = blinking ] && [ "$name" = calvoro ]; then
+    per_blink() { awk -v d="$1" -v n="$IDLE" 'BEGIN {printf "%.2f", d / n}'; }
+    record "$name" switches_per_blink "$(per_blink "$main")"
+    record "$name" all_threads_switches_per_blink "$(per_blink "$all")"
+  fi
+  # --- blinking, per blink: end ---
   record "$name" "cpu_ms_${day}" "$(( ($(cpu_ticks "$pid") - c0) * 1000 / $(getconf CLK_TCK) ))"
   if [ "$day" = quiet ]; then
     record "$name" rss60_kB "$(status_field "$pid" VmRSS)"
@@ -128,6 +151,11 @@ record calvoro anon60_after_closing_kB "$(status_field "$pid" RssAnon)"
 # --- end of the block ---
 kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
 
+# --- blinking under a StatusNotifierItem host: begin ---
+echo "perf: the bus while blinking" >&2
+bash "$ROOT/bench/perf_bus.sh" "$BUILD" "$RESULTS"
+# --- blinking under a StatusNotifierItem host: end ---
+
 # "Show me" to the chart drawn, " Print" to the job in the queue: a desktop and print server of their own.
 echo "perf: the chart and the print" >&2
 bash "$ROOT/bench/perf_chart.sh" "$BUILD" "$RESULTS"
@@ -138,7 +166,7 @@ rows = [l.split() for l in open(sys.argv[1]) if l.strip()]
 data = {}
 for prog, metric, value in rows:
     data.setdefault(metric, {}).setdefault(prog, []).append(float(value))
-print(f"{'metric':<28}{'program':<9}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}")
+print(f"{'metric':<34}{'program':<9}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}")
 for metric, progs in data.items():
     medians = {p: statistics.median(v) for p, v in progs.items()}
     # Memory after the windows were closed, against the bare program 60 s after its start.
@@ -149,5 +177,5 @@ for metric, progs in data.items():
         ratio = ''
         if p == 'calvoro' and 'bare' in medians and medians['bare']:
             ratio = f"{medians['calvoro'] / medians['bare']:.2f}"
-        print(f"{metric:<28}{p:<9}{min(v):>10.1f}{medians[p]:>10.1f}{max(v):>10.1f}{ratio:>8}")
+        print(f"{metric:<34}{p:<9}{min(v):>10.1f}{medians[p]:>10.1f}{max(v):>10.1f}{ratio:>8}")
 PY

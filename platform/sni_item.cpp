@@ -77,7 +77,10 @@ ToolTip Item::toolTip() const {
 }
 
 void Item::setIcon(const QIcon &icon) {
-  pixmaps_ = pixmapsOf(icon);
+  if (icon.cacheKey() == iconKey_)
+    return;
+  iconKey_ = icon.cacheKey();
+  pixmaps_ = pixmapsOf(icon, itemPictureSize());
   emit NewIcon();
 }
 

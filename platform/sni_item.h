@@ -1,6 +1,6 @@
 #pragma once
 // One icon as a StatusNotifierItem: its own connection to the session bus (so that hosts see
-// each icon as a separate item), its picture in every size, tooltip, stable id and title,
+// each icon as a separate item), its picture, tooltip, stable id and title,
 // and its menu exported for the host. Registers with the host's watcher, again whenever a
 // watcher appears.
 
@@ -42,6 +42,8 @@ public:
        std::function<void(TrayMouse)> onMouse, QObject *parent = nullptr);
   ~Item() override;
 
+  // A picture other than the one shown is sent to hosts with one NewIcon; the same again
+  // (a refresh that puts each icon back) sends nothing.
   void setIcon(const QIcon &icon);
   void setTip(const QString &tip);
   // Asks the watcher on the bus to show this item; `done` runs once it has answered, with
@@ -77,6 +79,7 @@ signals:
 
 private:
   QString id_, title_, tip_;
+  qint64 iconKey_ = 0; // the shown icon's cache key; 0 for none
   Pixmaps pixmaps_;
   std::function<void(TrayMouse)> onMouse_;
   QString connectionName_, serviceName_;

@@ -69,6 +69,10 @@ bool SniNotifyArea::hostPresent() const {
   return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
 }
 
+sni::Item *SniNotifyArea::item(const QObject *owner, unsigned id) const {
+  return static_cast<sni::Item *>(presenter({owner, id}));
+}
+
 QObject *SniNotifyArea::createPresenter(const NotifyRecord &record,
                                         std::function<void(TrayMouse)> clicked) {
   return new sni::Item(itemId(record), itemTitle(record), record.menu, ++serial_,

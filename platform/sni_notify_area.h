@@ -30,6 +30,9 @@ public:
 
   bool hostPresent() const override;
 
+  // The item that stands for a record, or nullptr when it is not present.
+  sni::Item *item(const QObject *owner, unsigned id = 0) const;
+
   // A watcher came or a host registered: tells whoever waits for a tray when one is there.
   Q_SLOT void checkForHost();
 

@@ -1,8 +1,11 @@
 #include "platform/sni_types.h"
 
 #include <QDBusMetaType>
+#include <QGuiApplication>
 #include <QImage>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace platform::sni {
 
@@ -25,16 +28,19 @@ Pixmap pixmapOf(const QImage &source) {
 
 } // namespace
 
-Pixmaps pixmapsOf(const QIcon &icon) {
-  Pixmaps out;
+int itemPictureSize() {
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  return qRound(22 * std::max(ratio, 1.0));
+}
+
+Pixmaps pixmapsOf(const QIcon &icon, int size) {
   if (icon.isNull())
-    return out;
-  QList<QSize> sizes = icon.availableSizes();
-  if (sizes.isEmpty())
-    sizes = {QSize(16, 16), QSize(32, 32)};
-  for (const QSize &size : sizes)
-    out.append(pixmapOf(icon.pixmap(size).toImage()));
-  return out;
+    return {};
+  // pixmap() takes device-independent pixels and would double them on a scaled screen.
+  QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+  if (image.isNull())
+    return {};
+  return {pixmapOf(image)};
 }
 
 void registerTypes() {

@@ -37,8 +37,13 @@ struct MenuItemProperties {
 };
 using MenuItemPropertiesList = QList<MenuItemProperties>;
 
-// Every size the icon carries (a single one scaled to 16 and 32 when it carries none).
-Pixmaps pixmapsOf(const QIcon &icon);
+// The size of the one picture an item sends: hosts fetch the picture again at every change
+// (twice a second for each blinking icon), so one picture at the usual panel size, in device
+// pixels, and the host scales it to its own.
+int itemPictureSize();
+
+// The icon at `size` pixels; nothing for an empty icon.
+Pixmaps pixmapsOf(const QIcon &icon, int size);
 
 // Registers the types with Qt's D-Bus type system; safe to call more than once.
 void registerTypes();

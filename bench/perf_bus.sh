@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The session bus while the icons blink under a StatusNotifierItem host: the test's host and
+# watcher on a private bus, Calvoro on a day with a high and a low level, and every message
+# on the bus (dbus-monitor --pcap, the host's questions and the answers alike) counted in bytes.
+#   bench/perf_bus.sh BUILD_DIR RESULTS_FILE    (run by bench/perf.sh)
+# PERF_BUS_RUNS (3) windows of PERF_BUS_SECONDS (20) each.
+set -euo pipefail
+BUILD=$(cd "${1:-build}" && pwd)
+RESULTS=${2:?usage: perf_bus.sh BUILD_DIR RESULTS_FILE}
+RUNS=${PERF_BUS_RUNS:-3}
+SECONDS_EACH=${PERF_BUS_SECONDS:-20}
+LIB="$(cd "$(dirname "$0")/.." && pwd)/tests/e2e/lib"
+# shellcheck source=/dev/null
+source "$LIB/desktop.sh"
+# shellcheck source=/dev/null
+source "$LIB/calvoro.sh"
+# shellcheck source=/dev/null
+source "$LIB/sni.sh"
+command -v gtk-sni-tray-standalone >/dev/null || {
+  echo "perf: gtk-sni-tray-standalone is missing (scripts/setup.sh)" >&2
+  exit 1
+}
+
+calvoro_begin "$BUILD"
+sni_bus_start
+sni_host_start
+# Emotional high, intellectual low: two icons change at every blink.
+calvoro_write_config Perf "$(calvoro_birth_date_where 'e > 95 && i < 15')" 0
+calvoro_start
+_three_items() { [ "$(sni_items | wc -l)" -eq 3 ]; }
+desktop_poll 20 _three_items || { echo "perf: the items did not register" >&2; exit 1; }
+sleep 5 # the host reads each item and its menu once, after it registered
+
+for ((run = 1; run <= RUNS; run++)); do
+  capture="$DESKTOP_DIR/bus.$run.pcap"
+  dbus-monitor --session --pcap >"$capture" 2>/dev/null &
+  monitor=$!
+  sleep "$SECONDS_EACH"
+  kill "$monitor"; wait "$monitor" 2>/dev/null || true
+  python3 - "$capture" "$SECONDS_EACH" >>"$RESULTS" <<'PY'
+import struct, sys
+data, seconds = open(sys.argv[1], 'rb').read(), float(sys.argv[2])
+offset, total, changes = 24, 0, 0  # past the file's header; then a record header per message
+while offset + 16 <= len(data):
+    _, _, kept, length = struct.unpack_from('<IIII', data, offset)
+    message = data[offset + 16:offset + 16 + kept]
+    offset += 16 + kept
+    total += length
+    changes += b'NewIcon\0' in message
+print(f"calvoro bus_bytes_per_s_blinking {total / seconds:.0f}")
+print(f"calvoro bus_icon_changes_per_s {changes / seconds:.1f}")
+PY
+done
+kill -TERM "$CALVORO_PID"; wait "$CALVORO_PID" 2>/dev/null || true
