@@ -64,8 +64,9 @@ MainWindow::MainWindow(Session &session, const platform::Environment &env, QWidg
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
-  // Shown once, for the splash.
-  setReleasedWhenHidden(true);
+  // Shown once, for the splash, but it keeps its platform window when hidden: with it released,
+  // every blink of the X tray icons woke the X reader thread again (seen by the blink test;
+  // the splash's backing store it would give back is about 180 kB).
   resize(splash_layout::kWindow);
 
   // The icons first: they are what a session waits for at login.

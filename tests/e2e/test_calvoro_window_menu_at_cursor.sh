@@ -34,6 +34,15 @@ _tray_command() {
 KNOWN=""
 _tray_command 7
 desktop_poll 5 eval '[ -n "$(calvoro_window "About Calvoro by KALDO")" ]' || desktop_fail "no About window"
+# Its show animation over (the green bar on its left edge drawn): the window manager gives the
+# window the focus when the animation's frame goes, which would close a menu opened meanwhile.
+read -r AX AY _ <<<"$(calvoro_geometry "$(calvoro_window "About Calvoro by KALDO")")"
+_about_framed() {
+  local r g b
+  read -r r g b <<<"$(calvoro_mean "$1" $((AX + 1)) $((AY + 30)) 8 300)"
+  ((g > r + 40 && g > b + 40)) || _calvoro_why "the About window's left bar is $r $g $b"
+}
+calvoro_poll_shot 5 about _about_framed || desktop_fail "the About window is not framed: $CALVORO_WHY"
 _tray_command 4
 calvoro_find_content_window
 calvoro_poll_shot 5 0-setup calvoro_frame_shown || desktop_fail "no content window: $CALVORO_WHY"

@@ -120,18 +120,4 @@ TEST_F(WindowRelease, AboutAndChooserGiveBackTheirPicturesAndWindows) {
   EXPECT_EQ(chooser.grab().toImage(), chooserBefore);
 }
 
-TEST_F(WindowRelease, TheSplashGivesBackItsWindowButNotAMenuOpenMeanwhile) {
-  MainWindow &main = windows->main();
-  main.show();
-  main.trayMenu->popup(QPoint(20, 20));
-  ASSERT_TRUE(main.trayMenu->isVisible());
-  main.endSplash();
-  QTRY_VERIFY_WITH_TIMEOUT(!made(main), 20000);
-  EXPECT_TRUE(main.trayMenu->isVisible());
-  EXPECT_TRUE(made(*main.trayMenu));
-  main.trayMenu->hide();
-  main.trayMenu->popup(QPoint(20, 20));
-  EXPECT_TRUE(main.trayMenu->isVisible());
-}
-
 } // namespace
