@@ -29,10 +29,10 @@ bench: build
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
 
-# In a network namespace of its own (as root): the one-copy lock would keep the measured
-# program from starting beside a Calvoro that runs already.
+# perf.sh runs itself in a network namespace of its own (as root): the one-copy lock would keep
+# the measured program from starting beside a Calvoro that runs already.
 perf: build
-	@bash tests/e2e/lib/own_network.sh bash bench/perf.sh $(BUILD)
+	@bash bench/perf.sh $(BUILD)
 
 soak: build
 	@bash tests/soak/run.sh $(BUILD) $(or $(SOAK_HOURS),48) $(or $(SOAK_CYCLES),6) $(BUILD)/soak-report.txt
