@@ -56,12 +56,7 @@ calvoro_wait_exit "$CALVORO_PID" 10 || desktop_fail "--autostart without a setup
   desktop_fail "--autostart without a setup wrote something"
 
 # --autostart with a setup on a desktop whose tray comes late: no notice, the icons come.
-for i in "${!DESKTOP_NAMES[@]}"; do
-  if [ "${DESKTOP_NAMES[$i]}" = trayer ]; then
-    kill -TERM "${DESKTOP_PIDS[$i]}"
-    wait "${DESKTOP_PIDS[$i]}" 2>/dev/null || true
-  fi
-done
+desktop_stop_tray
 calvoro_write_config Anna 01/02/1990 1
 calvoro_start calvoro --autostart
 desktop_poll 10 eval '[ -n "$(calvoro_window "Calvoro by Kaldo Prototyping")" ]' ||

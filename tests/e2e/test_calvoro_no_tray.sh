@@ -10,12 +10,7 @@ source "$(dirname "$0")/lib/boxes.sh"
 
 calvoro_begin "$BUILD"
 # calvoro_begin brought up a tray: take it away before the program starts.
-for i in "${!DESKTOP_NAMES[@]}"; do
-  if [ "${DESKTOP_NAMES[$i]}" = trayer ]; then
-    kill -TERM "${DESKTOP_PIDS[$i]}"
-    wait "${DESKTOP_PIDS[$i]}" 2>/dev/null || true
-  fi
-done
+desktop_stop_tray
 calvoro_write_config Anna 01/02/1990 1
 calvoro_start
 desktop_poll 12 eval '[ -n "$(calvoro_window Information)" ]' || desktop_fail "no box about the missing tray"

@@ -5,6 +5,7 @@
 # Source it from a test script, then:
 #   desktop_start [--no-tray]          fresh display, window manager and tray; cleans up on exit
 #   desktop_start_tray                 starts the tray later (after desktop_start --no-tray)
+#   desktop_stop_tray                  takes the tray away
 #   desktop_run NAME PROGRAM [ARGS]    starts a program; its output goes to $(desktop_output NAME)
 #   desktop_wait_tray_icons N          waits until the tray holds N icons
 #   desktop_tray_icons                 one line per icon: "WINDOW X Y WIDTH HEIGHT" (screen coordinates)
@@ -170,6 +171,16 @@ desktop_start_tray() {
     >"$DESKTOP_DIR/trayer.out" 2>"$DESKTOP_DIR/trayer.err" </dev/null &
   _desktop_track $! trayer
   desktop_poll "$DESKTOP_TIMEOUT" _desktop_tray_host || desktop_fail "the tray did not start"
+}
+
+desktop_stop_tray() {
+  local i
+  for i in "${!DESKTOP_NAMES[@]}"; do
+    if [ "${DESKTOP_NAMES[$i]}" = trayer ]; then
+      kill -TERM "${DESKTOP_PIDS[$i]}" 2>/dev/null || true
+      wait "${DESKTOP_PIDS[$i]}" 2>/dev/null || true
+    fi
+  done
 }
 
 # The icons in the tray: the tray host's child windows, except its own 1 x 1 window.
