@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/free_memory.h"
 #include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/resume_watch.h"
@@ -16,6 +17,7 @@
 #include "state/setup_values.h"
 
 #include <QApplication>
+#include <QBackingStore>
 
 #include <QCursor>
 #include <QEvent>
@@ -246,6 +248,15 @@ void MainWindow::endSplash() {
   splashPicture = nullptr;
   delete splashShaper;
   splashShaper = nullptr;
+  // Hidden for good, but its platform window stays: without it, each blink of the X tray icons
+  // woke the program's X reader. The splash's window-size image goes, once the hide is done.
+  QTimer::singleShot(kReleaseDelayMs, Qt::CoarseTimer, this, [this] {
+    if (isVisible())
+      return;
+    if (QBackingStore *store = backingStore())
+      store->resize(QSize(1, 1));
+    platform::returnFreeMemory();
+  });
 }
 
 void MainWindow::firstRunSetup() {
