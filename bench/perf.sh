@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Calvoro against the bare three-icon Qt program, alternately, on one virtual desktop.
+# Calvoro against the bare three-icon Qt program, alternately, on one virtual desktop; on quiet
+# days also against the same program with a three-second splash (bare_tray --splash).
 #   bench/perf.sh BUILD_DIR        (make perf)
 # Settings: PERF_RUNS (15), PERF_IDLE seconds of idle measurement (55, so the second memory
 # reading falls 60 s after start), PERF_CYCLES openings of the content window (50),
@@ -52,12 +53,13 @@ record() { echo "$1 $2 $3" >>"$RESULTS"; } # program metric value
 # One start: time to three icons, memory at 5 s and after the idle time, wakeups and CPU while idle.
 measure_start() {
   local name=$1 program=$2 day=$3 watch_out pid t0 t1 s0 c0
+  shift 3 # the rest: the program's arguments
   watch_out="$DESKTOP_DIR/watch.out"
   "$WATCH" "$DESKTOP_TRAY" 3 20 >"$watch_out" &
   local watcher=$!
   desktop_poll 5 grep -q ready "$watch_out"
   t0=$(date +%s%N)
-  "$program" >"$DESKTOP_DIR/$name.out" 2>&1 &
+  "$program" "$@" >"$DESKTOP_DIR/$name.out" 2>&1 &
   pid=$!
   wait "$watcher" || { kill "$pid"; echo "perf: $name's icons did not arrive" >&2; return 1; }
   t1=$(tail -n 1 "$watch_out")
@@ -103,6 +105,9 @@ for ((run = 1; run <= RUNS; run++)); do
     if [ $day = quiet ]; then write_config "$quiet_birth" 0; else write_config "$blink_birth" 0; fi
     measure_start calvoro "$CALVORO" $day
     measure_start bare "$BARE" $day
+    # --- the floor with a splash: begin ---
+    if [ $day = quiet ]; then measure_start bare_splash "$BARE" $day --splash; fi
+    # --- the floor with a splash: end ---
   done
 done
 
@@ -166,16 +171,18 @@ rows = [l.split() for l in open(sys.argv[1]) if l.strip()]
 data = {}
 for prog, metric, value in rows:
     data.setdefault(metric, {}).setdefault(prog, []).append(float(value))
-print(f"{'metric':<34}{'program':<9}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}")
+# ratio: Calvoro's median against the bare program's; splash: against bare_tray --splash's.
+print(f"{'metric':<34}{'program':<12}{'min':>10}{'median':>10}{'max':>10}{'ratio':>8}{'splash':>8}")
 for metric, progs in data.items():
     medians = {p: statistics.median(v) for p, v in progs.items()}
     # Memory after the windows were closed, against the bare program 60 s after its start.
     reference = {'rss60_after_closing_kB': 'rss60_kB', 'anon60_after_closing_kB': 'anon60_kB'}
-    if metric in reference and 'bare' in data.get(reference[metric], {}):
-        medians['bare'] = statistics.median(data[reference[metric]]['bare'])
+    for floor in ('bare', 'bare_splash'):
+        if metric in reference and floor in data.get(reference[metric], {}):
+            medians[floor] = statistics.median(data[reference[metric]][floor])
+    def against(floor):
+        return f"{medians['calvoro'] / medians[floor]:.2f}" if medians.get(floor) else ''
     for p, v in progs.items():
-        ratio = ''
-        if p == 'calvoro' and 'bare' in medians and medians['bare']:
-            ratio = f"{medians['calvoro'] / medians['bare']:.2f}"
-        print(f"{metric:<34}{p:<9}{min(v):>10.1f}{medians[p]:>10.1f}{max(v):>10.1f}{ratio:>8}")
+        ratio, splash = (against('bare'), against('bare_splash')) if p == 'calvoro' else ('', '')
+        print(f"{metric:<34}{p:<12}{min(v):>10.1f}{medians[p]:>10.1f}{max(v):>10.1f}{ratio:>8}{splash:>8}")
 PY
