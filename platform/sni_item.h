@@ -3,6 +3,13 @@
 // each icon as a separate item), its picture, tooltip, stable id and title,
 // and its menu exported for the host. Registers with the host's watcher, again whenever a
 // watcher appears.
+//
+// A picture goes out both by name, from the program's own theme folder (IconName and
+// IconThemePath), and as pixels (IconPixmap), since hosts differ in what they read. Hosts ask
+// for the picture again at every change of a blinking icon, and some ask for every one of
+// these properties each time: a host that has asked for the theme folder by itself is one that
+// looks names up there, so while the picture has a name it gets no pixels, which would
+// otherwise be most of the bytes on the bus.
 
 #include "platform/notify_area.h"
 #include "platform/sni_types.h"
@@ -10,6 +17,7 @@
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 
@@ -25,10 +33,10 @@ class Item : public QObject {
   Q_PROPERTY(QString Title READ title)
   Q_PROPERTY(QString Status READ status)
   Q_PROPERTY(int WindowId READ windowId)
-  Q_PROPERTY(QString IconThemePath READ empty)
+  Q_PROPERTY(QString IconThemePath READ iconThemePath)
   Q_PROPERTY(QDBusObjectPath Menu READ menu)
   Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
-  Q_PROPERTY(QString IconName READ empty)
+  Q_PROPERTY(QString IconName READ iconName)
   Q_PROPERTY(platform::sni::Pixmaps IconPixmap READ iconPixmap)
   Q_PROPERTY(QString OverlayIconName READ empty)
   Q_PROPERTY(platform::sni::Pixmaps OverlayIconPixmap READ noPixmaps)
@@ -37,19 +45,22 @@ class Item : public QObject {
   Q_PROPERTY(QString AttentionMovieName READ empty)
   Q_PROPERTY(platform::sni::ToolTip ToolTip READ toolTip)
 public:
-  // `serial` tells this process's items apart on the bus; `onMouse` gets the host's clicks.
+  // `serial` tells this process's items apart on the bus; `onMouse` gets the host's clicks;
+  // `themePath` holds the pictures as theme icons (trayThemePath()), empty for none.
   Item(const QString &id, const QString &title, QMenu *menu, int serial,
-       std::function<void(TrayMouse)> onMouse, QObject *parent = nullptr);
+       std::function<void(TrayMouse)> onMouse, const QString &themePath = {},
+       QObject *parent = nullptr);
   ~Item() override;
 
   // A picture other than the one shown is sent to hosts with one NewIcon; the same again
-  // (a refresh that puts each icon back) sends nothing.
+  // (a refresh that puts each icon back) sends nothing, nor does a tip set to its own text.
   void setIcon(const QIcon &icon);
   void setTip(const QString &tip);
   // Asks the watcher on the bus to show this item; `done` runs once it has answered, with
   // whether it took the item (false at once when there is no bus).
   void registerWithWatcher(const std::function<void(bool)> &done = {});
   QString serviceName() const { return serviceName_; }
+  QDBusConnection bus() const { return bus_; }
 
   QString category() const { return QStringLiteral("ApplicationStatus"); }
   QString id() const { return id_; }
@@ -59,7 +70,12 @@ public:
   QString empty() const { return {}; }
   QDBusObjectPath menu() const;
   bool itemIsMenu() const { return false; }
+  QString iconThemePath() const { return themePath_; }
+  QString iconName() const { return iconName_; }
   Pixmaps iconPixmap() const { return pixmaps_; }
+  // The property `name` as the host `caller` gets it, asked for by itself (Get) or with all
+  // others (GetAll): only a question for the theme folder by itself tells what a host uses.
+  QVariant propertyFor(const QString &name, const QString &caller, bool alone);
   Pixmaps noPixmaps() const { return {}; }
   platform::sni::ToolTip toolTip() const;
 
@@ -81,6 +97,9 @@ private:
   QString id_, title_, tip_;
   qint64 iconKey_ = 0; // the shown icon's cache key; 0 for none
   Pixmaps pixmaps_;
+  QString themePath_, iconName_;
+  // Hosts (by unique bus name) that have asked for IconThemePath by itself.
+  QSet<QString> themeReaders_;
   std::function<void(TrayMouse)> onMouse_;
   QString connectionName_, serviceName_;
   QDBusConnection bus_;
