@@ -23,6 +23,8 @@ command -v gtk-sni-tray-standalone >/dev/null || {
 }
 
 calvoro_begin "$BUILD"
+# As installed: the tray pictures in a data folder's hicolor theme, where the host looks itself.
+export XDG_DATA_DIRS="$BUILD/app/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 sni_bus_start
 sni_host_start
 _three_items() { [ "$(sni_items | wc -l)" -eq 3 ]; }

@@ -69,8 +69,9 @@ QDBusConnection connectionNamed(const QString &name) {
 
 Item::Item(const QString &id, const QString &title, QMenu *menu, int serial,
            std::function<void(TrayMouse)> onMouse, const QString &themePath, QObject *parent)
-    : QObject(parent), id_(id), title_(title), themePath_(themePath), onMouse_(std::move(onMouse)),
-      connectionName_(QStringLiteral("calvoro-sni-%1").arg(serial)),
+    : QObject(parent), id_(id), title_(title), themePath_(themePath),
+      hostThemePath_(inSystemThemes(themePath) ? QString() : themePath),
+      onMouse_(std::move(onMouse)), connectionName_(QStringLiteral("calvoro-sni-%1").arg(serial)),
       serviceName_(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                        .arg(QCoreApplication::applicationPid())
                        .arg(serial)),

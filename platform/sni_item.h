@@ -4,12 +4,12 @@
 // and its menu exported for the host. Registers with the host's watcher, again whenever a
 // watcher appears.
 //
-// A picture goes out both by name, from the program's own theme folder (IconName and
-// IconThemePath), and as pixels (IconPixmap), since hosts differ in what they read. Hosts ask
-// for the picture again at every change of a blinking icon, and some ask for every one of
-// these properties each time: a host that has asked for the theme folder by itself is one that
-// looks names up there, so while the picture has a name it gets no pixels, which would
-// otherwise be most of the bytes on the bus.
+// A picture goes out both by name, from the hicolor theme (IconName, and IconThemePath when
+// the program runs from where hosts do not look by themselves), and as pixels (IconPixmap),
+// since hosts differ in what they read. Hosts ask for the picture again at every change of a
+// blinking icon, and some ask for every one of these properties each time: a host that has
+// asked for the theme folder by itself is one that looks names up, so while the picture has
+// a name it gets no pixels, which would otherwise be most of the bytes on the bus.
 
 #include "platform/notify_area.h"
 #include "platform/sni_types.h"
@@ -70,7 +70,7 @@ public:
   QString empty() const { return {}; }
   QDBusObjectPath menu() const;
   bool itemIsMenu() const { return false; }
-  QString iconThemePath() const { return themePath_; }
+  QString iconThemePath() const { return hostThemePath_; }
   QString iconName() const { return iconName_; }
   Pixmaps iconPixmap() const { return pixmaps_; }
   // The property `name` as the host `caller` gets it, asked for by itself (Get) or with all
@@ -98,6 +98,10 @@ private:
   qint64 iconKey_ = 0; // the shown icon's cache key; 0 for none
   Pixmaps pixmaps_;
   QString themePath_, iconName_;
+  // The folder told to hosts: none when their themes look there anyway. Some hosts build an
+  // icon theme anew for every picture looked up in a folder they are told (a tenth of a
+  // second of their time at each change of a blinking icon).
+  QString hostThemePath_;
   // Hosts (by unique bus name) that have asked for IconThemePath by itself.
   QSet<QString> themeReaders_;
   std::function<void(TrayMouse)> onMouse_;

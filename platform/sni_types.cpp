@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStandardPaths>
 #include <QtEndian>
 
 #include <algorithm>
@@ -39,12 +40,23 @@ int itemPictureSize() {
 QString trayThemePath() {
   const QDir programDir(QCoreApplication::applicationDirPath());
   for (const QString &dir :
-       {QStringLiteral("tray-icons"), QStringLiteral(CALVORO_TRAY_THEME_DIR)}) {
+       {QStringLiteral("share/icons"), QStringLiteral(CALVORO_TRAY_THEME_DIR)}) {
     const QString path = programDir.filePath(dir);
-    if (QFileInfo::exists(path + QStringLiteral("/hicolor")))
-      return QDir::cleanPath(path);
+    if (!themeIconName(path, QStringLiteral("happy")).isEmpty())
+      return QFileInfo(path).canonicalFilePath();
   }
   return {};
+}
+
+bool inSystemThemes(const QString &themePath) {
+  const QString theme = QFileInfo(themePath).canonicalFilePath();
+  if (theme.isEmpty())
+    return false;
+  const QStringList dataDirs =
+      QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+  return std::any_of(dataDirs.begin(), dataDirs.end(), [&theme](const QString &dir) {
+    return QFileInfo(dir + QStringLiteral("/icons")).canonicalFilePath() == theme;
+  });
 }
 
 QString themeIconName(const QString &themePath, const QString &picture) {

@@ -29,7 +29,7 @@ for size in 16 32 48 64 128 256; do
 done
 # The tray pictures as theme icons of the program's own, every drawn size, for hosts that read
 # an item's picture by name.
-TRAY_THEME=/usr/share/calvoro/icons/hicolor
+TRAY_THEME=/usr/share/icons/hicolor
 TRAY_PICTURES=(happy attenti tray21 tray22 tray23)
 for level in {0..10}; do
   TRAY_PICTURES+=("emotio$level" "intel$level" "physiq$level")
@@ -69,7 +69,7 @@ rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || tru
   fail "the program looks for its print module in '$rel'"
 
 # Each tray picture in its size's folder, and the program looks for them where they are.
-identify -format '%d %wx%h\n' "$ROOT$TRAY_THEME"/*/apps/*.png |
+identify -format '%d %wx%h\n' "$ROOT$TRAY_THEME"/*/apps/calvoro-*.png |
   awk '{ n = split($1, dir, "/"); if (dir[n - 1] != $2) { print; bad = 1 } } END { exit bad }' ||
   fail "tray pictures in the folder of another size"
 rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/icons$') || true

@@ -109,11 +109,12 @@ TEST_F(SniBlinkTest, ATipSetToTheSameTextSendsNoChange) {
   EXPECT_EQ(items()[0]->toolTip().title, QStringLiteral("Another tip"));
 }
 
-// The same, with the tray pictures as theme icons at 22 pixels, as the build puts them.
+// The same, with the tray pictures as theme icons at 22 pixels, as the build puts them, in a
+// folder that hosts must be told of.
 class SniThemeTest : public SniBlinkTest {
 protected:
   QString themePath() override {
-    const QString apps = theme.filePath(QStringLiteral("hicolor/22x22/apps"));
+    const QString apps = folder() + QStringLiteral("/hicolor/22x22/apps");
     QDir().mkpath(apps);
     for (const QString &name : pictures::names()) {
       const QByteArray picture = pictures::data(QString(name + QStringLiteral("_22")));
@@ -121,12 +122,13 @@ protected:
       if (!picture.isEmpty() && file.open(QIODevice::WriteOnly))
         file.write(picture);
     }
-    return theme.path();
+    return folder();
   }
+  QString folder() const { return theme.filePath(QStringLiteral("share/icons")); }
   // The picture a name stands for, as a host reads it from the folder.
   QImage named(const QString &iconName) const {
-    return QImage(theme.filePath(QStringLiteral("hicolor/22x22/apps/") + iconName +
-                                 QStringLiteral(".png")))
+    return QImage(folder() + QStringLiteral("/hicolor/22x22/apps/") + iconName +
+                  QStringLiteral(".png"))
         .convertToFormat(QImage::Format_ARGB32);
   }
   static QImage pixels(const platform::sni::Pixmaps &sent) {
@@ -174,11 +176,9 @@ TEST_F(SniThemeTest, OnlyAHostThatAskedForTheThemeFolderByItselfGetsNoPixels) {
   };
   EXPECT_EQ(pixmapFor(reader, true).size(), 1);
   // Reading every property at once tells nothing about what a host uses.
-  EXPECT_EQ(item->propertyFor(QStringLiteral("IconThemePath"), reader, false).toString(),
-            theme.path());
+  EXPECT_EQ(item->propertyFor(QStringLiteral("IconThemePath"), reader, false).toString(), folder());
   EXPECT_EQ(pixmapFor(reader, true).size(), 1);
-  EXPECT_EQ(item->propertyFor(QStringLiteral("IconThemePath"), reader, true).toString(),
-            theme.path());
+  EXPECT_EQ(item->propertyFor(QStringLiteral("IconThemePath"), reader, true).toString(), folder());
   EXPECT_TRUE(pixmapFor(reader, true).isEmpty());
   EXPECT_TRUE(pixmapFor(reader, false).isEmpty());
   EXPECT_EQ(pixmapFor(other, true).size(), 1);
@@ -186,6 +186,33 @@ TEST_F(SniThemeTest, OnlyAHostThatAskedForTheThemeFolderByItselfGetsNoPixels) {
   item->setIcon(pictures::icon(u"calvoro"));
   EXPECT_TRUE(item->iconName().isEmpty());
   EXPECT_EQ(pixmapFor(reader, true).size(), 1);
+}
+
+// Installed: the folder is the icons folder of a data folder, where hosts' themes look anyway.
+class SniSystemThemeTest : public SniThemeTest {
+protected:
+  void SetUp() override {
+    dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS",
+            QFile::encodeName(theme.filePath(QStringLiteral("share"))) + ":/usr/share");
+    SniThemeTest::SetUp();
+  }
+  void TearDown() override {
+    SniThemeTest::TearDown();
+    qputenv("XDG_DATA_DIRS", dataDirs);
+  }
+  QByteArray dataDirs;
+};
+
+TEST_F(SniSystemThemeTest, HostsAreToldNoFolderButGetTheNameAndNoPixelsOnceTheyAsk) {
+  windows->main().blinkStep();
+  Item *item = items()[1];
+  EXPECT_EQ(item->iconName(), QStringLiteral("calvoro-attenti"));
+  const QString host = QStringLiteral(":1.7");
+  EXPECT_EQ(item->propertyFor(QStringLiteral("IconThemePath"), host, true).toString(), QString());
+  EXPECT_TRUE(qvariant_cast<platform::sni::Pixmaps>(
+                  item->propertyFor(QStringLiteral("IconPixmap"), host, true))
+                  .isEmpty());
 }
 
 TEST_F(SniBlinkTest, WithoutAThemeFolderEveryHostGetsPixels) {
