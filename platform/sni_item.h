@@ -4,12 +4,9 @@
 // and its menu exported for the host. Registers with the host's watcher, again whenever a
 // watcher appears.
 //
-// A picture goes out both by name, from the hicolor theme (IconName, and IconThemePath when
-// the program runs from where hosts do not look by themselves), and as pixels (IconPixmap),
-// since hosts differ in what they read. Hosts ask for the picture again at every change of a
-// blinking icon, and some ask for every one of these properties each time: a host that has
-// asked for the theme folder by itself is one that looks names up, so while the picture has
-// a name it gets no pixels, which would otherwise be most of the bytes on the bus.
+// A picture goes out both by name, from the hicolor theme (IconName, and IconThemePath when the
+// program runs from where hosts do not look by themselves), and as pixels (IconPixmap), since
+// hosts differ in what they read; hosts that read names need no pixels.
 
 #include "platform/notify_area.h"
 #include "platform/sni_types.h"
@@ -17,7 +14,6 @@
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QObject>
-#include <QSet>
 
 #include <functional>
 
@@ -60,7 +56,6 @@ public:
   // whether it took the item (false at once when there is no bus).
   void registerWithWatcher(const std::function<void(bool)> &done = {});
   QString serviceName() const { return serviceName_; }
-  QDBusConnection bus() const { return bus_; }
 
   QString category() const { return QStringLiteral("ApplicationStatus"); }
   QString id() const { return id_; }
@@ -73,9 +68,6 @@ public:
   QString iconThemePath() const { return hostThemePath_; }
   QString iconName() const { return iconName_; }
   Pixmaps iconPixmap() const { return pixmaps_; }
-  // The property `name` as the host `caller` gets it, asked for by itself (Get) or with all
-  // others (GetAll): only a question for the theme folder by itself tells what a host uses.
-  QVariant propertyFor(const QString &name, const QString &caller, bool alone);
   Pixmaps noPixmaps() const { return {}; }
   platform::sni::ToolTip toolTip() const;
 
@@ -102,8 +94,6 @@ private:
   // icon theme anew for every picture looked up in a folder they are told (a tenth of a
   // second of their time at each change of a blinking icon).
   QString hostThemePath_;
-  // Hosts (by unique bus name) that have asked for IconThemePath by itself.
-  QSet<QString> themeReaders_;
   std::function<void(TrayMouse)> onMouse_;
   QString connectionName_, serviceName_;
   QDBusConnection bus_;
