@@ -72,7 +72,8 @@ rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || tru
 identify -format '%d %wx%h\n' "$ROOT$TRAY_THEME"/*/apps/calvoro-*.png |
   awk '{ n = split($1, dir, "/"); if (dir[n - 1] != $2) { print; bad = 1 } } END { exit bad }' ||
   fail "tray pictures in the folder of another size"
-rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/icons$') || true
+# (A string may follow another without a break: the path is taken from where it starts.)
+rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 -o '\.\./[^ ]*/icons$') || true
 [ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/hicolor/22x22/apps/calvoro-happy.png" ] ||
   fail "the program looks for its tray pictures in '$rel'"
 
