@@ -91,8 +91,8 @@ private:
   Pixmaps pixmaps_;
   QString themePath_, iconName_;
   // The folder told to hosts: none when their themes look there anyway. Some hosts build an
-  // icon theme anew for every picture looked up in a folder they are told (a tenth of a
-  // second of their time at each change of a blinking icon).
+  // icon theme anew for every picture looked up in a folder they are told (20 to 35 ms of
+  // their time at each change of a blinking icon).
   QString hostThemePath_;
   std::function<void(TrayMouse)> onMouse_;
   QString connectionName_, serviceName_;
