@@ -32,8 +32,8 @@ QString itemTitle(const NotifyRecord &record) {
 
 } // namespace
 
-SniNotifyArea::SniNotifyArea(QObject *parent)
-    : NotifyAreaBase(parent),
+SniNotifyArea::SniNotifyArea(QObject *parent, QString themePath)
+    : NotifyAreaBase(parent), themePath_(std::move(themePath)),
       watcher_(new QDBusServiceWatcher(kWatcher, QDBusConnection::sessionBus(),
                                        QDBusServiceWatcher::WatchForRegistration, this)) {
   connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &SniNotifyArea::registerAll);
@@ -76,7 +76,7 @@ sni::Item *SniNotifyArea::item(const QObject *owner, unsigned id) const {
 QObject *SniNotifyArea::createPresenter(const NotifyRecord &record,
                                         std::function<void(TrayMouse)> clicked) {
   return new sni::Item(itemId(record), itemTitle(record), record.menu, ++serial_,
-                       std::move(clicked));
+                       std::move(clicked), themePath_);
 }
 
 void SniNotifyArea::showIcon(QObject *presenter, const QIcon &icon) {

@@ -4,6 +4,7 @@
 // whenever a watcher (a host's, or a restarted one) appears on the bus.
 
 #include "platform/notify_area_base.h"
+#include "platform/sni_types.h"
 
 #include <QObject>
 
@@ -22,7 +23,8 @@ class Item;
 class SniNotifyArea : public NotifyAreaBase {
   Q_OBJECT
 public:
-  explicit SniNotifyArea(QObject *parent = nullptr);
+  // `themePath`: the tray pictures as theme icons, for hosts that read names.
+  explicit SniNotifyArea(QObject *parent = nullptr, QString themePath = sni::trayThemePath());
   ~SniNotifyArea() override;
 
   // Whether a watcher runs on the session bus now.
@@ -47,6 +49,7 @@ private:
   // could overtake each other, and hosts list items in the order they learn of them.
   void registerNext();
 
+  QString themePath_;
   int serial_ = 0;
   std::vector<NotifyKey> queue_;
   bool registering_ = false;

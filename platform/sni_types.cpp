@@ -1,8 +1,12 @@
 #include "platform/sni_types.h"
 
+#include <QCoreApplication>
 #include <QDBusMetaType>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QStandardPaths>
 #include <QtEndian>
 
 #include <algorithm>
@@ -31,6 +35,37 @@ Pixmap pixmapOf(const QImage &source) {
 int itemPictureSize() {
   const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
   return qRound(22 * std::max(ratio, 1.0));
+}
+
+QString trayThemePath() {
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  for (const QString &dir :
+       {QStringLiteral("share/icons"), QStringLiteral(CALVORO_TRAY_THEME_DIR)}) {
+    const QString path = programDir.filePath(dir);
+    if (!themeIconName(path, QStringLiteral("happy")).isEmpty())
+      return QFileInfo(path).canonicalFilePath();
+  }
+  return {};
+}
+
+bool inSystemThemes(const QString &themePath) {
+  const QString theme = QFileInfo(themePath).canonicalFilePath();
+  if (theme.isEmpty())
+    return false;
+  const QStringList dataDirs =
+      QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+  return std::any_of(dataDirs.begin(), dataDirs.end(), [&theme](const QString &dir) {
+    return QFileInfo(dir + QStringLiteral("/icons")).canonicalFilePath() == theme;
+  });
+}
+
+QString themeIconName(const QString &themePath, const QString &picture) {
+  if (themePath.isEmpty() || picture.isEmpty())
+    return {};
+  // Every size is installed; the one a host is likeliest to ask for stands for them.
+  const QString name = QStringLiteral("calvoro-") + picture;
+  const QString file = QStringLiteral("%1/hicolor/22x22/apps/%2.png").arg(themePath, name);
+  return QFileInfo::exists(file) ? name : QString();
 }
 
 Pixmaps pixmapsOf(const QIcon &icon, int size) {

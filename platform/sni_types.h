@@ -42,6 +42,19 @@ using MenuItemPropertiesList = QList<MenuItemProperties>;
 // pixels, and the host scales it to its own.
 int itemPictureSize();
 
+// The folder that holds the tray pictures as icons of the hicolor theme, for hosts that look
+// an item's picture up by name: beside the program in the build tree, the system's icons folder
+// once installed; empty when neither has them.
+QString trayThemePath();
+
+// Whether hosts' icon themes look in `themePath` by themselves: it is the icons folder of one of
+// the session's data folders (XDG_DATA_HOME, XDG_DATA_DIRS), as an installed program's is.
+bool inSystemThemes(const QString &themePath);
+
+// The name hosts find the picture `picture` (a name of resources/pictures.h) by under
+// `themePath`; empty when it is not there.
+QString themeIconName(const QString &themePath, const QString &picture);
+
 // The icon at `size` pixels; nothing for an empty icon.
 Pixmaps pixmapsOf(const QIcon &icon, int size);
 

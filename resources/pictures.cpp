@@ -69,6 +69,8 @@ QSize pngSize(const QString &path) {
 // asked for: a tray asks for one of the six sizes each picture carries.
 class PictureIconEngine : public QIconEngine {
 public:
+  explicit PictureIconEngine(const QString &name) : name_(name) {}
+
   void addPicture(const QString &path) {
     if (const QSize size = pngSize(path); !size.isEmpty())
       pictures_.append({size, path, {}});
@@ -116,6 +118,7 @@ public:
   }
 
   bool isNull() override { return pictures_.isEmpty(); }
+  QString iconName() override { return name_; }
   QString key() const override { return QStringLiteral("calvoro-picture"); }
   QIconEngine *clone() const override { return new PictureIconEngine(*this); }
 
@@ -142,6 +145,7 @@ private:
     return best;
   }
 
+  QString name_;
   QList<Picture> pictures_;
 };
 
@@ -161,7 +165,7 @@ namespace {
 
 // The picture `base` and its size variants up to `largest` pixels.
 QIcon loadIcon(const QString &base, int largest) {
-  auto *engine = new PictureIconEngine;
+  auto *engine = new PictureIconEngine(base);
   if (const QString path = picturePath(base); !path.isEmpty())
     engine->addPicture(path);
   for (int size : kDrawnSizes)

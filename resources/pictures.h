@@ -17,7 +17,9 @@ QPixmap pixmap(QStringView name);
 
 // The picture `name` together with its size variants `name_16`, `name_32`,
 // ... (for example icon("calvoro") holds all application icon sizes, and
-// icon("tray21") the 32 and the 16 pixel image).
+// icon("tray21") the 32 and the 16 pixel image). Its QIcon::name() is the
+// picture's name in lower case, by which notification area hosts find the
+// tray pictures as theme icons (platform/sni_types.h).
 QIcon icon(QStringView name);
 
 // The program's window icon: icon("calvoro") up to 64 pixels.

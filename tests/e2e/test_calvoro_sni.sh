@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A StatusNotifierItem host that starts ten seconds after the program, on a private session
 # bus: the icons leave the X tray and register as three items with their own ids in the order
-# emotional, intellectual, physical (the watcher's listing is newest first); each exports the menu with its items and the check mark of
+# emotional, intellectual, physical (the watcher's listing is newest first), each by its
+# connection's own bus name; each exports the menu with its items and the check mark of
 # "Blinking Icons"; a menu command sent over the bus opens the program's window, and the host's
 # secondary activation the guide; after a restart of the host the items are back.
 set -euo pipefail
@@ -23,14 +24,18 @@ _three_items() { [ "$(sni_items | wc -l)" -eq 3 ]; }
 desktop_poll 10 _three_items || desktop_fail "registered items: $(sni_items | tr '\n' ' ')"
 calvoro_wait_tray_icons 0 5
 
-# The watcher lists the newest first; the items' names end in the order they were made.
+# By the connection's own name (":1.N"), the sender of the item's signals, so that the host
+# needs no questions to tell which item changed.
+[ -z "$(sni_items | grep -v '^:')" ] || desktop_fail "items not by their own names: $(sni_items | tr '\n' ' ')"
+# The watcher lists the newest first; the items' connections are numbered in the order made.
+_items_in_order() { sni_items | sort -t. -k2,2n; }
 ids=()
-for item in $(sni_items | sort -t- -k3,3n); do
+for item in $(_items_in_order); do
   ids+=("$(sni_item_property "$item" Id | grep -oE "'[^']*'" | tr -d "'")")
 done
 [ "${ids[*]}" = "calvoro-emotional calvoro-intellectual calvoro-physical" ] ||
   desktop_fail "item ids: ${ids[*]}"
-FIRST=$(sni_items | sort -t- -k3,3n | head -n 1)
+FIRST=$(_items_in_order | head -n 1)
 sni_item_property "$FIRST" ToolTip | grep -q "Dear Anna, you have" ||
   desktop_fail "tooltip: $(sni_item_property "$FIRST" ToolTip)"
 
@@ -53,7 +58,7 @@ calvoro_poll_shot 5 1-power-from-bus calvoro_power_shown $(calvoro_levels 01/02/
   desktop_fail "the command did not open today's power: $CALVORO_WHY"
 
 # The host's secondary activation (its middle click) opens the guide, as a double click does.
-gdbus call --session -d "$(sni_items | sort -t- -k3,3n | tail -n 1)" -o /StatusNotifierItem \
+gdbus call --session -d "$(_items_in_order | tail -n 1)" -o /StatusNotifierItem \
   -m org.kde.StatusNotifierItem.SecondaryActivate 0 0 >/dev/null
 calvoro_poll_shot 5 2-guide-from-bus calvoro_help_shown || desktop_fail "no guide: $CALVORO_WHY"
 

@@ -27,6 +27,18 @@ EXPECTED="$AUTOSTART
 for size in 16 32 48 64 128 256; do
   EXPECTED+=$'\n'"/usr/share/icons/hicolor/${size}x$size/apps/$ID.png"
 done
+# The tray pictures as theme icons of the program's own, every drawn size, for hosts that read
+# an item's picture by name.
+TRAY_THEME=/usr/share/icons/hicolor
+TRAY_PICTURES=(happy attenti tray21 tray22 tray23)
+for level in {0..10}; do
+  TRAY_PICTURES+=("emotio$level" "intel$level" "physiq$level")
+done
+for picture in "${TRAY_PICTURES[@]}"; do
+  for size in 16 22 24 32 48 64; do
+    EXPECTED+=$'\n'"$TRAY_THEME/${size}x$size/apps/calvoro-$picture.png"
+  done
+done
 EXPECTED=$(sort <<<"$EXPECTED")
 INSTALLED=$(cd "$ROOT" && find . -type f | sed 's/^\.//' | sort)
 [ "$INSTALLED" = "$EXPECTED" ] || fail "installed files:"$'\n'"$INSTALLED"
@@ -55,6 +67,15 @@ done
 rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 '^\.\./.*/calvoro$') || true
 [ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/calvoro-print.so" ] ||
   fail "the program looks for its print module in '$rel'"
+
+# Each tray picture in its size's folder, and the program looks for them where they are.
+identify -format '%d %wx%h\n' "$ROOT$TRAY_THEME"/*/apps/calvoro-*.png |
+  awk '{ n = split($1, dir, "/"); if (dir[n - 1] != $2) { print; bad = 1 } } END { exit bad }' ||
+  fail "tray pictures in the folder of another size"
+# (A string may follow another without a break: the path is taken from where it starts.)
+rel=$(strings -el "$ROOT/usr/bin/calvoro" | grep -m1 -o '\.\./[^ ]*/icons$') || true
+[ -n "$rel" ] && [ -f "$ROOT/usr/bin/$rel/hicolor/22x22/apps/calvoro-happy.png" ] ||
+  fail "the program looks for its tray pictures in '$rel'"
 
 # The scalable icon is the same design: drawn at 256 pixels it nearly matches the 256 pixel one.
 rsvg-convert -w 256 -h 256 "$ROOT/usr/share/icons/hicolor/scalable/apps/$ID.svg" -o "$ROOT/svg.png" ||
