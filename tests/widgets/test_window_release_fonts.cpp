@@ -46,8 +46,8 @@ protected:
   static std::string text(const QStringList &files) {
     return files.join(QLatin1Char(' ')).toStdString();
   }
-  // The help text's layouts, made with the window, hold its one font (they let it go only
-  // with the text): at most that file stays mapped.
+  // The help text's view (a text edit, made with the window) holds its one font until it is
+  // deleted: at most that file stays mapped.
   static void expectFontsLetGo(const QStringList &before) {
     const QStringList after = mappedFontFiles();
     EXPECT_LE(after.size(), 1) << text(after);
