@@ -1,6 +1,7 @@
 // The 30-day chart: its data alone; the grid and curves painted on a surface
 // image of the window's size; and the window's own DrawGrid and DrawChart
-// (labels included), with and without painting the window afterwards.
+// (labels included), with and without painting the window afterwards; the power panel
+// painted with its fonts loaded and loaded anew; the window made anew and painted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include "core/chart_data.h"
 #include "platform/environment.h"
 #include "platform/fonts.h"
+#include "platform/free_memory.h"
 
 namespace {
 
@@ -42,7 +44,11 @@ void WindowDrawGridAndDrawChart(benchmark::State &state) {
   form.birthDateField->setText(QStringLiteral("12/05/1970"));
   session.headlineFirstName = QStringLiteral("Anna");
   const bool paint = state.range(0) != 0;
+  // 2: painted too, the fonts loaded anew each time (the first chart after the windows' release)
+  const bool fontsReleased = state.range(0) == 2;
   for (auto _ : state) {
+    if (fontsReleased)
+      platform::releaseFontEngines();
     form.currentChartDay = QStringLiteral("01/06/2001");
     form.drawGrid();
     form.drawChart();
@@ -51,7 +57,38 @@ void WindowDrawGridAndDrawChart(benchmark::State &state) {
       benchmark::DoNotOptimize(form.grab());
   }
 }
-BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowDrawGridAndDrawChart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The power panel painted whole, as an opening from the tray shows it: with the fonts loaded
+// (0), and after the last window's hiding let them go (1), so that every text loads its font
+// engine, shaping tables and glyphs again.
+void PowerPanelPainted(benchmark::State &state) {
+  Session session;
+  ContentWindow form(session, platform::env());
+  form.setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
+  form.showOnlyPanel(form.powerPanel);
+  benchmark::DoNotOptimize(form.grab());
+  const bool fontsReleased = state.range(0) != 0;
+  for (auto _ : state) {
+    if (fontsReleased)
+      platform::releaseFontEngines();
+    benchmark::DoNotOptimize(form.grab());
+  }
+}
+BENCHMARK(PowerPanelPainted)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Making the content window and painting its power panel, as an opening would if a hidden window
+// were deleted and made anew (the fonts' database and fontconfig's set-up are ready by then).
+void ContentWindowMadeAndPainted(benchmark::State &state) {
+  Session session;
+  for (auto _ : state) {
+    ContentWindow form(session, platform::env());
+    form.setOuterSize(ContentWindow::kPanelWidth, ContentWindow::kPanelHeight);
+    form.showOnlyPanel(form.powerPanel);
+    benchmark::DoNotOptimize(form.grab());
+  }
+}
+BENCHMARK(ContentWindowMadeAndPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

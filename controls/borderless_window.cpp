@@ -8,13 +8,18 @@
 #include "platform/session.h"
 #include "platform/window_position.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 BorderlessWindow::BorderlessWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -122,6 +127,18 @@ void BorderlessWindow::hideEvent(QHideEvent *event) {
     QTimer::singleShot(kReleaseDelayMs, Qt::CoarseTimer, this, [this] { releaseWhileHidden(); });
 }
 
+bool BorderlessWindow::windowWithTextShown() {
+  // The tray's icon windows show pictures only; menus, boxes, tooltips, balloons and the
+  // program's own windows show text.
+  const auto list = QApplication::topLevelWidgets();
+  return std::any_of(list.begin(), list.end(), [](const QWidget *w) {
+    return w->isVisible() && (qobject_cast<const BorderlessWindow *>(w) != nullptr ||
+                              qobject_cast<const QMenu *>(w) != nullptr ||
+                              qobject_cast<const QDialog *>(w) != nullptr ||
+                              w->windowType() == Qt::ToolTip || w->windowType() == Qt::Popup);
+  });
+}
+
 void BorderlessWindow::releaseWhileHidden() {
   if (isVisible())
     return;
@@ -133,6 +150,10 @@ void BorderlessWindow::releaseWhileHidden() {
   // children (an open menu, a balloon) are left alone.
   if (testAttribute(Qt::WA_WState_Created))
     destroy(true, false);
+  // The fonts are the largest part of what any window with text keeps (engines, glyphs,
+  // shaping tables, the font files mapped); the last window hidden lets them go.
+  if (!windowWithTextShown())
+    platform::releaseFontEngines();
   platform::returnFreeMemory();
 }
 

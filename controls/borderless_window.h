@@ -47,8 +47,11 @@ public:
   // and its platform window with the backing store; the next show makes them again.
   static constexpr int kReleaseDelayMs = 1000;
   void setReleasedWhenHidden(bool on) { releasedWhenHidden_ = on; }
-  // What the hook above does; ignored while the window is visible.
+  // What the hook above does; ignored while the window is visible. When no window with text
+  // is shown any more, the fonts go too (platform::releaseFontEngines).
   void releaseWhileHidden();
+  // Whether any window that draws text is shown: one of the program's, a menu, a box, a tooltip.
+  static bool windowWithTextShown();
 
 signals:
   // Hidden by the program (not by the window system), after onHidden; it may be

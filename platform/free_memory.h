@@ -6,4 +6,8 @@ namespace platform {
 // a window has released what it held while hidden.
 void returnFreeMemory();
 
+// Lets go of every loaded font: Qt's font engines with their glyph caches, shaping data and
+// font files mapped. Only while no window with text is shown; the next text drawn loads them again.
+void releaseFontEngines();
+
 } // namespace platform
