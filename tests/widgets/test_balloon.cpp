@@ -3,6 +3,7 @@
 #include "components/balloon_drawing.h"
 #include "components/balloon_hint.h"
 #include "components/balloon_window.h"
+#include "event_order.h"
 #include "platform/hint_display.h"
 #include "platform/region.h"
 
@@ -215,7 +216,7 @@ TEST_F(BalloonHintTest, ShowsTheTextAtTheCursorCutToItsShape) {
             windowRegion(g, BalloonShape::bsRoundRect, 8, shown.size()));
   // Cut to its shape it shows the screen as it is: a repaint beneath leaves it.
   under.repaint();
-  QTest::qWait(20);
+  ASSERT_TRUE(test_support::runQueued());
   EXPECT_TRUE(window()->isVisible());
   // Text longer than the buffer is cut.
   window()->activateHint(QString(300, QLatin1Char('x')), cursor);
@@ -282,7 +283,7 @@ TEST_F(BalloonHintTest, WithoutRegionsOneHookCancelsOnClicksAndRepaints) {
   // A repaint away from it leaves it; a click anywhere takes it away.
   window()->activateHint(QStringLiteral("third"), cursor);
   under.repaint(QRect(250, 250, 10, 10));
-  QTest::qWait(20);
+  ASSERT_TRUE(test_support::runQueued());
   EXPECT_TRUE(window()->isVisible());
   QTest::mouseClick(&under, Qt::RightButton, {}, {290, 290});
   EXPECT_FALSE(window()->isVisible());

@@ -1,6 +1,7 @@
 // The masked date field "!99/99/0000;1;_": its text, typing, leaving it with
 // a year digit missing, and Escape.
 #include "controls/date_field.h"
+#include "event_order.h"
 #include "test_environment.h"
 
 #include <QLineEdit>
@@ -86,8 +87,8 @@ struct Field : ::testing::Test {
   }
   void leave() {
     other->setFocus(Qt::TabFocusReason);
-    QTest::qWait(1);
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return other->hasFocus(); }, 5000));
+    ASSERT_TRUE(test_support::runQueued());
   }
 };
 
