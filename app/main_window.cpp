@@ -9,7 +9,6 @@
 #include "platform/application.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
-#include "platform/free_memory.h"
 #include "platform/guarded.h"
 #include "platform/message_boxes.h"
 #include "platform/resume_watch.h"
@@ -17,8 +16,6 @@
 #include "state/setup_values.h"
 
 #include <QApplication>
-#include <QBackingStore>
-
 #include <QCursor>
 #include <QEvent>
 #include <QScreen>
@@ -66,9 +63,11 @@ MainWindow::MainWindow(Session &session, const platform::Environment &env, QWidg
   setColor(platform::toQColor(platform::clBlack));
   setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
   setPosition(WindowPlacement::poScreenCenter);
-  // Shown once, for the splash, but it keeps its platform window when hidden: with it released,
-  // every blink of the X tray icons woke the X reader thread again (seen by the blink test;
-  // the splash's backing store it would give back is about 180 kB).
+  // Shown once, for the splash. Hidden, it gives back the splash's window-size image but keeps
+  // its platform window: with that released, every blink of the X tray icons woke the X reader
+  // thread again (seen by the blink test).
+  setReleasedWhenHidden(true);
+  setKeepsPlatformWindow(true);
   resize(splash_layout::kWindow);
 
   // The icons first: they are what a session waits for at login.
@@ -248,15 +247,6 @@ void MainWindow::endSplash() {
   splashPicture = nullptr;
   delete splashShaper;
   splashShaper = nullptr;
-  // Hidden for good, but its platform window stays: without it, each blink of the X tray icons
-  // woke the program's X reader. The splash's window-size image goes, once the hide is done.
-  QTimer::singleShot(kReleaseDelayMs, Qt::CoarseTimer, this, [this] {
-    if (isVisible())
-      return;
-    if (QBackingStore *store = backingStore())
-      store->resize(QSize(1, 1));
-    platform::returnFreeMemory();
-  });
 }
 
 void MainWindow::firstRunSetup() {

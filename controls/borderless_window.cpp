@@ -9,6 +9,7 @@
 #include "platform/window_position.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -145,11 +146,15 @@ void BorderlessWindow::releaseWhileHidden() {
   for (PictureView *view : findChildren<PictureView *>())
     view->releasePicture();
   platform::runGuarded([this] { onReleasing(); });
-  // The platform window goes with its backing store (a window-size image); stay-on-top,
-  // masks and the place are the widget's and come back with the next show. Windows of its
-  // children (an open menu, a balloon) are left alone.
-  if (testAttribute(Qt::WA_WState_Created))
+  // The platform window goes with its backing store (a window-size image), or only the store
+  // where the window stays; stay-on-top, masks and the place are the widget's and come back
+  // with the next show. Windows of its children (an open menu, a balloon) are left alone.
+  if (keepsPlatformWindow_) {
+    if (QBackingStore *store = backingStore())
+      store->resize(QSize(1, 1));
+  } else if (testAttribute(Qt::WA_WState_Created)) {
     destroy(true, false);
+  }
   // The fonts are the largest part of what any window with text keeps (engines, glyphs,
   // shaping tables, the font files mapped); the last window hidden lets them go.
   if (!windowWithTextShown())

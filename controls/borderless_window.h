@@ -47,6 +47,9 @@ public:
   // and its platform window with the backing store; the next show makes them again.
   static constexpr int kReleaseDelayMs = 1000;
   void setReleasedWhenHidden(bool on) { releasedWhenHidden_ = on; }
+  // A window whose platform window must outlive its hiding gives back only its backing store
+  // (shrunk to a pixel; the next paint makes it the window's size again).
+  void setKeepsPlatformWindow(bool on) { keepsPlatformWindow_ = on; }
   // What the hook above does; ignored while the window is visible. When no window with text
   // is shown any more, the fonts go too (platform::releaseFontEngines).
   void releaseWhileHidden();
@@ -78,6 +81,7 @@ private:
   WindowPlacement position_ = WindowPlacement::poDesigned;
   bool dragging_ = false;
   bool releasedWhenHidden_ = false;
+  bool keepsPlatformWindow_ = false;
   QPoint dragOffset_;
 };
 
