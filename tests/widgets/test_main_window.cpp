@@ -8,7 +8,6 @@
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 
-#include <QBackingStore>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -453,18 +452,6 @@ TEST_F(MainWindowTest, TheSplashIsShapedAndEndsAfterItsTimer) {
   EXPECT_EQ(windows->main().splashShaper, nullptr);
   windows->main().endSplash(); // later ticks release nothing
   EXPECT_FALSE(windows->main().isVisible());
-}
-
-TEST_F(MainWindowTest, TheSplashsImageIsGivenBackButNotItsWindow) {
-  MainWindow &main = windows->main();
-  main.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return main.backingStore()->size() == main.size(); }, 5000));
-  main.endSplash();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return main.backingStore()->size().width() <= 1; }, 5000))
-      << "the hidden splash keeps a window-size image";
-  // The X tray icons blink quietly only while the main window has its platform window.
-  EXPECT_TRUE(main.testAttribute(Qt::WA_WState_Created));
 }
 
 } // namespace

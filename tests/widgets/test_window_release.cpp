@@ -1,13 +1,21 @@
 // What the content window, the About window, the date chooser and the splash give back once
-// hidden, and that the next opening shows and draws them as before.
+// hidden, and that the next opening shows and draws them as before. The fonts go once the last
+// window with text has been hidden (their files are no longer mapped) and are loaded again by
+// the next opening; they stay while another window with text is shown.
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
 
+#include <QBackingStore>
+#include <QFile>
 #include <QMenu>
+#include <QSet>
+#include <QStringList>
 #include <QTest>
+
+#include <string>
 
 using namespace testing_support;
 
@@ -32,10 +40,46 @@ protected:
       loaded += view->isPictureLoaded() ? 1 : 0;
     return loaded;
   }
+  // Left alone until the release has run by itself.
+  static void waitForReleaseOf(const BorderlessWindow &w) {
+    QTRY_VERIFY_WITH_TIMEOUT(!made(w), 20000);
+  }
   // Hidden by the program, then left alone until the release has run by itself.
   static void hideAndWaitForRelease(BorderlessWindow &w) {
     w.hide();
-    QTRY_VERIFY_WITH_TIMEOUT(!made(w), 20000);
+    waitForReleaseOf(w);
+  }
+  // Font files the process has mapped, sorted: a loaded font engine keeps its file mapped.
+  static QStringList mappedFontFiles() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+      return {QStringLiteral("(no maps)")};
+    QSet<QString> files;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+      if (!line.contains('/'))
+        continue;
+      const QString path = QString::fromLocal8Bit(line.mid(line.indexOf('/')));
+      for (const char *type : {".ttf", ".otf", ".ttc", ".pfb"})
+        if (path.endsWith(QLatin1String(type)))
+          files.insert(path);
+    }
+    QStringList sorted(files.begin(), files.end());
+    sorted.sort();
+    return sorted;
+  }
+  static std::string text(const QStringList &files) {
+    return files.join(QLatin1Char(' ')).toStdString();
+  }
+  // The help text's view (a text edit, made with the window) holds its one font until it is
+  // deleted: at most that file stays mapped.
+  static void expectFontsLetGo(const QStringList &before) {
+    const QStringList after = mappedFontFiles();
+    EXPECT_LE(after.size(), 1) << text(after);
+    EXPECT_LT(after.size(), before.size()) << text(after);
+  }
+  // The About window's lines of text, above its creature (which moves while it is shown).
+  QImage aboutText() {
+    return windows->about().grab(QRect(0, 0, windows->about().width(), 80)).toImage();
   }
 };
 
@@ -118,6 +162,63 @@ TEST_F(WindowRelease, AboutAndChooserGiveBackTheirPicturesAndWindows) {
   // Where the user left it, as before the release.
   EXPECT_EQ(chooser.pos(), place);
   EXPECT_EQ(chooser.grab().toImage(), chooserBefore);
+}
+
+TEST_F(WindowRelease, TheLastWindowHiddenLetsItsFontsGoAndTheNextOpeningDrawsTheSameText) {
+  load();
+  windows->main().openTodayPower();
+  const QImage power = content().grab().toImage();
+  const QStringList loaded = mappedFontFiles();
+  ASSERT_GT(loaded.size(), 1) << text(loaded);
+
+  content().hide();
+  waitForReleaseOf(content());
+  expectFontsLetGo(loaded);
+
+  windows->main().openTodayPower();
+  EXPECT_EQ(content().grab().toImage(), power);
+  EXPECT_GT(mappedFontFiles().size(), 1) << "loaded again";
+
+  // The setup panel: its fields keep text layouts of their own.
+  windows->main().openSetup();
+  const QImage setup = content().grab().toImage();
+  const QStringList setupFonts = mappedFontFiles();
+  content().hide();
+  waitForReleaseOf(content());
+  expectFontsLetGo(setupFonts);
+  windows->main().openSetup();
+  EXPECT_EQ(content().grab().toImage(), setup);
+}
+
+TEST_F(WindowRelease, FontsStayWhileAnotherWindowWithTextIsShown) {
+  load();
+  windows->main().openTodayPower();
+  content().grab();
+  // The About command hides the content window and shows the About window.
+  windows->main().openAbout();
+  ASSERT_TRUE(windows->about().isVisible());
+  const QImage about = aboutText();
+  const QStringList fonts = mappedFontFiles();
+  waitForReleaseOf(content());
+  EXPECT_EQ(text(mappedFontFiles()), text(fonts));
+
+  windows->about().hide();
+  waitForReleaseOf(windows->about());
+  expectFontsLetGo(fonts);
+  windows->main().openAbout();
+  EXPECT_EQ(aboutText(), about);
+}
+
+TEST_F(WindowRelease, TheSplashsImageIsGivenBackButNotItsWindow) {
+  MainWindow &main = windows->main();
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return main.backingStore()->size() == main.size(); }, 5000));
+  main.endSplash();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return main.backingStore()->size().width() <= 1; }, 5000))
+      << "the hidden splash keeps a window-size image";
+  // The X tray icons blink quietly only while the main window has its platform window.
+  EXPECT_TRUE(main.testAttribute(Qt::WA_WState_Created));
 }
 
 } // namespace
