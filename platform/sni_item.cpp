@@ -85,7 +85,11 @@ void Item::setIcon(const QIcon &icon) {
     return;
   iconKey_ = icon.cacheKey();
   pixmaps_ = pixmapsOf(icon, itemPictureSize());
-  iconName_ = themeIconName(themePath_, icon.name());
+  // Looked up in the folder once per picture, not at every blink.
+  const auto known = iconNames_.constFind(icon.name());
+  iconName_ = known != iconNames_.cend()
+                  ? *known
+                  : *iconNames_.insert(icon.name(), themeIconName(themePath_, icon.name()));
   emit NewIcon();
 }
 

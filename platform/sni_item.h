@@ -13,6 +13,7 @@
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -90,6 +91,7 @@ private:
   qint64 iconKey_ = 0; // the shown icon's cache key; 0 for none
   Pixmaps pixmaps_;
   QString themePath_, iconName_;
+  QHash<QString, QString> iconNames_; // picture -> its name in the theme folder, or empty
   // The folder told to hosts: none when their themes look there anyway. Some hosts build an
   // icon theme anew for every picture looked up in a folder they are told (20 to 35 ms of
   // their time at each change of a blinking icon).
