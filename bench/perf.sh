@@ -118,32 +118,11 @@ pid=$!
 calvoro_wait_tray_icons 3
 sleep 4 # the splash
 icon=$(desktop_tray_icons | head -n 1 | cut -d' ' -f1)
-window_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-window_hidden() { ! window_viewable "$1"; }
-find_content() { content=$(xdotool search --onlyvisible --name '^Calvoro by Kaldo$' 2>/dev/null | head -n 1); [ -n "$content" ]; }
-# --- opening time and memory after the windows were closed ---
-# The first frame an opening shows is its show animation's frame window, mapped on the root
-# window (map_watch); the window is made anew at an opening after it gave its memory back.
-ms_between() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f", (b - a) / 1e6}'; }
-open_watched() { # the click on the tray icon, and the time to the opening's first frame
-  local out="$DESKTOP_DIR/map.out" watcher t0
-  "$BUILD/bench/map_watch" 10 >"$out" &
-  watcher=$!
-  desktop_poll 5 grep -q ready "$out"
-  t0=$(date +%s%N)
-  desktop_click "$icon"
-  wait "$watcher" || { echo "perf: no frame of the opening" >&2; return 1; }
-  record calvoro open_to_first_frame_ms "$(ms_between "$t0" "$(tail -n 1 "$out")")"
-}
-# --- end of the block ---
+# shellcheck source=/dev/null
+source "$ROOT/bench/content_cycle.sh"
 for ((i = 1; i <= CYCLES; i++)); do
-  open_watched
-  desktop_poll 10 find_content || { echo "perf: the content window did not open" >&2; exit 1; }
-  sleep 0.8 # the show animation
-  eval "$(xdotool getwindowgeometry --shell "$content")"
-  xdotool mousemove "$((X + 8))" "$((Y + 8))" click 1
-  desktop_poll 10 window_hidden "$content"
-  sleep 0.8 # the hide animation and the refresh after it
+  ms=$(content_open_and_close "$BUILD" "$icon") || { echo "perf: opening $i failed" >&2; exit 1; }
+  record calvoro open_to_first_frame_ms "$ms"
   if [ "$i" -eq 10 ] || [ "$i" -eq "$CYCLES" ]; then
     record calvoro "rss_after_${i}_cycles_kB" "$(status_field "$pid" VmRSS)"
   fi

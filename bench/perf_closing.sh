@@ -42,24 +42,11 @@ if [ -n "${CLOSING_HEAP:-}" ]; then
   desktop_poll 20 grep -q 'injection finished' "$OUT/heaptrack.out"
 fi
 icon=$(desktop_tray_icons | head -n 1 | cut -d' ' -f1)
-window_hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-find_content() { content=$(xdotool search --onlyvisible --name '^Calvoro by Kaldo$' 2>/dev/null | head -n 1); [ -n "$content" ]; }
+# shellcheck source=/dev/null
+source "$ROOT/bench/content_cycle.sh"
 : >"$OUT/open_ms"
 for ((i = 1; i <= CYCLES; i++)); do
-  # Timed from the click to the show animation's first frame (as make perf times it).
-  "$BUILD/bench/map_watch" 10 >"$OUT/map.out" &
-  watcher=$!
-  desktop_poll 5 grep -q ready "$OUT/map.out"
-  t0=$(date +%s%N)
-  desktop_click "$icon"
-  wait "$watcher" || { echo "closing: no frame of the opening" >&2; exit 1; }
-  awk -v a="$t0" -v b="$(tail -n 1 "$OUT/map.out")" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}' >>"$OUT/open_ms"
-  desktop_poll 10 find_content || { echo "closing: the content window did not open" >&2; exit 1; }
-  sleep 0.8 # the show animation
-  eval "$(xdotool getwindowgeometry --shell "$content")"
-  xdotool mousemove "$((X + 8))" "$((Y + 8))" click 1
-  desktop_poll 10 window_hidden "$content"
-  sleep 0.8 # the hide animation and the refresh after it
+  content_open_and_close "$BUILD" "$icon" >>"$OUT/open_ms"
 done
 sleep "$SETTLE"
 if [ -n "${CLOSING_GDB:-}" ]; then # an experiment: calls into the program before the reading
