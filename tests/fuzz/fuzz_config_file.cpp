@@ -1,6 +1,6 @@
 // The configuration file's format: what is read writes back and reads again
-// as the same values, the blinking flag is what a plain reading of the fourth
-// line says, and a birth date taken from line 1 reads as its day.
+// as the same values, and the blinking flag is what a plain reading of the
+// fourth line says.
 #include "core/config_file.h"
 #include "fuzz_check.h"
 
@@ -24,14 +24,6 @@ bool blinkingByPlainReading(std::string_view bytes) {
   return !(fourth == "1" || fourth == "1\r");
 }
 
-const core::Date kToday{2026, 12, 8};
-const core::RegionalDateFormat kRegions[] = {
-    {core::DateOrder::DMY, '/', "dd/mm/yyyy"},
-    {core::DateOrder::MDY, '/', "M/d/yy"},
-    {core::DateOrder::DMY, '.', "dd.MM.yyyy"},
-    {core::DateOrder::YMD, '-', "yyyy-MM-dd"},
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -43,12 +35,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const core::Configuration again = core::parseConfigText(written);
   FUZZ_CHECK(again == read);
   FUZZ_CHECK(core::configFileText(again) == written);
-
-  // A birth date the field takes from line 1 reads there as that day.
-  for (const core::RegionalDateFormat &region : kRegions) {
-    const std::string field = core::birthDateForRegion(read, region, kToday);
-    FUZZ_CHECK(field == read.birthDate ||
-               core::tryParseDate(field, region, kToday) == read.birthDay);
-  }
   return 0;
 }
