@@ -269,7 +269,9 @@ void MainWindow::loadConfiguration() {
   const core::Configuration config = core::readConfigFile(*e.configStorage, e.configPath);
   session_.loadFields(
       QString::fromStdString(config.firstName),
-      heldInDateField(QString::fromStdString(config.birthDate), e.regional.date),
+      heldInDateField(
+          QString::fromStdString(core::birthDateForRegion(config, e.regional.date, e.today())),
+          e.regional.date),
       heldInDateField(
           QString::fromStdString(core::formatDate(
               e.today(), core::numericDatePattern(e.regional.date.order), e.regional.date)),

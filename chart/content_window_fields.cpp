@@ -13,8 +13,12 @@ void ContentWindow::keepFieldsInStep() {
   }
   showTodayPower();
   connect(firstNameField, &QLineEdit::textChanged, &session_, &Session::setFirstName);
-  connect(birthDateField, &QLineEdit::textChanged, &session_, &Session::setBirthDate);
-  connect(projectionDateField, &QLineEdit::textChanged, &session_, &Session::setProjectionDate);
+  // A date field's text is its own (blanks in empty places), not the shown
+  // one with its "_".
+  connect(birthDateField, &QLineEdit::textChanged, &session_,
+          [this] { session_.setBirthDate(birthDateField->text()); });
+  connect(projectionDateField, &QLineEdit::textChanged, &session_,
+          [this] { session_.setProjectionDate(projectionDateField->text()); });
   connect(&session_, &Session::fieldsLoaded, this, &ContentWindow::takeSessionFields);
   connect(&session_, &Session::todayPowerShown, this, &ContentWindow::showTodayPower);
 }

@@ -32,6 +32,12 @@ QString DateMask::text() const {
   for (const auto &[begin, end] : yearFirst_ ? kYearFirstGroups : kDayFirstGroups) {
     if (begin > 0)
       out += separator_;
+    // The year's places are required: an empty one stays a blank where it is.
+    if (isRequired(begin)) {
+      for (int i = begin; i < end; ++i)
+        out += isEmpty(i) ? u' ' : cells_[i];
+      continue;
+    }
     QString digits;
     for (int i = begin; i < end; ++i)
       if (!isEmpty(i))

@@ -2,7 +2,8 @@
 // The contents of a masked date field "!99/99/0000;1;_": two optional day
 // digits, two optional month digits and four required year digits, with the
 // date separator between the groups. Empty places show as "_" while editing;
-// in the field's text they are blanks, gathered at the front of their group.
+// in the field's text they are blanks: the day's and month's gathered at the
+// front of their group, the year's where they are.
 // Where dates are written year first the year group leads: "0000/99/99".
 #include <QChar>
 #include <QString>
@@ -31,8 +32,9 @@ public:
 
   // What the field shows: every place, "_" for an empty one.
   QString editText() const;
-  // The field's text: each group's digits with its empty places as leading
-  // blanks, separators kept ("12/05/1970", " 1/ 5/1970").
+  // The field's text: the day's and month's digits with their empty places
+  // as leading blanks, the year's empty places as blanks in place, separators
+  // kept ("12/05/1970", " 1/ 5/1970", "12/05/19 0").
   QString text() const;
   // Lays a text out from its end, the way text() writes it: a group that is
   // short of digits (" 5", "5") gets empty places in front.

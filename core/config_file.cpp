@@ -78,6 +78,7 @@ void appendLine(std::string &out, std::string_view text, const char *what) {
 Configuration parseConfigText(std::string_view bytes) {
   const RawLines lines = splitLines(bytes);
   Configuration config;
+  config.birthDay = tryParseIsoDate(fieldOf(lines.text[0], lines.cut[0]));
   config.firstName = fieldOf(lines.text[1], lines.cut[1]);
   config.birthDate = fieldOf(lines.text[2], lines.cut[2]);
   config.blinking = lines.text[3] != "1";
@@ -86,11 +87,20 @@ Configuration parseConfigText(std::string_view bytes) {
 
 std::string configFileText(const Configuration &config) {
   std::string text;
-  appendLine(text, "", "");
+  appendLine(text, config.birthDay ? isoDate(*config.birthDay) : "", "");
   appendLine(text, config.firstName, "The first name");
   appendLine(text, config.birthDate, "The birth date");
   appendLine(text, config.blinking ? "0" : "1", "");
   return text;
+}
+
+std::string birthDateForRegion(const Configuration &config, const RegionalDateFormat &format,
+                               const Date &today) {
+  const std::optional<Date> &day = config.birthDay;
+  if (!day || !writesDateInSomeOrder(config.birthDate, *day) ||
+      tryParseDate(config.birthDate, format, today) == day)
+    return config.birthDate;
+  return formatDate(*day, numericDatePattern(format.order), format);
 }
 
 bool configFileExists(ConfigStorage &storage, const std::string &path) {

@@ -1,6 +1,8 @@
 #pragma once
 // The configuration file: four text lines holding the whole persistent state.
-//   1  reserved, written empty, ignored on reading
+//   1  the birth date of line 3 as "yyyy-mm-dd", the form no regional setting
+//      changes (empty when line 3 is no date); readers that do not know it
+//      ignore it
 //   2  the first name
 //   3  the birth date, normally "dd/mm/yyyy"
 //   4  "0" when the tray icons blink, "1" when they do not
@@ -11,8 +13,11 @@
 // The format lives here; reaching the disk is the platform layer's job, through
 // the ConfigStorage it installs.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/date_text.h"
 
 namespace core {
 
@@ -35,6 +40,8 @@ struct Configuration {
   std::string firstName;
   std::string birthDate;
   bool blinking = true;
+  // The day line 1 names; none when it names none.
+  std::optional<Date> birthDay = std::nullopt;
   bool operator==(const Configuration &) const = default;
 };
 
@@ -48,6 +55,13 @@ Configuration parseConfigText(std::string_view bytes);
 // keeps its four lines. A text of more than kMaxLineCharacters characters
 // raises ELineTooLong.
 std::string configFileText(const Configuration &config);
+
+// What the birth-date field takes of a file read under this regional format:
+// the date of line 1 written in this format's order, when line 3 writes that
+// date in another regional order (a file saved under another regional format);
+// otherwise line 3 as read, so that a line 3 edited to another date wins.
+std::string birthDateForRegion(const Configuration &config, const RegionalDateFormat &format,
+                               const Date &today);
 
 // How the file reaches the disk. Failures raise EInOutError with the runtime's
 // text (core/io_error.h).

@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <algorithm>
+
 namespace core {
 namespace {
 
@@ -58,6 +60,40 @@ private:
   size_t pos_ = 0;
 };
 
+// The two or three numbers of a date text with that separator, as the
+// readers below take them; none when the text has another shape.
+struct DateNumbers {
+  Number first, second, third;
+  bool hasThird = false;
+};
+
+std::optional<DateNumbers> scanDateNumbers(std::string_view text, char separator) {
+  Scanner scan(text);
+  DateNumbers numbers;
+  const auto n1 = scan.number();
+  if (!n1 || !scan.separator(separator))
+    return std::nullopt;
+  const auto n2 = scan.number();
+  if (!n2)
+    return std::nullopt;
+  numbers.first = *n1, numbers.second = *n2;
+  if (scan.separator(separator)) {
+    const auto n3 = scan.number();
+    if (!n3)
+      return std::nullopt;
+    numbers.third = *n3, numbers.hasThird = true;
+    scan.separator(separator);
+  }
+  scan.skipBlanks();
+  if (!scan.atEnd())
+    return std::nullopt;
+  return numbers;
+}
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 void appendNumber(std::string &out, int value, int width) {
   std::string digits = std::to_string(value);
   if (static_cast<int>(digits.size()) < width)
@@ -101,39 +137,29 @@ int expandTwoDigitYear(int twoDigitYear, int currentYear, int window) {
 
 std::optional<Date> tryParseDate(std::string_view text, const RegionalDateFormat &format,
                                  const Date &today) {
-  Scanner scan(text);
-  const auto n1 = scan.number();
-  if (!n1 || !scan.separator(format.separator))
+  const auto numbers = scanDateNumbers(text, format.separator);
+  if (!numbers)
     return std::nullopt;
-  const auto n2 = scan.number();
-  if (!n2)
-    return std::nullopt;
+  const auto &[n1, n2, n3, hasYear] = *numbers;
 
   Number year{today.year, 4}, month, day;
-  if (scan.separator(format.separator)) {
-    const auto n3 = scan.number();
-    if (!n3)
-      return std::nullopt;
+  if (hasYear) {
     switch (format.order) {
     case DateOrder::DMY:
-      day = *n1, month = *n2, year = *n3;
+      day = n1, month = n2, year = n3;
       break;
     case DateOrder::MDY:
-      month = *n1, day = *n2, year = *n3;
+      month = n1, day = n2, year = n3;
       break;
     case DateOrder::YMD:
-      year = *n1, month = *n2, day = *n3;
+      year = n1, month = n2, day = n3;
       break;
     }
-    scan.separator(format.separator);
   } else if (format.order == DateOrder::DMY) {
-    day = *n1, month = *n2;
+    day = n1, month = n2;
   } else {
-    month = *n1, day = *n2;
+    month = n1, day = n2;
   }
-  scan.skipBlanks();
-  if (!scan.atEnd())
-    return std::nullopt;
 
   int y = year.value;
   if (year.digits <= 2)
@@ -147,6 +173,43 @@ Date parseDate(std::string_view text, const RegionalDateFormat &format, const Da
   if (auto date = tryParseDate(text, format, today))
     return *date;
   throw EConvertError("'" + std::string(text) + "' is not a valid date");
+}
+
+bool writesDateInSomeOrder(std::string_view text, const Date &date) {
+  const auto separator =
+      std::find_if(text.begin(), text.end(), [](char c) { return c != ' ' && !isDigit(c); });
+  const auto numbers = scanDateNumbers(text, separator == text.end() ? ' ' : *separator);
+  if (!numbers)
+    return false;
+  const auto &[n1, n2, n3, hasYear] = *numbers;
+  const auto names = [&date](const Number &day, const Number &month, const Number &year) {
+    const bool sameYear =
+        year.digits <= 2 ? year.value == date.year % 100 : year.value == date.year;
+    return sameYear && month.value == date.month && day.value == date.day;
+  };
+  return hasYear && (names(n1, n2, n3) || names(n2, n1, n3) || names(n3, n2, n1));
+}
+
+std::string isoDate(const Date &date) {
+  return formatDate(date, "yyyy-mm-dd", RegionalDateFormat{});
+}
+
+std::optional<Date> tryParseIsoDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+    return std::nullopt;
+  int fields[3] = {0, 0, 0};
+  for (size_t i = 0, field = 0; i < text.size(); ++i) {
+    if (i == 4 || i == 7) {
+      ++field;
+    } else if (isDigit(text[i])) {
+      fields[field] = fields[field] * 10 + (text[i] - '0');
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!isValidDate(fields[0], fields[1], fields[2]))
+    return std::nullopt;
+  return Date{fields[0], fields[1], fields[2]};
 }
 
 std::string formatDate(const Date &date, std::string_view pattern,

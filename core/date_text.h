@@ -47,6 +47,16 @@ std::optional<Date> tryParseDate(std::string_view text, const RegionalDateFormat
 // does not convert.
 Date parseDate(std::string_view text, const RegionalDateFormat &format, const Date &today);
 
+// Whether a text writes this date as three numbers in one of the regional
+// orders (day/month/year, month/day/year, year/month/day), with any one
+// separator; a year of one or two digits names the date's year in any century.
+bool writesDateInSomeOrder(std::string_view text, const Date &date);
+
+// The date as "yyyy-mm-dd", the form no regional setting changes, and its
+// reading: exactly that form, of a day that exists.
+std::string isoDate(const Date &date);
+std::optional<Date> tryParseIsoDate(std::string_view text);
+
 // Writes a date by pattern (letters as in RegionalDateFormat::shortDateFormat),
 // e.g. "dd/mm/yyyy" or "dd/mm/yy", with the regional separator for "/".
 std::string formatDate(const Date &date, std::string_view pattern,

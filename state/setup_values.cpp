@@ -35,6 +35,9 @@ void saveConfiguration(const Session &session, const platform::Environment &env,
   core::Configuration config;
   config.firstName = session.firstName().toStdString();
   config.birthDate = session.birthDate().toStdString();
+  // Line 1 keeps the day this text names here, for a start under another
+  // regional format.
+  config.birthDay = core::tryParseDate(config.birthDate, env.regional.date, env.today());
   config.blinking = blinking;
   core::writeConfigFile(*env.configStorage, env.configPath, config);
 }

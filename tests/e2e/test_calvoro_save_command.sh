@@ -61,7 +61,7 @@ boxes_check_visible "$(calvoro_shot 2-saved)"
 boxes_close
 
 expected="$DESKTOP_DIR/expected.ini"
-printf '\r\nAnna\r\n5/5/1970\r\n1\r\n' >"$expected"
+printf '1970-05-05\r\nAnna\r\n5/5/1970\r\n1\r\n' >"$expected"
 cmp "$expected" "$CALVORO_CONFIG" >&2 ||
   desktop_fail "the file holds: $(od -c "$CALVORO_CONFIG" | head -n 5)"
 desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"

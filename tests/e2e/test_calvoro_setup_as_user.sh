@@ -39,7 +39,8 @@ read -r x y _ <<<"$(calvoro_geometry "$CALVORO_FORM2")"
 [ "$x $y" = "$CALVORO_FX $CALVORO_FY" ] || desktop_fail "OK moved the window to $x,$y"
 
 expected="$DESKTOP_DIR/expected.ini"
-printf '\r\nAnna\r\n%s\r\n0\r\n' "$BIRTH" >"$expected"
+IFS=/ read -r d m y <<<"$BIRTH"
+printf '%s-%s-%s\r\nAnna\r\n%s\r\n0\r\n' "$y" "$m" "$d" "$BIRTH" >"$expected"
 cmp "$expected" "$CALVORO_CONFIG" >&2 ||
   desktop_fail "the file holds: $(od -c "$CALVORO_CONFIG" | head -n 5)"
 # The first save made the user's configuration folder, for the user alone.

@@ -8,6 +8,7 @@
 #include "core/errors.h"
 #include "core/io_error.h"
 #include "core/text_encoding.h"
+#include "date_printing.h"
 
 using core::Configuration;
 
@@ -58,6 +59,42 @@ TEST(ConfigRead, FirstLineIgnoredLinesTwoAndThreeTrimmed) {
             (Configuration{"Anna", "12/05/1970", true}));
   EXPECT_EQ(parse("\r\n  Anna Maria  \r\n 1/ 5/1970\r\n0\r\n"),
             (Configuration{"Anna Maria", "1/ 5/1970", true}));
+}
+
+// Saved under one regional format, the birth date reads as the same day under
+// every other; a line 3 that names another date, or a file without line 1,
+// reads as line 3 says.
+TEST(ConfigBirthDate, SavedUnderOneRegionalFormatReadUnderAnother) {
+  using core::Date;
+  using core::DateOrder;
+  const Date today{2026, 12, 8}, birth{1990, 2, 1};
+  const core::RegionalDateFormat c{DateOrder::DMY, '/', "dd/mm/yyyy"},
+      enUS{DateOrder::MDY, '/', "M/d/yy"}, deDE{DateOrder::DMY, '.', "dd.MM.yyyy"},
+      frFR{DateOrder::DMY, '/', "dd/MM/yyyy"};
+  const auto dayRead = [&](const std::string &file, const core::RegionalDateFormat &region) {
+    return core::tryParseDate(core::birthDateForRegion(parse(file), region, today), region, today);
+  };
+  for (const auto &saver : {c, enUS, deDE, frFR}) {
+    const std::string line3 = core::formatDate(birth, core::numericDatePattern(saver.order), saver);
+    const std::string file =
+        core::configFileText({"Anna", line3, true, core::tryParseDate(line3, saver, today)});
+    ASSERT_EQ(file.substr(0, 12), "1990-02-01\r\n");
+    for (const auto &reader : {c, enUS, deDE, frFR})
+      EXPECT_EQ(dayRead(file, reader), birth) << line3 << " read under " << reader.shortDateFormat;
+  }
+  const struct {
+    const char *file;
+    core::RegionalDateFormat reader;
+    std::optional<Date> day;
+  } cases[] = {
+      {"1990-02-01\r\nAnna\r\n15/03/1985\r\n", c, Date{1985, 3, 15}},
+      {"1990-02-01\r\nAnna\r\n01/02/90\r\n", enUS, birth},
+      {"1990-02-01\r\nAnna\r\n01/02\r\n", enUS, Date{2026, 1, 2}},
+      {"\r\nAnna\r\n01/02/1990\r\n", enUS, Date{1990, 1, 2}},
+      {"1990-2-1\r\nAnna\r\n01.02.1990\r\n", c, std::nullopt},
+  };
+  for (const auto &row : cases)
+    EXPECT_EQ(dayRead(row.file, row.reader), row.day) << row.file;
 }
 
 TEST(ConfigRead, OnlyAFourthLineOfExactlyOneSwitchesBlinkingOff) {

@@ -202,7 +202,7 @@ TEST_F(SetupOk, FixesTheNameSavesComputesAndShowsThePower) {
   pressOk("anna", "11/05/2024");
   EXPECT_EQ(windows->content().firstNameField->text(), "Anna");
   EXPECT_EQ(windows->session().headlineFirstName, "Anna");
-  EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\nAnna\r\n11/05/2024\r\n0\r\n");
   EXPECT_EQ(windows->session().dayCount(), 1);
   EXPECT_EQ(windows->content().emotionalGauge->progress(), 61);
   EXPECT_EQ(windows->content().intellectualGauge->progress(), 59);
@@ -229,7 +229,7 @@ TEST_F(SetupOk, NameRules) {
     pressOk(c.typed, "11/05/2024");
     EXPECT_EQ(windows->content().firstNameField->text(), c.kept);
     EXPECT_EQ(windows->session().headlineFirstName, c.kept);
-    EXPECT_EQ(readConfig(), "\r\n" + c.kept.toUtf8() + "\r\n11/05/2024\r\n0\r\n");
+    EXPECT_EQ(readConfig(), "2024-05-11\r\n" + c.kept.toUtf8() + "\r\n11/05/2024\r\n0\r\n");
   }
   EXPECT_EQ(windows->content().greetingLabel->text(), "Hello , this is for today, 12/05/2024.");
 }
@@ -237,7 +237,7 @@ TEST_F(SetupOk, NameRules) {
 TEST_F(SetupOk, WritesBlinkingOffAsOne) {
   windows->main().toggleBlinking(); // checked → unchecked
   pressOk("Anna", "11/05/2024");
-  EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\nAnna\r\n11/05/2024\r\n1\r\n");
 }
 
 TEST_F(SetupOk, ABirthDateThatDoesNotConvertWritesNothing) {
@@ -278,6 +278,19 @@ TEST_F(SetupOk, TheButtonItselfRunsTheSetup) {
   EXPECT_EQ(windows->content().setupOkButton->focusPolicy(), Qt::NoFocus);
   // "Calendar" is reached by Tab only: a click leaves the focus in the field.
   EXPECT_FALSE(windows->content().birthDateCalendarButton->focusPolicy() & Qt::ClickFocus);
+}
+
+TEST_F(SetupOk, AnIncompleteYearStaysAsTypedAndTheRefusalQuotesIt) {
+  env->expectErrors = true;
+  DateField *field = windows->content().birthDateField;
+  field->setText("01/01/1990");
+  field->setFocus();
+  field->setSelection(0, 9);
+  QTest::keyClicks(field, "120519");
+  ASSERT_EQ(field->editText(), "12/05/19_0");
+  QTest::mouseClick(windows->content().setupOkButton, Qt::LeftButton);
+  EXPECT_EQ(field->editText(), "12/05/19_0");
+  EXPECT_EQ(env->errorReport.shown, QStringList{"'12/05/19 0' is not a valid date."});
 }
 
 TEST_F(ContentWindowTest, DraggingTheFrameMovesTheWindowAndDraggingAPanelDoesNot) {

@@ -47,7 +47,7 @@ TEST_F(Access, EnterInEitherSetupFieldPressesOk) {
     windows->content().birthDateField->setText("11/05/2024");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(windows->content().visiblePanel(), windows->content().powerPanel);
-    EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n0\r\n");
+    EXPECT_EQ(readConfig(), "2024-05-11\r\nAnna\r\n11/05/2024\r\n0\r\n");
   }
 }
 

@@ -34,12 +34,12 @@ TEST(DateMask, TextsLaidOutFromTheEnd) {
   }
 }
 
-TEST(DateMask, EmptyPlacesGatherAtTheFrontOfTheirGroup) {
+TEST(DateMask, EmptyDayAndMonthPlacesGatherAtTheFrontEmptyYearPlacesStay) {
   DateMask mask;
   mask.setEditText("1_/5_/1970");
   EXPECT_EQ(mask.text(), " 1/ 5/1970");
   mask.setEditText("12/05/19_0");
-  EXPECT_EQ(mask.text(), "12/05/ 190");
+  EXPECT_EQ(mask.text(), "12/05/19 0");
   EXPECT_EQ(mask.firstMissing(), 8);
 }
 

@@ -381,23 +381,23 @@ TEST_F(MainWindowTest, SavingWithAWindowOpenWarnsAndWritesNothing) {
   ASSERT_EQ(env->messageBoxes.shown.size(), 2);
   EXPECT_EQ(env->messageBoxes.shown[1].caption, "Information");
   EXPECT_EQ(env->messageBoxes.shown[1].text, "Your configuration has been saved..");
-  EXPECT_EQ(readConfig(), "\r\nBob\r\n11/05/2024\r\n0\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\nBob\r\n11/05/2024\r\n0\r\n");
   windows->main().saveFromTray();
-  EXPECT_EQ(readConfig(), "\r\nBob\r\n11/05/2024\r\n0\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\nBob\r\n11/05/2024\r\n0\r\n");
 }
 
 TEST_F(MainWindowTest, SavingWritesTheFieldsAsTheyStandAndTheBlinkingChoice) {
   loadWithBirthDate("11/05/2024", "1");
   windows->content().firstNameField->setText("  Zoe ");
   windows->main().saveFromTray();
-  EXPECT_EQ(readConfig(), "\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\n  Zoe \r\n11/05/2024\r\n1\r\n");
 }
 
 TEST_F(MainWindowTest, AWindowNeverOpenedSavesTheLoadedFieldsAndOpensOnTheLoadsReading) {
   loadWithBirthDate("11/05/2024", "1");
   ASSERT_EQ(windows->contentIfMade(), nullptr);
   windows->main().saveFromTray();
-  EXPECT_EQ(readConfig(), "\r\nAnna\r\n11/05/2024\r\n1\r\n");
+  EXPECT_EQ(readConfig(), "2024-05-11\r\nAnna\r\n11/05/2024\r\n1\r\n");
   // The power panel shows what the load computed, as when the window was made at start.
   env->today = core::Date{2024, 5, 13};
   windows->main().openTodayPower();

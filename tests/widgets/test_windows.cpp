@@ -37,7 +37,7 @@ TEST_F(WindowsTest, LoadingRefreshingAndSavingNeverMakeTheContentWindow) {
   EXPECT_TRUE(emotionalTip().startsWith("Dear Anna, you have ")) << emotionalTip().toStdString();
   windows->main().blinkingAction->setChecked(false);
   windows->main().saveFromTray();
-  EXPECT_EQ(readConfig(), "\r\nAnna\r\n08/01/2000\r\n1\r\n");
+  EXPECT_EQ(readConfig(), "2000-01-08\r\nAnna\r\n08/01/2000\r\n1\r\n");
   EXPECT_EQ(windows->contentIfMade(), nullptr);
 }
 
@@ -84,7 +84,7 @@ TEST_F(WindowsTest, ALoadReachesAContentWindowAlreadyMade) {
   windows->main().saveFromTray(); // refused while the window shows
   content.hide();
   windows->main().saveFromTray();
-  EXPECT_EQ(readConfig(), "\r\nBob\r\n08/01/2000\r\n0\r\n");
+  EXPECT_EQ(readConfig(), "2000-01-08\r\nBob\r\n08/01/2000\r\n0\r\n");
 }
 
 } // namespace
