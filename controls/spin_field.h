@@ -48,6 +48,7 @@ protected:
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void wheelEvent(QWheelEvent *event) override;
+  bool event(QEvent *event) override;
 
 private:
   friend class SpinEditor;
@@ -57,6 +58,8 @@ private:
   void editorTextEdited();
   void editorLeft();
   void repeatStep();
+  // Ends a held arrow: no more repeats until the next press.
+  void endPress();
   void change();
 
   QLineEdit *editor_;

@@ -6,9 +6,11 @@
 #include "core/biorhythm.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
+#include "event_order.h"
 #include "platform/regional_settings.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -26,12 +28,14 @@ protected:
     windows->chooser().yearField->setValue(date.year);
     windows->chooser().monthField->setValue(date.month);
   }
-  // A click on an arrow of a field: +1 up, -1 down.
-  void clickArrow(SpinField *field, int direction) {
+  // A point on an arrow of a field: +1 up, -1 down.
+  static QPoint arrow(SpinField *field, int direction) {
     const QRect box = field->rect().adjusted(2, 2, -2, -2);
-    const QPoint at(box.right() - 6, direction > 0 ? box.top() + 3 : box.bottom() - 3);
-    ASSERT_EQ(field->arrowAt(at), direction);
-    QTest::mouseClick(field, Qt::LeftButton, {}, at);
+    return {box.right() - 6, direction > 0 ? box.top() + 3 : box.bottom() - 3};
+  }
+  void clickArrow(SpinField *field, int direction) {
+    ASSERT_EQ(field->arrowAt(arrow(field, direction)), direction);
+    QTest::mouseClick(field, Qt::LeftButton, {}, arrow(field, direction));
   }
   QStringList state() {
     return {QString::number(windows->chooser().monthGrid->day()) + "/" +
@@ -43,7 +47,7 @@ protected:
 };
 
 TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
-  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 12/5/2024");
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 12/05/2024");
   EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
   EXPECT_EQ(windows->chooser().shownMonthName(), "Mei");
 }
@@ -99,6 +103,40 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
   }
 }
 
+// The error box opens inside the arrow's press and takes its release: the
+// arrow must not go on repeating behind it.
+TEST_F(Chooser, AStepRefusedWithABoxIsOneStep) {
+  struct BoxReport : platform::ErrorReport {
+    void show(const QString &message) override {
+      shown << message;
+      QMessageBox box(QMessageBox::Critical, {}, message, QMessageBox::Ok);
+      QTimer::singleShot(0, &box, &QDialog::accept);
+      box.exec();
+    }
+    QStringList shown;
+  } boxes;
+  env->environment().errorReport = &boxes;
+  windows->chooser().show();
+  const struct {
+    SpinField *field;
+    core::Date from;
+    int direction;
+    const char *typedAfter, *shows;
+  } cases[] = {{windows->chooser().monthField, {2024, 5, 31}, -1, nullptr, "4"},
+               {windows->chooser().yearField, {9999, 5, 10}, 1, "2000", "2000"}};
+  for (const auto &c : cases) {
+    boxes.shown.clear();
+    putOn(c.from);
+    QTest::mousePress(c.field, Qt::LeftButton, {}, arrow(c.field, c.direction));
+    if (c.typedAfter)
+      c.field->setText(QString::fromLatin1(c.typedAfter));
+    // Past the first repeat and a few more.
+    ASSERT_TRUE(test_support::runTimersDueWithin(800));
+    EXPECT_EQ(boxes.shown.join('|').toStdString(), "Invalid argument to date encode") << c.shows;
+    EXPECT_EQ(c.field->text().toStdString(), c.shows);
+  }
+}
+
 TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
@@ -131,6 +169,10 @@ TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   QTest::keyClicks(year, "1985");
   EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
                               "year 1985", "grid 1"}));
+  year->selectAll();
+  QTest::keyClicks(year, "19");
+  EXPECT_EQ(windows->chooser().dateCaptionLabel->text(), "15 Januari 19");
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 15/1/19");
   year->selectAll();
   QTest::keyClicks(year, "0");
   EXPECT_EQ(windows->chooser().yearField->text(), "1900");
@@ -184,6 +226,14 @@ TEST_F(Chooser, OkFromTheProjectionPanelFillsTheStartAndShowsTheChartBeforeClosi
   EXPECT_EQ(windows->content().birthDateField->text(), birth);
   EXPECT_FALSE(windows->chooser().isVisible());
   EXPECT_TRUE(windows->content().stayOnTop());
+
+  // A projection past the calendar's end: the error, and the chooser stays.
+  QTest::mouseClick(windows->content().projectionCalendarButton, Qt::LeftButton);
+  putOn({9999, 12, 31});
+  env->expectErrors = true;
+  QTest::mouseClick(windows->chooser().okButton, Qt::LeftButton);
+  EXPECT_EQ(env->errorReport.shown, QStringList{"Invalid argument to date encode."});
+  EXPECT_TRUE(windows->chooser().isVisible());
 }
 
 // What OK writes reads back as the day picked under every regional order, the
@@ -192,11 +242,11 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
   const struct {
     const char *locale, *opening, *picked, *written;
   } cases[] = {
-      {"C", "12/5/2024", "7/12/1970", "07/12/1970"},
-      {"en_GB.UTF-8", "12/5/2024", "7/12/1970", "07/12/1970"},
-      {"de_DE.UTF-8", "12.5.2024", "7.12.1970", "07.12.1970"},
-      {"en_US.UTF-8", "5/12/2024", "12/7/1970", "12/07/1970"},
-      {"sv_SE.UTF-8", "2024-5-12", "1970-12-7", "1970-12-07"},
+      {"C", "12/05/2024", "7/12/1970", "07/12/1970"},
+      {"en_GB.UTF-8", "12/05/2024", "7/12/1970", "07/12/1970"},
+      {"de_DE.UTF-8", "12.05.24", "7.12.1970", "07.12.1970"},
+      {"en_US.UTF-8", "5/12/24", "12/7/1970", "12/07/1970"},
+      {"sv_SE.UTF-8", "2024-05-12", "1970-12-7", "1970-12-07"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.locale);
