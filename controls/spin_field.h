@@ -52,7 +52,7 @@ protected:
 
 private:
   friend class SpinEditor;
-  static constexpr int kArrowWidth = 15;
+  static constexpr int kArrowWidth = 13;
 
   QRect arrowRect(int direction) const;
   void editorTextEdited();

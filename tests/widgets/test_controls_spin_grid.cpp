@@ -3,6 +3,7 @@
 #include "controls/spin_field.h"
 #include "core/date.h"
 #include "core/errors.h"
+#include "platform/fonts.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -51,6 +52,20 @@ TEST(SpinEdit, ValueIsTheNumberInTheTextAndCodeIsClamped) {
   f.spin.setValue(999999);
   f.spin.setValue(10000);
   EXPECT_EQ(f.seen, (QList<int>{10000}));
+}
+
+// The chooser's 49-pixel year field shows its largest year whole: the first
+// and the last digit are both within the text part.
+TEST(SpinEdit, ShowsAFiveDigitYearWhole) {
+  platform::installFontSubstitutions();
+  YearField f;
+  f.spin.setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  f.spin.resize(49, 22);
+  f.spin.setValue(10000);
+  f.spin.grab(); // the text is laid out as it is painted
+  QLineEdit *editor = f.spin.editor();
+  EXPECT_EQ(editor->cursorPositionAt({0, editor->height() / 2}), 0);
+  EXPECT_EQ(editor->cursorPositionAt({editor->width() - 1, editor->height() / 2}), 5);
 }
 
 TEST(SpinEdit, TypingRaisesAChangeAtEveryKeystrokeAndIsClampedOnlyOnLeaving) {
