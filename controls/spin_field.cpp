@@ -49,7 +49,7 @@ SpinField::SpinField(QWidget *parent) : QWidget(parent) {
   editor_ = new SpinEditor(this);
   editor_->setFrame(false);
   // The number from edge to arrow: a five-digit year fills a 49-pixel field.
-  editor_->setTextMargins(-2, 0, -2, 0);
+  editor_->setTextMargins(-1, 0, -2, 0);
   editor_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?\\d{0,9}")), this));
   editor_->setText(QStringLiteral("0"));
