@@ -48,6 +48,8 @@ private:
 SpinField::SpinField(QWidget *parent) : QWidget(parent) {
   editor_ = new SpinEditor(this);
   editor_->setFrame(false);
+  // The number from edge to arrow: a five-digit year fills a 49-pixel field.
+  editor_->setTextMargins(-1, 0, -2, 0);
   editor_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?\\d{0,9}")), this));
   editor_->setText(QStringLiteral("0"));
@@ -175,8 +177,10 @@ void SpinField::mousePressEvent(QMouseEvent *event) {
   pressedArrow_ = direction;
   update();
   direction > 0 ? stepUp() : stepDown();
-  // Held down, the arrow repeats; a failed step above leaves it still.
-  repeat_->start(400);
+  // Held down, the arrow repeats; a step that opened a box has ended the press
+  // (the box takes the release), and the arrow stays still.
+  if (pressedArrow_ == direction)
+    repeat_->start(400);
 }
 
 void SpinField::repeatStep() {
@@ -184,16 +188,28 @@ void SpinField::repeatStep() {
   if (pressedArrow_ == 0)
     return;
   pressedArrow_ > 0 ? stepUp() : stepDown();
-  repeat_->start(100);
+  if (pressedArrow_ != 0)
+    repeat_->start(100);
 }
 
-void SpinField::mouseReleaseEvent(QMouseEvent *event) {
+void SpinField::endPress() {
   repeat_->stop();
   if (pressedArrow_ != 0) {
     pressedArrow_ = 0;
     update();
   }
+}
+
+void SpinField::mouseReleaseEvent(QMouseEvent *event) {
+  endPress();
   QWidget::mouseReleaseEvent(event);
+}
+
+bool SpinField::event(QEvent *event) {
+  // A box over the window, or the window going, takes the release away.
+  if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::Hide)
+    endPress();
+  return QWidget::event(event);
 }
 
 void SpinField::wheelEvent(QWheelEvent *event) {

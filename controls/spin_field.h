@@ -48,15 +48,18 @@ protected:
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void wheelEvent(QWheelEvent *event) override;
+  bool event(QEvent *event) override;
 
 private:
   friend class SpinEditor;
-  static constexpr int kArrowWidth = 15;
+  static constexpr int kArrowWidth = 13;
 
   QRect arrowRect(int direction) const;
   void editorTextEdited();
   void editorLeft();
   void repeatStep();
+  // Ends a held arrow: no more repeats until the next press.
+  void endPress();
   void change();
 
   QLineEdit *editor_;

@@ -3,6 +3,7 @@
 #include "core/date.h"
 #include "core/date_text.h"
 #include "platform/colors.h"
+#include "platform/error_hold.h"
 #include "platform/fonts.h"
 #include "platform/guarded.h"
 
@@ -112,10 +113,8 @@ DateChooser::DateChooser(const platform::Environment &env, QWidget *parent)
 }
 
 QString DateChooser::dateCaption() const {
-  // The month's name in quotes: the pattern writes it as it is.
-  const std::string pattern = "d \"" + shownMonthName_.toStdString() + "\" yyyy";
-  return QString::fromStdString(
-      core::formatDate(shownDate(monthGrid), pattern, env_.regional.date));
+  return QString::number(monthGrid->day()) + QLatin1Char(' ') + shownMonthName_ + QLatin1Char(' ') +
+         QString::number(monthGrid->year());
 }
 
 void DateChooser::showMonthName() {
@@ -125,17 +124,23 @@ void DateChooser::showMonthName() {
 
 QString DateChooser::dateText(bool leadingZeros) const {
   const core::RegionalDateFormat &regional = env_.regional.date;
-  return QString::fromStdString(core::formatDate(
-      shownDate(monthGrid), core::numericDatePattern(regional.order, leadingZeros), regional));
+  std::string pattern = core::numericDatePattern(regional.order, leadingZeros);
+  if (!leadingZeros) {
+    // The year as a number too: written in quotes, as it is.
+    const size_t year = pattern.find("yyyy");
+    pattern.replace(year, 4, '"' + std::to_string(monthGrid->year()) + '"');
+  }
+  return QString::fromStdString(core::formatDate(shownDate(monthGrid), pattern, regional));
 }
 
 void DateChooser::showOkCaption() {
-  // The same form at opening and after a click, in the order the fields read.
+  // The date picked, in the order the date fields read.
   okButton->setText(QStringLiteral("OK for ") + dateText(false));
 }
 
 void DateChooser::showStartDate() {
-  showOkCaption();
+  okButton->setText(QStringLiteral("OK for ") + QString::fromStdString(core::formatShortDate(
+                                                    env_.today(), env_.regional.date)));
   monthField->setValue(monthGrid->month());
   yearField->setValue(monthGrid->year());
   showMonthName();
@@ -174,7 +179,9 @@ void DateChooser::acceptDate() {
   // The date fields read dates in the regional order and separator: a
   // day-first text would swap day and month where the month comes first.
   const QString text = dateText(true);
-  emit datePicked(text);
+  // Where the date fails (a projection past the calendar's end), OK stops with
+  // its error and the chooser stays open.
+  platform::throwHandlerErrors([&] { emit datePicked(text); });
   hide();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include "platform/environment.h"
+#include "platform/error_hold.h"
 #include "platform/error_report.h"
 #include "platform/guarded.h"
 #include "platform/hint_display.h"
@@ -46,6 +47,8 @@ bool Application::notify(QObject *receiver, QEvent *event) {
 }
 
 void reportFailure(const std::exception_ptr &error) noexcept {
+  if (ErrorHold::take(error))
+    return;
   QString message;
   try {
     std::rethrow_exception(error);

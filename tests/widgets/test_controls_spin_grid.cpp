@@ -3,6 +3,7 @@
 #include "controls/spin_field.h"
 #include "core/date.h"
 #include "core/errors.h"
+#include "platform/fonts.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -51,6 +52,19 @@ TEST(SpinEdit, ValueIsTheNumberInTheTextAndCodeIsClamped) {
   f.spin.setValue(999999);
   f.spin.setValue(10000);
   EXPECT_EQ(f.seen, (QList<int>{10000}));
+}
+
+// The chooser's 49-pixel year field shows 10000 from its first digit to its last.
+TEST(SpinEdit, ShowsAFiveDigitYearWhole) {
+  platform::installFontSubstitutions();
+  YearField f;
+  f.spin.setFont(platform::font(QStringLiteral("MS Sans Serif"), -11));
+  f.spin.setGeometry(0, 0, 49, 22);
+  f.spin.setValue(10000);
+  f.spin.grab(); // lays the text out as painted
+  QLineEdit *e = f.spin.editor();
+  EXPECT_EQ(e->cursorPositionAt({0, 9}), 0);
+  EXPECT_EQ(e->cursorPositionAt({e->width() - 1, 9}), 5);
 }
 
 TEST(SpinEdit, TypingRaisesAChangeAtEveryKeystrokeAndIsClampedOnlyOnLeaving) {

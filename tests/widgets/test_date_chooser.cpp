@@ -6,9 +6,11 @@
 #include "core/biorhythm.h"
 #include "dialogs/about_window.h"
 #include "dialogs/date_chooser.h"
+#include "event_order.h"
 #include "platform/regional_settings.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -26,12 +28,13 @@ protected:
     windows->chooser().yearField->setValue(date.year);
     windows->chooser().monthField->setValue(date.month);
   }
-  // A click on an arrow of a field: +1 up, -1 down.
-  void clickArrow(SpinField *field, int direction) {
+  // A click on an arrow of a field: +1 up, -1 down; or only its press.
+  void clickArrow(SpinField *field, int direction, bool release = true) {
     const QRect box = field->rect().adjusted(2, 2, -2, -2);
     const QPoint at(box.right() - 6, direction > 0 ? box.top() + 3 : box.bottom() - 3);
     ASSERT_EQ(field->arrowAt(at), direction);
-    QTest::mouseClick(field, Qt::LeftButton, {}, at);
+    release ? QTest::mouseClick(field, Qt::LeftButton, {}, at)
+            : QTest::mousePress(field, Qt::LeftButton, {}, at);
   }
   QStringList state() {
     return {QString::number(windows->chooser().monthGrid->day()) + "/" +
@@ -43,7 +46,7 @@ protected:
 };
 
 TEST_F(Chooser, OpensOnTodayWithItsCaptions) {
-  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 12/5/2024");
+  EXPECT_EQ(windows->chooser().okButton->text(), "OK for 12/05/2024");
   EXPECT_EQ(state(), (QStringList{"12/5/2024", "5", "2024", "12 Mei 2024"}));
   EXPECT_EQ(windows->chooser().shownMonthName(), "Mei");
 }
@@ -99,6 +102,27 @@ TEST_F(Chooser, MonthAndYearFieldsStepThroughTheGrid) {
   }
 }
 
+// The box opens inside the arrow's press and takes its release: the arrow
+// stays still behind it, on the refused number.
+TEST_F(Chooser, AStepRefusedWithABoxIsOneStep) {
+  struct : platform::ErrorReport {
+    void show(const QString &) override {
+      QMessageBox box;
+      QTimer::singleShot(0, &box, &QDialog::accept);
+      box.exec();
+      ++count;
+    }
+    int count = 0;
+  } boxes;
+  env->environment().errorReport = &boxes;
+  windows->chooser().show();
+  putOn({2024, 5, 31});
+  clickArrow(windows->chooser().monthField, -1, false);
+  ASSERT_TRUE(test_support::runTimersDueWithin(800)); // past a few repeats
+  EXPECT_EQ(boxes.count, 1);
+  EXPECT_EQ(windows->chooser().monthField->text(), "4");
+}
+
 TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   putOn({2024, 12, 15});
   QStringList log;
@@ -131,6 +155,10 @@ TEST_F(Chooser, SettingAFieldRunsItsHandlerAtOnceInsideTheOther) {
   QTest::keyClicks(year, "1985");
   EXPECT_EQ(log, (QStringList{"year 1", "grid 1", "year 19", "grid 1", "year 198", "grid 1",
                               "year 1985", "grid 1"}));
+  year->selectAll();
+  QTest::keyClicks(year, "19");
+  EXPECT_EQ(windows->chooser().dateCaptionLabel->text() + windows->chooser().okButton->text(),
+            "15 Januari 19OK for 15/1/19");
   year->selectAll();
   QTest::keyClicks(year, "0");
   EXPECT_EQ(windows->chooser().yearField->text(), "1900");
@@ -192,11 +220,11 @@ TEST_F(Chooser, OkWritesTheDayPickedInTheRegionalOrder) {
   const struct {
     const char *locale, *opening, *picked, *written;
   } cases[] = {
-      {"C", "12/5/2024", "7/12/1970", "07/12/1970"},
-      {"en_GB.UTF-8", "12/5/2024", "7/12/1970", "07/12/1970"},
-      {"de_DE.UTF-8", "12.5.2024", "7.12.1970", "07.12.1970"},
-      {"en_US.UTF-8", "5/12/2024", "12/7/1970", "12/07/1970"},
-      {"sv_SE.UTF-8", "2024-5-12", "1970-12-7", "1970-12-07"},
+      {"C", "12/05/2024", "7/12/1970", "07/12/1970"},
+      {"en_GB.UTF-8", "12/05/2024", "7/12/1970", "07/12/1970"},
+      {"de_DE.UTF-8", "12.05.24", "7.12.1970", "07.12.1970"},
+      {"en_US.UTF-8", "5/12/24", "12/7/1970", "12/07/1970"},
+      {"sv_SE.UTF-8", "2024-05-12", "1970-12-7", "1970-12-07"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.locale);
