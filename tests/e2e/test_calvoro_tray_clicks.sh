@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tray icons as the user works them: a click opens today's power, centred; a double click
 # opens the guide, and a click while it is open changes nothing; closing the window refreshes
-# the icons; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
+# the icons; a press slid off the icon does nothing; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
 # with exit code 0 and takes its icons out of the tray.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_tray_clicks.sh BUILD_DIR}
@@ -59,6 +59,11 @@ desktop_poll 5 closed || desktop_fail "the bottom-right X did not close the wind
 calvoro_wait_refresh
 calvoro_poll_shot 4 4-closed _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
 
+# A press slid off the icon before it is let go is taken back: the menu that the next right
+# click opens finds the window still closed.
+# shellcheck disable=SC2046
+xdotool mousemove $(_desktop_icon_centre "$(icon 1)") mousedown 1 mousemove 500 400 mouseup 1
+
 # A right click: the menu, a new window of the program by the icon.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 read -r _ ix _ iwidth _ <<<"$(calvoro_tray_icons_in_order | sed -n 3p)"
@@ -74,6 +79,7 @@ _menu() {
   return 1
 }
 desktop_right_click_menu "$(icon 3)" _menu || desktop_fail "no menu after a right click"
+closed || desktop_fail "a press slid off the icon opened the window"
 read -r x y width height _ <<<"$(calvoro_geometry "$MENU")"
 ((y < 100 && width > 100)) || desktop_fail "the menu is at $x,$y, ${width}x$height"
 # Centred on the cursor, kept on the screen.
