@@ -4,7 +4,7 @@
 # counts the icons drawn on the panel once the watcher lists the three items, and gives them
 # up to WAIT seconds (5) to show. Prints one line per run and a summary.
 #   bench/xfce_panel_icons.sh BUILD_DIR [RUNS]
-# Slow (about 5 s a run) and needs xfce4-panel: not part of the tests.
+# Slow (about 3 s a run) and needs xfce4-panel: not part of the tests.
 set -uo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 RUNS=${2:-50}
@@ -36,6 +36,7 @@ one_run() (
   source "$LIB/calvoro.sh"
   # shellcheck source=/dev/null
   source "$LIB/sni.sh"
+  # shellcheck disable=SC2034 # read by desktop_poll
   DESKTOP_SLOWDOWN=1
   calvoro_begin "$BUILD" >/dev/null 2>&1
   desktop_stop_tray
