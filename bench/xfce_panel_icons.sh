@@ -2,7 +2,9 @@
 # How often the panel of an XFCE desktop shows all three icons: RUNS times (50) a fresh Xvfb,
 # a private session bus, xfce4-panel with only its notification area, and Calvoro; each run
 # counts the icons drawn on the panel once the watcher lists the three items, and gives them
-# up to WAIT seconds (5) to show. Prints one line per run and a summary.
+# up to WAIT seconds (5) to show. With RESTART=1 the panel is restarted first (the icons go to
+# the X tray meanwhile and back to the bus), and counted after. Prints one line per run and a
+# summary.
 #   bench/xfce_panel_icons.sh BUILD_DIR [RUNS]
 # Slow (about 3 s a run) and needs xfce4-panel: not part of the tests.
 set -uo pipefail
@@ -69,6 +71,7 @@ XML
   sni_bus_start
   [ -z "${MONITOR:-}" ] || desktop_run monitor dbus-monitor --session
   desktop_run panel xfce4-panel
+  PANEL=$DESKTOP_LAST_PID
   desktop_poll 15 _sni_watcher_up || {
     echo "no-watcher"
     exit 0
@@ -86,6 +89,13 @@ XML
     [ "$(count_icons "$shot" 30 '#000000')" -ge 3 ]
   }
   desktop_poll "$WAIT" _all_drawn
+  if [ -n "${RESTART:-}" ]; then
+    # The panel restarts: the icons go to the X tray meanwhile and come back as items.
+    desktop_stop_pid "$PANEL"
+    desktop_poll 15 eval '! _sni_watcher_up'
+    desktop_run panel xfce4-panel
+    desktop_poll 15 _sni_watcher_up && desktop_poll 15 _three && desktop_poll "$WAIT" _all_drawn
+  fi
   n=$(count_icons "$shot" 30 '#000000')
   # A run that missed icons keeps its screenshot; KEEP_SHOTS=DIR keeps every run's there.
   if [ -n "${KEEP_SHOTS:-}" ] || [ "$n" -lt 3 ]; then
