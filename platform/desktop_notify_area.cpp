@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -13,6 +14,13 @@ namespace platform {
 
 DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : NotifyArea(parent) {
   QDBusConnection bus = QDBusConnection::sessionBus();
+  if (bus.isConnected()) {
+    watcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
+                                       QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &DesktopNotifyArea::moveToBus);
+    connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this,
+            &DesktopNotifyArea::moveToX11);
+  }
   if (bus.isConnected() && SniNotifyArea::watcherPresent()) {
     sni_ = std::make_unique<SniNotifyArea>();
     connect(sni_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
@@ -20,13 +28,14 @@ DesktopNotifyArea::DesktopNotifyArea(QObject *parent) : NotifyArea(parent) {
   }
   // The X tray until a watcher shows up. Qt picks the kind of its own tray icons once, at the
   // first one, so they are made only while no watcher runs.
+  makeX11();
+}
+
+void DesktopNotifyArea::makeX11() {
+  if (x11_)
+    return;
   x11_ = std::make_unique<QtNotifyArea>();
   connect(x11_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
-  if (bus.isConnected()) {
-    watcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
-                                       QDBusServiceWatcher::WatchForRegistration, this);
-    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &DesktopNotifyArea::moveToBus);
-  }
 }
 
 DesktopNotifyArea::~DesktopNotifyArea() = default;
@@ -82,6 +91,18 @@ bool DesktopNotifyArea::remove(const NotifyRecord &record) {
   return true;
 }
 
+void DesktopNotifyArea::handOver(NotifyArea &from, NotifyArea &to) {
+  std::vector<std::pair<unsigned long, const NotifyRecord *>> records;
+  for (const auto &[key, record] : shown_) {
+    from.remove(record);
+    records.emplace_back(order_[key], &record);
+  }
+  // In the order the icons were added, so that trays list them in that order.
+  std::sort(records.begin(), records.end());
+  for (const auto &[order, record] : records)
+    to.add(*record);
+}
+
 void DesktopNotifyArea::moveToBus() {
   if (sni_)
     return;
@@ -89,17 +110,22 @@ void DesktopNotifyArea::moveToBus() {
   connect(sni_.get(), &NotifyArea::hostAppeared, this, &NotifyArea::hostAppeared);
   // The watcher may have come with its host.
   QMetaObject::invokeMethod(sni_.get(), &SniNotifyArea::checkForHost, Qt::QueuedConnection);
-  std::vector<std::pair<unsigned long, const NotifyRecord *>> records;
-  for (const auto &[key, record] : shown_) {
-    x11_->remove(record);
-    records.emplace_back(order_[key], &record);
-  }
-  // In the order the icons were added, so that hosts list them in that order.
-  std::sort(records.begin(), records.end());
-  for (const auto &[order, record] : records)
-    sni_->add(*record);
-  delete watcher_;
-  watcher_ = nullptr;
+  handOver(*x11_, *sni_);
+}
+
+void DesktopNotifyArea::moveToX11() {
+  if (!sni_)
+    return;
+  // Hosts show nothing without their watcher: the X tray takes the icons back, or shows them
+  // when one appears. Qt's own check for a bus tray finds none now, so its icons are X icons.
+  makeX11();
+  handOver(*sni_, *x11_);
+  sni_.reset();
+  // A tray that is there already sends no message: say so once the icons are in.
+  QTimer::singleShot(0, this, [this] {
+    if (!sni_ && x11_->hostPresent())
+      emit hostAppeared();
+  });
 }
 
 } // namespace platform

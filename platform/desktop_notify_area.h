@@ -1,8 +1,8 @@
 #pragma once
 // The desktop's notification area, whichever kind it has: StatusNotifierItem hosts on the
 // session bus when a watcher runs there, the X tray otherwise. A watcher that appears later
-// (a host started after the program) takes the icons over; from then on they stay items on
-// the bus, which register again whenever a watcher comes back.
+// (a host started after the program) takes the icons over; when the watcher goes, the X tray
+// takes them back.
 
 #include "platform/notify_area.h"
 
@@ -33,7 +33,11 @@ public:
 
 private:
   NotifyArea &current() const;
+  void makeX11();
+  // Takes every present icon out of `from` and adds it to `to`, in the order they were added.
+  void handOver(NotifyArea &from, NotifyArea &to);
   void moveToBus();
+  void moveToX11();
 
   std::unique_ptr<QtNotifyArea> x11_;
   std::unique_ptr<SniNotifyArea> sni_;

@@ -3,8 +3,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
+#include <QWidget>
 
 #if defined(CALVORO_HAVE_XCB) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -60,6 +62,49 @@ std::unique_ptr<QAbstractNativeEventFilter> watchForTrayManager(std::function<vo
 }
 #endif
 
+// Qt's X tray icon reports a button as soon as it is pressed; a tray icon acts on its release
+// over the icon, so that a press can be taken back by sliding off before letting go (and a
+// menu opens once the right button is up). Presses are held back, and a release over the icon
+// hands Qt the press it reports. The double click's own event passes, so a double click
+// reports click, double click, click.
+// One filter for the application, however many tray areas it makes.
+class ReleaseClicks : public QObject {
+public:
+  explicit ReleaseClicks(QObject *app) : QObject(app) { setObjectName(kName); }
+
+  static void install() {
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && !app->findChild<QObject *>(kName, Qt::FindDirectChildrenOnly))
+      app->installEventFilter(new ReleaseClicks(app));
+  }
+
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) || replaying_ ||
+        !watched->inherits("QSystemTrayIconSys"))
+      return false;
+    if (type == QEvent::MouseButtonPress)
+      return true;
+    const auto *release = static_cast<QMouseEvent *>(event);
+    auto *icon = static_cast<QWidget *>(watched);
+    if (!icon->rect().contains(release->position().toPoint()))
+      return false;
+    QMouseEvent press(QEvent::MouseButtonPress, release->position(), release->globalPosition(),
+                      release->button(), release->button(), release->modifiers());
+    // Qt measures a double click from the last press it was given: without a time this one
+    // would start every next one at zero.
+    press.setTimestamp(release->timestamp());
+    replaying_ = true;
+    QCoreApplication::sendEvent(icon, &press);
+    replaying_ = false;
+    return false;
+  }
+
+private:
+  static constexpr const char *kName = "calvoroTrayReleaseClicks";
+  bool replaying_ = false;
+};
+
 // A record with an empty icon still takes its place in the tray, blank, as the tray shows
 // an icon without a picture; QSystemTrayIcon refuses to show without one.
 QIcon blankIcon() {
@@ -71,6 +116,7 @@ QIcon blankIcon() {
 } // namespace
 
 QtNotifyArea::QtNotifyArea(QObject *parent) : NotifyAreaBase(parent) {
+  ReleaseClicks::install();
   // Qt's own handling of the message runs after the filter: look once it has.
   trayManagerFilter_ = watchForTrayManager([this] {
     QTimer::singleShot(0, this, [this] {

@@ -23,8 +23,8 @@ public:
   // The tray icon that stands for a record, or nullptr when it is not present.
   QSystemTrayIcon *trayIcon(const QObject *owner, unsigned id = 0) const;
 
-  // How the tray's activation reasons reach the owner. Qt on X11 reports a left press as
-  // Trigger at once, and the second press of a double click as DoubleClick.
+  // How the tray's activation reasons reach the owner. On X11 a release over the icon comes as
+  // Trigger (its press is held back), and the second press of a double click as DoubleClick.
   static bool mouseFor(QSystemTrayIcon::ActivationReason reason, TrayMouse *mouse);
 
 private:

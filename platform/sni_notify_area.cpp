@@ -20,6 +20,12 @@ namespace {
 
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 
+// Between one item taken by the watcher and the next one's registration. A host that lays its
+// icons out in another process than the one that learns of them (XFCE's panel and its plugins)
+// can miss a second growth of its area that comes while it is still taking the first: it then
+// keeps room for one icon of three. Apart, each growth is taken.
+constexpr int kRegisterPauseMs = 300;
+
 QString itemId(const NotifyRecord &record) {
   return record.name.isEmpty() ? QStringLiteral("calvoro-%1").arg(record.id)
                                : QStringLiteral("calvoro-") + record.name;
@@ -116,8 +122,8 @@ void SniNotifyArea::registerNext() {
       continue;
     registering_ = true;
     // The answer, or a watcher that does not answer (or an item that goes meanwhile) within
-    // two seconds, lets the next one go. A watcher that has just taken its name may refuse
-    // for a moment: that item is asked again shortly.
+    // two seconds, lets the next one go after a pause. A watcher that has just taken its name
+    // may refuse for a moment: that item is asked again shortly.
     auto answered = std::make_shared<bool>(false);
     QPointer<SniNotifyArea> self(this);
     auto next = [self, answered, key](bool ok) {
@@ -133,8 +139,10 @@ void SniNotifyArea::registerNext() {
         return;
       }
       self->retries_.erase(key);
-      self->registering_ = false;
-      self->registerNext();
+      QTimer::singleShot(kRegisterPauseMs, self, [self] {
+        self->registering_ = false;
+        self->registerNext();
+      });
     };
     QTimer::singleShot(2000, this, [next] { next(true); });
     waiting->registerWithWatcher(next);

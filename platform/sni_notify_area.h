@@ -45,8 +45,9 @@ private:
   void showTip(QObject *presenter, const QString &tip) override;
   void presenterAdded(const NotifyKey &key, QObject *presenter) override;
   void registerAll();
-  // Registers queued items one after the other: messages of the items' separate connections
-  // could overtake each other, and hosts list items in the order they learn of them.
+  // Registers queued items one after the other, a short pause apart: messages of the items'
+  // separate connections could overtake each other, hosts list items in the order they learn
+  // of them, and some hosts lose the room of an icon that comes while they make room for one.
   void registerNext();
 
   QString themePath_;

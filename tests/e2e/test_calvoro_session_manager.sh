@@ -11,8 +11,31 @@ source "$(dirname "$0")/lib/sni.sh"
 command -v xfce4-session >/dev/null || { echo "SKIP: xfce4-session is not installed"; exit 77; }
 
 calvoro_begin "$BUILD"
+# A session of one client of our choosing, whatever the machine has installed: the system's
+# default session starts a panel where there is one, which takes the tray from the test's, and
+# the system's autostart entries may bring icons of their own.
+XFSM_CONF="$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+mkdir -p "$XFSM_CONF"
+cat >"$XFSM_CONF/xfce4-session.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-session" version="1.0">
+  <property name="general" type="empty">
+    <property name="FailsafeSessionName" type="string" value="Failsafe"/>
+  </property>
+  <property name="sessions" type="empty">
+    <property name="Failsafe" type="empty">
+      <property name="IsFailsafe" type="bool" value="true"/>
+      <property name="Count" type="int" value="1"/>
+      <property name="Client0_Command" type="array"><value type="string" value="xfsettingsd"/></property>
+      <property name="Client0_Priority" type="int" value="20"/>
+      <property name="Client0_PerScreen" type="bool" value="false"/>
+    </property>
+  </property>
+</channel>
+XML
 sni_bus_start
-desktop_run xfce4-session xfce4-session
+mkdir -p "$DESKTOP_DIR/no-system-config"
+desktop_run xfce4-session env XDG_CONFIG_DIRS="$DESKTOP_DIR/no-system-config" xfce4-session
 SM=$DESKTOP_LAST_PID
 manager() {
   gdbus call --session -d org.xfce.SessionManager -o /org/xfce/SessionManager \

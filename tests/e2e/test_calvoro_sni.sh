@@ -4,7 +4,8 @@
 # emotional, intellectual, physical (the watcher's listing is newest first), each by its
 # connection's own bus name; each exports the menu with its items and the check mark of
 # "Blinking Icons"; a menu command sent over the bus opens the program's window, and the host's
-# secondary activation the guide; after a restart of the host the items are back.
+# secondary activation the guide; while the host and its watcher are gone the X tray shows the
+# icons, and after a restart of the host the items are back.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_sni.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -76,6 +77,9 @@ for i in "${!DESKTOP_NAMES[@]}"; do
   esac
 done
 desktop_poll 5 eval '! _sni_watcher_up' || desktop_fail "the watcher did not stop"
+# Meanwhile the X tray shows them.
+calvoro_wait_tray_icons 3
 sni_host_start
 desktop_poll 10 _three_items || desktop_fail "after the restart: $(sni_items | tr '\n' ' ')"
+calvoro_wait_tray_icons 0 5
 echo "PASS"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tray icons as the user works them: a click opens today's power, centred; a double click
 # opens the guide, and a click while it is open changes nothing; closing the window refreshes
-# the icons; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
+# the icons; a press slid off the icon does nothing; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
 # with exit code 0 and takes its icons out of the tray.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_tray_clicks.sh BUILD_DIR}
@@ -73,6 +73,15 @@ _menu() {
   done
   return 1
 }
+# A press slid off the icon before it is let go is taken back: once a menu opened after it
+# has closed again, everything the press led to has run, and no new window is shown.
+# shellcheck disable=SC2046
+xdotool mousemove $(_desktop_icon_centre "$(icon 1)") mousedown 1 mousemove 500 400 mouseup 1
+desktop_right_click_menu "$(icon 3)" _menu || desktop_fail "no menu after a right click"
+desktop_key Escape
+desktop_poll 5 eval '! calvoro_is_viewable "$MENU"' || desktop_fail "Escape did not close the menu"
+! _menu || desktop_fail "a press slid off the icon opened window $MENU"
+
 desktop_right_click_menu "$(icon 3)" _menu || desktop_fail "no menu after a right click"
 read -r x y width height _ <<<"$(calvoro_geometry "$MENU")"
 ((y < 100 && width > 100)) || desktop_fail "the menu is at $x,$y, ${width}x$height"
