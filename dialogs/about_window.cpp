@@ -138,6 +138,9 @@ void AboutWindow::moveCreature() {
 }
 
 void AboutWindow::onShowing() {
+  // Hidden and shown again by the About command, or reopened soon after an
+  // "X": the hide still under way would swallow the opening's animation.
+  showAnimation->stop();
   showAnimation->setReverse(false);
   showAnimation->execute();
 }
