@@ -93,6 +93,8 @@ AboutWindow::AboutWindow(const platform::Environment &env, QWidget *parent)
   showAnimation = new SmoothShow(this);
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
+  // By the end of the run the window manager has placed the window.
+  connect(showAnimation, &SmoothShow::finished, this, &AboutWindow::takePlaceFromWindowSystem);
 }
 
 void AboutWindow::setTrayMenu(QMenu *menu) {

@@ -3,7 +3,7 @@
 
   access_tree.py PID dump           one line per object reported as showing:
                                     ROLE<tab>NAME<tab>DESCRIPTION<tab>ACTIONS (comma-separated)
-                                    <tab>VALUE<tab>STATES (active, focused)
+                                    <tab>VALUE<tab>STATES (active, focused)<tab>X,Y on the screen
   access_tree.py PID do NAME ACTION runs ACTION on the first showing object called NAME
 
 Exits with 2 when the program is not (yet) on the bus, 3 when no such object or action.
@@ -46,6 +46,11 @@ def states(node):
                                    ("focused", pyatspi.STATE_FOCUSED)) if held.contains(s))
 
 
+def place(node):
+    x, y = node.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    return "%d,%d" % (x, y)
+
+
 def showing(node):
     try:
         return node.getState().contains(pyatspi.STATE_SHOWING)
@@ -72,7 +77,7 @@ def main():
     if sys.argv[2] == "dump":
         for node in walk(app):
             fields = [node.getRoleName(), node.name or "", node.description or "",
-                      ",".join(actions(node)), value(node), states(node)]
+                      ",".join(actions(node)), value(node), states(node), place(node)]
             print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields))
         return 0
     name, wanted = sys.argv[3], sys.argv[4]

@@ -6,7 +6,7 @@
 # period and its last day's three levels, the window shown by "Show me" is the active one with
 # the focus on "Prior Month", each view's controls have their names (without the blanks that
 # place a caption), the chooser's grid says its date and its fields are spin buttons with their
-# numbers.
+# numbers, and the About window is told where it is.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_screen_reader.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -104,7 +104,7 @@ _focus_told() {
 desktop_poll 5 _tree_has shown-me _focus_told || desktop_fail "no active window with a focused Prior Month: $(_lines 'frame|Prior' .)"
 
 # The views a reader meets, from the tray menu: what each control is (role, name, description,
-# value) in the view's dump.
+# value) in the view's dump, and where the About window is.
 MONTH=$(date +%-m) YEAR=$(date +%Y) TODAY=$(date +%-d)
 EXPECTED="chart|push button|Print||
 chart|push button|Refresh||
@@ -144,5 +144,12 @@ $TREE "$CALVORO_PID" do Cancel Press || desktop_fail "Cancel could not be presse
 _hide_content
 _command 5
 _check_view explanation
+_hide_content
+# The About window where it is on the screen, from its first opening on.
+_command 7
+desktop_poll 5 eval '[ -n "$(calvoro_window "About Calvoro by KALDO")" ]' || desktop_fail "no About window"
+read -r AX AY _ <<<"$(calvoro_geometry "$(calvoro_window "About Calvoro by KALDO")")"
+_about_placed() { _lines '^frame$' '^About Calvoro by KALDO$' | awk -F'\t' -v at="$AX,$AY" '$7 == at' | grep -q .; }
+desktop_poll 5 _tree_has about _about_placed || desktop_fail "the About window is not told at $AX,$AY: $(_lines . About)"
 desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"
 echo "PASS"
