@@ -33,22 +33,15 @@ def actions(node):
     return [action.getName(i) for i in range(action.nActions)]
 
 
-def value(node):
+def extras(node):
     try:
-        return "%g" % node.queryValue().currentValue
+        value = "%g" % node.queryValue().currentValue
     except NotImplementedError:
-        return ""
-
-
-def states(node):
+        value = ""
     held = node.getState()
-    return ",".join(n for n, s in (("active", pyatspi.STATE_ACTIVE),
-                                   ("focused", pyatspi.STATE_FOCUSED)) if held.contains(s))
-
-
-def place(node):
-    x, y = node.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
-    return "%d,%d" % (x, y)
+    states = [n for n, s in (("active", pyatspi.STATE_ACTIVE), ("focused", pyatspi.STATE_FOCUSED))
+              if held.contains(s)]
+    return [value, ",".join(states), "%d,%d" % node.queryComponent().getPosition(0)]
 
 
 def showing(node):
@@ -77,7 +70,7 @@ def main():
     if sys.argv[2] == "dump":
         for node in walk(app):
             fields = [node.getRoleName(), node.name or "", node.description or "",
-                      ",".join(actions(node)), value(node), states(node), place(node)]
+                      ",".join(actions(node))] + extras(node)
             print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields))
         return 0
     name, wanted = sys.argv[3], sys.argv[4]
