@@ -27,6 +27,8 @@ ContentWindow::ContentWindow(Session &session, const platform::Environment &env,
   showAnimation = new SmoothShow(this);
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(qColor(platform::clLime));
+  // By the end of the run the window manager has placed the window.
+  connect(showAnimation, &SmoothShow::finished, this, &ContentWindow::takePlaceFromWindowSystem);
 
   chartDrawTimer = new QTimer(this);
   chartDrawTimer->setObjectName(QStringLiteral("chartDrawTimer"));

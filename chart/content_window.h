@@ -154,6 +154,9 @@ private:
   void describeForKeyboardAndReaders();
   // Tab to the buttons in the order they are shown, Return in the projection field.
   void letKeyboardReachButtons();
+  // Chart mode shown: the window takes the keys back when it had them before, and its first
+  // button shows its focus frame.
+  void giveChartTheKeys(bool hadKeys);
   BevelPanel *createContentPanel(const char *name);
   void layoutFrame();
   QImage &drawingSurface();

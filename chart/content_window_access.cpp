@@ -13,6 +13,8 @@ void ContentWindow::describeForKeyboardAndReaders() {
   firstNameField->setAccessibleName(QStringLiteral("First name"));
   birthDateField->setAccessibleName(QStringLiteral("Birth date"));
   projectionDateField->setAccessibleName(QStringLiteral("First day of the projection"));
+  explanationText->setAccessibleName(QStringLiteral("What is Biorythm ?"));
+  controls::nameButtonsByCaption(this);
   emotionalGauge->setAccessibleName(QStringLiteral("Emotional power today"));
   intellectualGauge->setAccessibleName(QStringLiteral("Intellectual power today"));
   physicalGauge->setAccessibleName(QStringLiteral("Physical power today"));

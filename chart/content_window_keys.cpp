@@ -3,6 +3,7 @@
 #include "chart/content_window.h"
 #include "platform/guarded.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 void ContentWindow::letKeyboardReachButtons() {
@@ -26,6 +27,26 @@ void ContentWindow::letKeyboardReachButtons() {
   setTabOrder(closeChartButton, nextMonthButton);
 
   connect(projectionDateField, &QLineEdit::returnPressed, showMeButton, &QPushButton::click);
+}
+
+void ContentWindow::giveChartTheKeys(bool hadKeys) {
+  if (hadKeys) {
+    // The window manager keeps the keys on a window that hides and shows again at once, and so
+    // tells the toolkit nothing: it is taken for the active window here, so that its focus
+    // moves are sent to readers.
+    activateWindow();
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(this);
+    QT_WARNING_POP
+  }
+  // The button that has the keys is framed, after a click as after Return: the arrows and
+  // Escape act at once.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  if (QWidget *focused = focusWidget())
+    focused->update();
+  else
+    focusNextPrevChild(true);
 }
 
 bool ContentWindow::focusNextPrevChild(bool next) {

@@ -35,6 +35,7 @@ void ContentWindow::enterChartMode() {
 }
 
 void ContentWindow::showMe() {
+  const bool hadKeys = isActiveWindow();
   enterChartMode();
   currentChartDay = chartDayOf(projectionDateField->text());
   // A start or birth date that does not convert, or a period past the end
@@ -43,16 +44,19 @@ void ContentWindow::showMe() {
   computeChartDayLevels(currentChartDay, birthDateField->text(), session_, env_);
   // The hide animation still runs, so no show animation starts.
   showCentred();
+  giveChartTheKeys(hadKeys);
   chartDrawTimer->start();
 }
 
 void ContentWindow::showFirstMonth() {
+  const bool hadKeys = isActiveWindow();
   hide();
   weekDaysLabel->setText(QStringLiteral("Here is your first month of life..."));
   priorMonthButton->hide();
   nextMonthButton->hide();
   enterChartMode();
   showCentred();
+  giveChartTheKeys(hadKeys);
   currentChartDay = chartDayOf(birthDateField->text());
   chartDrawTimer->start();
 }

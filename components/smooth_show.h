@@ -70,6 +70,9 @@ public:
   // With a Delay of 0 the whole run is drawn at once.
   void execute();
   bool running() const { return running_; }
+  // Ends a run under way at once: the frame goes and the control gets its own
+  // region back; no signal is emitted.
+  void stop() { abandon(true); }
 
   // The two ends of a run as (Left, Top, Width, Height).
   QRect smallRect() const;

@@ -2,10 +2,16 @@
 
 #include "controls/bar_gauge.h"
 #include "controls/bevel_panel.h"
+#include "controls/month_grid.h"
+#include "controls/spin_field.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QDate>
 #include <QFocusFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 
 namespace controls {
 
@@ -28,8 +34,9 @@ public:
     if (isAccessibleShadow(widget()))
       return {};
     QString own = QAccessibleWidget::text(t);
+    // The blanks that place a caption are not read.
     if (t == QAccessible::Name && own.isEmpty())
-      return static_cast<QLabel *>(widget())->text();
+      return static_cast<QLabel *>(widget())->text().trimmed();
     return own;
   }
 };
@@ -62,7 +69,7 @@ public:
   QString text(QAccessible::Text t) const override {
     QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty())
-      return panel()->caption();
+      return panel()->caption().trimmed();
     return own;
   }
   QStringList actionNames() const override { return {pressAction()}; }
@@ -71,6 +78,56 @@ public:
       emit panel()->clicked();
   }
   QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+// The text part of a number field with arrows is a spin button: named as its field, with the
+// field's number as its value, which a reader can set.
+class SpinAccess : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+  SpinAccess(QLineEdit *editor, SpinField *field)
+      : QAccessibleWidget(editor, QAccessible::SpinBox), field_(field) {
+    QObject::connect(field, &SpinField::changed, editor, [editor, field] {
+      QAccessibleValueChangeEvent event(editor, field->value());
+      QAccessible::updateAccessibility(&event);
+    });
+  }
+  void *interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                            : QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    QString own = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && own.isEmpty())
+      return field_->accessibleName();
+    if (t == QAccessible::Value)
+      return field_->text();
+    return own;
+  }
+  QVariant currentValue() const override { return field_->value(); }
+  void setCurrentValue(const QVariant &value) override { field_->setValue(value.toInt()); }
+  QVariant maximumValue() const override { return field_->maxValue(); }
+  QVariant minimumValue() const override { return field_->minValue(); }
+  QVariant minimumStepSize() const override { return field_->increment(); }
+
+private:
+  SpinField *field_;
+};
+
+// A month grid says the date on display, in the desktop's long form, and tells of each change.
+class MonthGridAccess : public QAccessibleWidget {
+public:
+  explicit MonthGridAccess(MonthGrid *grid) : QAccessibleWidget(grid, QAccessible::Table) {
+    QObject::connect(grid, &MonthGrid::changed, grid, [grid] {
+      QAccessibleEvent event(grid, QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&event);
+    });
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Description && t != QAccessible::Value)
+      return QAccessibleWidget::text(t);
+    const auto *grid = static_cast<const MonthGrid *>(widget());
+    return QLocale().toString(QDate(grid->year(), grid->month(), grid->day()), QLocale::LongFormat);
+  }
 };
 
 // A window or panel that holds controls: the shadow copies among them are left out, so a
@@ -121,6 +178,11 @@ QAccessibleInterface *describe(const QString &key, QObject *object) {
   }
   if (key == QLatin1String("BorderlessWindow"))
     return new HolderAccess(widget);
+  if (key == QLatin1String("MonthGrid"))
+    return new MonthGridAccess(static_cast<MonthGrid *>(widget));
+  if (auto *field = qobject_cast<SpinField *>(widget->parentWidget());
+      key == QLatin1String("QLineEdit") && field && field->editor() == widget)
+    return new SpinAccess(static_cast<QLineEdit *>(widget), field);
   const QVariant role = widget->property(kRole);
   if (key == QLatin1String("QWidget") && role.isValid())
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
@@ -147,6 +209,14 @@ bool isAccessibleShadow(const QWidget *label) {
 
 void setAccessibleRole(QWidget *widget, QAccessible::Role role) {
   widget->setProperty(kRole, int(role));
+}
+
+void nameButtonsByCaption(const QWidget *holder) {
+  for (QAbstractButton *button : holder->findChildren<QAbstractButton *>()) {
+    const QString caption = button->text().trimmed();
+    if (button->accessibleName().isEmpty() && caption != button->text())
+      button->setAccessibleName(caption);
+  }
 }
 
 } // namespace controls

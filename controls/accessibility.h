@@ -19,4 +19,7 @@ bool isAccessibleShadow(const QWidget *label);
 // widget is first asked about.
 void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
+// Names the buttons whose captions are placed by blanks after their captions without them.
+void nameButtonsByCaption(const QWidget *holder);
+
 } // namespace controls

@@ -99,6 +99,20 @@ QColor BorderlessWindow::color() const {
   return palette().color(QPalette::Window);
 }
 
+void BorderlessWindow::takePlaceFromWindowSystem() {
+  if (!isVisible() || dragging_)
+    return;
+  // Without a border the window's place is its client origin. Either record can be the stale
+  // one: the widget's, or only the platform window's, which a move to the widget's own place
+  // leaves as it is.
+  const QPoint actual = platform::windowScreenOrigin(this);
+  if (actual == mapToGlobal(QPoint(0, 0)))
+    return;
+  move(actual);
+  if (QWindow *window = windowHandle())
+    window->setPosition(actual);
+}
+
 bool BorderlessWindow::isSurfaceAt(const QPoint &pos) const {
   // childAt() passes over mouse-transparent children.
   return rect().contains(pos) && childAt(pos) == nullptr;

@@ -39,6 +39,11 @@ public:
   void setColor(const QColor &color);
   QColor color() const;
 
+  // Qt's record of where a newly mapped window is can read (0, 0) while the window manager has
+  // it elsewhere; screen readers and the hide animation would be told that place. Takes the
+  // place the window system has; nothing while hidden or dragged.
+  void takePlaceFromWindowSystem();
+
   // Whether a press at pos (window coordinates) lands on the surface.
   bool isSurfaceAt(const QPoint &pos) const;
 

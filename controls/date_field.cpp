@@ -259,7 +259,12 @@ void DateField::reportInvalidInput() {
   reporting_ = false;
   if (isVisible()) {
     activateWindow();
+    // Given while the window is not yet active again, the focus moves without
+    // focus events: the control that had it would keep its focus frame.
+    QPointer<QWidget> before = window()->focusWidget();
     setFocus(Qt::OtherFocusReason);
+    if (before)
+      before->update();
   }
   setCursorPosition(std::max(mask_.firstMissing(), 0));
 }

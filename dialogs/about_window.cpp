@@ -93,6 +93,8 @@ AboutWindow::AboutWindow(const platform::Environment &env, QWidget *parent)
   showAnimation = new SmoothShow(this);
   showAnimation->setObjectName(QStringLiteral("showAnimation"));
   showAnimation->setColor(platform::toQColor(platform::clLime));
+  // By the end of the run the window manager has placed the window.
+  connect(showAnimation, &SmoothShow::finished, this, &AboutWindow::takePlaceFromWindowSystem);
 }
 
 void AboutWindow::setTrayMenu(QMenu *menu) {
@@ -138,6 +140,9 @@ void AboutWindow::moveCreature() {
 }
 
 void AboutWindow::onShowing() {
+  // Hidden and shown again by the About command, or reopened soon after an
+  // "X": the hide still under way would swallow the opening's animation.
+  showAnimation->stop();
   showAnimation->setReverse(false);
   showAnimation->execute();
 }

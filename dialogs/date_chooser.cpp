@@ -96,6 +96,9 @@ DateChooser::DateChooser(const platform::Environment &env, QWidget *parent)
   setTabOrder(okButton, yearField);
   setTabOrder(yearField, monthField);
   setTabOrder(monthField, cancelButton);
+  monthGrid->setAccessibleName(QStringLiteral("Day of the month"));
+  monthField->setAccessibleName(QStringLiteral("Month"));
+  yearField->setAccessibleName(QStringLiteral("Year"));
 
   showAnimation = new SmoothShow(this);
   showAnimation->setObjectName(QStringLiteral("showAnimation"));

@@ -3,6 +3,7 @@
 
   access_tree.py PID dump           one line per object reported as showing:
                                     ROLE<tab>NAME<tab>DESCRIPTION<tab>ACTIONS (comma-separated)
+                                    <tab>VALUE<tab>STATES (active, focused)<tab>X,Y on the screen
   access_tree.py PID do NAME ACTION runs ACTION on the first showing object called NAME
 
 Exits with 2 when the program is not (yet) on the bus, 3 when no such object or action.
@@ -32,6 +33,17 @@ def actions(node):
     return [action.getName(i) for i in range(action.nActions)]
 
 
+def extras(node):
+    try:
+        value = "%g" % node.queryValue().currentValue
+    except NotImplementedError:
+        value = ""
+    held = node.getState()
+    states = [n for n, s in (("active", pyatspi.STATE_ACTIVE), ("focused", pyatspi.STATE_FOCUSED))
+              if held.contains(s)]
+    return [value, ",".join(states), "%d,%d" % node.queryComponent().getPosition(0)]
+
+
 def showing(node):
     try:
         return node.getState().contains(pyatspi.STATE_SHOWING)
@@ -58,7 +70,7 @@ def main():
     if sys.argv[2] == "dump":
         for node in walk(app):
             fields = [node.getRoleName(), node.name or "", node.description or "",
-                      ",".join(actions(node))]
+                      ",".join(actions(node))] + extras(node)
             print("\t".join(f.replace("\t", " ").replace("\n", " ") for f in fields))
         return 0
     name, wanted = sys.argv[3], sys.argv[4]

@@ -2,7 +2,8 @@
 # The windows with the keyboard alone once the tray menu is open: "Your power everyday", a first
 # day typed into the projection field and Return for the chart, Right for the next month, Tab to
 # " Print" and Return for a page on the test's print queue, Escape back to the projection panel;
-# then the setup's "Calendar" reached by Tab, the chooser's OK pressed by Return, and the day
+# then a birth date left incomplete, the message, and the keys back in the field without a
+# frame left on "Calendar"; then the setup's "Calendar" reached by Tab, the chooser's OK pressed by Return, and the day
 # picked in the birth-date field, which Return saves.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_keyboard_only.sh BUILD_DIR}
@@ -11,6 +12,7 @@ source "$(dirname "$0")/lib/calvoro.sh"
 source "$(dirname "$0")/lib/chart.sh"
 source "$(dirname "$0")/lib/chooser.sh"
 source "$(dirname "$0")/lib/printer.sh"
+source "$(dirname "$0")/lib/boxes.sh"
 
 calvoro_begin "$BUILD"
 trap 'printer_stop; desktop_stop' EXIT
@@ -36,16 +38,17 @@ desktop_key Right
 _july() { chart_shown "$1" && chart_headline_is "$1" "$(_headline 2001-07-01)"; }
 calvoro_poll_shot 5 2-july _july || desktop_fail "Right did not step a month: $CALVORO_WHY"
 
-# Prior Month, then " Print", which shows the focus: a dotted frame 3 pixels inside its edge,
-# where the row is silver without it.
+# Prior Month has the keys and shows it, then " Print": a dotted frame 3 pixels inside the
+# button's edge, where the row is silver without it.
 _frame_top() { calvoro_window_mean "$1" $((15 + $2 + 10)) $((390 + 1 + 3)) 80 1 | cut -d' ' -f1; }
 [ "$(_frame_top "$CALVORO_LAST_SHOT" 123)" -gt 180 ] || desktop_fail "a frame on Print before any Tab"
+[ "$(_frame_top "$CALVORO_LAST_SHOT" 3)" -lt 150 ] || desktop_fail "no frame on Prior Month after Return"
 _print_focused() {
   local top
   top=$(_frame_top "$1" 123)
   ((top < 150)) || _calvoro_why "no focus frame on Print (mean $top)"
 }
-desktop_key Tab Tab
+desktop_key Tab
 calvoro_poll_shot 5 3-print-focused _print_focused || desktop_fail "$CALVORO_WHY"
 [ -z "$(printer_pdfs)" ] || desktop_fail "something was printed before Return"
 desktop_key Return
@@ -70,13 +73,22 @@ desktop_key Down Down Down Down Return
 calvoro_find_content_window
 _setup_panel() { calvoro_frame_shown "$1" && calvoro_panel_patch_is setupbg 2 150 40 70 "$1"; }
 calvoro_poll_shot 5 6-setup _setup_panel || desktop_fail "no setup panel: $CALVORO_WHY"
-desktop_key Tab Tab
 # "Calendar" at (26, 66) of the panel: its frame's top edge dark where the face is light.
+# (red, or green where the flat button shows the panel's cyan through)
+_calendar_top() { calvoro_window_mean "$1" $((10 + 26 + 10)) $((10 + 66 + 3)) 90 1 | cut -d' ' -f"${2:-1}"; }
 _calendar_focused() {
   local top
-  top=$(calvoro_window_mean "$1" $((10 + 26 + 10)) $((10 + 66 + 3)) 90 1 | cut -d' ' -f1)
+  top=$(_calendar_top "$1")
   ((top < 150)) || _calvoro_why "no focus frame on Calendar (mean $top)"
 }
+# A birth date left incomplete by Tab: after the message the keys are back in the field, and
+# "Calendar" shows no frame; Escape there abandons the change.
+desktop_key Tab 1 Tab
+boxes_wait_box "Calvoro by KALDO Prototyping"
+boxes_close
+_calendar_plain() { (($(_calendar_top "$1" 2) > 180)) || _calvoro_why "a frame on Calendar"; }
+calvoro_poll_shot 5 6-after-message _calendar_plain || desktop_fail "$CALVORO_WHY"
+desktop_key Escape Tab
 calvoro_poll_shot 5 7-calendar-focused _calendar_focused || desktop_fail "$CALVORO_WHY"
 desktop_key Return
 chooser_find

@@ -2,8 +2,10 @@
 # What a screen reader learns through the accessibility bus (started here, on the test's own
 # session bus): in the power panel and in chart mode no control of the other mode is reported
 # showing, each caption drawn with a shadow is there once, the gauges are progress bars with
-# no action, an "X" corner is a button whose Press hides the window, and the chart says its
-# period and its last day's three levels.
+# no action, an "X" corner is a button whose Press hides the window, the chart says its
+# period and its last day's three levels, the window shown by "Show me" is active with the focus
+# on "Prior Month", names carry no placing blanks, the chooser's grid says its date and its
+# fields are spin buttons with their numbers, and the About window is told where it is.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_screen_reader.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -93,5 +95,47 @@ for heading in Emotional Intellectual Physical; do
   [ "$(_lines . '^(Best|Worst) :' | grep -c "Critical $heading Days")" -eq 2 ] ||
     desktop_fail "the $heading lists are not told their heading: $(_lines . '^(Best|Worst) :')"
 done
+# What a reader meets in each view, from the tray menu: role, name, then regular expressions for
+# description, value, states and place. After "Show me" the window is active, with the focus on
+# "Prior Month", so that focus moves are told.
+EXPECTED="chart|frame|Calvoro by Kaldo|||active
+chart|push button|Prior Month|||focused
+chart|push button|Print
+chart|push button|Refresh
+setup|push button|OK
+chooser|table|Day of the month| $(date +%-d)[ ,.].*$(date +%Y)||focused
+chooser|spin button|Month||^$(date +%-m)\$
+chooser|spin button|Year||^$(date +%Y)\$
+explanation|text|What is Biorythm ?"
+_view() {
+  while IFS='|' read -r _ role name d v s p; do
+    awk -F'\t' -v r="$role" -v n="$name" -v d="$d" -v v="$v" -v s="$s" -v p="$p" \
+      '$1 == r && $2 == n && $3 ~ d && $5 ~ v && $6 ~ s && $7 ~ p {f = 1} END {exit !f}' "$DUMP" ||
+      { _calvoro_why "no $role \"$name\" ($d|$v|$s|$p)"; return 1; }
+  done < <(grep "^$1|" <<<"$EXPECTED")
+}
+_check_view() { desktop_poll 5 _tree_has "$1" _view "$1" || desktop_fail "$1: $CALVORO_WHY: $(cat "$DUMP")"; }
+_hide_content() {
+  $TREE "$CALVORO_PID" do "Hide the window" Press || desktop_fail "the corner could not be pressed"
+  desktop_poll 5 eval '! calvoro_is_viewable "$CALVORO_FORM2"' || desktop_fail "the window stays"
+  desktop_right_click "$ICON" # then the menu's item $1
+  desktop_poll 3 _chart_menu_window || desktop_fail "no tray menu (see $(calvoro_shot no-menu))"
+  desktop_key $(printf 'Down %.0s' $(seq "$1")) Return
+}
+_check_view chart
+_hide_content 4
+calvoro_find_content_window
+_check_view setup
+$TREE "$CALVORO_PID" do Calendar Press || desktop_fail "Calendar could not be pressed"
+_check_view chooser
+$TREE "$CALVORO_PID" do Cancel Press || desktop_fail "Cancel could not be pressed"
+_hide_content 5
+_check_view explanation
+# The About window is told where it is from its first opening on.
+_hide_content 7
+desktop_poll 5 eval '[ -n "$(calvoro_window "About Calvoro by KALDO")" ]' || desktop_fail "no About window"
+read -r AX AY _ <<<"$(calvoro_geometry "$(calvoro_window "About Calvoro by KALDO")")"
+EXPECTED="about|frame|About Calvoro by KALDO||||^$AX,$AY\$"
+_check_view about
 desktop_alive "$CALVORO_PID" || desktop_fail "calvoro ended"
 echo "PASS"

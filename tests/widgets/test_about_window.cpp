@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "chart/content_window.h"
+#include "components/smooth_show.h"
 #include "dialogs/about_window.h"
 
 #include <QScreen>
@@ -133,6 +134,18 @@ TEST_F(About, FliesOnlyWhileOpenAndKeepsItsPlaceBetweenOpenings) {
   QTest::mouseClick(windows->about().bottomRightCloseCorner, Qt::LeftButton, {}, {10, 10});
   EXPECT_FALSE(windows->about().isVisible());
   EXPECT_FALSE(windows->about().creatureTimer->isActive());
+}
+
+TEST_F(About, TheAboutCommandOnAnOpenWindowReplaysTheOpening) {
+  auto *animation = windows->about().findChild<SmoothShow *>("showAnimation");
+  ASSERT_TRUE(animation);
+  for (int opening = 1; opening <= 2; ++opening) {
+    windows->main().openAbout();
+    ASSERT_TRUE(animation->running()) << opening;
+    EXPECT_EQ(animation->framesDrawn().first(), animation->smallRect()) << "growing " << opening;
+    QTRY_VERIFY_WITH_TIMEOUT(!animation->running(), 10000);
+    EXPECT_TRUE(windows->about().isVisible());
+  }
 }
 
 } // namespace

@@ -108,7 +108,7 @@ TEST_F(Access, ReadersGetNamesValuesAndEachCaptionOnce) {
   EXPECT_TRUE(shadow->state().invisible);
   EXPECT_TRUE(shadow->text(QAccessible::Name).isEmpty());
   EXPECT_FALSE(caption->state().invisible);
-  EXPECT_EQ(caption->text(QAccessible::Name), "Note here your first name ");
+  EXPECT_EQ(caption->text(QAccessible::Name), "Note here your first name");
 }
 
 TEST_F(Access, EveryCornerIsPressedByAReaderAndHidesItsWindow) {
