@@ -1,6 +1,7 @@
 #include "core/date_text.h"
 
 #include "core/errors.h"
+#include "core/text_encoding.h"
 
 namespace core {
 namespace {
@@ -64,6 +65,9 @@ void appendNumber(std::string &out, int value, int width) {
     out.append(width - digits.size(), '0');
   out += digits;
 }
+
+// A date text quoted in a message: enough to recognise it, short enough for a box.
+constexpr size_t kQuotedCharacters = 40;
 
 } // namespace
 
@@ -146,7 +150,7 @@ std::optional<Date> tryParseDate(std::string_view text, const RegionalDateFormat
 Date parseDate(std::string_view text, const RegionalDateFormat &format, const Date &today) {
   if (auto date = tryParseDate(text, format, today))
     return *date;
-  throw EConvertError("'" + std::string(text) + "' is not a valid date");
+  throw EConvertError("'" + quotableText(text, kQuotedCharacters) + "' is not a valid date");
 }
 
 std::string formatDate(const Date &date, std::string_view pattern,

@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "platform/error_report.h"
+#include "platform/error_text.h"
 #include "platform/guarded.h"
 #include "platform/hint_display.h"
 
@@ -48,9 +49,7 @@ bool Application::notify(QObject *receiver, QEvent *event) {
 void reportFailure(const std::exception_ptr &error) noexcept {
   QString message;
   try {
-    std::rethrow_exception(error);
-  } catch (const std::exception &e) {
-    message = QString::fromUtf8(e.what());
+    message = errorText(error);
   } catch (...) {
     message = unknownErrorText();
   }
