@@ -14,6 +14,7 @@
 #include "platform/login_marker.h"
 #include "platform/message_boxes.h"
 #include "platform/quit_requests.h"
+#include "platform/room_check.h"
 #include "platform/session.h"
 #include "resources/pictures.h"
 
@@ -56,6 +57,10 @@ int main(int argc, char **argv) {
                                                          commandLine.display.toStdString());
   if (!noDisplay.empty()) {
     std::fprintf(stderr, "calvoro: %s\n", noDisplay.c_str());
+    return 1;
+  }
+  if (const std::string noRoom = platform::roomFailure(); !noRoom.empty()) {
+    std::fprintf(stderr, "calvoro: cannot start: %s\n", noRoom.c_str());
     return 1;
   }
   platform::Application app(argc, argv);
