@@ -30,7 +30,7 @@ QString reasonOf(int errorCode) {
 }
 
 QString inOutText(const core::EInOutError &error) {
-  const QString text = QString::fromUtf8(error.what());
+  QString text = QString::fromUtf8(error.what());
   if (error.path().empty())
     return text;
   return tr("%1 (%2: %3)")
