@@ -8,8 +8,10 @@
 #include "platform/config_storage.h"
 #include "platform/error_report.h"
 #include "platform/error_text.h"
+#include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
+#include "platform/socket_holder.h"
 #include "platform/user_folders.h"
 #include "scratch_folder.h"
 #include "test_environment.h"
@@ -22,10 +24,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -114,6 +120,37 @@ TEST(ErrorReport, MessagesSayWhatFailed) {
     EXPECT_LT(text.size(), 200) << c.what;
   }
   qunsetenv("XDG_CONFIG_HOME");
+}
+
+// A program of this user other than Calvoro listening on the lock's name is named, not taken
+// for a copy; a copy of Calvoro (this process, here) is not.
+TEST(ErrorReport, AnotherProgramOnTheLocksNameIsNamed) {
+  const std::string name = "CalvoroStranger-" + std::to_string(::getpid());
+  platform::InstanceLock lock(name);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t stranger = ::fork();
+  if (stranger == 0) {
+    ::prctl(PR_SET_NAME, "stranger");
+    platform::InstanceLock own(name);
+    (void)own.tryAcquire(); // binds and listens
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+  }
+  char c = 0;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::anotherCopy);
+  const std::string said = platform::otherProgramHolding(lock.address());
+  ::kill(stranger, SIGKILL);
+  ::waitpid(stranger, nullptr, 0);
+  EXPECT_NE(said.find("held by process " + std::to_string(stranger) + " (stranger)"),
+            std::string::npos)
+      << said;
+  EXPECT_NE(said.find("which is not Calvoro"), std::string::npos) << said;
+  ASSERT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held);
+  EXPECT_EQ(platform::otherProgramHolding(lock.address()), "");
+  ::close(ready[0]);
+  ::close(ready[1]);
 }
 
 struct SeenBox {
