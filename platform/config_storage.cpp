@@ -314,8 +314,6 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
     throw saveError(closeError);
 }
 
-void saveTo(const std::string &target, std::string_view bytes);
-
 std::string readStartOf(const std::string &path, size_t maxBytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0)
@@ -342,23 +340,6 @@ std::string readStartOf(const std::string &path, size_t maxBytes) {
   if (const int err = file.close())
     throw core::inOutError(err);
   return bytes;
-}
-
-void replaceFile(const std::string &path, std::string_view bytes) {
-  if (path.empty())
-    throw core::invalidFilenameError(ENOENT);
-  if (folderOf(path) == userConfigFolder()) {
-    std::string failed;
-    if (const int err = createPrivateFolders(folderOf(path), &failed)) {
-      core::EInOutError error =
-          err == ENOENT || err == ENOTDIR ? core::invalidFilenameError(err) : core::inOutError(err);
-      error.setPath(failed);
-      throw error;
-    }
-  }
-
-  const std::string target = linkTarget(path);
-  namingThePath(target, [&] { saveTo(target, bytes); });
 }
 
 // The save to the file a link ends at (or the path itself).
@@ -394,6 +375,23 @@ void saveTo(const std::string &target, std::string_view bytes) {
     ::fsync(folder);
     ::close(folder);
   }
+}
+
+void replaceFile(const std::string &path, std::string_view bytes) {
+  if (path.empty())
+    throw core::invalidFilenameError(ENOENT);
+  if (folderOf(path) == userConfigFolder()) {
+    std::string failed;
+    if (const int err = createPrivateFolders(folderOf(path), &failed)) {
+      core::EInOutError error =
+          err == ENOENT || err == ENOTDIR ? core::invalidFilenameError(err) : core::inOutError(err);
+      error.setPath(failed);
+      throw error;
+    }
+  }
+
+  const std::string target = linkTarget(path);
+  namingThePath(target, [&] { saveTo(target, bytes); });
 }
 
 } // namespace
