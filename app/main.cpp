@@ -14,7 +14,9 @@
 #include "platform/login_marker.h"
 #include "platform/message_boxes.h"
 #include "platform/quit_requests.h"
+#include "platform/room_check.h"
 #include "platform/session.h"
+#include "platform/socket_holder.h"
 #include "resources/pictures.h"
 
 #include <cstdio>
@@ -58,6 +60,10 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "calvoro: %s\n", noDisplay.c_str());
     return 1;
   }
+  if (const std::string noRoom = platform::roomFailure(); !noRoom.empty()) {
+    std::fprintf(stderr, "calvoro: cannot start: %s\n", noRoom.c_str());
+    return 1;
+  }
   platform::Application app(argc, argv);
   // The windows are hidden, never closed, and the program lives on in the tray.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -70,6 +76,11 @@ int main(int argc, char **argv) {
   case platform::InstanceLock::Result::held:
     break;
   case platform::InstanceLock::Result::anotherCopy:
+    // Another program of this user listening on the name is no copy: say what holds it.
+    if (const std::string other = platform::otherProgramHolding(lock.address()); !other.empty()) {
+      platform::env().messageBoxes->warning(QString::fromStdString(other));
+      return 1;
+    }
     // The user started it again and is told; the session's start, with a copy already
     // running (one the session itself restored, say), has nothing to tell.
     if (!commandLine.autostart)

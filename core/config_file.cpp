@@ -10,8 +10,8 @@
 namespace core {
 namespace {
 
-// The first four lines, at most kMaxLineBytes of each; `cut` tells which lost
-// bytes. A CR before the LF belongs to the line end.
+// The first four lines, within the bounds of kMaxScanBytes; `cut` tells which
+// lost bytes. A CR before the LF belongs to the line end.
 struct RawLines {
   std::array<std::string, 4> text;
   std::array<bool, 4> cut{};
@@ -20,25 +20,24 @@ struct RawLines {
 RawLines splitLines(std::string_view bytes) {
   RawLines lines;
   size_t index = 0;
-  for (char c : bytes.substr(0, std::min(bytes.size(), kMaxScanBytes))) {
+  size_t room = kMaxScanBytes; // for line 1, then for lines 2 to 4
+  for (char c : bytes) {
+    if (room-- == 0) {
+      lines.cut[index] = true;
+      break;
+    }
     if (c == '\n') {
       if (++index == 4)
         break;
-    } else if (lines.text[index].size() <= kMaxLineBytes) { // one more for a CR
-      lines.text[index] += c;
+      if (index == 1)
+        room = kMaxScanBytes;
     } else {
-      lines.cut[index] = true;
+      lines.text[index] += c;
     }
   }
-  for (size_t i = 0; i < 4; ++i) {
-    std::string &line = lines.text[i];
+  for (std::string &line : lines.text)
     if (!line.empty() && line.back() == '\r')
       line.pop_back();
-    if (line.size() > kMaxLineBytes) {
-      line.resize(kMaxLineBytes);
-      lines.cut[i] = true;
-    }
-  }
   return lines;
 }
 
@@ -56,10 +55,9 @@ std::string decodeLine(std::string line, bool cut) {
 }
 
 // A CR inside a text reads as the blank that writing would put in its place,
-// so that what was read is saved back unchanged. The cut comes before the
-// trim, so that a cut text has no blanks at its end to lose at the next read.
+// so that what was read is saved back unchanged.
 std::string fieldOf(const std::string &line, bool cut) {
-  std::string text = trimBlanksAndControls(utf8Left(decodeLine(line, cut), kMaxLineCharacters));
+  std::string text = trimBlanksAndControls(decodeLine(line, cut));
   std::replace(text.begin(), text.end(), '\r', ' ');
   return text;
 }
@@ -108,7 +106,7 @@ bool configFileExists(ConfigStorage &storage, const std::string &path) {
 }
 
 Configuration readConfigFile(ConfigStorage &storage, const std::string &path) {
-  return parseConfigText(storage.readHead(path, kMaxScanBytes));
+  return parseConfigText(storage.readHead(path, kMaxReadBytes));
 }
 
 void writeConfigFile(ConfigStorage &storage, const std::string &path, const Configuration &config) {

@@ -29,12 +29,12 @@ inline constexpr std::string_view kConfigPath =
 // The longest text a line holds, in characters. Saving refuses a longer text
 // (ELineTooLong) rather than cut it, so whatever is saved reads back whole.
 inline constexpr size_t kMaxLineCharacters = 4096;
-// Reading keeps at most this many bytes of a line, enough for the longest
-// text in UTF-8, and looks at no more than kMaxScanBytes of the file: a huge
-// or binary file must not fill the memory. A longer line, which no save
-// writes, is read as its first kMaxLineCharacters characters.
-inline constexpr size_t kMaxLineBytes = 4 * kMaxLineCharacters;
+// Reading keeps lines whole, and so a line too long for a save is refused by
+// the save rather than cut. A huge or binary file must not fill the memory:
+// line 1 is looked at up to kMaxScanBytes, and lines 2 to 4 together up to
+// kMaxScanBytes more. A line that runs past them is more than a save takes.
 inline constexpr size_t kMaxScanBytes = size_t{1024} * 1024;
+inline constexpr size_t kMaxReadBytes = 2 * kMaxScanBytes;
 
 struct Configuration {
   std::string firstName;
@@ -47,7 +47,7 @@ struct Configuration {
 
 // The file's contents read: lines 2 and 3 lose leading and trailing blanks and
 // control characters; a missing line reads as empty; blinking is off only when
-// line 4 is exactly "1". Only the first kMaxScanBytes are looked at.
+// line 4 is exactly "1". Only the bytes within the bounds above are looked at.
 Configuration parseConfigText(std::string_view bytes);
 
 // The four lines as written, CR LF after each. The texts are written as given;

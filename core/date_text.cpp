@@ -1,6 +1,7 @@
 #include "core/date_text.h"
 
 #include "core/errors.h"
+#include "core/text_encoding.h"
 
 #include <algorithm>
 
@@ -101,6 +102,9 @@ void appendNumber(std::string &out, int value, int width) {
   out += digits;
 }
 
+// A date text quoted in a message: enough to recognise it, short enough for a box.
+constexpr size_t kQuotedCharacters = 40;
+
 } // namespace
 
 DateOrder dateOrderOf(std::string_view pattern) {
@@ -172,7 +176,7 @@ std::optional<Date> tryParseDate(std::string_view text, const RegionalDateFormat
 Date parseDate(std::string_view text, const RegionalDateFormat &format, const Date &today) {
   if (auto date = tryParseDate(text, format, today))
     return *date;
-  throw EConvertError("'" + std::string(text) + "' is not a valid date");
+  throw EConvertError("'" + quotableText(text, kQuotedCharacters) + "' is not a valid date");
 }
 
 bool writesDateInSomeOrder(std::string_view text, const Date &date) {

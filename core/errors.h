@@ -27,15 +27,22 @@ public:
 
 // A failed file operation. what() is the runtime's text for the error ("File
 // not found", "Disk full", "I/O error 5", ...); errorCode() is the system error
-// number (errno) it came from.
+// number (errno) it came from, or kNotARegularFile; path() is the file or
+// folder it failed on, when known.
 class EInOutError : public std::runtime_error {
 public:
   EInOutError(const std::string &text, int errorCode)
       : std::runtime_error(text), errorCode_(errorCode) {}
   int errorCode() const noexcept { return errorCode_; }
+  const std::string &path() const noexcept { return path_; }
+  void setPath(const std::string &path) { path_ = path; }
+
+  // A device, pipe or socket where a file belongs.
+  static constexpr int kNotARegularFile = -1;
 
 private:
   int errorCode_;
+  std::string path_;
 };
 
 } // namespace core

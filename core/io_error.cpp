@@ -20,6 +20,7 @@ std::string ioErrorText(int systemError) {
   case EISDIR:
   case EROFS:
   case ETXTBSY:
+  case EInOutError::kNotARegularFile:
     return "File access denied";
   case ENOSPC:
 #ifdef EDQUOT
@@ -37,6 +38,12 @@ EInOutError inOutError(int systemError) {
 
 EInOutError invalidFilenameError(int systemError) {
   return EInOutError("Invalid filename", systemError);
+}
+
+EInOutError inOutError(int systemError, const std::string &path) {
+  EInOutError error = inOutError(systemError);
+  error.setPath(path);
+  return error;
 }
 
 } // namespace core

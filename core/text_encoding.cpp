@@ -89,6 +89,29 @@ size_t utf8Length(std::string_view text) {
   return count;
 }
 
+std::string quotableText(std::string_view text, size_t maxCharacters) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++characters) {
+    if (characters == maxCharacters)
+      return out + "\xe2\x80\xa6"; // …
+    const size_t n = sequenceLength(text, i);
+    const auto c = static_cast<uint8_t>(text[i]);
+    const bool c1Control = n == 2 && c == 0xC2 && static_cast<uint8_t>(text[i + 1]) < 0xA0;
+    if (n == 0 || (n == 1 && (c < 0x20 || c == 0x7F)) || c1Control) {
+      const auto shown = c1Control ? static_cast<uint8_t>(text[i + 1]) : c;
+      out += "\\x";
+      out += kHex[shown >> 4];
+      out += kHex[shown & 0xF];
+    } else {
+      out.append(text.substr(i, n));
+    }
+    i += n == 0 ? 1 : n;
+  }
+  return out;
+}
+
 std::string utf8Left(std::string_view text, size_t count) {
   size_t i = 0;
   for (size_t taken = 0; i < text.size() && taken < count; ++taken) {

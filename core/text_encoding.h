@@ -26,4 +26,9 @@ size_t utf8Length(std::string_view text);
 // The first `count` characters of a UTF-8 text, never cutting a character in two.
 std::string utf8Left(std::string_view text, size_t count);
 
+// A text as a message quotes it: characters that are not text (control
+// characters, bytes that are not UTF-8) written as "\xNN", and a text of more
+// than `maxCharacters` characters cut there with an ellipsis.
+std::string quotableText(std::string_view text, size_t maxCharacters);
+
 } // namespace core

@@ -3,6 +3,7 @@
 #include "platform/environment.h"
 #include "platform/error_hold.h"
 #include "platform/error_report.h"
+#include "platform/error_text.h"
 #include "platform/guarded.h"
 #include "platform/hint_display.h"
 
@@ -51,9 +52,7 @@ void reportFailure(const std::exception_ptr &error) noexcept {
     return;
   QString message;
   try {
-    std::rethrow_exception(error);
-  } catch (const std::exception &e) {
-    message = QString::fromUtf8(e.what());
+    message = errorText(error);
   } catch (...) {
     message = unknownErrorText();
   }

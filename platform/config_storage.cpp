@@ -231,18 +231,40 @@ int writeAt(int fd, std::string_view bytes, off_t offset, size_t &done) {
   return 0;
 }
 
-std::string readWhole(int fd) {
+// At most `count` bytes from the start of the file.
+std::string readStart(int fd, size_t count) {
   std::string bytes;
   char buffer[8192];
-  for (;;) {
-    const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
+  while (bytes.size() < count) {
+    const ssize_t n = ::pread(fd, buffer, std::min(sizeof buffer, count - bytes.size()),
+                              static_cast<off_t>(bytes.size()));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
       throw saveError(errno);
     if (n == 0)
-      return bytes;
+      break;
     bytes.append(buffer, static_cast<size_t>(n));
+  }
+  return bytes;
+}
+
+// A device, pipe or socket in the file's place: nothing is read from it or written to it.
+void refuseUnlessRegular(const struct stat &st) {
+  if (S_ISDIR(st.st_mode))
+    throw core::inOutError(EISDIR);
+  if (!S_ISREG(st.st_mode))
+    throw core::inOutError(core::EInOutError::kNotARegularFile);
+}
+
+// An error without a path gets this one.
+template <class Operation> auto namingThePath(const std::string &path, Operation &&operation) {
+  try {
+    return operation();
+  } catch (core::EInOutError &error) {
+    if (error.path().empty())
+      error.setPath(path);
+    throw;
   }
 }
 
@@ -255,12 +277,17 @@ std::string readWhole(int fd) {
 // pages, so a file of up to one page is never left half-new by a kill; a longer one can be,
 // and a power cut can tear either.
 void rewriteInPlace(const std::string &target, std::string_view bytes) {
-  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0)
     throw saveError(errno);
   FileDescriptor file(fd);
-  const std::string old = readWhole(fd);
-  const auto oldSize = static_cast<off_t>(old.size());
+  struct stat st {};
+  if (::fstat(fd, &st) != 0)
+    throw saveError(errno);
+  refuseUnlessRegular(st);
+  // Only the bytes the new ones overwrite are needed to undo a failed rewrite.
+  const std::string old = readStart(fd, bytes.size());
+  const off_t oldSize = st.st_size;
   const auto newSize = static_cast<off_t>(bytes.size());
 
   if (newSize > oldSize)
@@ -287,16 +314,7 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
     throw saveError(closeError);
 }
 
-} // namespace
-
-bool PosixConfigStorage::exists(const std::string &path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0)
-    return !S_ISDIR(st.st_mode);
-  return errno != ENOENT && errno != ENOTDIR && !path.empty();
-}
-
-std::string PosixConfigStorage::readHead(const std::string &path, size_t maxBytes) {
+std::string readStartOf(const std::string &path, size_t maxBytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0)
     throwOpenError(errno, path);
@@ -324,18 +342,12 @@ std::string PosixConfigStorage::readHead(const std::string &path, size_t maxByte
   return bytes;
 }
 
-void PosixConfigStorage::replace(const std::string &path, std::string_view bytes) {
-  if (path.empty())
-    throw core::invalidFilenameError(ENOENT);
-  if (folderOf(path) == userConfigFolder())
-    if (const int err = createPrivateFolders(folderOf(path)))
-      throw core::invalidFilenameError(err);
-
-  const std::string target = linkTarget(path);
+// The save to the file a link ends at (or the path itself).
+void saveTo(const std::string &target, std::string_view bytes) {
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode))
-    throw core::inOutError(EISDIR);
+  if (replacing)
+    refuseUnlessRegular(old);
   if (replacing && ::access(target.c_str(), W_OK) != 0)
     throw core::inOutError(errno);
 
@@ -363,6 +375,40 @@ void PosixConfigStorage::replace(const std::string &path, std::string_view bytes
     ::fsync(folder);
     ::close(folder);
   }
+}
+
+void replaceFile(const std::string &path, std::string_view bytes) {
+  if (path.empty())
+    throw core::invalidFilenameError(ENOENT);
+  if (folderOf(path) == userConfigFolder()) {
+    std::string failed;
+    if (const int err = createPrivateFolders(folderOf(path), &failed)) {
+      core::EInOutError error =
+          err == ENOENT || err == ENOTDIR ? core::invalidFilenameError(err) : core::inOutError(err);
+      error.setPath(failed);
+      throw error;
+    }
+  }
+
+  const std::string target = linkTarget(path);
+  namingThePath(target, [&] { saveTo(target, bytes); });
+}
+
+} // namespace
+
+bool PosixConfigStorage::exists(const std::string &path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0)
+    return true;
+  return errno != ENOENT && errno != ENOTDIR && !path.empty();
+}
+
+std::string PosixConfigStorage::readHead(const std::string &path, size_t maxBytes) {
+  return namingThePath(path, [&] { return readStartOf(path, maxBytes); });
+}
+
+void PosixConfigStorage::replace(const std::string &path, std::string_view bytes) {
+  namingThePath(path, [&] { replaceFile(path, bytes); });
 }
 
 PosixConfigStorage &systemConfigStorage() {

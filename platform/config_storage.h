@@ -2,7 +2,8 @@
 // The configuration file on the disk. A save replaces the file atomically: a temporary file
 // beside it is written, flushed to disk and renamed over it, so a crash at any moment leaves
 // the old file or the new one, never a part.
-//   - A symbolic link stays a link: the save goes to the file it points to.
+//   - A symbolic link stays a link: the save goes to the file it points to. A folder, device,
+//     pipe or socket there is refused, unread and unwritten.
 //   - When the file may be written but not replaced (its folder takes no new files, or is
 //     sticky and the file another user's), the file is rewritten in place instead; a
 //     rewrite that fails leaves the old bytes.

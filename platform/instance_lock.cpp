@@ -1,5 +1,6 @@
 #include "platform/instance_lock.h"
 
+#include "platform/socket_holder.h"
 #include "platform/user_folders.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,12 @@ Holder holderOf(const AbstractAddress &a, uid_t &uid) {
   }
   ::close(probe);
   return holder;
+}
+
+// The holder named in a message.
+std::string heldBy(const std::string &address) {
+  const std::optional<SocketHolder> holder = socketHolder(address);
+  return holder ? holderText(*holder) : "a process that has let it go since";
 }
 
 } // namespace
@@ -180,12 +187,12 @@ InstanceLock::Result InstanceLock::tryAcquire() {
     case Holder::sameUser:
       return Result::anotherCopy;
     case Holder::otherUser:
-      return tryFallback(what + "is held by another user (user ID " + std::to_string(uid) + ")");
+      return tryFallback(what + "is held by another user (" + heldBy(address()) + ")");
     case Holder::silent:
       break;
     }
     if (std::chrono::steady_clock::now() > deadline) {
-      return tryFallback(what + "is held by a process that does not answer");
+      return tryFallback(what + "is held by " + heldBy(address()) + ", which does not answer");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

@@ -14,7 +14,7 @@ namespace {
 
 std::string homeFolder() {
   const char *home = std::getenv("HOME");
-  if (home && *home)
+  if (home && *home == '/')
     return home;
   const passwd *entry = ::getpwuid(::getuid());
   return entry && entry->pw_dir ? entry->pw_dir : "/";
@@ -45,16 +45,17 @@ std::string configFilePath() {
 #endif
 }
 
-int createPrivateFolders(const std::string &folder) {
+int createPrivateFolders(const std::string &folder, std::string *failed) {
   for (size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
     const std::string part = folder.substr(0, end);
     if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0) {
       const int err = errno;
       struct stat st {};
-      if (::stat(part.c_str(), &st) != 0)
-        return err;
-      if (!S_ISDIR(st.st_mode))
-        return ENOTDIR;
+      const int found = ::stat(part.c_str(), &st) != 0 ? err : S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+      if (found != 0 && failed)
+        *failed = part;
+      if (found != 0)
+        return found;
     }
     if (end == std::string::npos)
       return 0;

@@ -7,7 +7,8 @@
 namespace platform {
 
 // "$XDG_CONFIG_HOME/Calvoro by KALDO Prototyping", or under "$HOME/.config" when
-// XDG_CONFIG_HOME is unset, empty or not an absolute path.
+// XDG_CONFIG_HOME is unset, empty or not an absolute path. A HOME that is not an absolute
+// path is ignored too: the user's entry in the password database names the home.
 std::string userConfigFolder();
 
 // The configuration file: the program's own path mapped into userConfigFolder(). Windows
@@ -15,8 +16,9 @@ std::string userConfigFolder();
 std::string configFilePath();
 
 // Creates the folder and any missing folder above it, each with mode 700. Returns 0, or the
-// system error number (ENOTDIR when a file stands in the way).
-int createPrivateFolders(const std::string &folder);
+// system error number (ENOTDIR when a file stands in the way) with the folder that could not
+// be made in `failed`.
+int createPrivateFolders(const std::string &folder, std::string *failed = nullptr);
 
 // The parts of a path around its last slash: "/a/b" gives "/a" and "b"; a name alone lives
 // in ".".

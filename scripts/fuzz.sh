@@ -11,8 +11,8 @@ cmake --build "$BUILD" -j "$(nproc)" >/dev/null
 
 # Runs per target in CI: about a minute in all on two cores.
 declare -A CI_RUNS=([date_text]=400000 [region_data]=20000 [config_file]=100000 [chart_data]=20000)
-# Longest input per target: the configuration file's inputs go past the longest line it reads
-# (core::kMaxLineBytes) and past a Windows-1252 line that grows beyond it in UTF-8.
+# Longest input per target: the configuration file's inputs go past the longest line a save writes
+# (4096 characters, 16384 bytes at most) and past a Windows-1252 line that grows beyond it in UTF-8.
 declare -A MAX_LEN=([config_file]=20000)
 
 status=0

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line: --version and --help answer without a display; an unknown option is refused
 # in a line or two and exit code 2; a start without a display, or with one nobody answers, says
-# so in one line and ends with 1 instead of aborting. --autostart leaves a user without a saved
+# so in one line and ends with 1 instead of aborting, and so does a start on a starved machine. --autostart leaves a user without a saved
 # setup alone, and starts the program for one with a setup, without the missing-tray notice and
 # without the "already loaded" warning when a copy runs.
 set -euo pipefail
@@ -45,6 +45,14 @@ for display in "" ":$free"; do
   [ "$RC" = 1 ] || desktop_fail "no display '$display': exit code $RC (134 is an abort)"
   [ "$(wc -l <"$DESKTOP_DIR/run.err")" = 1 ] && grep -q '^calvoro: cannot open the display' <<<"$ERR" ||
     desktop_fail "no display '$display': the program says '$ERR'"
+done
+
+# A starved machine: too few file descriptors, too little address space. Said in one line, exit 1,
+# not a signal from inside the toolkit.
+for limit in "-n 6" "-v 100000"; do
+  run bash -c "ulimit $limit && exec \"\$0\"" "$CALVORO_BIN"
+  [ "$RC" = 1 ] && [ "$(wc -l <"$DESKTOP_DIR/run.err")" = 1 ] &&
+    grep -q '^calvoro: cannot start: ' <<<"$ERR" || desktop_fail "ulimit $limit: exit $RC, '$ERR'"
 done
 
 # --autostart without a setup: ends at once and quietly, and writes nothing.

@@ -144,20 +144,31 @@ TEST(ConfigRead, Windows1252LinesKeepTheirAccents) {
             "e");
 }
 
-TEST(ConfigRead, LongLinesAreCutAndTheNextLineStillFound) {
-  const Configuration c = parse("\r\n" + std::string(100000, 'a') + "\r\n12/05/1970\r\n1\r\n");
-  EXPECT_EQ(c.firstName, std::string(core::kMaxLineCharacters, 'a'));
-  EXPECT_EQ(c.birthDate, "12/05/1970");
-  EXPECT_FALSE(c.blinking);
-
-  // A cut through a UTF-8 character drops the broken character; the line is
-  // not taken for Windows-1252.
-  std::string accents = "x";
-  for (size_t i = 0; i < core::kMaxLineBytes; ++i)
-    accents += "\xc3\xa9";
-  const std::string name = parse("\r\n" + accents + "\r\n").firstName;
-  EXPECT_EQ(name, accents.substr(0, 1 + 2 * (core::kMaxLineCharacters - 1)));
-  EXPECT_TRUE(core::isValidUtf8(name));
+// A line longer than a save takes is read whole, and the save refuses it with
+// its length instead of writing a cut text.
+TEST(ConfigRead, LongLinesAreReadWholeAndRefusedBySaving) {
+  const struct {
+    std::string line;
+    std::string field;
+    size_t characters;
+  } cases[] = {
+      {std::string(5000, 'A'), std::string(5000, 'A'), 5000},
+      {std::string(20000, '\xe9'), core::windows1252ToUtf8(std::string(20000, '\xe9')), 20000},
+      // Past the bound of lines 2 to 4, a line still has more than a save takes.
+      {std::string(core::kMaxScanBytes + 10, 'b'), std::string(core::kMaxScanBytes, 'b'),
+       core::kMaxScanBytes},
+  };
+  for (const auto &c : cases) {
+    const Configuration read = parse("\r\n" + c.line + "\r\n12/05/1970\r\n1\r\n");
+    EXPECT_EQ(read.firstName, c.field);
+    try {
+      core::configFileText(read);
+      ADD_FAILURE() << "saved " << c.characters;
+    } catch (const core::ELineTooLong &e) {
+      EXPECT_EQ(std::string(e.what()), "The first name has " + std::to_string(c.characters) +
+                                           " characters; the file takes at most 4096");
+    }
+  }
 }
 
 // What is read saves back whole and reads again the same, also a Windows-1252
@@ -202,7 +213,7 @@ TEST(ConfigRead, HugeAndBinaryTextsLoadWithinBounds) {
     const Configuration c = parse(junk);
     EXPECT_TRUE(core::isValidUtf8(c.firstName));
     EXPECT_TRUE(core::isValidUtf8(c.birthDate));
-    EXPECT_LE(c.firstName.size(), 3 * core::kMaxLineBytes);
+    EXPECT_LE(c.firstName.size(), 3 * core::kMaxScanBytes);
   }
 }
 

@@ -35,6 +35,13 @@ const std::string kOld = "\r\nAnna\r\n12/05/1970\r\n0\r\n";
 const Configuration kNew{"B", "1/1/2000", true};
 const std::string kNewText = "\r\nB\r\n1/1/2000\r\n0\r\n";
 constexpr uid_t kNobody = 65534;
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
 
 std::string errorOf(const std::function<void()> &call) {
   try {
@@ -309,6 +316,10 @@ TEST_F(ConfigStorage, TheUsersOwnFolderIsMadeAtTheFirstSave) {
   ScopedVariable config("XDG_CONFIG_HOME", "");
   const std::string path = folder.path("home/.config/Calvoro by KALDO Prototyping/Calvoro.ini");
   EXPECT_EQ(platform::configFilePath(), path);
+  for (const char *relative : {"HOME", "XDG_CONFIG_HOME"}) { // ignored: not absolute
+    ScopedVariable ignored(relative, "here");
+    EXPECT_EQ(platform::configFilePath().front(), '/') << relative;
+  }
   std::filesystem::create_directory(folder.path("home"));
   EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), path));
   save(path);
@@ -328,7 +339,8 @@ TEST_F(ConfigStorage, TheUsersOwnFolderIsMadeAtTheFirstSave) {
   EXPECT_EQ(folder.read("cfg"), "x");
 }
 
-TEST_F(ConfigStorage, OnlySomethingOtherThanAFolderCountsAsTheFile) {
+// A folder in the file's place counts too: reading it says what it is.
+TEST_F(ConfigStorage, WhateverIsAtThePathCountsAsTheFile) {
   EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), folder.path(kIni)));
   EXPECT_FALSE(
       core::configFileExists(platform::systemConfigStorage(), folder.path("missing/" + kIni)));
@@ -338,7 +350,7 @@ TEST_F(ConfigStorage, OnlySomethingOtherThanAFolderCountsAsTheFile) {
   EXPECT_FALSE(
       core::configFileExists(platform::systemConfigStorage(), folder.path(kIni + "/" + kIni)));
   std::filesystem::create_directory(folder.path("dir"));
-  EXPECT_FALSE(core::configFileExists(platform::systemConfigStorage(), folder.path("dir")));
+  EXPECT_TRUE(core::configFileExists(platform::systemConfigStorage(), folder.path("dir")));
 }
 
 TEST_F(ConfigStorage, AHugeFileIsReadOnlyAsFarAsNeeded) {
@@ -377,6 +389,26 @@ TEST_F(ConfigStorage, AFolderInPlaceOfTheFile) {
   EXPECT_EQ(errorOf([&] { save(folder.path(kIni)); }), "File access denied");
   EXPECT_EQ(folder.read(kIni + "/inside"), "keep me");
   EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+}
+
+// A link to a device: the save reads nothing from it and writes nothing, also where the folder
+// takes no new files and the file would be rewritten in place. Under a memory limit, so that a
+// save reading the device fails the test, not the machine.
+TEST_F(ConfigStorage, ALinkToADeviceIsRefusedUnread) {
+  for (const char *device : {"/dev/zero", "/dev/urandom"}) {
+    std::filesystem::remove(folder.path(kIni));
+    std::filesystem::create_symlink(device, folder.path(kIni));
+    const std::string result = inChild(folder, true, [&] {
+      ::chmod(folder.path("").c_str(), 0555);
+      // The sanitizer's shadow memory needs more address space.
+      ScopedLimit memory(RLIMIT_AS, kAddressSanitizer ? RLIM_INFINITY : rlim_t{1} << 30);
+      return errorOf([&] { save(folder.path(kIni)); });
+    });
+    ::chmod(folder.path("").c_str(), 0700);
+    EXPECT_EQ(result, "File access denied") << device;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path(kIni)));
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{kIni});
+  }
 }
 
 TEST_F(ConfigStorage, FilesAndFoldersWithoutRights) {

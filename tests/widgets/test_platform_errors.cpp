@@ -1,10 +1,19 @@
 // The application's error report and message boxes, and a print that cannot be made.
 
+#include "core/config_file.h"
+#include "core/date_text.h"
 #include "core/errors.h"
+#include "core/io_error.h"
 #include "platform/app_title.h"
+#include "platform/config_storage.h"
 #include "platform/error_report.h"
+#include "platform/error_text.h"
+#include "platform/instance_lock.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
+#include "platform/socket_holder.h"
+#include "platform/user_folders.h"
+#include "scratch_folder.h"
 #include "test_environment.h"
 
 #include <QAbstractButton>
@@ -14,7 +23,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
 #include <functional>
+#include <random>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +64,93 @@ TEST(ErrorReport, ExceptionsLeavingHandlersAreShownAndTheProgramGoesOn) {
   EXPECT_EQ(env.errorReport.shown,
             (QStringList{"'31/02/2024' is not a valid date.", platform::unknownErrorText() + ".",
                          "File access denied."}));
+}
+
+// The report names what failed: the file or folder with what is there or what the system said,
+// a quoted text as the user sees it, shortened, with what is not text written out.
+TEST(ErrorReport, MessagesSayWhatFailed) {
+  ScratchFolder folder;
+  folder.write("plain", "x");
+  std::filesystem::create_directory(folder.path("Calvoro.ini"));
+  const std::string inFolder = folder.path("Calvoro.ini");
+  auto &storage = platform::systemConfigStorage();
+  const auto notADate = [](const std::string &text) {
+    return [text] {
+      core::parseDate(text, {core::DateOrder::DMY, '/', "dd/mm/yyyy"}, {2024, 6, 15});
+    };
+  };
+  std::string junk(100000, '\0');
+  std::mt19937 random(7);
+  for (char &c : junk)
+    c = static_cast<char>(random());
+  const QString folderFound = QString::fromStdString(inFolder) + ": it is a folder, not a file)";
+  const struct {
+    const char *what;
+    std::function<void()> fail;
+    QStringList said;
+  } cases[] = {
+      {"NUL",
+       notADate(std::string("12/0\0"
+                            "5/1970",
+                            11)),
+       {"'12/0\\x005/1970' is not a"}},
+      {"UTF-16", notADate(std::string("1\0002\0", 4)), {"'1\\x002\\x00' is not a valid date"}},
+      {"random", notADate(junk), {"\u2026' is not a valid date"}},
+      {"folder read", [&] { core::readConfigFile(storage, inFolder); }, {folderFound}},
+      {"folder saved", [&] { core::writeConfigFile(storage, inFolder, {}); }, {folderFound}},
+      {"folder not made",
+       [&] { core::writeConfigFile(storage, platform::configFilePath(), {}); },
+       {"Invalid filename (" + QString::fromStdString(folder.path("plain")) + ": ",
+        QString::fromLocal8Bit(std::strerror(ENOTDIR))}},
+      {"number",
+       [] { throw core::inOutError(EFBIG, "/x/Calvoro.ini"); },
+       {"I/O error 27 (/x/Calvoro.ini: ", QString::fromLocal8Bit(std::strerror(EFBIG))}},
+      {"memory", [] { throw std::bad_alloc(); }, {"Out of memory"}},
+  };
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.path("plain")));
+  for (const auto &c : cases) {
+    QString text = "no error";
+    try {
+      c.fail();
+    } catch (...) {
+      text = platform::errorText(std::current_exception());
+    }
+    for (const QString &part : c.said)
+      EXPECT_TRUE(text.contains(part)) << c.what << ": " << text.toStdString();
+    EXPECT_LT(text.size(), 200) << c.what;
+  }
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
+// A program of this user other than Calvoro listening on the lock's name is named, not taken
+// for a copy; a copy of Calvoro (this process, here) is not.
+TEST(ErrorReport, AnotherProgramOnTheLocksNameIsNamed) {
+  const std::string name = "CalvoroStranger-" + std::to_string(::getpid());
+  platform::InstanceLock lock(name);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t stranger = ::fork();
+  if (stranger == 0) {
+    ::prctl(PR_SET_NAME, "stranger");
+    platform::InstanceLock own(name);
+    (void)own.tryAcquire(); // binds and listens
+    (void)!::write(ready[1], "x", 1);
+    ::pause();
+  }
+  char c = 0;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::anotherCopy);
+  const std::string said = platform::otherProgramHolding(lock.address());
+  ::kill(stranger, SIGKILL);
+  ::waitpid(stranger, nullptr, 0);
+  EXPECT_NE(said.find("held by process " + std::to_string(stranger) + " (stranger)"),
+            std::string::npos)
+      << said;
+  EXPECT_NE(said.find("which is not Calvoro"), std::string::npos) << said;
+  ASSERT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held);
+  EXPECT_EQ(platform::otherProgramHolding(lock.address()), "");
+  ::close(ready[0]);
+  ::close(ready[1]);
 }
 
 struct SeenBox {

@@ -4,6 +4,7 @@
 // running Calvoro do not meet.
 
 #include "platform/instance_lock.h"
+#include "platform/socket_holder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -207,8 +208,10 @@ TEST_F(InstanceLockTest, ANameTakenByAStrangerFallsBackToTheUsersOwnFile) {
   const int squatter2 = LockAddress(nowhere).squat();
   ASSERT_GE(squatter2, 0);
   EXPECT_EQ(nowhere.tryAcquire(), platform::InstanceLock::Result::failed);
-  EXPECT_NE(nowhere.failure().find(nowhere.address() + ", is held by a process that does not " +
-                                   "answer; and the folder " +
+  EXPECT_NE(nowhere.failure().find(nowhere.address() + ", is held by process " +
+                                   std::to_string(::getpid()) + " (" + platform::ownCommand() +
+                                   ") of user ID " + std::to_string(::geteuid()) +
+                                   ", which does not answer; and the folder " +
                                    dir.filePath("file/sub").toStdString() + " cannot be made"),
             std::string::npos)
       << nowhere.failure();
