@@ -6,7 +6,8 @@
 //   manager makes for the user alone, or /tmp/Calvoro-<uid> (mode 700, checked to be ours)
 //   where there is none. The place follows from the user ID only, not from the environment,
 //   so copies started with other XDG_* values still meet there. A busy file is a holder,
-//   even one that cannot answer.
+//   even one that cannot answer; so is a process of the user that still holds a lock on a
+//   file of that name that has been deleted.
 // - the abstract Unix socket "@<name>/<uid>": no file to delete, and tools and older copies
 //   find the holder there; a copy of this user holding it is a holder.
 //
