@@ -4,6 +4,7 @@
 #include "controls/picture_view.h"
 #include "platform/free_memory.h"
 #include "platform/guarded.h"
+#include "platform/lost_windows.h"
 #include "platform/region.h"
 #include "platform/session.h"
 #include "platform/window_position.h"
@@ -29,6 +30,16 @@ BorderlessWindow::BorderlessWindow(QWidget *parent)
   // window manager, would get no hints otherwise.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   controls::installAccessibility();
+  // A platform window that another client destroyed is let go, and the window counts as
+  // hidden: its next showing makes it again. Hidden first: Qt hides through the platform
+  // window, and a widget without one would stay shown to Qt.
+  connect(&platform::LostWindows::instance(), &platform::LostWindows::lost, this,
+          [this](QWindow *window) {
+            if (window != windowHandle())
+              return;
+            hide();
+            destroy(true, false);
+          });
 }
 
 void BorderlessWindow::keyPressEvent(QKeyEvent *event) {

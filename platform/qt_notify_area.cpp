@@ -1,5 +1,7 @@
 #include "platform/qt_notify_area.h"
 
+#include "platform/lost_windows.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,6 +9,8 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+
+#include <vector>
 
 #if defined(CALVORO_HAVE_XCB) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -122,6 +126,28 @@ QtNotifyArea::QtNotifyArea(QObject *parent) : NotifyAreaBase(parent) {
     QTimer::singleShot(0, this, [this] {
       if (hostPresent())
         emit hostAppeared();
+    });
+  });
+  // An icon's window destroyed by another client leaves the icon out of the tray for good:
+  // put the icons back, all of them in their order, once for the windows lost together.
+  connect(&LostWindows::instance(), &LostWindows::lost, this, [this](QWindow *window) {
+    const QWidget *widget = LostWindows::widgetOf(window);
+    if (!widget || !widget->inherits("QSystemTrayIconSys") || reembedPending_)
+      return;
+    reembedPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      reembedPending_ = false;
+      // All out first, then back in the order they were made (the order of the children), as
+      // the tray places them as they come.
+      std::vector<QSystemTrayIcon *> shown;
+      for (QSystemTrayIcon *icon : findChildren<QSystemTrayIcon *>(Qt::FindDirectChildrenOnly)) {
+        if (icon->isVisible()) {
+          icon->hide(); // lets go of the dead window
+          shown.push_back(icon);
+        }
+      }
+      for (QSystemTrayIcon *icon : shown)
+        icon->show();
     });
   });
 }

@@ -36,6 +36,7 @@ private:
   void retirePresenter(QObject *presenter) override;
 
   std::unique_ptr<QAbstractNativeEventFilter> trayManagerFilter_; // X only
+  bool reembedPending_ = false;
 };
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/sni_menu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDBusError>
 #include <QDBusMetaType>
 #include <QMenu>
 #include <QTimer>
@@ -81,18 +83,43 @@ MenuItemPropertiesList MenuExporter::GetGroupProperties(const QList<int> &ids,
 }
 
 QDBusVariant MenuExporter::GetProperty(int id, const QString &name) {
-  return QDBusVariant(propertiesOf(id).value(name));
+  const QVariant value = propertiesOf(id).value(name);
+  if (!value.isValid() && calledFromDBus())
+    sendErrorReply(QDBusError::InvalidArgs, (id != 0 && !actionOf(id))
+                                                ? QStringLiteral("No menu item %1").arg(id)
+                                                : QStringLiteral("No property %1").arg(name));
+  return QDBusVariant(value);
 }
+
+namespace {
+
+// Shared by the items' exporters, which all show the one menu.
+bool clickPending = false;
+bool commandRunning = false;
+
+bool busy() {
+  return clickPending || commandRunning || QApplication::activeModalWidget() != nullptr;
+}
+
+} // namespace
 
 bool MenuExporter::click(int id) {
   QAction *action = actionOf(id);
   if (!action)
     return false;
+  if (busy())
+    return true;
+  clickPending = true;
   // Answer the host first; the command may open boxes and windows.
   QPointer<QAction> guarded(action);
-  QTimer::singleShot(0, this, [guarded] {
-    if (guarded && guarded->isEnabled())
-      guarded->trigger();
+  // Without a context object: the flag is cleared even when this exporter goes first.
+  QTimer::singleShot(0, [guarded] {
+    clickPending = false;
+    if (!guarded || !guarded->isEnabled() || busy())
+      return;
+    commandRunning = true;
+    guarded->trigger();
+    commandRunning = false;
   });
   return true;
 }

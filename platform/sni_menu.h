@@ -6,6 +6,7 @@
 
 #include "platform/sni_types.h"
 
+#include <QDBusContext>
 #include <QDBusVariant>
 #include <QObject>
 #include <QPointer>
@@ -23,7 +24,7 @@ struct MenuEvent {
 };
 using MenuEvents = QList<MenuEvent>;
 
-class MenuExporter : public QObject {
+class MenuExporter : public QObject, protected QDBusContext {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
   Q_PROPERTY(uint Version READ version)
@@ -48,6 +49,7 @@ public slots:
                  platform::sni::MenuLayout &layout);
   platform::sni::MenuItemPropertiesList GetGroupProperties(const QList<int> &ids,
                                                            const QStringList &propertyNames);
+  // An item or property that does not exist is an error reply.
   QDBusVariant GetProperty(int id, const QString &name);
   void Event(int id, const QString &eventId, const QDBusVariant &data, uint timestamp);
   QList<int> EventGroup(const QList<platform::sni::MenuEvent> &events);
@@ -59,6 +61,8 @@ signals:
 
 private:
   QVariantMap propertiesOf(int id) const;
+  // A command runs once at a time: a click while one is on its way, or while a command or a
+  // box of the program is open, is dropped; a caller on the bus cannot stack boxes.
   bool click(int id);
   void changed();
 

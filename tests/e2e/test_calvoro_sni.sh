@@ -3,9 +3,10 @@
 # bus: the icons leave the X tray and register as three items with their own ids in the order
 # emotional, intellectual, physical (the watcher's listing is newest first), each by its
 # connection's own bus name; each exports the menu with its items and the check mark of
-# "Blinking Icons"; a menu command sent over the bus opens the program's window, and the host's
-# secondary activation the guide; while the host and its watcher are gone the X tray shows the
-# icons, and after a restart of the host the items are back.
+# "Blinking Icons", and answers at once for a property it lacks; a menu command sent over the bus
+# opens the program's window, and the host's secondary activation the guide; while the host and
+# its watcher are gone the X tray shows the icons, and after a restart of the host the items are
+# back.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_sni.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -50,8 +51,16 @@ done
 blink=$(grep -oE "\([0-9]+, \{[^}]*'Blinking Icons'[^}]*\}" <<<"$LAYOUT")
 grep -q "'toggle-state': <1>" <<<"$blink" || desktop_fail "blinking is not checked: $blink"
 
-# "Your power today" is the first entry.
 MENU_PATH=$(sni_menu_path "$FIRST")
+# An item or a property that does not exist is an error at once, not a wait for the time-out.
+for args in "1 nope" "6 toggle-type" "99999 label"; do
+  # shellcheck disable=SC2086
+  out=$(gdbus call --session --timeout 5 -d "$FIRST" -o "$MENU_PATH" \
+    -m com.canonical.dbusmenu.GetProperty $args 2>&1) && desktop_fail "GetProperty $args: $out"
+  grep -q InvalidArgs <<<"$out" || desktop_fail "GetProperty $args: $out"
+done
+
+# "Your power today" is the first entry.
 gdbus call --session -d "$FIRST" -o "$MENU_PATH" -m com.canonical.dbusmenu.Event 1 clicked \
   '<0>' 0 >/dev/null || desktop_fail "the menu did not take the click"
 calvoro_find_content_window

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The tray icons as the user works them: a click opens today's power, centred; a double click
 # opens the guide, and a click while it is open changes nothing; closing the window refreshes
-# the icons; a press slid off the icon does nothing; a right click opens the menu, and "Terminate Calvoro and Quit" ends the program
-# with exit code 0 and takes its icons out of the tray.
+# the icons; a press slid off the icon does nothing; icons and a window that another client
+# destroys come back; a right click opens the menu, and "Terminate Calvoro and Quit" ends the
+# program with exit code 0 and takes its icons out of the tray.
 set -euo pipefail
 BUILD=${1:?usage: test_calvoro_tray_clicks.sh BUILD_DIR}
 source "$(dirname "$0")/lib/desktop.sh"
@@ -59,6 +60,29 @@ desktop_poll 5 closed || desktop_fail "the bottom-right X did not close the wind
 calvoro_wait_refresh
 calvoro_poll_shot 4 4-closed _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
 
+# Windows that another client destroys come back: the icons join the tray again, and the
+# content window is made again at the next click.
+OLD=$(calvoro_tray_clients | sort)
+# The icons come back as soon as one is lost: the later ones may be gone already.
+for window in $OLD; do xdotool windowclose "$window" 2>/dev/null || true; done
+_icons_back() {
+  [ "$(calvoro_tray_icons | wc -l)" -eq 3 ] && [ -z "$(comm -12 <(calvoro_tray_clients | sort) <(echo "$OLD"))" ]
+}
+desktop_poll 5 _icons_back || desktop_fail "the icons did not come back: $(calvoro_tray_clients | tr '\n' ' ')"
+calvoro_poll_shot 4 5-icons-back _tray_shows_levels || desktop_fail "the tray shows $TRAY, not $allowed"
+desktop_click "$(icon 1)"
+calvoro_find_content_window
+xdotool windowclose "$CALVORO_FORM2"
+desktop_poll 5 eval '! xwininfo -id "$CALVORO_FORM2" >/dev/null 2>&1' || desktop_fail "the window was not destroyed"
+calvoro_wait_refresh
+desktop_click "$(icon 1)"
+calvoro_find_content_window
+calvoro_poll_shot 5 6-made-again calvoro_power_shown "$E" "$I" "$P" ||
+  desktop_fail "the destroyed window did not come back: $CALVORO_WHY"
+calvoro_click_corner 0 228
+desktop_poll 5 closed || desktop_fail "the window made again did not close"
+calvoro_wait_refresh
+
 # A right click: the menu, a new window of the program by the icon.
 KNOWN=$(xdotool search --all --onlyvisible --pid "$CALVORO_PID" 2>/dev/null || true)
 read -r _ ix _ iwidth _ <<<"$(calvoro_tray_icons_in_order | sed -n 3p)"
@@ -92,10 +116,10 @@ centre_x=$((ix + iwidth / 2 - width / 2))
 ((x >= centre_x - 1 && x <= centre_x + 1)) || desktop_fail "the menu is at x $x, not $centre_x"
 # Down selects the first item: today's power, everyday power, blinking, setup, explanation, guide, about, save, quit.
 desktop_key Down Down Down Down Down Down Down Down Down
-calvoro_shot 5-menu-quit >/dev/null
+calvoro_shot 7-menu-quit >/dev/null
 desktop_key Return
 calvoro_wait_exit "$CALVORO_PID" 5 || desktop_fail "\"Terminate Calvoro and Quit\" did not end the program"
 [ "$CALVORO_RC" = 0 ] || desktop_fail "the program ended with exit code $CALVORO_RC"
 calvoro_wait_tray_icons 0
-calvoro_shot 6-quit >/dev/null
+calvoro_shot 8-quit >/dev/null
 echo "PASS"

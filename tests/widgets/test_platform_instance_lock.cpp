@@ -28,17 +28,20 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr char kNameVar[] = "INSTANCE_LOCK_TEST_NAME";
 constexpr char kChildVar[] = "INSTANCE_LOCK_TEST_CHILD"; // "sleep": leave a child holding on
+constexpr char kFolderVar[] = "INSTANCE_LOCK_TEST_FOLDER";
 
 // The holder: takes the lock, says so, and waits to be killed or told to go (stdin closes).
 TEST(InstanceLockHolder, DISABLED_Hold) {
   const char *name = std::getenv(kNameVar);
   ASSERT_TRUE(name);
-  platform::InstanceLock lock(name);
+  const char *folder = std::getenv(kFolderVar);
+  platform::InstanceLock lock(name, folder ? folder : "");
   const bool held = lock.tryAcquire() == platform::InstanceLock::Result::held;
   const char *child = std::getenv(kChildVar);
   if (child && std::string(child) == "sleep") {
@@ -63,7 +66,8 @@ protected:
   // Starts a holder and returns what it said.
   std::string startHolder(QProcess &holder, bool withChild = false, pid_t *childPid = nullptr,
                           QProcessEnvironment e = QProcessEnvironment::systemEnvironment()) {
-    e.insert(kNameVar, QString::fromStdString(name()));
+    if (!e.contains(kNameVar))
+      e.insert(kNameVar, QString::fromStdString(name()));
     if (withChild)
       e.insert(kChildVar, "sleep");
     holder.setProcessEnvironment(e);
@@ -191,7 +195,8 @@ TEST_F(InstanceLockTest, ANameTakenByAStrangerFallsBackToTheUsersOwnFile) {
   const int squatter = LockAddress(first).squat();
   ASSERT_GE(squatter, 0);
   ASSERT_EQ(first.tryAcquire(), platform::InstanceLock::Result::held) << first.failure();
-  EXPECT_TRUE(first.onFallback());
+  EXPECT_TRUE(first.holdsFile());
+  EXPECT_FALSE(first.holdsSocket());
   struct stat st {};
   ASSERT_EQ(::stat(folder.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
@@ -240,9 +245,68 @@ TEST_F(InstanceLockTest, ANameTakenByAnotherUserFallsBackToTheUsersOwnFile) {
   ASSERT_EQ(::read(ready[0], &c, 1), 1);
   ::close(ready[0]);
   EXPECT_EQ(lock.tryAcquire(), platform::InstanceLock::Result::held) << lock.failure();
-  EXPECT_TRUE(lock.onFallback());
+  EXPECT_TRUE(lock.holdsFile());
+  EXPECT_FALSE(lock.holdsSocket());
   ::kill(other, SIGKILL);
   ::waitpid(other, nullptr, 0);
+}
+
+// Whatever state the holder is in and whatever became of its file, a second copy is refused: a
+// stopped holder whose queue is full; with the name taken by a stranger, the file or its folder
+// deleted, or the configuration folder elsewhere.
+TEST_F(InstanceLockTest, AHolderInAnyStateIsStillAHolder) {
+  enum class Harm { stoppedWithFullQueue, fileDeleted, folderDeleted, otherConfigFolder };
+  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+  for (const Harm harm : {Harm::stoppedWithFullQueue, Harm::fileDeleted, Harm::folderDeleted,
+                          Harm::otherConfigFolder}) {
+    const std::string lockName = name() + "-" + std::to_string(static_cast<int>(harm));
+    SCOPED_TRACE(lockName);
+    const QString folder = harm == Harm::otherConfigFolder
+                               ? QString()
+                               : dir.filePath(QString::fromStdString(lockName));
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(kNameVar, QString::fromStdString(lockName));
+    if (!folder.isEmpty())
+      e.insert(kFolderVar, folder);
+    e.insert("XDG_CONFIG_HOME", dir.filePath("config-a"));
+    platform::InstanceLock second(lockName, folder.toStdString());
+    const int squatter = harm == Harm::stoppedWithFullQueue ? -1 : LockAddress(second).squat();
+    QProcess holder;
+    ASSERT_EQ(startHolder(holder, false, nullptr, e), "held");
+    std::vector<int> waiting;
+    switch (harm) {
+    case Harm::stoppedWithFullQueue:
+      ::kill(static_cast<pid_t>(holder.processId()), SIGSTOP);
+      for (int fd; (fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0)) >= 0;) {
+        waiting.push_back(fd);
+        const LockAddress a(second);
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&a.address), a.length) != 0)
+          break;
+      }
+      break;
+    case Harm::fileDeleted:
+      ASSERT_TRUE(QFile::remove(QString::fromStdString(second.filePath())));
+      break;
+    case Harm::folderDeleted:
+      ASSERT_TRUE(QDir(folder).removeRecursively());
+      break;
+    case Harm::otherConfigFolder:
+      qputenv("XDG_CONFIG_HOME", dir.filePath("config-b").toUtf8());
+      break;
+    }
+    EXPECT_EQ(second.tryAcquire(), platform::InstanceLock::Result::anotherCopy) << second.failure();
+    for (const int fd : waiting)
+      ::close(fd);
+    if (squatter >= 0)
+      ::close(squatter);
+    ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
+    ::kill(static_cast<pid_t>(holder.processId()), SIGCONT);
+    holder.waitForFinished(10000);
+  }
+  if (oldConfig.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 // The lock is the same whatever the runtime folder says, and leaves no file to delete.

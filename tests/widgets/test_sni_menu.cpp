@@ -1,16 +1,19 @@
 // The menu as hosts on the bus read it: ids by position, captions, separators, check marks and
-// disabled items; a click triggers the action after the call returns; a change makes a new
-// revision once for several changes; a menu that goes leaves an empty layout.
+// disabled items; a click triggers the action after the call returns, one command at a time; a
+// change makes a new revision once for several changes; a menu that goes leaves an empty layout.
 
 #include "event_order.h"
 #include "platform/sni_menu.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using platform::sni::MenuExporter;
 using platform::sni::MenuLayout;
@@ -70,6 +73,35 @@ TEST(SniMenu, AClickTriggersTheActionOnceTheCallHasReturned) {
             QList<int>{0});
   ASSERT_TRUE(test_support::runQueued());
   EXPECT_EQ(triggered.count(), 1); // the disabled item does nothing
+}
+
+// Hundreds of clicks at once, and more while the box is up, open one box: the command runs once
+// at a time and what comes meanwhile is dropped.
+TEST(SniMenu, AFloodOfClicksOpensOneBoxAtATime) {
+  Menu m;
+  MenuExporter exporter(&m.menu);
+  int boxes = 0;
+  int open = 0;
+  int mostOpen = 0;
+  QObject::connect(m.power, &QAction::triggered, [&] {
+    ++boxes;
+    mostOpen = std::max(mostOpen, ++open);
+    QMessageBox box;
+    QTimer::singleShot(0, &box, [&] {
+      for (int i = 0; i < 300 && boxes == 1; ++i)
+        exporter.Event(1, "clicked", QDBusVariant(0), 0);
+      QTimer::singleShot(0, &box, &QDialog::accept);
+    });
+    box.exec();
+    --open;
+  });
+  exporter.EventGroup(QList<platform::sni::MenuEvent>(300, {1, "clicked", QDBusVariant(0), 0}));
+  ASSERT_TRUE(test_support::runQueued());
+  EXPECT_EQ(mostOpen, 1);
+  EXPECT_EQ(boxes, 1);
+  exporter.Event(1, "clicked", QDBusVariant(0), 0); // and the next click runs it again
+  ASSERT_TRUE(test_support::runQueued());
+  EXPECT_EQ(boxes, 2);
 }
 
 TEST(SniMenu, ChangesMakeOneNewRevision) {
