@@ -14,7 +14,6 @@
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <tuple>
 #include <unistd.h>
 
 namespace platform {
@@ -266,8 +265,8 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
 
   if (newSize > oldSize)
     if (const int err = ::posix_fallocate(fd, oldSize, newSize - oldSize)) {
-      // Best effort (std::ignore, as the C library asks for the result to be used).
-      std::ignore = ::ftruncate(fd, oldSize);
+      // Best effort: `(void)!` drops a result that the C library asks to be used.
+      (void)!::ftruncate(fd, oldSize);
       throw saveError(err);
     }
   size_t done = 0;
@@ -281,7 +280,7 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
     const size_t changed = std::min(old.size(), done);
     size_t restored = 0;
     (void)writeAt(fd, std::string_view(old).substr(0, changed), 0, restored);
-    std::ignore = ::ftruncate(fd, oldSize);
+    (void)!::ftruncate(fd, oldSize);
     (void)::fsync(fd);
     throw saveError(err);
   }
