@@ -41,7 +41,7 @@ APP=""
 for _ in $(seq 200); do
   # The program runs in a session of its own; it is the one with this test's runtime folder.
   for pid in $(pgrep -x calvoro || true); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"; then
+    if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"; then
       APP=$pid
     fi
   done
