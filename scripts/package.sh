@@ -20,7 +20,10 @@ else
   tar --exclude="./$BUILD" --exclude='./build*' -cf - . | tar -xf - -C "$SRC"
 fi
 
-export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-nocheck} parallel=${JOBS:-$(nproc)}"
+if [ -z "${DEB_BUILD_OPTIONS+set}" ]; then
+  export DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck
+fi
+export DEB_BUILD_OPTIONS="$DEB_BUILD_OPTIONS parallel=${JOBS:-$(nproc)}"
 (cd "$SRC" && dpkg-buildpackage -b -us -uc >../dpkg-buildpackage.log 2>&1) || {
   tail -40 "$OUT/dpkg-buildpackage.log" >&2
   echo "package: dpkg-buildpackage failed; its whole output is in $OUT/dpkg-buildpackage.log" >&2
