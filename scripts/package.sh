@@ -30,4 +30,4 @@ export DEB_BUILD_OPTIONS="$DEB_BUILD_OPTIONS parallel=${JOBS:-$(nproc)}"
   exit 1
 }
 rm -rf "$SRC"
-ls "$OUT"/*.deb "$OUT"/*.ddeb "$OUT"/*.changes
+ls "$OUT"/*.deb "$OUT"/*.changes

@@ -47,7 +47,7 @@ check_package() {
     exit 77
   }
   DEB=$(ls "$BUILD"/package/calvoro_*.deb)
-  DDEB=$(ls "$BUILD"/package/calvoro-dbgsym_*.ddeb) || fail "no -dbgsym package"
+  DDEB=$(ls "$BUILD"/package/calvoro-dbgsym_*.deb) || fail "no -dbgsym package"
   EXPECTED=$(sed 's|^/usr/share/man/man1/calvoro.1$|&.gz|' <<<"$EXPECTED"
     printf '/usr/share/doc/calvoro/%s\n' copyright changelog.gz)
   LISTED=$(dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's/^\.//' | sort)
