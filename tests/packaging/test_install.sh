@@ -49,7 +49,8 @@ check_package() {
   DEB=$(ls "$BUILD"/package/calvoro_*.deb)
   DDEB=$(ls "$BUILD"/package/calvoro-dbgsym_*.deb) || fail "no -dbgsym package"
   EXPECTED=$(sed 's|^/usr/share/man/man1/calvoro.1$|&.gz|' <<<"$EXPECTED"
-    printf '/usr/share/doc/calvoro/%s\n' copyright changelog.gz)
+    printf '/usr/share/doc/calvoro/%s\n' copyright changelog.gz
+    echo /usr/share/lintian/overrides/calvoro)
   LISTED=$(dpkg-deb -c "$DEB" | awk '$1 !~ /^d/ {print $6}' | sed 's/^\.//' | sort)
   [ "$LISTED" = "$(sort <<<"$EXPECTED")" ] ||
     fail "the package holds (make package builds it again):"$'\n'"$LISTED"
