@@ -3,15 +3,21 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all setup configure build test run bench perf soak fuzz clean package
+.PHONY: all setup setup-run configure build test run bench perf soak fuzz clean package
 
 all: build
 
+# Everything: what building and running need, and the test, CI and packaging tools.
 setup:
 	@bash scripts/setup.sh
 
+# What building and running need, no more.
+setup-run:
+	@bash scripts/setup.sh run
+
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVORO_WERROR=ON >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVORO_WERROR=ON -DBUILD_TESTING=ON \
+	  >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -19,9 +25,9 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 1
 
-# A Debian package of the installed files, in $(BUILD).
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# The Debian packages from debian/ (dpkg-buildpackage), in $(BUILD)/package.
+package: setup
+	@JOBS=$(JOBS) bash scripts/package.sh $(BUILD)
 
 # Every benchmark program (the build also leaves folders named bench_*).
 bench: build
@@ -43,5 +49,9 @@ fuzz: setup
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
 
-run: build
+# The program alone; a build folder that has the tests already (make test) keeps them.
+run: setup-run
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVORO_WERROR=ON \
+	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target calvoro
 	@bash scripts/run.sh $(BUILD)

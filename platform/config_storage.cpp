@@ -292,7 +292,8 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
 
   if (newSize > oldSize)
     if (const int err = ::posix_fallocate(fd, oldSize, newSize - oldSize)) {
-      (void)::ftruncate(fd, oldSize);
+      // Best effort: `(void)!` drops a result that the C library asks to be used.
+      (void)!::ftruncate(fd, oldSize);
       throw saveError(err);
     }
   size_t done = 0;
@@ -306,7 +307,7 @@ void rewriteInPlace(const std::string &target, std::string_view bytes) {
     const size_t changed = std::min(old.size(), done);
     size_t restored = 0;
     (void)writeAt(fd, std::string_view(old).substr(0, changed), 0, restored);
-    (void)::ftruncate(fd, oldSize);
+    (void)!::ftruncate(fd, oldSize);
     (void)::fsync(fd);
     throw saveError(err);
   }

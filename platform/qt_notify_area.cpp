@@ -204,7 +204,10 @@ void QtNotifyArea::showTip(QObject *presenter, const QString &tip) {
 }
 
 void QtNotifyArea::presenterAdded(const NotifyKey &, QObject *presenter) {
-  static_cast<QSystemTrayIcon *>(presenter)->show();
+  // These icons reach the X tray only (a StatusNotifierItem host is another area's), and there
+  // is none off X: showing one there only makes Qt warn that it cannot wait for a tray.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    static_cast<QSystemTrayIcon *>(presenter)->show();
 }
 
 void QtNotifyArea::retirePresenter(QObject *presenter) {

@@ -67,9 +67,9 @@ std::string inChild(const ScratchFolder &folder, bool unprivileged,
                     const std::function<std::string()> &body) {
   if (unprivileged && runningAsRoot())
     for (const auto &entry : std::filesystem::recursive_directory_iterator(folder.path("")))
-      (void)::lchown(entry.path().c_str(), kNobody, kNobody);
+      (void)!::lchown(entry.path().c_str(), kNobody, kNobody);
   if (unprivileged && runningAsRoot())
-    (void)::chown(folder.path("").c_str(), kNobody, kNobody);
+    (void)!::chown(folder.path("").c_str(), kNobody, kNobody);
   int pipe[2];
   if (::pipe(pipe) != 0)
     return "no pipe";
