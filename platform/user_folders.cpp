@@ -38,11 +38,7 @@ std::string userConfigFolder() {
 }
 
 std::string configFilePath() {
-#ifdef _WIN32
-  return std::string(core::kConfigPath);
-#else
   return userConfigFolder() + "/" + programPathPart(0);
-#endif
 }
 
 int createPrivateFolders(const std::string &folder, std::string *failed) {
