@@ -17,6 +17,16 @@ fail() {
   cat "$WORK"/*.out >&2 2>/dev/null || true
   exit 1
 }
+# Runs the check until it holds or the seconds have passed; its last answer is the result.
+wait_until() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < end)) || return 1
+    sleep 0.05
+  done
+}
+gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # Nothing is installed or built here: the package tools and CMake are stand-ins, the package
 # tools finding nothing installed and noting what would be.
@@ -38,16 +48,16 @@ exec 3<>"$WORK/keys"
 script -qefc "bash $WORK/make-run.sh" /dev/null <"$WORK/keys" >"$WORK/first.out" 2>&1 &
 TERM_PID=$!
 APP=""
-for _ in $(seq 200); do
+first_run_up() {
   # The program runs in a session of its own; it is the one with this test's runtime folder.
   for pid in $(pgrep -x calvoro || true); do
     if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"; then
       APP=$pid
     fi
   done
-  [ -n "$APP" ] && grep -q "Calvoro runs on the virtual display" "$WORK/first.out" && break
-  sleep 0.05
-done
+  [ -n "$APP" ] && grep -q "Calvoro runs on the virtual display" "$WORK/first.out"
+}
+wait_until 30 first_run_up || true
 [ -n "$APP" ] || fail "no Calvoro of the first run"
 
 installed=$(sed -n 's/^install .*-qq --no-install-recommends //p' "$WORK/apt-get.log" | tr ' ' '\n' | sort)
@@ -62,12 +72,10 @@ timeout 10 bash "$WORK/make-run.sh" >"$WORK/second.out" 2>&1 </dev/null ||
 grep -q "Calvoro already runs" "$WORK/second.out" || fail "the second run said: $(cat "$WORK/second.out")"
 
 printf '\003' >&3
-for _ in $(seq 200); do kill -0 "$TERM_PID" 2>/dev/null || break; sleep 0.05; done
 rc=0
-kill -0 "$TERM_PID" 2>/dev/null && fail "make still runs after Ctrl+C"
+wait_until 30 gone "$TERM_PID" || fail "make still runs after Ctrl+C"
 wait "$TERM_PID" || rc=$?
 TERM_PID=""
 [ "$rc" = 0 ] || fail "make ended with exit code $rc after Ctrl+C"
-for _ in $(seq 60); do kill -0 "$APP" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$APP" 2>/dev/null && fail "Calvoro still runs after Ctrl+C"
+wait_until 30 gone "$APP" || fail "Calvoro still runs after Ctrl+C"
 echo "PASS"
